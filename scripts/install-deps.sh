@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the demo need, when missing.
+# Usage: scripts/install-deps.sh [--windows]   (--windows adds the mingw-w64 and Wine toolchain)
+set -euo pipefail
+
+packages=(cmake g++ make pkg-config libtinyxml-dev liblzma-dev libgtest-dev libbenchmark-dev imagemagick)
+if [ "${1:-}" = "--windows" ]; then
+  packages+=(wine wine64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the native build, the same build under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the Windows cross build under Wine.
+# Usage: scripts/test.sh [linux|asan|windows]...   (default: all three legs)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+legs=("$@")
+[ ${#legs[@]} -eq 0 ] && legs=(linux asan windows)
+jobs=$(nproc)
+
+want_windows=""
+for leg in "${legs[@]}"; do [ "$leg" = windows ] && want_windows="--windows"; done
+scripts/install-deps.sh $want_windows
+
+summary=()
+for leg in "${legs[@]}"; do
+  start=$(date +%s)
+  case "$leg" in
+    linux)
+      cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+      cmake --build build/linux -j"$jobs"
+      (cd build/linux && ctest --output-on-failure -j"$jobs")
+      ;;
+    asan)
+      cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DOV_SANITIZE=ON >/dev/null
+      cmake --build build/asan -j"$jobs"
+      (cd build/asan && ctest --output-on-failure -j"$jobs")
+      ;;
+    windows)
+      scripts/windows-leg.sh
+      ;;
+    *) echo "unknown leg: $leg" >&2; exit 2 ;;
+  esac
+  summary+=("$leg: $(( $(date +%s) - start )) s")
+done
+printf 'legs passed: %s\n' "${summary[*]}"

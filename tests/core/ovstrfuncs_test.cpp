@@ -1,0 +1,97 @@
+#include "core/ovstrfuncs.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+TEST(OvStrFuncs, ComparisonsReturnExactSigns) {
+  EXPECT_EQ(-1, ovStrcmp("a", "b"));
+  EXPECT_EQ(1, ovStrcmp("\xE9", "a"));
+  EXPECT_EQ(0, ovStrcmp("", ""));
+  EXPECT_EQ(-1, ovStrcmp("ab", "abc"));
+  EXPECT_EQ(1, ovStrcmp(L"b", L"a"));
+  EXPECT_EQ(0, ovStrncmp("abX", "abY", 2));
+  EXPECT_EQ(0, ovStrcmpNoCase("HeLLo", "hello"));
+  EXPECT_GT(ovStrcmpNoCase("b", "A"), 0);
+  EXPECT_EQ(0, ovStrncmpNoCase(L"ABc", L"abD", 2));
+}
+
+TEST(OvStrFuncs, BoundedCopiesNeverOverflow) {
+  char dst[8];
+  std::memset(dst, 'Z', sizeof(dst));
+  EXPECT_TRUE(ovStrcpy(dst, 4, "abc"));
+  EXPECT_STREQ("abc", dst);
+  EXPECT_FALSE(ovStrcpy(dst, 3, "abc"));
+  EXPECT_STREQ("", dst);
+  EXPECT_EQ('Z', dst[4]);
+  EXPECT_TRUE(ovStrncpy(dst, 4, "abcdef", 3));
+  EXPECT_STREQ("abc", dst);
+  EXPECT_FALSE(ovStrncpy(dst, 3, "abcdef", 3));
+  EXPECT_STREQ("", dst);
+  EXPECT_FALSE(ovStrcpy(dst, 0, "a"));
+  wchar_t wide[4];
+  EXPECT_FALSE(ovStrcpy(wide, 2, L"ab"));
+  EXPECT_EQ(0, wide[0]);
+}
+
+TEST(OvStrFuncs, NumberFormattingAndParsing) {
+  char text[64];
+  ovIntToString(-42, text);
+  EXPECT_STREQ("-42", text);
+  ovFloatToString(1.5f, text);
+  EXPECT_STREQ("1.500000", text);
+  wchar_t wide[64];
+  ovFloatToString(0.25f, wide);
+  EXPECT_STREQ(L"0.250000", wide);
+  EXPECT_EQ(12, ovStringToS32("12abc"));
+  EXPECT_EQ(0, ovStringToS32("abc"));
+  EXPECT_EQ(-7, ovStringToS32(L"-7"));
+  EXPECT_EQ(4000000000u, ovStringToU32("4000000000"));
+  EXPECT_EQ(0x10, ovStringToS64("0x10"));
+  EXPECT_EQ(8, ovStringToS64("010"));
+  EXPECT_EQ(-5000000000LL, ovStringToS64("-5000000000"));
+  EXPECT_FLOAT_EQ(2.5f, ovStringToFloat("2.5"));
+  EXPECT_EQ(255u, ovStringHexToU32("ff"));
+  EXPECT_EQ(31u, ovStringHexToU32("0x1F"));
+  EXPECT_EQ(0x23456789u, ovStringHexToU32("123456789"));
+  EXPECT_EQ(0u, ovStringHexToU32(""));
+  EXPECT_EQ(0xABu, ovStringHexToU32(L"aB"));
+}
+
+TEST(OvStrFuncs, IntAndFloatRecognition) {
+  EXPECT_TRUE(ovIsInt("-0"));
+  EXPECT_TRUE(ovIsInt("123"));
+  EXPECT_FALSE(ovIsInt("12 "));
+  EXPECT_FALSE(ovIsInt(""));
+  EXPECT_FALSE(ovIsInt("-"));
+  EXPECT_FALSE(ovIsInt(nullptr));
+  EXPECT_FALSE(ovIsInt("\xB2"));
+  for (const char* yes : {"1.5", ".5", "5.", "-.5", "."}) EXPECT_TRUE(ovIsFloat(yes)) << yes;
+  for (const char* no : {"15", "-", "1.2.3", "", "1-.5", "1e5"}) EXPECT_FALSE(ovIsFloat(no)) << no;
+}
+
+TEST(OvStrFuncs, Utf8AndUcs2Conversion) {
+  wchar_t units[8] = {};
+  EXPECT_EQ(1, ovDecodeUTF8ToUCS2("\xC3\xA9", units, -1));
+  EXPECT_EQ(0xE9, static_cast<int>(units[0]));
+  EXPECT_EQ(0, ovDecodeUTF8ToUCS2("\xF0\x9F\x98\x80", units, -1));
+  EXPECT_EQ(1, ovDecodeUTF8ToUCS2("ab", units, 1));
+  EXPECT_EQ(2, ovDecodeUTF8ToUCS2("a\xE2\x82\xAC", nullptr, -1));
+  // Sequences cut short by the terminator stop decoding instead of reading past it.
+  EXPECT_EQ(1, ovDecodeUTF8ToUCS2("a\xC3", units, -1));
+  EXPECT_EQ(1, ovDecodeUTF8ToUCS2("a\xE2\x82", units, -1));
+
+  char bytes[8] = {};
+  const wchar_t euro[] = {0x20AC, 0};
+  EXPECT_EQ(3, ovEncodeUCS2ToUTF8(euro, bytes, -1));
+  EXPECT_EQ(0, std::memcmp(bytes, "\xE2\x82\xAC", 3));
+  EXPECT_EQ(0, ovEncodeUCS2ToUTF8(euro, bytes, 3));
+  EXPECT_EQ(3, ovEncodeUCS2ToUTF8(euro, bytes, 4));
+  const wchar_t mixed[] = {'a', 0xE9, 0};
+  EXPECT_EQ(3, ovEncodeUCS2ToUTF8(mixed, nullptr, -1));
+  EXPECT_EQ(1, ovEncodeUCS2ToUTF8(mixed, bytes, 3));
+
+  wchar_t wide[8];
+  ovConvertASCIIToUCS2("abcdef", wide, 3);
+  EXPECT_STREQ(L"abc", wide);
+}

@@ -1,0 +1,118 @@
+#include "core/ovarray.h"
+#include "core/ovstring.h"
+
+#include <gtest/gtest.h>
+
+using Str = TOvString<char>;
+
+TEST(OvString, EmptyTextsLeaveTheBufferNull) {
+  Str s("abc");
+  s = "";
+  EXPECT_EQ(nullptr, s.GetRawBuffer());
+  EXPECT_EQ(0, s.GetLength());
+  EXPECT_STREQ("", s.GetBuffer());
+  EXPECT_EQ(nullptr, Str(nullptr).GetRawBuffer());
+  EXPECT_EQ(nullptr, Str("abc", 0).GetRawBuffer());
+  EXPECT_STREQ("ab", Str("abc", 2).GetBuffer());
+  EXPECT_EQ(nullptr, (Str("") + Str("")).GetRawBuffer());
+  EXPECT_STREQ("abc", (Str("abc") + "").GetBuffer());
+  EXPECT_EQ(0, TOvString<wchar_t>::STR_EMPTY.GetLength());
+}
+
+TEST(OvString, ConcatenationAndResize) {
+  Str s("ab");
+  s += "cd";
+  s += s;
+  EXPECT_STREQ("abcdabcd", s.GetBuffer());
+  s.Resize(3);
+  EXPECT_STREQ("abc", s.GetBuffer());
+  s.Resize(10);
+  EXPECT_EQ(3, s.GetLength());
+  s.Resize(0);
+  EXPECT_EQ(nullptr, s.GetRawBuffer());
+  EXPECT_STREQ("xyz", ("x" + Str("yz")).GetBuffer());
+}
+
+TEST(OvString, MidClampsItsRange) {
+  EXPECT_STREQ("", Str("abc").Mid(3).GetBuffer());
+  EXPECT_STREQ("ab", Str("abcdef").Mid(-5, 2).GetBuffer());
+  EXPECT_STREQ("cdef", Str("abcdef").Mid(2, 100).GetBuffer());
+  EXPECT_STREQ("", Str("abcdef").Mid(2, -7).GetBuffer());
+}
+
+TEST(OvString, EndsWithFindAndReplace) {
+  EXPECT_TRUE(Str("abc").EndsWith(""));
+  EXPECT_FALSE(Str("ab").EndsWith("abc"));
+  EXPECT_TRUE(Str("file.bf").EndsWith(".bf"));
+  EXPECT_FALSE(Str("file.BF").EndsWith(".bf"));
+
+  Str s("one two one");
+  EXPECT_EQ(0, s.Find("one"));
+  EXPECT_EQ(8, s.Find("one", 1));
+  EXPECT_EQ(-1, s.Find("one", 11));
+  EXPECT_EQ(-1, s.Find(nullptr));
+  EXPECT_EQ(4, s.Find("TWO", 0, false));
+  EXPECT_EQ(-1, s.Find("TWO"));
+  EXPECT_EQ(8, s.FindLast("one"));
+  // Each position looks forward, so a start before the last hit still finds it.
+  EXPECT_EQ(8, s.FindLast("one", 3));
+  EXPECT_EQ(-1, s.FindLast("one", 11));
+  EXPECT_EQ(8, s.FindLast("ONE", -1, false));
+
+  EXPECT_STREQ("1 two 1", s.Replace("one", "1").GetBuffer());
+  EXPECT_STREQ("aa", Str("aaaa").Replace("aa", "a").GetBuffer());
+  EXPECT_STREQ("", Str("ab").Replace("ab", "").GetBuffer());
+  EXPECT_STREQ("xyz", Str("xyz").Replace("q", "r").GetBuffer());
+}
+
+TEST(OvString, SplitSkipsRunsOfSeparators) {
+  COvArray<Str> tokens;
+  Str(";;a;b,,c;").Split(";,", tokens);
+  ASSERT_EQ(3, tokens.GetCount());
+  EXPECT_STREQ("a", tokens[0].GetBuffer());
+  EXPECT_STREQ("b", tokens[1].GetBuffer());
+  EXPECT_STREQ("c", tokens[2].GetBuffer());
+  EXPECT_EQ(1, tokens.Find(Str("b")));
+  EXPECT_EQ(-1, tokens.Find(Str("d")));
+}
+
+TEST(OvString, ComparisonIsBytewiseAndToLowerIsAscii) {
+  Str s("ABC\xC9");
+  s.ToLower();
+  EXPECT_STREQ("abc\xC9", s.GetBuffer());
+  EXPECT_TRUE(Str("a") != Str("A"));
+  EXPECT_TRUE(Str() == Str(""));
+  EXPECT_TRUE(Str() == "");
+}
+
+TEST(OvArray, GrowsByFourThirds) {
+  COvArray<int> array;
+  EXPECT_EQ(0, array.GetCapacity());
+  array.Add(0);
+  EXPECT_EQ(16, array.GetCapacity());
+  for (int i = 1; i < 17; ++i) array.Add(i);
+  EXPECT_EQ(22, array.GetCapacity());
+  for (int i = 17; i < 23; ++i) array.Add(i);
+  EXPECT_EQ(30, array.GetCapacity());
+  for (int i = 0; i < 23; ++i) EXPECT_EQ(i, array[i]);
+}
+
+TEST(OvArray, RemoveAtShiftsAndCopiesDuplicate) {
+  COvArray<Str> array;
+  for (const char* text : {"a", "b", "c"}) array.Add(Str(text));
+  array.RemoveAt(0);
+  ASSERT_EQ(2, array.GetCount());
+  EXPECT_STREQ("b", array[0].GetBuffer());
+  array.RemoveAt(1);
+  ASSERT_EQ(1, array.GetCount());
+  COvArray<Str> copy(array);
+  copy.Add(Str("z"));
+  EXPECT_EQ(1, array.GetCount());
+  EXPECT_EQ(2, copy.GetCount());
+  EXPECT_NE(array[0].GetBuffer(), copy[0].GetBuffer());
+  // Adding an element of the array to itself while it grows must not read freed storage.
+  COvArray<Str> self;
+  for (int i = 0; i < 16; ++i) self.Add(Str("x"));
+  self.Add(self[0]);
+  EXPECT_STREQ("x", self[16].GetBuffer());
+}

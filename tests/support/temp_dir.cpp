@@ -1,0 +1,59 @@
+#include "support/temp_dir.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+  std::random_device device;
+  std::mt19937_64 generator(device() ^ static_cast<uint64_t>(
+                                           std::chrono::steady_clock::now().time_since_epoch().count()));
+  fs::path base = fs::temp_directory_path();
+  for (;;) {
+    std::ostringstream name;
+    name << "ovtest-" << std::hex << generator();
+    fs::path candidate = base / name.str();
+    std::error_code error;
+    if (fs::create_directory(candidate, error)) {
+      m_path = candidate.string();
+      break;
+    }
+  }
+}
+
+TempDir::~TempDir() {
+  std::error_code error;
+  // Read-only files would stop removal on Windows.
+  for (auto it = fs::recursive_directory_iterator(m_path, error); !error && it != fs::end(it); it.increment(error)) {
+    fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
+  }
+  fs::remove_all(m_path, error);
+}
+
+std::string TempDir::Join(const std::string& relative) const {
+  return (fs::path(m_path) / fs::path(relative).make_preferred()).string();
+}
+
+std::string TempDir::WriteFile(const std::string& relative, const std::string& content) const {
+  std::string path = Join(relative);
+  fs::create_directories(fs::path(path).parent_path());
+  std::ofstream out(path, std::ios::binary);
+  out << content;
+  return path;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+bool FileExists(const std::string& path) {
+  std::error_code error;
+  return fs::exists(path, error);
+}
