@@ -15,3 +15,7 @@
 #include "core/ovpathtext.h"
 #include "core/ovfilepath.h"
 #include "core/ovdirectory.h"
+#include "core/ovbasicvariant.h"
+#include "core/ovreflection.h"
+#include "core/ovreflectionsnapshot.h"
+#include "core/ovrtti.h"

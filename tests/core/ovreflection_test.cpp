@@ -1,0 +1,148 @@
+#include "core/ovbasicvariant.h"
+#include "core/ovreflection.h"
+#include "core/ovreflectionsnapshot.h"
+#include "core/ovrtti.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+
+namespace {
+
+struct Sample {
+  bool flag = false;
+  int count = 0;
+  float speed = 0.0f;
+  TOvString<char> label;
+  COvVector3 position;
+  COvRGBA<float> tint;
+  void* resource = nullptr;
+};
+
+// Routed accessors that keep the value elsewhere, so tests can see the offset is never used.
+int g_routedValue = 0;
+void* RoutedGetter(void*) { return &g_routedValue; }
+void RoutedSetter(void*, const void* value) { g_routedValue = *static_cast<const int*>(value); }
+
+COvArray<COvReflectionInformation> SampleRecords() {
+  COvArray<COvReflectionInformation> records;
+  records.Add(COvReflectionInformation("flag", COvReflectionInformation::eTypeBool, offsetof(Sample, flag)));
+  records.Add(COvReflectionInformation("count", COvReflectionInformation::eTypeInt, offsetof(Sample, count)));
+  records.Add(COvReflectionInformation("speed", COvReflectionInformation::eTypeFloat, offsetof(Sample, speed)));
+  records.Add(COvReflectionInformation("label", COvReflectionInformation::eTypeString, offsetof(Sample, label)));
+  records.Add(COvReflectionInformation("position", COvReflectionInformation::eTypeVector3, offsetof(Sample, position)));
+  records.Add(COvReflectionInformation("tint", COvReflectionInformation::eTypeColor, offsetof(Sample, tint)));
+  records.Add(COvReflectionInformation("resource", COvReflectionInformation::eTypeResource, offsetof(Sample, resource)));
+  return records;
+}
+
+}  // namespace
+
+TEST(OvRTTI, DerivationFollowsTheParentChain) {
+  static const COvRTTI base("Base", nullptr);
+  static const COvRTTI derived("Derived", &base);
+  static const COvRTTI other("Other", nullptr);
+  EXPECT_TRUE(derived.IsDerived(&base));
+  EXPECT_TRUE(derived.IsDerived(&derived));
+  EXPECT_FALSE(base.IsDerived(&derived));
+  EXPECT_FALSE(derived.IsDerived(&other));
+  EXPECT_FALSE(derived.IsDerived(nullptr));
+  EXPECT_TRUE(base.IsExactly(&base));
+  EXPECT_FALSE(derived.IsExactly(&base));
+  EXPECT_EQ(4 + 9, base.GetMemoryUsage());
+  EXPECT_EQ(4 + 5, base.GetDebugInfosMemoryUsage());
+  EXPECT_GE(COvRTTI::GetTotalMemoryUsage(), 4 + 9 + 7 + 9 + 5 + 9);
+}
+
+TEST(OvReflection, ReadsAndWritesAtTheMemberOffset) {
+  COvArray<COvReflectionInformation> records = SampleRecords();
+  Sample sample;
+  records[0].SetValueBool(&sample, true);
+  records[1].SetValueInt(&sample, 42);
+  records[2].SetValueFloat(&sample, 2.5f);
+  records[3].SetValueString(&sample, "hello");
+  records[4].SetValueVector3(&sample, COvVector3(1, 2, 3));
+  EXPECT_TRUE(sample.flag);
+  EXPECT_EQ(42, sample.count);
+  EXPECT_EQ(2.5f, sample.speed);
+  EXPECT_STREQ("hello", sample.label.GetBuffer());
+  EXPECT_EQ(COvVector3(1, 2, 3), sample.position);
+  EXPECT_EQ(42, records[1].GetValueInt(&sample));
+  EXPECT_STREQ("hello", records[3].GetValueString(&sample).GetBuffer());
+  EXPECT_TRUE(records[1].GetIdentifier() == COvIdentifier("COUNT"));
+  EXPECT_EQ(nullptr, records[1].GetDefaultValue());
+}
+
+TEST(OvReflection, AccessorFunctionsBypassTheOffset) {
+  COvReflectionInformation record("routed", COvReflectionInformation::eTypeInt, offsetof(Sample, count));
+  record.SetAccessors(RoutedSetter, RoutedGetter);
+  Sample sample;
+  sample.count = 7;
+  g_routedValue = 3;
+  EXPECT_EQ(3, record.GetValueInt(&sample));
+  record.SetValueInt(&sample, 99);
+  EXPECT_EQ(99, g_routedValue);
+  EXPECT_EQ(7, sample.count);
+
+  COvReflectionInformation object("object", COvReflectionInformation::eTypeObject, offsetof(Sample, resource));
+  EXPECT_TRUE(object.IsNull());
+  object.SetValueObject(&sample, &sample);
+  EXPECT_FALSE(object.IsNull());
+  EXPECT_EQ(&sample, object.GetValueObject(&sample));
+}
+
+TEST(OvReflectionSnapShot, BackUpSwapsAndTwiceRestores) {
+  COvArray<COvReflectionInformation> records = SampleRecords();
+  Sample sample;
+  sample.count = 5;
+  sample.label = "before";
+  sample.tint = COvRGBA<float>(0.1f, 0.2f, 0.3f, 0.4f);
+  int resource = 0;
+  sample.resource = &resource;
+  COvReflectionState state(&sample, records);
+  sample.count = 6;
+  sample.label = "after";
+  sample.tint = COvRGBA<float>(1, 1, 1, 1);
+  sample.resource = nullptr;
+
+  state.BackUp();
+  EXPECT_EQ(5, sample.count);
+  EXPECT_STREQ("before", sample.label.GetBuffer());
+  EXPECT_EQ(0.4f, sample.tint.a);
+  EXPECT_EQ(&resource, sample.resource);
+  state.BackUp();
+  EXPECT_EQ(6, sample.count);
+  EXPECT_STREQ("after", sample.label.GetBuffer());
+  EXPECT_EQ(nullptr, sample.resource);
+
+  COvArray<COvReflectionInformationSnapShot> snapshots;
+  const COvArray<COvReflectionInformation>* tables[] = {&records, &records};
+  Sample second;
+  void* objects[] = {&sample, &second};
+  COvReflectionInformationSnapShot::SaveReflectionInformation(tables, objects, 2, snapshots);
+  EXPECT_EQ(2 * records.GetCount(), snapshots.GetCount());
+  EXPECT_EQ(COvBasicVariant::eTypeInt, snapshots[1].GetVariant().GetEType());
+  EXPECT_EQ(COvBasicVariant::eTypeRGBAF, snapshots[5].GetVariant().GetEType());
+}
+
+TEST(OvBasicVariant, TypeTable) {
+  EXPECT_EQ(8, COvBasicVariant::GetETypeEnumFromName("vector3"));
+  EXPECT_EQ(21, COvBasicVariant::GetETypeEnumFromName("bool"));
+  EXPECT_EQ(-1, COvBasicVariant::GetETypeEnumFromName("Bool"));
+  EXPECT_EQ(3, COvBasicVariant::GetETypeNumComponents(12));
+  EXPECT_EQ(9, COvBasicVariant::GetETypeNumComponents(COvBasicVariant::eTypeMatrix3x3));
+  EXPECT_EQ(COvBasicVariant::eTypeUInt, COvBasicVariant::GetETypeComponentScalarType(11));
+  EXPECT_STREQ("eulerangles", COvBasicVariant::GetETypeName(9));
+  EXPECT_EQ(nullptr, COvBasicVariant::GetETypeName(22));
+  EXPECT_FALSE(COvBasicVariant::IsValidEType(-1));
+
+  COvBasicVariant variant;
+  variant.SetValue(COvVector2(1.5f, -2.0f));
+  EXPECT_EQ(8, variant.ByteSize());
+  float out[2];
+  variant.MemoryCopyTo(out);
+  EXPECT_EQ(1.5f, out[0]);
+  EXPECT_EQ(-2.0f, out[1]);
+  EXPECT_FALSE(variant.SetValueFromMemory(out, 22));
+  EXPECT_EQ(COvBasicVariant::eTypeVector2, variant.GetEType());
+}
