@@ -1,0 +1,207 @@
+// Bounds-checked binary reading and writing over memory buffers.
+#include "core/ovbytecursor.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+const uint8_t kSample[] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09};
+
+TEST(ByteCursorRead, IntegersAreLittleEndian) {
+  COvByteCursor cursor(kSample, sizeof kSample);
+  uint8_t u8;
+  uint16_t u16;
+  uint32_t u32;
+  ASSERT_TRUE(cursor.ReadU8(u8));
+  ASSERT_TRUE(cursor.ReadU16(u16));
+  ASSERT_TRUE(cursor.ReadU32(u32));
+  EXPECT_EQ(0x01, u8);
+  EXPECT_EQ(0x0302, u16);
+  EXPECT_EQ(0x07060504u, u32);
+  EXPECT_EQ(7, cursor.GetPosition());
+  EXPECT_EQ(2, cursor.GetRemaining());
+  EXPECT_FALSE(cursor.HasFailed());
+}
+
+TEST(ByteCursorRead, SixtyFourBitAndSignedValues) {
+  const uint8_t data[] = {0xF0, 0xDE, 0xBC, 0x9A, 0x78, 0x56, 0x34, 0x12, 0xFF, 0xFE, 0xFF};
+  COvByteCursor cursor(data, sizeof data);
+  uint64_t u64;
+  int8_t s8;
+  int16_t s16;
+  ASSERT_TRUE(cursor.ReadU64(u64));
+  ASSERT_TRUE(cursor.ReadS8(s8));
+  ASSERT_TRUE(cursor.ReadS16(s16));
+  EXPECT_EQ(0x123456789ABCDEF0ull, u64);
+  EXPECT_EQ(-1, s8);
+  EXPECT_EQ(-2, s16);
+  EXPECT_TRUE(cursor.AtEnd());
+}
+
+TEST(ByteCursorRead, FloatFromItsBits) {
+  const uint8_t data[] = {0x00, 0x00, 0x80, 0x3F};  // 1.0f
+  COvByteCursor cursor(data, sizeof data);
+  float value = 0;
+  ASSERT_TRUE(cursor.ReadF32(value));
+  EXPECT_EQ(1.0f, value);
+}
+
+TEST(ByteCursorBounds, ShortBufferFailsWithoutMoving) {
+  COvByteCursor cursor(kSample, 3);
+  uint32_t value = 99;
+  EXPECT_FALSE(cursor.ReadU32(value));
+  EXPECT_EQ(0u, value);
+  EXPECT_EQ(0, cursor.GetPosition());
+  EXPECT_TRUE(cursor.HasFailed());
+  // The bytes that are there can still be read.
+  uint16_t half;
+  EXPECT_TRUE(cursor.ReadU16(half));
+  EXPECT_EQ(0x0201, half);
+}
+
+TEST(ByteCursorBounds, ReadGivesAShortCount) {
+  COvByteCursor cursor(kSample, 4);
+  uint8_t out[8] = {};
+  EXPECT_EQ(4, cursor.Read(out, 8));
+  EXPECT_EQ(0, cursor.Read(out, 8));
+  EXPECT_EQ(0, cursor.Read(out, -1));
+  EXPECT_EQ(0, cursor.Read(nullptr, 2));
+  EXPECT_EQ(0, std::memcmp(out, kSample, 4));
+  EXPECT_EQ(0, out[4]);
+  EXPECT_FALSE(cursor.HasFailed());
+}
+
+TEST(ByteCursorBounds, ReadBytesIsAllOrNothing) {
+  COvByteCursor cursor(kSample, 4);
+  uint8_t out[8] = {};
+  EXPECT_FALSE(cursor.ReadBytes(out, 5));
+  EXPECT_EQ(0, out[0]);
+  EXPECT_FALSE(cursor.ReadBytes(out, -1));
+  EXPECT_TRUE(cursor.ReadBytes(out, 4));
+  EXPECT_EQ(4, out[3]);
+}
+
+TEST(ByteCursorBounds, SeekSkipAndTakeStayInside) {
+  COvByteCursor cursor(kSample, sizeof kSample);
+  EXPECT_TRUE(cursor.Seek(9));
+  EXPECT_FALSE(cursor.Seek(10));
+  EXPECT_FALSE(cursor.Seek(-1));
+  EXPECT_EQ(9, cursor.GetPosition());
+  EXPECT_TRUE(cursor.Seek(2));
+  EXPECT_FALSE(cursor.Skip(8));
+  EXPECT_FALSE(cursor.Skip(-1));
+  EXPECT_TRUE(cursor.Skip(7));
+  EXPECT_TRUE(cursor.AtEnd());
+  EXPECT_TRUE(cursor.Seek(1));
+  const uint8_t* bytes = cursor.Take(2);
+  ASSERT_NE(nullptr, bytes);
+  EXPECT_EQ(0x02, bytes[0]);
+  EXPECT_EQ(nullptr, cursor.Take(7));
+}
+
+TEST(ByteCursorBounds, NullOrNegativeBufferIsEmpty) {
+  COvByteCursor nothing(nullptr, 100);
+  COvByteCursor negative(kSample, -5);
+  uint8_t value;
+  EXPECT_EQ(0, nothing.GetSize());
+  EXPECT_EQ(0, negative.GetSize());
+  EXPECT_FALSE(nothing.ReadU8(value));
+  EXPECT_FALSE(negative.ReadU8(value));
+  COvString text("x");
+  EXPECT_FALSE(nothing.ReadString(text));
+  EXPECT_TRUE(text.IsEmpty());
+}
+
+TEST(ByteCursorBounds, FailureFlagIsStickyUntilCleared) {
+  COvByteCursor cursor(kSample, 1);
+  uint16_t value;
+  uint8_t byte;
+  EXPECT_FALSE(cursor.ReadU16(value));
+  EXPECT_TRUE(cursor.ReadU8(byte));
+  EXPECT_TRUE(cursor.HasFailed());
+  cursor.ClearFailure();
+  EXPECT_FALSE(cursor.HasFailed());
+}
+
+TEST(ByteCursorString, ReadsUpToTheTerminatorAndSkipsIt) {
+  const char data[] = "abc\0\0de";
+  COvByteCursor cursor(data, 7);
+  COvString text;
+  ASSERT_TRUE(cursor.ReadString(text));
+  EXPECT_EQ(COvString("abc"), text);
+  EXPECT_EQ(4, cursor.GetPosition());
+  ASSERT_TRUE(cursor.ReadString(text));
+  EXPECT_EQ(nullptr, text.GetRawBuffer());  // the empty text is the null string
+  EXPECT_FALSE(cursor.ReadString(text));    // "de" has no terminator
+  EXPECT_EQ(COvString("de"), text);
+  EXPECT_TRUE(cursor.AtEnd());
+}
+
+TEST(ByteCursorString, OverLongTextIsCutAndSkipped) {
+  const char data[] = "abcdef\0Z";
+  COvByteCursor cursor(data, 9);
+  COvString text;
+  EXPECT_FALSE(cursor.ReadString(text, 4));
+  EXPECT_EQ(COvString("abcd"), text);
+  EXPECT_EQ(7, cursor.GetPosition());
+  EXPECT_TRUE(cursor.ReadString(text, 4));
+  EXPECT_EQ(COvString("Z"), text);
+}
+
+TEST(ByteWriter, WritesLittleEndianByDefault) {
+  uint8_t buffer[15] = {};
+  COvByteWriter writer(buffer, sizeof buffer);
+  EXPECT_TRUE(writer.WriteU16(0x0102));
+  EXPECT_TRUE(writer.WriteU32(0x03040506));
+  EXPECT_TRUE(writer.WriteU64(0x0708090A0B0C0D0Eull));
+  EXPECT_TRUE(writer.WriteU8(0x0F));
+  const uint8_t expected[] = {2, 1, 6, 5, 4, 3, 0x0E, 0x0D, 0x0C, 0x0B, 0x0A, 9, 8, 7, 0x0F};
+  EXPECT_EQ(0, std::memcmp(expected, buffer, sizeof expected));
+  EXPECT_EQ(15, writer.GetSize());
+}
+
+TEST(ByteWriter, SwappedIntegersAreBigEndian) {
+  uint8_t buffer[8] = {};
+  COvByteWriter writer(buffer, sizeof buffer, true);
+  EXPECT_TRUE(writer.WriteS32(0x01020304));
+  EXPECT_TRUE(writer.WriteU16(0x0506));
+  const uint8_t expected[] = {1, 2, 3, 4, 5, 6};
+  EXPECT_EQ(0, std::memcmp(expected, buffer, sizeof expected));
+}
+
+TEST(ByteWriter, NeverWritesPastTheCapacity) {
+  uint8_t buffer[8];
+  std::memset(buffer, 0xAA, sizeof buffer);
+  COvByteWriter writer(buffer, 5);
+  EXPECT_TRUE(writer.WriteU32(0));
+  EXPECT_FALSE(writer.WriteU16(0));
+  EXPECT_FALSE(writer.WriteString("ab"));
+  EXPECT_FALSE(writer.WriteBytes("xy", 2));
+  EXPECT_TRUE(writer.WriteString(nullptr));
+  EXPECT_TRUE(writer.HasFailed());
+  EXPECT_EQ(5, writer.GetSize());
+  EXPECT_EQ(0xAA, buffer[5]);
+}
+
+TEST(ByteWriter, RoundTripThroughTheCursor) {
+  uint8_t buffer[32];
+  COvByteWriter writer(buffer, sizeof buffer);
+  writer.WriteS64(-5);
+  writer.WriteF32(2.5f);
+  writer.WriteString("name");
+  COvByteCursor cursor(buffer, writer.GetSize());
+  int64_t s64;
+  float f32;
+  COvString text;
+  EXPECT_TRUE(cursor.ReadS64(s64));
+  EXPECT_TRUE(cursor.ReadF32(f32));
+  EXPECT_TRUE(cursor.ReadString(text));
+  EXPECT_EQ(-5, s64);
+  EXPECT_EQ(2.5f, f32);
+  EXPECT_EQ(COvString("name"), text);
+  EXPECT_TRUE(cursor.AtEnd());
+}
+
+}  // namespace
