@@ -151,6 +151,7 @@ bool CopyRecursively(TOvString<char> source, TOvString<char> target) {
 }
 
 bool OvCreatePath(TOvString<char>& path) {
+  if (path.IsEmpty()) return false;
   COvArray<TOvString<char>> directories;
   ovpath::PlanCreatePath(path, directories, kOvHostPathStyle);
   for (const TOvString<char>& directory : directories) {

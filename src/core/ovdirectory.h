@@ -71,7 +71,8 @@ bool CopyRecursively(TOvString<char> source, TOvString<char> target);
 
 // Creates every missing directory of path except its first part (a drive, or the first directory
 // below a leading separator). path is rewritten in place with native separators and a final
-// one. False at the first directory that can be neither created nor found existing.
+// one. False at the first directory that can be neither created nor found existing, and for an
+// empty path (left empty).
 bool OvCreatePath(TOvString<char>& path);
 
 // The Retrieve functions name entries dir + separator (unless dir ends with one) + name and

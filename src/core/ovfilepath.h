@@ -1,7 +1,9 @@
 // COvFilePath: a path text with its directory / name / extension split and the conversions to
-// native separators and to an absolute path, using the host's separator rules.
+// native separators and to an absolute path, using the host's separator rules. The file and
+// directory functions (OvCreatePath, OvCopyFile, ...) come with it through ovdirectory.h.
 #pragma once
 
+#include "core/ovdirectory.h"
 #include "core/ovstring.h"
 
 class COvFilePath {

@@ -82,6 +82,7 @@ TOvString<char> WithTrailingSeparator(const TOvString<char>& directory, EOvPathS
 }
 
 void PlanCreatePath(TOvString<char>& path, COvArray<TOvString<char>>& directories, EOvPathStyle style) {
+  if (path.IsEmpty()) return;
   char separator[2] = {Separator(style), 0};
   ToNative(path, style);
   if (!EndsWithSeparator(path)) path.Append(separator, 1);

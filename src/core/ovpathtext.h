@@ -48,7 +48,8 @@ TOvString<char> WithTrailingSeparator(const TOvString<char>& directory, EOvPathS
 // separator becomes the style's, and one is appended unless present ("C:/a/./b" becomes
 // "C:\\a\\.\\b\\"). directories receives, in order, each directory to create, ending with its
 // separator: the first part (a drive, or the first directory below a leading separator) is
-// never among them, "." parts are skipped and runs of separators count as one.
+// never among them, "." parts are skipped and runs of separators count as one. An empty path
+// stays empty and plans nothing (it would otherwise turn into the root).
 void PlanCreatePath(TOvString<char>& path, COvArray<TOvString<char>>& directories, EOvPathStyle style);
 
 }  // namespace ovpath
