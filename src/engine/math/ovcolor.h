@@ -92,19 +92,31 @@ class TOvColorOps {
   static T Apply(T a, T b, char op) {
     if constexpr (std::is_floating_point_v<T>) {
       switch (op) {
-        case '+': return a + b;
-        case '-': return a - b;
-        case '*': return a * b;
-        default: return a / b;
+        case '+':
+          return a + b;
+        case '-':
+          return a - b;
+        case '*':
+          return a * b;
+        default:
+          return a / b;
       }
     } else {
       constexpr int64_t kMax = TOvColorTraits<T>::kMax;
       int64_t x = a, y = b, v;
       switch (op) {
-        case '+': v = x + y; break;
-        case '-': v = x - y; break;
-        case '*': v = x * y; break;
-        default: v = y != 0 ? x / y : (x != 0 ? kMax : 0); break;
+        case '+':
+          v = x + y;
+          break;
+        case '-':
+          v = x - y;
+          break;
+        case '*':
+          v = x * y;
+          break;
+        default:
+          v = y != 0 ? x / y : (x != 0 ? kMax : 0);
+          break;
       }
       return static_cast<T>(v < 0 ? 0 : (v > kMax ? kMax : v));
     }

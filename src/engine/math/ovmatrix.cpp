@@ -44,8 +44,8 @@ void COvMatrix22::makeRotation(float angle) {
   *this = COvMatrix22(c, s, -s, c);
 }
 
-COvMatrix33::COvMatrix33(float m00, float m01, float m02, float m10, float m11, float m12, float m20, float m21,
-                         float m22) {
+COvMatrix33::COvMatrix33(float m00, float m01, float m02, float m10, float m11, float m12, float m20,
+                         float m21, float m22) {
   const float e[9] = {m00, m01, m02, m10, m11, m12, m20, m21, m22};
   for (int i = 0; i < 9; ++i) m[i] = e[i];
 }
@@ -58,7 +58,9 @@ COvMatrix33 COvMatrix33::getAdjugate() const {
                      m[3] * m[7] - m[4] * m[6], m[1] * m[6] - m[0] * m[7], m[0] * m[4] - m[1] * m[3]);
 }
 
-void COvMatrix33::setRotation(const COvQuaternion& q, bool transposed) { WriteQuaternionBlock(q, transposed, m, 3); }
+void COvMatrix33::setRotation(const COvQuaternion& q, bool transposed) {
+  WriteQuaternionBlock(q, transposed, m, 3);
+}
 
 COvMatrix44::COvMatrix44(const float elements[16]) {
   for (int i = 0; i < 16; ++i) m[i] = elements[i];

@@ -176,7 +176,8 @@ class COvMatrix44 : public TOvMatrixOps<COvMatrix44, 4> {
 
   // p × M with w = 1 (translation applied) and with w = 0 (translation ignored).
   COvVector3 transformPoint(const COvVector3& p) const {
-    return COvVector3(p.x * m[0] + p.y * m[4] + p.z * m[8] + m[12], p.x * m[1] + p.y * m[5] + p.z * m[9] + m[13],
+    return COvVector3(p.x * m[0] + p.y * m[4] + p.z * m[8] + m[12],
+                      p.x * m[1] + p.y * m[5] + p.z * m[9] + m[13],
                       p.x * m[2] + p.y * m[6] + p.z * m[10] + m[14]);
   }
   COvVector3 transformVector(const COvVector3& v) const {

@@ -97,9 +97,7 @@ class COvPackedQuaternion {
   void pack(const COvQuaternion& q);
   COvQuaternion unpack() const;
 
-  bool operator==(const COvPackedQuaternion& o) const {
-    return x == o.x && y == o.y && z == o.z && w == o.w;
-  }
+  bool operator==(const COvPackedQuaternion& o) const { return x == o.x && y == o.y && z == o.z && w == o.w; }
   bool operator!=(const COvPackedQuaternion& o) const { return !(*this == o); }
 };
 

@@ -11,11 +11,21 @@
 template <typename Derived, typename Scalar, int N>
 class TOvVectorOps {
  public:
-  Derived operator+(const Derived& o) const { return Zip(o, [](Scalar a, Scalar b) { return a + b; }); }
-  Derived operator-(const Derived& o) const { return Zip(o, [](Scalar a, Scalar b) { return a - b; }); }
-  Derived operator*(Scalar s) const { return Map([s](Scalar a) { return a * s; }); }
-  Derived operator/(Scalar s) const { return Map([s](Scalar a) { return a / s; }); }
-  Derived operator-() const { return Map([](Scalar a) { return -a; }); }
+  Derived operator+(const Derived& o) const {
+    return Zip(o, [](Scalar a, Scalar b) { return a + b; });
+  }
+  Derived operator-(const Derived& o) const {
+    return Zip(o, [](Scalar a, Scalar b) { return a - b; });
+  }
+  Derived operator*(Scalar s) const {
+    return Map([s](Scalar a) { return a * s; });
+  }
+  Derived operator/(Scalar s) const {
+    return Map([s](Scalar a) { return a / s; });
+  }
+  Derived operator-() const {
+    return Map([](Scalar a) { return -a; });
+  }
   Derived& operator+=(const Derived& o) { return Self() = Self() + o; }
   Derived& operator-=(const Derived& o) { return Self() = Self() - o; }
   Derived& operator*=(Scalar s) { return Self() = Self() * s; }
@@ -30,7 +40,9 @@ class TOvVectorOps {
   bool operator!=(const Derived& o) const { return !(*this == o); }
 
   // Component-wise product.
-  Derived multiply(const Derived& o) const { return Zip(o, [](Scalar a, Scalar b) { return a * b; }); }
+  Derived multiply(const Derived& o) const {
+    return Zip(o, [](Scalar a, Scalar b) { return a * b; });
+  }
   Scalar dot(const Derived& o) const {
     Scalar sum = 0;
     for (int i = 0; i < N; ++i) sum += Self()[i] * o[i];

@@ -62,9 +62,9 @@ TEST(OvColorArithmetic, IntegerChannelsSaturate) {
   EXPECT_EQ(RGBb(255, 40, 0), RGBb(200, 20, 0) * 2);
   EXPECT_EQ(RGBb(100, 10, 0), RGBb(200, 20, 1) / 2);
   EXPECT_EQ(RGBb(255, 4, 6), RGBb(16, 2, 2) * RGBb(16, 2, 3));
-  EXPECT_EQ(COvRGBA<unsigned short>(65535, 0, 3, 65535),
-            COvRGBA<unsigned short>(60000, 5, 1, 1) + COvRGBA<unsigned short>(60000, 0, 2, 65534) -
-                COvRGBA<unsigned short>(0, 5, 0, 0));
+  EXPECT_EQ(COvRGBA<unsigned short>(65535, 0, 3, 65535), COvRGBA<unsigned short>(60000, 5, 1, 1) +
+                                                             COvRGBA<unsigned short>(60000, 0, 2, 65534) -
+                                                             COvRGBA<unsigned short>(0, 5, 0, 0));
   RGBAb c(250, 5, 100, 128);
   c += 10;
   EXPECT_EQ(RGBAb(255, 15, 110, 138), c);
@@ -99,8 +99,9 @@ TEST(OvColorClamp, ClampsTheNamedChannels) {
 TEST(OvColorDotProduct, SumsEveryChannelProductWithoutOverflow) {
   EXPECT_EQ(32.0f, RGBf(1, 2, 3).DotProduct(RGBf(4, 5, 6)));
   EXPECT_EQ(260100u, RGBAb(255, 255, 255, 255).DotProduct(RGBAb(255, 255, 255, 255)));
-  EXPECT_EQ(12884508675ull, COvRGB<unsigned short>(65535, 65535, 65535).DotProduct(
-                                COvRGB<unsigned short>(65535, 65535, 65535)));
+  EXPECT_EQ(
+      12884508675ull,
+      COvRGB<unsigned short>(65535, 65535, 65535).DotProduct(COvRGB<unsigned short>(65535, 65535, 65535)));
   EXPECT_EQ(30u, COvARGB<unsigned char>(1, 2, 3, 4).DotProduct(COvARGB<unsigned char>(1, 2, 3, 4)));
 }
 
@@ -116,8 +117,8 @@ TEST(OvColorLuminance, IntegerChannelsRoundToNearest) {
     RGBb color;
     unsigned char expected;
   } rows[] = {
-      {RGBb(255, 255, 255), 255}, {RGBb(1, 1, 1), 1},       {RGBb(0, 0, 0), 0},
-      {RGBb(255, 0, 0), 76},      {RGBb(0, 255, 0), 150},   {RGBb(0, 0, 255), 29},
+      {RGBb(255, 255, 255), 255}, {RGBb(1, 1, 1), 1},         {RGBb(0, 0, 0), 0},
+      {RGBb(255, 0, 0), 76},      {RGBb(0, 255, 0), 150},     {RGBb(0, 0, 255), 29},
       {RGBb(200, 100, 50), 124},  {RGBb(100, 150, 200), 141},
   };
   for (const auto& row : rows) {

@@ -96,9 +96,9 @@ TEST(OvMatrixRotation, EulerOrders) {
     ERotationOrder order;
     COvVector3 expected;
   } rows[] = {
-      {eRotationOrderXYZ, COvVector3(3, 2, -1)},  {eRotationOrderXZY, COvVector3(2, 1, -3)},
-      {eRotationOrderYXZ, COvVector3(-1, 3, 2)},  {eRotationOrderYZX, COvVector3(-2, 1, 3)},
-      {eRotationOrderZXY, COvVector3(1, -3, 2)},  {eRotationOrderZYX, COvVector3(3, -2, 1)},
+      {eRotationOrderXYZ, COvVector3(3, 2, -1)}, {eRotationOrderXZY, COvVector3(2, 1, -3)},
+      {eRotationOrderYXZ, COvVector3(-1, 3, 2)}, {eRotationOrderYZX, COvVector3(-2, 1, 3)},
+      {eRotationOrderZXY, COvVector3(1, -3, 2)}, {eRotationOrderZYX, COvVector3(3, -2, 1)},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(static_cast<int>(row.order));
@@ -148,10 +148,10 @@ TEST(OvMatrixRotation, RotateKeepsTheTranslationAndComposesLocally) {
 
 TEST(OvMatrixQuaternion, PlainAndTransposedArrangements) {
   // q = (1, 2, 3, 4): |q|² = 30, so the products are scaled by 1/15.
-  const float plain[16] = {2 / 15.f, -10 / 15.f, 11 / 15.f, 0, 14 / 15.f, 5 / 15.f, 2 / 15.f, 0,
-                           -5 / 15.f, 10 / 15.f,  10 / 15.f, 0, 0, 0, 0, 1};
-  const float transposed[16] = {2 / 15.f, 14 / 15.f, -5 / 15.f, 0, -10 / 15.f, 5 / 15.f, 10 / 15.f, 0,
-                                11 / 15.f, 2 / 15.f, 10 / 15.f, 0, 0, 0, 0, 1};
+  const float plain[16] = {2 / 15.f,  -10 / 15.f, 11 / 15.f, 0, 14 / 15.f, 5 / 15.f, 2 / 15.f, 0,
+                           -5 / 15.f, 10 / 15.f,  10 / 15.f, 0, 0,         0,        0,        1};
+  const float transposed[16] = {2 / 15.f,  14 / 15.f, -5 / 15.f, 0, -10 / 15.f, 5 / 15.f, 10 / 15.f, 0,
+                                11 / 15.f, 2 / 15.f,  10 / 15.f, 0, 0,          0,        0,         1};
   COvMatrix44 m = Filled(9.0f);
   m.setRotation(COvQuaternion(1, 2, 3, 4));
   ExpectMatrixNear(plain, m);
