@@ -19,3 +19,8 @@
 #include "core/ovreflection.h"
 #include "core/ovreflectionsnapshot.h"
 #include "core/ovrtti.h"
+#include "configuration/ovconfigurationbuild.h"
+#include "configuration/ovconfigurationdistribution.h"
+#include "configuration/ovconfigurationproject.h"
+#include "configuration/ovconfigurationsourcecontrol.h"
+#include "configuration/ovconfigurationmanager.h"
