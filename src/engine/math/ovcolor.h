@@ -28,6 +28,9 @@ struct TOvColorTraits<float> {
   using Wide = float;
 };
 
+template <typename T>
+class COvRGB;
+
 // Operations shared by the four channel orders. Derived has members r, g, b (and a) and an
 // operator[] over its e_max channels in storage order.
 template <typename Derived, typename T, int N>
@@ -63,6 +66,14 @@ class TOvColorOps {
   void ClampG(T min, T max) { Self().g = Clamp(Self().g, min, max); }
   void ClampB(T min, T max) { Self().b = Clamp(Self().b, min, max); }
   void ClampRGB(T min, T max) { ClampR(min, max), ClampG(min, max), ClampB(min, max); }
+
+  void Set(T red, T green, T blue) { Self().r = red, Self().g = green, Self().b = blue; }
+  COvRGB<T> GetRGB() const { return COvRGB<T>(Self().r, Self().g, Self().b); }
+
+  // Alpha channel members, for the four-channel types only.
+  void Set(T red, T green, T blue, T alpha) { Set(red, green, blue), Self().a = alpha; }
+  void ClampA(T min, T max) { Self().a = Clamp(Self().a, min, max); }
+  void ClampRGBA(T min, T max) { ClampRGB(min, max), ClampA(min, max); }
 
   // Sum of the products of every channel (alpha included), in a type wide enough for it.
   Wide DotProduct(const Derived& o) const {
@@ -144,7 +155,6 @@ class COvRGB : public TOvColorOps<COvRGB<T>, T, 3> {
 
   T& operator[](int i) { return i == 0 ? r : i == 1 ? g : b; }
   T operator[](int i) const { return i == 0 ? r : i == 1 ? g : b; }
-  void Set(T red, T green, T blue) { r = red, g = green, b = blue; }
 };
 
 template <typename T>
@@ -159,7 +169,6 @@ class COvBGR : public TOvColorOps<COvBGR<T>, T, 3> {
 
   T& operator[](int i) { return i == 0 ? b : i == 1 ? g : r; }
   T operator[](int i) const { return i == 0 ? b : i == 1 ? g : r; }
-  void Set(T red, T green, T blue) { r = red, g = green, b = blue; }
 };
 
 template <typename T>
@@ -174,10 +183,6 @@ class COvRGBA : public TOvColorOps<COvRGBA<T>, T, 4> {
 
   T& operator[](int i) { return i == 0 ? r : i == 1 ? g : i == 2 ? b : a; }
   T operator[](int i) const { return i == 0 ? r : i == 1 ? g : i == 2 ? b : a; }
-  void Set(T red, T green, T blue, T alpha) { r = red, g = green, b = blue, a = alpha; }
-  COvRGB<T> GetRGB() const { return COvRGB<T>(r, g, b); }
-  void ClampA(T min, T max) { a = this->Clamp(a, min, max); }
-  void ClampRGBA(T min, T max) { this->ClampRGB(min, max), ClampA(min, max); }
 };
 
 template <typename T>
@@ -192,10 +197,6 @@ class COvARGB : public TOvColorOps<COvARGB<T>, T, 4> {
 
   T& operator[](int i) { return i == 0 ? a : i == 1 ? r : i == 2 ? g : b; }
   T operator[](int i) const { return i == 0 ? a : i == 1 ? r : i == 2 ? g : b; }
-  void Set(T red, T green, T blue, T alpha) { r = red, g = green, b = blue, a = alpha; }
-  COvRGB<T> GetRGB() const { return COvRGB<T>(r, g, b); }
-  void ClampA(T min, T max) { a = this->Clamp(a, min, max); }
-  void ClampRGBA(T min, T max) { this->ClampRGB(min, max), ClampA(min, max); }
 };
 
 static_assert(sizeof(COvRGB<unsigned char>) == 3 && sizeof(COvARGB<unsigned short>) == 8 &&

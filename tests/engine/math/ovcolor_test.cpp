@@ -36,6 +36,13 @@ TEST(OvColorStorage, ChannelsInTheOrderOfTheName) {
   EXPECT_EQ(4, COvARGB<unsigned short>::e_max);
   EXPECT_EQ(RGBAf(0.5f, 0.25f, 1, 0.75f), RGBAf(RGBf(0.5f, 0.25f, 1), 0.75f));
   EXPECT_NE(RGBAf(0.5f, 0.25f, 1, 0.75f), RGBAf(0.5f, 0.25f, 1, 0.5f));
+
+  argb.Set(5, 6, 7, 8);
+  EXPECT_EQ(8, argb.a);
+  EXPECT_EQ(RGBb(5, 6, 7), argb.GetRGB());
+  bgr.Set(9, 8, 7);
+  EXPECT_EQ(9, bgr.r);
+  EXPECT_EQ(7, bgr[0]);
 }
 
 TEST(OvColorArithmetic, FloatChannelsAreNotClamped) {
