@@ -1,0 +1,326 @@
+// COvFile: ownership of its handle, typed values, NUL-terminated texts and whole-file reads.
+#include "core/ovfile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "support/temp_dir.h"
+
+namespace {
+
+class FileTest : public ::testing::Test {
+ protected:
+  void TearDown() override { COvFileSystemUnCached::SetSwapDWORDOnWrite(false); }
+
+  TempDir m_dir;
+};
+
+TEST_F(FileTest, ClosedFileAnswers) {
+  COvFile file;
+  char buffer[4] = {};
+  COvString text("kept");
+  EXPECT_FALSE(file.IsOpened());
+  EXPECT_EQ(nullptr, file.GetHandle());
+  EXPECT_EQ(0, file.GetOpenMode());
+  EXPECT_EQ(eOvFileSystemError_Close, file.Close());
+  EXPECT_EQ(0, file.Read(buffer, 4));
+  EXPECT_EQ(eOvFileSystemError_Read, file.ReadString(text));
+  EXPECT_TRUE(text.IsEmpty());
+  EXPECT_EQ(eOvFileSystemError_Read, file.AsyncRead(buffer, 4));
+  EXPECT_EQ(eOvFileSystemError_Write, file.AsyncWrite(buffer, 4));
+  EXPECT_EQ(eOvFileSystemError_None, file.AsyncWait());
+  EXPECT_EQ(eOvFileSystemError_Write, file.WriteS8(1));
+  EXPECT_EQ(eOvFileSystemError_Write, file.WriteString("x"));
+  int size = 5;
+  EXPECT_EQ(nullptr, file.ReadEntireFile(size));
+  EXPECT_EQ(0, size);
+}
+
+TEST_F(FileTest, OpenAndCloseCycle) {
+  std::string path = m_dir.WriteFile("a.bin", "abc");
+  COvFile file;
+  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  EXPECT_TRUE(file.IsOpened());
+  EXPECT_EQ(eOvFileSystemOpenMode_ReadBinary, file.GetOpenMode());
+  EXPECT_EQ(eOvFileSystemError_None, file.Close());
+  EXPECT_FALSE(file.IsOpened());
+  EXPECT_EQ(eOvFileSystemError_Close, file.Close());
+  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_AppendText, false));
+  EXPECT_EQ(eOvFileSystemOpenMode_AppendText, file.GetOpenMode());
+}
+
+TEST_F(FileTest, SecondOpenIsRefusedAndKeepsTheFirstFile) {
+  std::string first = m_dir.WriteFile("first.txt", "1st");
+  std::string second = m_dir.WriteFile("second.txt", "2nd");
+  COvFile file;
+  ASSERT_EQ(eOvFileSystemError_None, file.Open(first.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  EXPECT_EQ(eOvFileSystemError_AlreadyOpened,
+            file.Open(second.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  char buffer[4] = {};
+  EXPECT_EQ(3, file.Read(buffer, 3));
+  EXPECT_STREQ("1st", buffer);
+}
+
+TEST_F(FileTest, FailedOpenLeavesTheFileClosed) {
+  COvFile file;
+  EXPECT_EQ(eOvFileSystemError_Open,
+            file.Open(m_dir.Join("missing.bin").c_str(), eOvFileSystemOpenMode_ReadBinary, true));
+  EXPECT_FALSE(file.IsOpened());
+  EXPECT_EQ(eOvFileSystemError_InvalidMode, file.Open(m_dir.Join("x").c_str(), 7, false));
+  EXPECT_FALSE(file.IsOpened());
+  EXPECT_EQ(eOvFileSystemError_Open,
+            file.Open(m_dir.Path().c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  EXPECT_FALSE(file.IsOpened());
+}
+
+TEST_F(FileTest, DestructorClosesAnOwnedHandle) {
+  std::string path = m_dir.Join("owned.bin");
+  {
+    COvFile file;
+    ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
+    EXPECT_EQ(5, file.Write("hello", 5));
+  }
+  EXPECT_EQ("hello", ReadFileBytes(path));
+}
+
+TEST_F(FileTest, WrappedHandleStaysOpen) {
+  std::string path = m_dir.WriteFile("shared.bin", "wxyz");
+  COvFileHandle* handle = nullptr;
+  ASSERT_EQ(eOvFileSystemError_None,
+            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  {
+    COvFile wrapper(handle);
+    EXPECT_TRUE(wrapper.IsOpened());
+    EXPECT_EQ(4, wrapper.GetSize());
+    char c;
+    EXPECT_EQ(1, wrapper.Read(&c, 1));
+  }
+  EXPECT_EQ(1, COvFileSystemUnCached::GetPos(handle));
+  EXPECT_EQ(eOvFileSystemError_None, COvFileSystemUnCached::Close(handle));
+}
+
+TEST_F(FileTest, ReadOfNothingLeavesThePosition) {
+  std::string path = m_dir.WriteFile("a.bin", "abc");
+  COvFile file;
+  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  char buffer[2];
+  EXPECT_EQ(0, file.Read(buffer, 0));
+  EXPECT_EQ(0, file.Read(buffer, -1));
+  EXPECT_EQ(0, file.GetPos());
+}
+
+TEST_F(FileTest, TypedValuesRoundTrip) {
+  std::string path = m_dir.Join("values.bin");
+  {
+    COvFile out;
+    ASSERT_EQ(eOvFileSystemError_None, out.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
+    EXPECT_EQ(eOvFileSystemError_None, out.WriteS8(-2));
+    EXPECT_EQ(eOvFileSystemError_None, out.WriteS16(0x12345));  // only the low two bytes
+    EXPECT_EQ(eOvFileSystemError_None, out.WriteS32(-70000));
+    EXPECT_EQ(eOvFileSystemError_None, out.WriteF32(1.5f));
+    EXPECT_EQ(eOvFileSystemError_None, out.WriteS64(-1234567890123ll));
+    EXPECT_EQ(19, out.GetPos());
+  }
+  COvFile in;
+  ASSERT_EQ(eOvFileSystemError_None, in.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  EXPECT_EQ(19, in.GetSize());
+  int8_t s8;
+  int16_t s16;
+  int32_t s32;
+  float f32;
+  int64_t s64;
+  EXPECT_EQ(eOvFileSystemError_None, in.ReadS8(s8));
+  EXPECT_EQ(eOvFileSystemError_None, in.ReadS16(s16));
+  EXPECT_EQ(eOvFileSystemError_None, in.ReadS32(s32));
+  EXPECT_EQ(eOvFileSystemError_None, in.ReadF32(f32));
+  EXPECT_EQ(eOvFileSystemError_None, in.ReadS64(s64));
+  EXPECT_EQ(-2, s8);
+  EXPECT_EQ(0x2345, s16);
+  EXPECT_EQ(-70000, s32);
+  EXPECT_EQ(1.5f, f32);
+  EXPECT_EQ(-1234567890123ll, s64);
+  // Past the end: 7 and a zero value.
+  EXPECT_EQ(eOvFileSystemError_Read, in.ReadS32(s32));
+  EXPECT_EQ(0, s32);
+}
+
+TEST_F(FileTest, ShortValueReadGivesReadError) {
+  std::string path = m_dir.WriteFile("short.bin", "abc");
+  COvFile file;
+  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  int64_t value = 42;
+  EXPECT_EQ(eOvFileSystemError_Read, file.ReadS64(value));
+  EXPECT_EQ(0, value);
+}
+
+TEST_F(FileTest, SwapFlagAppliesToWholeWordsOfTypedWrites) {
+  std::string path = m_dir.Join("swapped.bin");
+  COvFileSystemUnCached::SetSwapDWORDOnWrite(true);
+  {
+    COvFile out;
+    ASSERT_EQ(eOvFileSystemError_None, out.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
+    EXPECT_EQ(eOvFileSystemError_None, out.WriteS32(0x01020304));
+    EXPECT_EQ(eOvFileSystemError_None, out.WriteS16(0x0506));
+  }
+  COvFileSystemUnCached::SetSwapDWORDOnWrite(false);
+  COvFile in;
+  ASSERT_EQ(eOvFileSystemError_None, in.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  int32_t word;
+  int16_t half;
+  EXPECT_EQ(eOvFileSystemError_None, in.ReadS32(word));
+  EXPECT_EQ(eOvFileSystemError_None, in.ReadS16(half));
+  EXPECT_EQ(0x04030201, word);
+  EXPECT_EQ(0x0506, half);
+}
+
+TEST_F(FileTest, WriteStringAddsTheTerminator) {
+  std::string path = m_dir.Join("text.bin");
+  {
+    COvFile out;
+    ASSERT_EQ(eOvFileSystemError_None, out.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
+    EXPECT_EQ(eOvFileSystemError_None, out.WriteString("abc"));
+    EXPECT_EQ(eOvFileSystemError_None, out.WriteString(COvString()));
+  }
+  EXPECT_EQ(std::string("abc\0\0", 5), ReadFileBytes(path));
+  COvFile in;
+  ASSERT_EQ(eOvFileSystemError_None, in.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  COvString text;
+  EXPECT_EQ(eOvFileSystemError_None, in.ReadString(text));
+  EXPECT_EQ(COvString("abc"), text);
+  EXPECT_EQ(4, in.GetPos());
+  EXPECT_EQ(eOvFileSystemError_None, in.ReadString(text));
+  EXPECT_EQ(nullptr, text.GetRawBuffer());  // the empty text is the null string
+  EXPECT_EQ(5, in.GetPos());
+}
+
+TEST_F(FileTest, WriteStringToAReadOnlyFileFails) {
+  std::string path = m_dir.WriteFile("ro.bin", "abc");
+  COvFile file;
+  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  EXPECT_EQ(eOvFileSystemError_Write, file.WriteString("x"));
+  EXPECT_EQ(eOvFileSystemError_Write, file.WriteS16(1));
+  EXPECT_EQ("abc", ReadFileBytes(path));
+}
+
+TEST_F(FileTest, ReadStringAtTheEndOfTheFile) {
+  std::string path = m_dir.WriteFile("open.bin", "ab");
+  COvFile file;
+  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  COvString text;
+  // No terminator before the end: what was there, and a read error.
+  EXPECT_EQ(eOvFileSystemError_Read, file.ReadString(text));
+  EXPECT_EQ(COvString("ab"), text);
+  EXPECT_EQ(2, file.GetPos());
+  // Nothing left at all: the null string.
+  EXPECT_EQ(eOvFileSystemError_Read, file.ReadString(text));
+  EXPECT_EQ(nullptr, text.GetRawBuffer());
+}
+
+TEST_F(FileTest, ReadStringTakesExactlyTheLongestText) {
+  std::string longest(COvFile::kMaxStringLength, 'q');
+  std::string path = m_dir.WriteFile("longest.bin", longest + std::string("\0z", 3));
+  COvFile file;
+  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  COvString text;
+  EXPECT_EQ(eOvFileSystemError_None, file.ReadString(text));
+  EXPECT_EQ(COvFile::kMaxStringLength, text.GetLength());
+  EXPECT_EQ(COvFile::kMaxStringLength + 1, file.GetPos());
+  EXPECT_EQ(eOvFileSystemError_None, file.ReadString(text));
+  EXPECT_EQ(COvString("z"), text);
+}
+
+TEST_F(FileTest, ReadStringStopsAfterTheLongestText) {
+  std::string head(COvFile::kMaxStringLength, 'a');
+  std::string tail(905, 'b');
+  std::string path = m_dir.WriteFile("overlong.bin", head + tail + std::string(1, '\0'));
+  COvFile file;
+  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  COvString text;
+  EXPECT_EQ(eOvFileSystemError_Read, file.ReadString(text));
+  EXPECT_EQ(COvString(head.c_str()), text);
+  EXPECT_EQ(COvFile::kMaxStringLength, file.GetPos());
+  // The rest is the next text.
+  EXPECT_EQ(eOvFileSystemError_None, file.ReadString(text));
+  EXPECT_EQ(COvString(tail.c_str()), text);
+  EXPECT_EQ(file.GetSize(), file.GetPos());
+}
+
+TEST_F(FileTest, ReadStringOverRandomBytesAlwaysEnds) {
+  std::mt19937 generator(1234);
+  std::string bytes(20000, '\0');
+  for (char& c : bytes) c = static_cast<char>(generator() % 3 == 0 ? 0 : generator() % 256);
+  // A long run without terminator in the middle.
+  std::fill(bytes.begin() + 5000, bytes.begin() + 14000, 'k');
+  std::string path = m_dir.WriteFile("noise.bin", bytes);
+  COvFile file;
+  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  COvString text;
+  int calls = 0;
+  int previous = 0;
+  while (file.GetPos() < file.GetSize()) {
+    file.ReadString(text);
+    ASSERT_LE(text.GetLength(), COvFile::kMaxStringLength);
+    ASSERT_GT(file.GetPos(), previous);  // every call makes progress
+    previous = file.GetPos();
+    ASSERT_LT(++calls, 20001);
+  }
+  EXPECT_EQ(eOvFileSystemError_Read, file.ReadString(text));
+}
+
+TEST_F(FileTest, SeeksAndSizeForward) {
+  std::string path = m_dir.WriteFile("seek.bin", "0123456789");
+  COvFile file;
+  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  EXPECT_EQ(10, file.GetSize());
+  EXPECT_TRUE(file.SeekFromEnd(-4));
+  EXPECT_EQ(6, file.GetPos());
+  EXPECT_TRUE(file.SeekFromCurrent(-1));
+  EXPECT_TRUE(file.SeekFromStart(2));
+  int8_t c;
+  EXPECT_EQ(eOvFileSystemError_None, file.ReadS8(c));
+  EXPECT_EQ('2', c);
+}
+
+TEST_F(FileTest, AsyncReadAndWriteForward) {
+  std::string path = m_dir.Join("async.bin");
+  {
+    COvFile out;
+    ASSERT_EQ(eOvFileSystemError_None, out.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
+    EXPECT_EQ(eOvFileSystemError_None, out.AsyncWrite("data", 4));
+    EXPECT_EQ(eOvFileSystemError_None, out.AsyncWait());
+  }
+  COvFile in;
+  ASSERT_EQ(eOvFileSystemError_None, in.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  char buffer[8] = {};
+  EXPECT_EQ(eOvFileSystemError_None, in.AsyncRead(buffer, 4));
+  EXPECT_EQ(eOvFileSystemError_Read, in.AsyncRead(buffer, 4));
+  EXPECT_STREQ("data", buffer);
+}
+
+TEST_F(FileTest, ReadEntireFileFromTheStart) {
+  std::string content = std::string("head\0tail", 9);
+  std::string path = m_dir.WriteFile("whole.bin", content);
+  COvFile file;
+  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  file.SeekFromStart(3);
+  int size = 0;
+  uint8_t* data = file.ReadEntireFile(size);
+  ASSERT_NE(nullptr, data);
+  EXPECT_EQ(9, size);
+  EXPECT_EQ(content, std::string(reinterpret_cast<char*>(data), size));
+  delete[] data;
+}
+
+TEST_F(FileTest, ReadEntireFileOfAnEmptyFile) {
+  std::string path = m_dir.WriteFile("empty.bin", "");
+  COvFile file;
+  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  int size = 7;
+  EXPECT_EQ(nullptr, file.ReadEntireFile(size));
+  EXPECT_EQ(0, size);
+}
+
+}  // namespace

@@ -1,0 +1,341 @@
+// COvFileSystemUnCached: opening, routing and the disk operations, on files in a temporary
+// directory.
+#include "core/ovfilesystem.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "support/temp_dir.h"
+
+namespace {
+
+class FileSystemTest : public ::testing::Test {
+ protected:
+  void TearDown() override { COvFileSystemUnCached::SetSwapDWORDOnWrite(false); }
+
+  // Writes bytes through a fresh handle in the given mode; false when anything failed.
+  static bool WriteWith(const std::string& path, int mode, const std::string& bytes) {
+    COvFileHandle* handle = nullptr;
+    if (COvFileSystemUnCached::Open(handle, path.c_str(), mode, false) != eOvFileSystemError_None)
+      return false;
+    int size = static_cast<int>(bytes.size());
+    bool written = COvFileSystemUnCached::Write(handle, bytes.data(), size) == size;
+    return COvFileSystemUnCached::Close(handle) == eOvFileSystemError_None && written;
+  }
+
+  static std::string ReadWith(const std::string& path, int mode) {
+    COvFileHandle* handle = nullptr;
+    if (COvFileSystemUnCached::Open(handle, path.c_str(), mode, false) != eOvFileSystemError_None)
+      return "<none>";
+    std::string content;
+    char buffer[64];
+    int got;
+    while ((got = COvFileSystemUnCached::Read(handle, buffer, sizeof buffer)) > 0)
+      content.append(buffer, got);
+    COvFileSystemUnCached::Close(handle);
+    return content;
+  }
+
+  TempDir m_dir;
+};
+
+// A handle of a type the file system does not know.
+class ForeignHandle : public COvFileHandle {
+ public:
+  int GetType() const override { return 7; }
+  const COvString& GetName() const override { return m_strName; }
+  int GetOpenMode() const override { return eOvFileSystemOpenMode_ReadBinary; }
+
+ private:
+  COvString m_strName{"foreign"};
+};
+
+TEST_F(FileSystemTest, BinaryModesWriteAppendAndRead) {
+  std::string path = m_dir.Join("data.bin");
+  ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_WriteBinary, std::string("a\0b\n", 4)));
+  ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_AppendBinary, "cd"));
+  EXPECT_EQ(std::string("a\0b\ncd", 6), ReadWith(path, eOvFileSystemOpenMode_ReadBinary));
+  EXPECT_EQ(std::string("a\0b\ncd", 6), ReadFileBytes(path));
+  // "wb" truncates.
+  ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_WriteBinary, "x"));
+  EXPECT_EQ("x", ReadFileBytes(path));
+}
+
+TEST_F(FileSystemTest, AppendModesCreateMissingFiles) {
+  std::string binary = m_dir.Join("new.bin");
+  std::string text = m_dir.Join("new.txt");
+  ASSERT_TRUE(WriteWith(binary, eOvFileSystemOpenMode_AppendBinary, ""));
+  ASSERT_TRUE(WriteWith(text, eOvFileSystemOpenMode_AppendText, "t"));
+  EXPECT_TRUE(FileExists(binary));
+  EXPECT_EQ("", ReadFileBytes(binary));
+  EXPECT_EQ("t", ReadFileBytes(text));
+}
+
+TEST_F(FileSystemTest, TextModesUseTheHostLineEnd) {
+  std::string path = m_dir.Join("lines.txt");
+  ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_WriteText, "one\n"));
+  ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_AppendText, "two\n"));
+#ifdef _WIN32
+  EXPECT_EQ("one\r\ntwo\r\n", ReadFileBytes(path));
+#else
+  EXPECT_EQ("one\ntwo\n", ReadFileBytes(path));
+#endif
+  EXPECT_EQ("one\ntwo\n", ReadWith(path, eOvFileSystemOpenMode_ReadText));
+}
+
+TEST_F(FileSystemTest, HandleKeepsNameAndMode) {
+  std::string path = m_dir.WriteFile("named.bin", "z");
+  COvFileHandle* handle = nullptr;
+  ASSERT_EQ(eOvFileSystemError_None,
+            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_ReadText, true));
+  ASSERT_NE(nullptr, handle);
+  EXPECT_EQ(eOvFileHandleType_Disk, handle->GetType());
+  EXPECT_EQ(COvString(path.c_str()), handle->GetName());
+  EXPECT_EQ(eOvFileSystemOpenMode_ReadText, handle->GetOpenMode());
+  EXPECT_EQ(eOvFileAsyncState_Idle, handle->GetAsyncState());
+  EXPECT_EQ(eOvFileSystemError_None, COvFileSystemUnCached::Close(handle));
+  EXPECT_EQ(nullptr, handle);
+}
+
+TEST_F(FileSystemTest, InvalidModesAreRefused) {
+  std::string path = m_dir.WriteFile("file.bin", "z");
+  for (int mode : {0, 7, -1, 100}) {
+    SCOPED_TRACE(mode);
+    COvFileHandle* handle = nullptr;
+    EXPECT_EQ(eOvFileSystemError_InvalidMode, COvFileSystemUnCached::Open(handle, path.c_str(), mode, false));
+    EXPECT_EQ(eOvFileSystemError_InvalidMode, COvFileSystemUnCached::Open(handle, path.c_str(), mode, true));
+    EXPECT_EQ(nullptr, handle);
+  }
+}
+
+TEST_F(FileSystemTest, MissingFileGivesOpenErrorAndNoHandle) {
+  COvFileHandle* handle = reinterpret_cast<COvFileHandle*>(&handle);  // must be overwritten
+  EXPECT_EQ(eOvFileSystemError_Open, COvFileSystemUnCached::Open(handle, m_dir.Join("missing").c_str(),
+                                                                 eOvFileSystemOpenMode_ReadBinary, false));
+  EXPECT_EQ(nullptr, handle);
+  EXPECT_EQ(eOvFileSystemError_Open,
+            COvFileSystemUnCached::Open(handle, m_dir.Join("no/such/dir/file").c_str(),
+                                        eOvFileSystemOpenMode_WriteBinary, false));
+  EXPECT_EQ(nullptr, handle);
+}
+
+TEST_F(FileSystemTest, DirectoryIsNeverOpened) {
+  for (int mode = 1; mode <= 6; ++mode) {
+    SCOPED_TRACE(mode);
+    COvFileHandle* handle = nullptr;
+    EXPECT_EQ(eOvFileSystemError_Open,
+              COvFileSystemUnCached::Open(handle, m_dir.Path().c_str(), mode, false));
+    EXPECT_EQ(nullptr, handle);
+  }
+}
+
+TEST_F(FileSystemTest, NullOrEmptyNameIsNotOpened) {
+  COvFileHandle* handle = nullptr;
+  EXPECT_EQ(eOvFileSystemError_Open,
+            COvFileSystemUnCached::Open(handle, nullptr, eOvFileSystemOpenMode_ReadBinary, true));
+  EXPECT_EQ(eOvFileSystemError_Open,
+            COvFileSystemUnCached::Open(handle, "", eOvFileSystemOpenMode_WriteBinary, false));
+  EXPECT_EQ(nullptr, handle);
+}
+
+TEST_F(FileSystemTest, NullHandleAnswers) {
+  COvFileHandle* handle = nullptr;
+  char buffer[4] = {};
+  EXPECT_EQ(eOvFileSystemError_NoHandle, COvFileSystemUnCached::Close(handle));
+  EXPECT_EQ(0, COvFileSystemUnCached::Read(nullptr, buffer, 4));
+  EXPECT_EQ(eOvFileSystemError_NoHandle, COvFileSystemUnCached::Write(nullptr, buffer, 4));
+  EXPECT_EQ(-1, COvFileSystemUnCached::GetPos(nullptr));
+  EXPECT_FALSE(COvFileSystemUnCached::SeekFromStart(nullptr, 0));
+  EXPECT_FALSE(COvFileSystemUnCached::SeekFromCurrent(nullptr, 0));
+  EXPECT_FALSE(COvFileSystemUnCached::SeekFromEnd(nullptr, 0));
+  EXPECT_EQ(0, COvFileSystemUnCached::GetSize(nullptr));
+  EXPECT_EQ(eOvFileSystemError_NoHandle, COvFileSystemUnCached::AsyncRead(nullptr, buffer, 4));
+  EXPECT_EQ(eOvFileSystemError_NoHandle, COvFileSystemUnCached::AsyncWrite(nullptr, buffer, 4));
+}
+
+TEST_F(FileSystemTest, UnknownHandleTypeGetsNeutralAnswers) {
+  COvFileHandle* handle = new ForeignHandle;
+  char buffer[4] = {};
+  EXPECT_EQ(0, COvFileSystemUnCached::Read(handle, buffer, 4));
+  EXPECT_EQ(0, COvFileSystemUnCached::Write(handle, buffer, 4));
+  EXPECT_EQ(0, COvFileSystemUnCached::GetPos(handle));
+  EXPECT_FALSE(COvFileSystemUnCached::SeekFromStart(handle, 0));
+  EXPECT_EQ(0, COvFileSystemUnCached::GetSize(handle));
+  EXPECT_EQ(eOvFileSystemError_Read, COvFileSystemUnCached::AsyncRead(handle, buffer, 4));
+  EXPECT_EQ(eOvFileSystemError_WriteNotSupported, COvFileSystemUnCached::AsyncWrite(handle, buffer, 4));
+  EXPECT_EQ(eOvFileAsyncState_Idle, handle->GetAsyncState());
+  EXPECT_EQ(eOvFileSystemError_Close, COvFileSystemUnCached::Close(handle));
+  EXPECT_NE(nullptr, handle);  // not ours to delete
+  delete handle;
+}
+
+TEST_F(FileSystemTest, ReadAndWriteIgnoreBadArguments) {
+  std::string path = m_dir.WriteFile("file.bin", "abcd");
+  COvFileHandle* handle = nullptr;
+  ASSERT_EQ(eOvFileSystemError_None,
+            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  char buffer[4] = {};
+  EXPECT_EQ(0, COvFileSystemUnCached::Read(handle, nullptr, 4));
+  EXPECT_EQ(0, COvFileSystemUnCached::Read(handle, buffer, 0));
+  EXPECT_EQ(0, COvFileSystemUnCached::Read(handle, buffer, -3));
+  EXPECT_EQ(0, COvFileSystemUnCached::GetPos(handle));
+  // A read-only stream takes no data.
+  EXPECT_EQ(0, COvFileSystemUnCached::Write(handle, "xy", 2));
+  EXPECT_EQ(0, COvFileSystemUnCached::Write(handle, nullptr, 2));
+  EXPECT_EQ(0, COvFileSystemUnCached::Write(handle, "xy", -2));
+  COvFileSystemUnCached::Close(handle);
+  EXPECT_EQ("abcd", ReadFileBytes(path));
+}
+
+TEST_F(FileSystemTest, ShortReadAtTheEnd) {
+  std::string path = m_dir.WriteFile("file.bin", "abcde");
+  COvFileHandle* handle = nullptr;
+  ASSERT_EQ(eOvFileSystemError_None,
+            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  char buffer[16] = {};
+  EXPECT_EQ(5, COvFileSystemUnCached::Read(handle, buffer, 16));
+  EXPECT_EQ(0, COvFileSystemUnCached::Read(handle, buffer, 16));
+  EXPECT_STREQ("abcde", buffer);
+  COvFileSystemUnCached::Close(handle);
+}
+
+TEST_F(FileSystemTest, PositionsSeeksAndSize) {
+  std::string path = m_dir.WriteFile("file.bin", "0123456789");
+  COvFileHandle* handle = nullptr;
+  ASSERT_EQ(eOvFileSystemError_None,
+            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  char c;
+  EXPECT_TRUE(COvFileSystemUnCached::SeekFromStart(handle, 3));
+  EXPECT_EQ(3, COvFileSystemUnCached::GetPos(handle));
+  EXPECT_TRUE(COvFileSystemUnCached::SeekFromCurrent(handle, 2));
+  ASSERT_EQ(1, COvFileSystemUnCached::Read(handle, &c, 1));
+  EXPECT_EQ('5', c);
+  EXPECT_TRUE(COvFileSystemUnCached::SeekFromCurrent(handle, -6));
+  EXPECT_EQ(0, COvFileSystemUnCached::GetPos(handle));
+  // On disk the offset is added to the end.
+  EXPECT_TRUE(COvFileSystemUnCached::SeekFromEnd(handle, -2));
+  ASSERT_EQ(1, COvFileSystemUnCached::Read(handle, &c, 1));
+  EXPECT_EQ('8', c);
+  EXPECT_EQ(10, COvFileSystemUnCached::GetSize(handle));
+  EXPECT_EQ(9, COvFileSystemUnCached::GetPos(handle));  // size leaves the position alone
+  COvFileSystemUnCached::Close(handle);
+}
+
+TEST_F(FileSystemTest, SeekBeforeTheStartFails) {
+  std::string path = m_dir.WriteFile("file.bin", "0123");
+  COvFileHandle* handle = nullptr;
+  ASSERT_EQ(eOvFileSystemError_None,
+            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  EXPECT_TRUE(COvFileSystemUnCached::SeekFromStart(handle, 2));
+  EXPECT_FALSE(COvFileSystemUnCached::SeekFromStart(handle, -1));
+  EXPECT_FALSE(COvFileSystemUnCached::SeekFromEnd(handle, -5));
+  EXPECT_EQ(2, COvFileSystemUnCached::GetPos(handle));
+  COvFileSystemUnCached::Close(handle);
+}
+
+TEST_F(FileSystemTest, SizeOfAWrittenFile) {
+  std::string path = m_dir.Join("grow.bin");
+  COvFileHandle* handle = nullptr;
+  ASSERT_EQ(eOvFileSystemError_None,
+            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
+  EXPECT_EQ(0, COvFileSystemUnCached::GetSize(handle));
+  EXPECT_EQ(6, COvFileSystemUnCached::Write(handle, "abcdef", 6));
+  EXPECT_EQ(6, COvFileSystemUnCached::GetSize(handle));
+  EXPECT_EQ(6, COvFileSystemUnCached::GetPos(handle));
+  COvFileSystemUnCached::Close(handle);
+}
+
+TEST_F(FileSystemTest, ExistsOnlyForFiles) {
+  std::string file = m_dir.WriteFile("sub/file.txt", "x");
+  EXPECT_TRUE(COvFileSystemUnCached::Exists(file.c_str()));
+  EXPECT_FALSE(COvFileSystemUnCached::Exists(m_dir.Join("sub").c_str()));
+  EXPECT_FALSE(COvFileSystemUnCached::Exists(m_dir.Join("missing.txt").c_str()));
+  EXPECT_FALSE(COvFileSystemUnCached::Exists(""));
+  EXPECT_FALSE(COvFileSystemUnCached::Exists(nullptr));
+}
+
+TEST_F(FileSystemTest, SwapFlagReversesCompleteWordsOnly) {
+  std::string path = m_dir.Join("swap.bin");
+  const unsigned char bytes[] = {1, 2, 3, 4, 5};
+  unsigned char original[sizeof bytes];
+  std::memcpy(original, bytes, sizeof bytes);
+  COvFileSystemUnCached::SetSwapDWORDOnWrite(true);
+  EXPECT_TRUE(COvFileSystemUnCached::GetSwapDWORDOnWrite());
+  COvFileHandle* handle = nullptr;
+  ASSERT_EQ(eOvFileSystemError_None,
+            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
+  EXPECT_EQ(5, COvFileSystemUnCached::Write(handle, bytes, 5));
+  EXPECT_EQ(3, COvFileSystemUnCached::Write(handle, "xyz", 3));
+  EXPECT_EQ(8, COvFileSystemUnCached::Write(handle, "abcdefgh", 8));
+  COvFileSystemUnCached::Close(handle);
+  EXPECT_EQ(std::string("\x04\x03\x02\x01\x05xyzdcbahgfe"), ReadFileBytes(path));
+  EXPECT_EQ(0, std::memcmp(original, bytes, sizeof bytes));  // the caller's buffer is untouched
+}
+
+TEST_F(FileSystemTest, SwapFlagOffWritesBytesAsGiven) {
+  std::string path = m_dir.Join("plain.bin");
+  COvFileSystemUnCached::SetSwapDWORDOnWrite(false);
+  ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_WriteBinary, "\x01\x02\x03\x04\x05"));
+  EXPECT_EQ("\x01\x02\x03\x04\x05", ReadFileBytes(path));
+}
+
+TEST_F(FileSystemTest, AsyncOperationsCompleteAtOnce) {
+  std::string path = m_dir.WriteFile("file.bin", "abc");
+  COvFileHandle* handle = nullptr;
+  ASSERT_EQ(eOvFileSystemError_None,
+            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  char buffer[8] = {};
+  EXPECT_EQ(eOvFileSystemError_None, COvFileSystemUnCached::AsyncRead(handle, buffer, 2));
+  EXPECT_EQ(eOvFileSystemError_Read, COvFileSystemUnCached::AsyncRead(handle, buffer + 2, 4));
+  EXPECT_STREQ("abc", buffer);
+  EXPECT_EQ(eOvFileSystemError_Write, COvFileSystemUnCached::AsyncWrite(handle, "x", 1));
+  EXPECT_EQ(eOvFileAsyncState_Idle, handle->GetAsyncState());
+  COvFileSystemUnCached::Close(handle);
+
+  ASSERT_EQ(eOvFileSystemError_None,
+            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
+  EXPECT_EQ(eOvFileSystemError_None, COvFileSystemUnCached::AsyncWrite(handle, "xyz", 3));
+  COvFileSystemUnCached::Close(handle);
+  EXPECT_EQ("xyz", ReadFileBytes(path));
+}
+
+TEST_F(FileSystemTest, AsyncOperationRefusedWhileOneIsPending) {
+  std::string path = m_dir.WriteFile("file.bin", "abc");
+  COvFileHandle* handle = nullptr;
+  ASSERT_EQ(eOvFileSystemError_None,
+            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  char buffer[4] = {};
+  handle->SetAsyncState(eOvFileAsyncState_Reading);
+  EXPECT_EQ(eOvFileSystemError_AsyncBusy, COvFileSystemUnCached::AsyncRead(handle, buffer, 1));
+  EXPECT_EQ(eOvFileSystemError_AsyncBusy, COvFileSystemUnCached::AsyncWrite(handle, buffer, 1));
+  EXPECT_EQ(0, COvFileSystemUnCached::GetPos(handle));
+  handle->SetAsyncState(eOvFileAsyncState_Idle);
+  COvFileSystemUnCached::Close(handle);
+}
+
+TEST_F(FileSystemTest, WithoutArchivesReadsFallThroughToDisk) {
+  std::string path = m_dir.WriteFile("loose.txt", "disk");
+  EXPECT_FALSE(COvFileSystemUnCached::AddBigFile(m_dir.Join("missing.big").c_str()));
+  EXPECT_EQ(0, COvFileSystemUnCached::m_aBigFile.GetCount());
+  EXPECT_EQ("disk", ReadWith(path, eOvFileSystemOpenMode_ReadBinary));
+  COvFileHandle* handle = nullptr;
+  ASSERT_EQ(eOvFileSystemError_None,
+            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_ReadBinary, true));
+  EXPECT_EQ(eOvFileHandleType_Disk, handle->GetType());
+  COvFileSystemUnCached::Close(handle);
+}
+
+TEST_F(FileSystemTest, CloseReportsDataThatCouldNotBeWritten) {
+  // A device that accepts the open but fails every flush.
+  if (!FileExists("/dev/full")) GTEST_SKIP() << "no /dev/full on this host";
+  COvFileHandle* handle = nullptr;
+  ASSERT_EQ(eOvFileSystemError_None,
+            COvFileSystemUnCached::Open(handle, "/dev/full", eOvFileSystemOpenMode_WriteBinary, false));
+  EXPECT_EQ(3, COvFileSystemUnCached::Write(handle, "abc", 3));  // still buffered
+  EXPECT_EQ(eOvFileSystemError_Close, COvFileSystemUnCached::Close(handle));
+  EXPECT_EQ(nullptr, handle);
+}
+
+}  // namespace
