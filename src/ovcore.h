@@ -24,3 +24,7 @@
 #include "configuration/ovconfigurationproject.h"
 #include "configuration/ovconfigurationsourcecontrol.h"
 #include "configuration/ovconfigurationmanager.h"
+#include "core/ovbytecursor.h"
+#include "core/ovfilehandle.h"
+#include "core/ovfilesystem.h"
+#include "core/ovfile.h"
