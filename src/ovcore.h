@@ -28,3 +28,6 @@
 #include "core/ovfilehandle.h"
 #include "core/ovfilesystem.h"
 #include "core/ovfile.h"
+#include "scripttree/ovscripttreeattribute.h"
+#include "scripttree/ovscripttreenode.h"
+#include "scripttree/ovscripttree.h"
