@@ -31,3 +31,4 @@
 #include "scripttree/ovscripttreeattribute.h"
 #include "scripttree/ovscripttreenode.h"
 #include "scripttree/ovscripttree.h"
+#include "core/ovfilehandlecached.h"

@@ -1,0 +1,152 @@
+// COvFileHandleCached: reads through the slot cache must give the file's bytes whatever the
+// order of seeks and the sizes of the reads.
+#include "core/ovfilehandlecached.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/ovfilesystem.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+std::string Pattern(int size) {
+  std::string bytes(static_cast<size_t>(size), '\0');
+  for (int i = 0; i < size; ++i)
+    bytes[static_cast<size_t>(i)] = static_cast<char>((i * 131 + i / 256) & 0xFF);
+  return bytes;
+}
+
+class CachedHandleTest : public ::testing::Test {
+ protected:
+  std::string ReadAll(COvFileHandleCached& handle, int chunk) {
+    std::string content;
+    std::vector<char> buffer(static_cast<size_t>(chunk));
+    int got;
+    while ((got = handle.Read(buffer.data(), chunk)) > 0)
+      content.append(buffer.data(), static_cast<size_t>(got));
+    return content;
+  }
+
+  TempDir m_dir;
+};
+
+TEST_F(CachedHandleTest, SequentialReadsInAnyChunkSize) {
+  std::string content = Pattern(50000);
+  std::string path = m_dir.WriteFile("data.bin", content);
+  for (int chunk : {1, 7, 100, 8191, 8192, 9000, 60000}) {
+    SCOPED_TRACE(chunk);
+    COvFileHandleCached handle;
+    ASSERT_EQ(eOvFileSystemError_None, handle.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+    EXPECT_EQ(50000, handle.GetSize());
+    EXPECT_EQ(content, ReadAll(handle, chunk));
+    EXPECT_EQ(50000, handle.FilePos());
+    EXPECT_EQ(0, handle.EndOfFile());
+  }
+}
+
+TEST_F(CachedHandleTest, RandomSeeksReadTheRightBytes) {
+  std::string content = Pattern(100000);
+  std::string path = m_dir.WriteFile("data.bin", content);
+  COvFileHandleCached handle;
+  ASSERT_EQ(eOvFileSystemError_None, handle.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  std::mt19937 generator(42);
+  char buffer[20000];
+  for (int i = 0; i < 500; ++i) {
+    int position = static_cast<int>(generator() % 100001);
+    int n = static_cast<int>(generator() % (i % 10 == 0 ? 20000 : 300)) + 1;
+    SCOPED_TRACE(testing::Message() << "position " << position << " n " << n);
+    ASSERT_TRUE(handle.SeekStart(position));
+    EXPECT_EQ(position, handle.FilePos());
+    int expected = std::min(n, 100000 - position);
+    ASSERT_EQ(expected, handle.Read(buffer, n));
+    ASSERT_EQ(content.substr(static_cast<size_t>(position), static_cast<size_t>(expected)),
+              std::string(buffer, static_cast<size_t>(expected)));
+    EXPECT_EQ(position + expected, handle.FilePos());
+    EXPECT_EQ(100000 - position - expected, handle.EndOfFile());
+  }
+}
+
+TEST_F(CachedHandleTest, SeekOutsideTheFileFails) {
+  std::string path = m_dir.WriteFile("small.bin", "0123456789");
+  COvFileHandleCached handle;
+  ASSERT_EQ(eOvFileSystemError_None, handle.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  EXPECT_FALSE(handle.SeekStart(-1));
+  EXPECT_FALSE(handle.SeekStart(11));
+  EXPECT_TRUE(handle.SeekStart(10));
+  char c;
+  EXPECT_EQ(0, handle.Read(&c, 1));
+}
+
+TEST_F(CachedHandleTest, HeaderHoldsTheFirstBytes) {
+  std::string content = Pattern(40);
+  std::string path = m_dir.WriteFile("header.bin", content);
+  COvFileHandleCached handle;
+  ASSERT_EQ(eOvFileSystemError_None, handle.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  EXPECT_EQ(content.substr(0, 32), std::string(reinterpret_cast<const char*>(handle.GetHeader()), 32));
+  EXPECT_EQ(0, handle.FilePos());
+  EXPECT_EQ(content, ReadAll(handle, 64));
+
+  std::string shortPath = m_dir.WriteFile("short.bin", "tiny");
+  COvFileHandleCached shortHandle;
+  ASSERT_EQ(eOvFileSystemError_None,
+            shortHandle.Open(shortPath.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  EXPECT_EQ(0, shortHandle.GetHeader()[0]);
+  EXPECT_EQ("tiny", ReadAll(shortHandle, 3));
+}
+
+TEST_F(CachedHandleTest, OpenAndCloseStates) {
+  std::string path = m_dir.WriteFile("a.bin", "abc");
+  COvFileHandleCached handle;
+  char buffer[4];
+  EXPECT_EQ(0, handle.Read(buffer, 4));
+  EXPECT_FALSE(handle.SeekStart(0));
+  EXPECT_EQ(eOvFileSystemError_Close, handle.Close());
+  EXPECT_EQ(eOvFileSystemError_Open,
+            handle.Open(m_dir.Join("missing").c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  EXPECT_FALSE(handle.IsOpened());
+  ASSERT_EQ(eOvFileSystemError_None, handle.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  EXPECT_EQ(eOvFileHandleType_Cached, handle.GetType());
+  EXPECT_EQ(COvString(path.c_str()), handle.GetName());
+  EXPECT_EQ(eOvFileSystemOpenMode_ReadBinary, handle.GetOpenMode());
+  EXPECT_EQ(eOvFileSystemError_AlreadyOpened,
+            handle.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  EXPECT_EQ(eOvFileSystemError_None, handle.Close());
+  EXPECT_FALSE(handle.IsOpened());
+}
+
+TEST_F(CachedHandleTest, FileShorterThanWhenOpenedGivesRefillError) {
+  std::string path = m_dir.WriteFile("shrinking.bin", Pattern(20000));
+  COvFileHandleCached handle;
+  ASSERT_EQ(eOvFileSystemError_None, handle.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  m_dir.WriteFile("shrinking.bin", Pattern(100));
+  char buffer[16];
+  ASSERT_TRUE(handle.SeekStart(5000));
+  EXPECT_EQ(COvFileHandleCached::kReadShortRefill, handle.Read(buffer, 16));
+}
+
+TEST_F(CachedHandleTest, WritesGoThroughAndDropTheCache) {
+  std::string path = m_dir.Join("written.bin");
+  COvFileHandleCached handle;
+  ASSERT_EQ(eOvFileSystemError_None, handle.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
+  EXPECT_EQ(5, handle.Write("hello", 5));
+  EXPECT_EQ(5, handle.FilePos());
+  EXPECT_EQ(5, handle.GetSize());
+  EXPECT_EQ(eOvFileSystemError_None, handle.Close());
+  EXPECT_EQ("hello", ReadFileBytes(path));
+}
+
+TEST_F(CachedHandleTest, FileSystemTreatsItAsForeign) {
+  std::string path = m_dir.WriteFile("a.bin", "abc");
+  COvFileHandleCached handle;
+  ASSERT_EQ(eOvFileSystemError_None, handle.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  char buffer[4];
+  EXPECT_EQ(0, COvFileSystemUnCached::Read(&handle, buffer, 3));
+  EXPECT_EQ(0, COvFileSystemUnCached::GetSize(&handle));
+}
+
+}  // namespace
