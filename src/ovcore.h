@@ -32,3 +32,5 @@
 #include "scripttree/ovscripttreenode.h"
 #include "scripttree/ovscripttree.h"
 #include "core/ovfilehandlecached.h"
+#include "scripttree/ovscripttreeserializerxml.h"
+#include "scripttree/ovxmlsaver.h"
