@@ -34,3 +34,4 @@
 #include "core/ovfilehandlecached.h"
 #include "scripttree/ovscripttreeserializerxml.h"
 #include "scripttree/ovxmlsaver.h"
+#include "core/ovid.h"

@@ -1,0 +1,169 @@
+#include "core/ovlog.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdarg>
+#include <string>
+
+#include "support/temp_dir.h"
+
+namespace {
+
+std::string Format(int size, const ovplatform::LocalTime& time, int level, int indent, const char* format, ...) {
+  std::string buffer(static_cast<size_t>(size > 0 ? size : 1), '#');
+  va_list args;
+  va_start(args, format);
+  int length = OvLogFormatLine(&buffer[0], size, time, level, indent, format, args);
+  va_end(args);
+  EXPECT_EQ(static_cast<size_t>(length), std::string(buffer.c_str()).size());
+  return buffer.c_str();
+}
+
+ovplatform::LocalTime At(int hour, int minute, int second) {
+  ovplatform::LocalTime time;
+  time.hour = hour;
+  time.minute = minute;
+  time.second = second;
+  return time;
+}
+
+// Log state for one test: files in a temporary directory, defaults restored afterwards.
+class OvLogFiles : public ::testing::Test {
+ protected:
+  void SetUp() override { OvLogSetDirectory(m_dir.Path().c_str()); }
+  void TearDown() override {
+    OvLogRelease();
+    OvLogSetDirectory(nullptr);
+    OvLogSetLevelMask(OV_LOG_DEFAULT_LEVEL_MASK);
+    OvLogSetTypeMask(OV_LOG_DEFAULT_TYPE_MASK);
+    OvLogSetOutputMask(OV_LOG_DEFAULT_OUTPUT_MASK);
+  }
+  std::string File(const char* name) const { return ReadFileBytes(m_dir.Join(std::string("_logs/") + name)); }
+  // Text after the "hh:mm:ss " stamp of every line, one per line.
+  static std::string WithoutStamps(const std::string& text) {
+    std::string result;
+    size_t start = 0;
+    while (start < text.size()) {
+      size_t end = text.find('\n', start);
+      if (end == std::string::npos) end = text.size() - 1;
+      result += text.substr(start + 9, end + 1 - start - 9);
+      start = end + 1;
+    }
+    return result;
+  }
+
+  TempDir m_dir;
+};
+
+}  // namespace
+
+TEST(OvLogFormat, LineHasStampTagIndentAndNewline) {
+  EXPECT_EQ("09:05:03 [WARNING]   x=5\n", Format(8192, At(9, 5, 3), 4, 1, "x=%d", 5));
+  EXPECT_EQ("23:59:59 [   INFO] hello\n", Format(8192, At(23, 59, 59), 1, 0, "hello"));
+  EXPECT_EQ("00:00:00 [  FATAL]       deep\n", Format(8192, At(0, 0, 0), 16, 3, "deep"));
+  EXPECT_EQ("01:02:03 [PROFILE] p\n", Format(8192, At(1, 2, 3), 2, -4, "p"));
+  EXPECT_EQ("01:02:03 [  ERROR] e\n", Format(8192, At(1, 2, 3), 8, 0, "e"));
+}
+
+TEST(OvLogFormat, SeveralLevelBitsGiveNoTag) {
+  EXPECT_EQ("12:00:00 both\n", Format(8192, At(12, 0, 0), 3, 0, "both"));
+  EXPECT_EQ("12:00:00 none\n", Format(8192, At(12, 0, 0), 0, 0, "none"));
+  EXPECT_STREQ("", OvLogLevelTag(32));
+  EXPECT_EQ(nullptr, OvLogLevelFileWord(6));
+  EXPECT_STREQ("profile", OvLogLevelFileWord(2));
+}
+
+TEST(OvLogFormat, LongLinesAreCutAndStillEndTheLine) {
+  std::string big(20000, 'z');
+  std::string line = Format(OV_LOG_LINE_SIZE, At(1, 1, 1), 4, 0, "%s", big.c_str());
+  EXPECT_EQ(static_cast<size_t>(OV_LOG_LINE_SIZE - 1), line.size());
+  EXPECT_EQ('\n', line.back());
+  EXPECT_EQ("01:01:01 [WARNING] zzz", line.substr(0, 22));
+  // Tiny buffers: what fits of the stamp, then the newline.
+  EXPECT_EQ("01:0\n", Format(6, At(1, 1, 1), 4, 0, "msg"));
+  EXPECT_EQ("\n", Format(2, At(1, 1, 1), 4, 0, "msg"));
+  EXPECT_EQ("", Format(1, At(1, 1, 1), 4, 0, "msg"));
+  // Indentation that does not fit is dropped, never written past the end.
+  EXPECT_EQ("01:01:01 [WARNING]   m\n", Format(24, At(1, 1, 1), 4, 100, "msg"));
+}
+
+TEST_F(OvLogFiles, InitCreatesTheMainAndLevelFiles) {
+  ASSERT_TRUE(OvLogInit("game"));
+  for (const char* name : {"game.log", "game_info.log", "game_profile.log", "game_warning.log", "game_error.log",
+                           "game_fatal.log"}) {
+    EXPECT_TRUE(FileExists(m_dir.Join(std::string("_logs/") + name))) << name;
+  }
+}
+
+TEST_F(OvLogFiles, LinesGoToTheMainFileAndTheirLevelFiles) {
+  ASSERT_TRUE(OvLogInit("game"));
+  OvLog(eLogLevel_Info, 1, 0, "info %s", "line");
+  OvLog(eLogLevel_Warning, 2, 1, "x=%d", 5);
+  OvLog(3, 1, 0, "two levels");
+  OvLogRelease();
+  EXPECT_EQ("[   INFO] info line\n[WARNING]   x=5\ntwo levels\n", WithoutStamps(File("game.log")));
+  EXPECT_EQ("[   INFO] info line\ntwo levels\n", WithoutStamps(File("game_info.log")));
+  EXPECT_EQ("two levels\n", WithoutStamps(File("game_profile.log")));
+  EXPECT_EQ("[WARNING]   x=5\n", WithoutStamps(File("game_warning.log")));
+  EXPECT_EQ("", File("game_error.log"));
+}
+
+TEST_F(OvLogFiles, FatalIsFilteredByDefaultUntilTheMaskAllowsIt) {
+  ASSERT_TRUE(OvLogInit("game"));
+  OvLog(eLogLevel_Fatal, 1, 0, "hidden");
+  OvLogSetLevelMask(OV_LOG_DEFAULT_LEVEL_MASK | eLogLevel_Fatal);
+  OvLog(eLogLevel_Fatal, 1, 0, "shown");
+  OvLogRelease();
+  EXPECT_EQ("[  FATAL] shown\n", WithoutStamps(File("game.log")));
+  EXPECT_EQ("[  FATAL] shown\n", WithoutStamps(File("game_fatal.log")));
+}
+
+TEST_F(OvLogFiles, TypeMaskFiltersAndOutputMaskSelects) {
+  ASSERT_TRUE(OvLogInit("game"));
+  OvLog(eLogLevel_Info, 0x800, 0, "type not enabled");
+  OvLog(eLogLevel_Info, 0x10000, 0, "type enabled");
+  OvLogSetTypeMask(0x800);
+  OvLog(eLogLevel_Info, 0x800, 0, "now enabled");
+  OvLogSetOutputMask(eLogOutput_Debugger);
+  OvLog(eLogLevel_Info, 0x800, 0, "debugger only");
+  OvLogRelease();
+  EXPECT_EQ("[   INFO] type enabled\n[   INFO] now enabled\n", WithoutStamps(File("game.log")));
+}
+
+TEST_F(OvLogFiles, StandardOutputReceivesTheLine) {
+  OvLogSetOutputMask(eLogOutput_StdOut);
+  testing::internal::CaptureStdout();
+  OvLog(eLogLevel_Error, 1, 2, "%s %d%%", "done", 100);
+  std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_EQ("[  ERROR]     done 100%\n", WithoutStamps(out));
+}
+
+TEST_F(OvLogFiles, WithoutInitFileOutputWritesNothing) {
+  OvLogSetOutputMask(eLogOutput_Files);
+  OvLog(eLogLevel_Warning, 1, 0, "nowhere");
+  EXPECT_FALSE(FileExists(m_dir.Join("_logs")));
+}
+
+TEST_F(OvLogFiles, InitTruncatesAndReleaseStopsFileOutput) {
+  ASSERT_TRUE(OvLogInit("game"));
+  OvLog(eLogLevel_Info, 1, 0, "first run");
+  ASSERT_TRUE(OvLogInit("game"));
+  OvLog(eLogLevel_Info, 1, 0, "second run");
+  OvLogRelease();
+  OvLog(eLogLevel_Info, 1, 0, "after release");
+  EXPECT_EQ("[   INFO] second run\n", WithoutStamps(File("game.log")));
+}
+
+TEST_F(OvLogFiles, UncreatableFilesAreSkipped) {
+  OvLogSetDirectory(m_dir.Join("missing/parent").c_str());
+  EXPECT_FALSE(OvLogInit("game"));
+  OvLogSetOutputMask(eLogOutput_Files);
+  OvLog(eLogLevel_Info, 1, 0, "dropped");
+  EXPECT_FALSE(FileExists(m_dir.Join("missing")));
+}
+
+TEST(OvTrace, AcceptsAMessageAndPrintsNothing) {
+  testing::internal::CaptureStdout();
+  OvTrace("Set parameters in %s FSM\n", "main");
+  EXPECT_EQ("", testing::internal::GetCapturedStdout());
+}
