@@ -65,57 +65,21 @@ const uint8_t* COvByteCursor::Take(int n) {
   return bytes;
 }
 
-bool COvByteCursor::ReadU8(uint8_t& value) {
-  const uint8_t* bytes = Take(1);
-  value = bytes ? bytes[0] : 0;
+template <typename T>
+bool COvByteCursor::ReadInteger(T& value) {
+  const uint8_t* bytes = Take(static_cast<int>(sizeof(T)));
+  value = bytes ? static_cast<T>(DecodeLittleEndian(bytes, static_cast<int>(sizeof(T)))) : T(0);
   return bytes != nullptr;
 }
 
-bool COvByteCursor::ReadS8(int8_t& value) {
-  uint8_t raw;
-  bool ok = ReadU8(raw);
-  value = static_cast<int8_t>(raw);
-  return ok;
-}
-
-bool COvByteCursor::ReadU16(uint16_t& value) {
-  const uint8_t* bytes = Take(2);
-  value = bytes ? static_cast<uint16_t>(DecodeLittleEndian(bytes, 2)) : 0;
-  return bytes != nullptr;
-}
-
-bool COvByteCursor::ReadS16(int16_t& value) {
-  uint16_t raw;
-  bool ok = ReadU16(raw);
-  value = static_cast<int16_t>(raw);
-  return ok;
-}
-
-bool COvByteCursor::ReadU32(uint32_t& value) {
-  const uint8_t* bytes = Take(4);
-  value = bytes ? static_cast<uint32_t>(DecodeLittleEndian(bytes, 4)) : 0;
-  return bytes != nullptr;
-}
-
-bool COvByteCursor::ReadS32(int32_t& value) {
-  uint32_t raw;
-  bool ok = ReadU32(raw);
-  value = static_cast<int32_t>(raw);
-  return ok;
-}
-
-bool COvByteCursor::ReadU64(uint64_t& value) {
-  const uint8_t* bytes = Take(8);
-  value = bytes ? DecodeLittleEndian(bytes, 8) : 0;
-  return bytes != nullptr;
-}
-
-bool COvByteCursor::ReadS64(int64_t& value) {
-  uint64_t raw;
-  bool ok = ReadU64(raw);
-  value = static_cast<int64_t>(raw);
-  return ok;
-}
+bool COvByteCursor::ReadU8(uint8_t& value) { return ReadInteger(value); }
+bool COvByteCursor::ReadS8(int8_t& value) { return ReadInteger(value); }
+bool COvByteCursor::ReadU16(uint16_t& value) { return ReadInteger(value); }
+bool COvByteCursor::ReadS16(int16_t& value) { return ReadInteger(value); }
+bool COvByteCursor::ReadU32(uint32_t& value) { return ReadInteger(value); }
+bool COvByteCursor::ReadS32(int32_t& value) { return ReadInteger(value); }
+bool COvByteCursor::ReadU64(uint64_t& value) { return ReadInteger(value); }
+bool COvByteCursor::ReadS64(int64_t& value) { return ReadInteger(value); }
 
 bool COvByteCursor::ReadF32(float& value) {
   uint32_t raw;

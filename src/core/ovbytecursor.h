@@ -55,6 +55,9 @@ class COvByteCursor {
   bool ReadString(COvString& text, int maxLength = -1);
 
  private:
+  template <typename T>
+  bool ReadInteger(T& value);
+
   const uint8_t* m_pData;
   int m_iSize;
   int m_iPosition = 0;
