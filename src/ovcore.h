@@ -35,3 +35,5 @@
 #include "scripttree/ovscripttreeserializerxml.h"
 #include "scripttree/ovxmlsaver.h"
 #include "core/ovid.h"
+#include "core/ovcommandlinesplit.h"
+#include "core/ovprocess.h"

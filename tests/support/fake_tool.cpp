@@ -1,0 +1,125 @@
+// ov_fake_tool: stands in for the external programs (project updater, asset compiler, convert,
+// android, ant, steamcmd, cmake) in tests. Installed or called under any name, it records how it
+// was run, writes what the test asks and exits with the code the test asks. Plain portable C++.
+//
+// Settings are environment variables. For each of them a variable with "_" and the tool's name
+// appended (the file name of argv[0] without directory and extension, other characters than
+// letters and digits as '_', e.g. OV_FAKE_TOOL_EXIT_steamcmd) takes precedence, so copies
+// installed under several names can be told apart.
+//
+//   OV_FAKE_TOOL_LOG           file to which each run appends one record:
+//                                run <argument count, argv[0] included>
+//                                cwd <current directory>
+//                                arg <argv[0]>
+//                                arg <argv[1]>  ... one line per argument
+//                                end
+//                              In values, '%', CR and LF are written as %25, %0D and %0A.
+//                              tests/support/fake_tool_log.h reads the records back.
+//   OV_FAKE_TOOL_STDOUT        text written to standard output
+//   OV_FAKE_TOOL_STDERR        text written to standard error
+//   OV_FAKE_TOOL_STDOUT_BYTES  then this many bytes "abc...z" repeated on standard output
+//   OV_FAKE_TOOL_STDERR_BYTES  then this many bytes "ABC...Z" repeated on standard error;
+//                              the two are written in alternating 64 KiB pieces, so a reader
+//                              that drains only one stream at a time blocks the tool.
+//   OV_FAKE_TOOL_CREATE        a file to create (relative to the current directory) holding
+//                              "ov_fake_tool\n", as a tool's product
+//   OV_FAKE_TOOL_EXIT          exit code (default 0)
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+std::string g_toolName;
+
+const char* Setting(const char* name) {
+  if (!g_toolName.empty()) {
+    std::string specific = std::string(name) + "_" + g_toolName;
+    if (const char* value = std::getenv(specific.c_str())) return value;
+  }
+  return std::getenv(name);
+}
+
+std::string ToolNameOf(const char* argv0) {
+  std::string path = argv0 ? argv0 : "";
+  size_t slash = path.find_last_of("/\\");
+  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  size_t dot = name.find_last_of('.');
+  if (dot != std::string::npos && dot > 0) name.resize(dot);
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
+}
+
+void WriteEscaped(FILE* file, const std::string& value) {
+  for (char c : value) {
+    if (c == '%')
+      std::fputs("%25", file);
+    else if (c == '\r')
+      std::fputs("%0D", file);
+    else if (c == '\n')
+      std::fputs("%0A", file);
+    else
+      std::fputc(c, file);
+  }
+  std::fputc('\n', file);
+}
+
+void Record(const char* logPath, int argc, char** argv) {
+  FILE* log = std::fopen(logPath, "ab");
+  if (!log) return;
+  std::error_code error;
+  std::string cwd = std::filesystem::current_path(error).string();
+  std::fprintf(log, "run %d\ncwd ", argc);
+  WriteEscaped(log, cwd);
+  for (int i = 0; i < argc; ++i) {
+    std::fputs("arg ", log);
+    WriteEscaped(log, argv[i]);
+  }
+  std::fputs("end\n", log);
+  std::fclose(log);
+}
+
+unsigned long long Count(const char* text) { return text ? std::strtoull(text, nullptr, 10) : 0; }
+
+void WritePattern(FILE* stream, char first, unsigned long long& left, unsigned long long& position) {
+  static char chunk[64 * 1024];
+  size_t size = left < sizeof(chunk) ? static_cast<size_t>(left) : sizeof(chunk);
+  for (size_t i = 0; i < size; ++i) chunk[i] = static_cast<char>(first + (position + i) % 26);
+  std::fwrite(chunk, 1, size, stream);
+  left -= size;
+  position += size;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  g_toolName = ToolNameOf(argc > 0 ? argv[0] : nullptr);
+
+  if (const char* log = Setting("OV_FAKE_TOOL_LOG")) Record(log, argc, argv);
+  if (const char* text = Setting("OV_FAKE_TOOL_STDOUT")) std::fputs(text, stdout);
+  if (const char* text = Setting("OV_FAKE_TOOL_STDERR")) std::fputs(text, stderr);
+
+  unsigned long long outLeft = Count(Setting("OV_FAKE_TOOL_STDOUT_BYTES"));
+  unsigned long long errLeft = Count(Setting("OV_FAKE_TOOL_STDERR_BYTES"));
+  unsigned long long outPosition = 0, errPosition = 0;
+  while (outLeft > 0 || errLeft > 0) {
+    if (outLeft > 0) WritePattern(stdout, 'a', outLeft, outPosition);
+    if (errLeft > 0) WritePattern(stderr, 'A', errLeft, errPosition);
+  }
+
+  if (const char* path = Setting("OV_FAKE_TOOL_CREATE")) {
+    if (FILE* product = std::fopen(path, "wb")) {
+      std::fputs("ov_fake_tool\n", product);
+      std::fclose(product);
+    }
+  }
+
+  std::fflush(stdout);
+  std::fflush(stderr);
+  const char* code = Setting("OV_FAKE_TOOL_EXIT");
+  return code ? std::atoi(code) : 0;
+}
