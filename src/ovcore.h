@@ -37,3 +37,4 @@
 #include "core/ovid.h"
 #include "core/ovcommandlinesplit.h"
 #include "core/ovprocess.h"
+#include "configuration/ovconfigurationhelper.h"

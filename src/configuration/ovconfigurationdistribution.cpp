@@ -8,10 +8,11 @@
 
 COvConfigurationDistribution::COvConfigurationDistribution() = default;
 
-COvConfigurationDistribution::COvConfigurationDistribution(const COvConfigurationDistribution& other) = default;
-
-COvConfigurationDistribution& COvConfigurationDistribution::operator=(const COvConfigurationDistribution& other) =
+COvConfigurationDistribution::COvConfigurationDistribution(const COvConfigurationDistribution& other) =
     default;
+
+COvConfigurationDistribution& COvConfigurationDistribution::operator=(
+    const COvConfigurationDistribution& other) = default;
 
 COvConfigurationDistribution::~COvConfigurationDistribution() = default;
 

@@ -119,13 +119,13 @@ void COvConfigurationManager::LoadConfig() {
 
   // Appending creates the file when it does not exist yet.
   COvFileHandle* handle = nullptr;
-  bool opened = COvFileSystemUnCached::Open(handle, m_strBuildFilePath, eOvFileSystemOpenMode_AppendBinary, false) ==
-                eOvFileSystemError_None;
+  bool opened = COvFileSystemUnCached::Open(handle, m_strBuildFilePath, eOvFileSystemOpenMode_AppendBinary,
+                                            false) == eOvFileSystemError_None;
   if (opened) {
     COvFileSystemUnCached::Close(handle);
     handle = nullptr;
-    opened = COvFileSystemUnCached::Open(handle, m_strBuildFilePath, eOvFileSystemOpenMode_ReadBinary, false) ==
-             eOvFileSystemError_None;
+    opened = COvFileSystemUnCached::Open(handle, m_strBuildFilePath, eOvFileSystemOpenMode_ReadBinary,
+                                         false) == eOvFileSystemError_None;
   }
   if (!opened) {
     std::fprintf(stderr, "Cannot open file %s\n", m_strBuildFilePath.GetBuffer());
@@ -201,7 +201,8 @@ COvArray<TOvString<char>> COvConfigurationManager::GetListBuild() const { return
 
 COvArray<TOvString<char>> COvConfigurationManager::GetListDistrib() const { return ListNames(m_aDistribs); }
 
-COvArray<TOvString<char>> COvConfigurationManager::GetListDistribForPlatform(const TOvString<char>& platform) const {
+COvArray<TOvString<char>> COvConfigurationManager::GetListDistribForPlatform(
+    const TOvString<char>& platform) const {
   COvArray<TOvString<char>> names(16);
   for (const COvConfigurationDistribution* distrib : m_aDistribs) {
     if (distrib->IsCompatibleWith(platform)) names.Add(distrib->GetName());
@@ -211,7 +212,9 @@ COvArray<TOvString<char>> COvConfigurationManager::GetListDistribForPlatform(con
 
 TOvString<char> COvConfigurationManager::AllWellFormedBuild() const { return ConcatenateWarnings(m_aBuilds); }
 
-TOvString<char> COvConfigurationManager::AllWellFormedDistrib() const { return ConcatenateWarnings(m_aDistribs); }
+TOvString<char> COvConfigurationManager::AllWellFormedDistrib() const {
+  return ConcatenateWarnings(m_aDistribs);
+}
 
 void COvConfigurationManager::AddBuild(const TOvString<char>& name) {
   COvConfigurationBuild* build = new COvConfigurationBuild();
@@ -295,7 +298,8 @@ void COvConfigurationManager::SaveAllDistrib() {
 void COvConfigurationManager::SaveCurrentBuild(const COvIdentifier& name) {
   if (!m_pBuildsNode) return;
   DeleteEntryElement(*m_pBuildsNode, name);
-  if (const COvConfigurationBuild* build = GetBuild(name)) m_pBuildsNode->AddChild(build->ToCOvScriptTreeNode());
+  if (const COvConfigurationBuild* build = GetBuild(name))
+    m_pBuildsNode->AddChild(build->ToCOvScriptTreeNode());
   SaveTree();
 }
 

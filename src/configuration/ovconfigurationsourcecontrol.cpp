@@ -7,10 +7,11 @@
 
 COvConfigurationSourceControl::COvConfigurationSourceControl() = default;
 
-COvConfigurationSourceControl::COvConfigurationSourceControl(const COvConfigurationSourceControl& other) = default;
-
-COvConfigurationSourceControl& COvConfigurationSourceControl::operator=(const COvConfigurationSourceControl& other) =
+COvConfigurationSourceControl::COvConfigurationSourceControl(const COvConfigurationSourceControl& other) =
     default;
+
+COvConfigurationSourceControl& COvConfigurationSourceControl::operator=(
+    const COvConfigurationSourceControl& other) = default;
 
 COvConfigurationSourceControl::~COvConfigurationSourceControl() = default;
 

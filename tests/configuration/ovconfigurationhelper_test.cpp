@@ -1,0 +1,346 @@
+#include "configuration/ovconfigurationhelper.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "configuration/ovconfigurationmanager.h"
+#include "configuration_test_support.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using testing::internal::CaptureStderr;
+using testing::internal::GetCapturedStderr;
+
+const std::string kExe = ovhost::kExecutableSuffix;
+
+// Gives the tests a view of the values Initialize computed.
+class InspectableHelper : public COvConfigurationHelper {
+ public:
+  std::string TempDirectory() const { return tempDirectory.GetBuffer(); }
+  std::string PlatformTempDirectory() const { return platformTempDirectory.GetBuffer(); }
+  std::string BuildDirectory() const { return buildDirectory.GetBuffer(); }
+  std::string ProjectFile() const { return projectFile.GetBuffer(); }
+  std::string CMakeListsPath() const { return cmakeListsPath.GetBuffer(); }
+  std::string CMakePath() const { return cmakePath.GetBuffer(); }
+  std::string SourceControl() const {
+    return std::string(sourceControlUser) + "|" + sourceControlPassword.GetBuffer() + "|" +
+           sourceControlUrl.GetBuffer();
+  }
+  int PlatformIndex() const { return platformIndex; }
+  int ApiIndex() const { return apiIndex; }
+};
+
+const char kConfiguration[] =
+    "<configurations>\n"
+    "  <projectconfig projectfile=\"demo.project\" projectcmakelists=\"code/CMakeLists.txt\"/>\n"
+    "  <sourcecontrolconfig using=\"svn\" url=\"svn://host/demo\" username=\"me\" password=\"pw\"/>\n"
+    "  <buildconfigs>\n"
+    "    <build name=\"Release\" platform=\"Windows\" api=\"DX9\" headerpath=\"sdk/include\" "
+    "librarypath=\"sdk/lib\" "
+    "args=\"-DX=&quot;1 2&quot;\"/>\n"
+    "    <build name=\"SteamRelease\" platform=\"Windows\" distribution=\"Store\" api=\"DX11\" "
+    "headerpath=\"h\" "
+    "librarypath=\"l\"/>\n"
+    "    <build name=\"Phone\" platform=\"iOS\" api=\"OpenGLES2\" headerpath=\"h\" librarypath=\"l\" "
+    "args=\"-v\"/>\n"
+    "    <build name=\"Droid\" platform=\"Android\" distribution=\"Store\" api=\"OpenGLES2\" "
+    "headerpath=\"h\" "
+    "librarypath=\"sdk/lib\" args=\"-v\">\n"
+    "      <architecture name=\"armeabi-v7a\"/><architecture name=\"x86\"/>\n"
+    "    </build>\n"
+    "    <build name=\"Lower\" platform=\"windows\" api=\"Vulkan\" headerpath=\"h\" librarypath=\"l\"/>\n"
+    "    <build name=\"Desktop\" platform=\"Linux\" api=\"OpenGL3\" headerpath=\"h\" librarypath=\"l\"/>\n"
+    "  </buildconfigs>\n"
+    "  <distribconfigs><distrib name=\"Store\" distribution=\"Steam\"/></distribconfigs>\n"
+    "</configurations>\n";
+
+const char kProject[] =
+    "<project><project_settings><General>"
+    "<setting name=\"generalVersion\" value=\"1\"/><Setting Name=\"GENERALTMP\" value=\"tmp\"/>"
+    "</General></project_settings></project>";
+
+class ConfigurationHelperTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    m_game = m_dir.Join("game");
+    m_configuration = m_dir.WriteFile("game/config.xml", kConfiguration);
+    m_dir.WriteFile("game/demo.project", kProject);
+    m_cmake = m_dir.WriteFile("bin/cmake" + kExe, "");
+    m_tools = m_dir.Join("tools") + kSep;
+    const std::string list(1, ovhost::kPathListSeparator);
+    // An entry without cmake and an empty entry come first.
+    m_path =
+        std::make_unique<ScopedEnv>("PATH", (m_dir.Join("empty") + list + list + m_dir.Join("bin")).c_str());
+    m_ndk = std::make_unique<ScopedEnv>("ANDROID_NDK_ROOT", nullptr);
+    m_manager.Initialize(m_configuration.c_str());
+  }
+
+  void Initialize(const char* build) {
+    m_helper.Initialize(m_configuration.c_str(), m_manager, build, m_tools.c_str());
+  }
+
+  std::string Tmp() const { return m_game + kSep + "tmp"; }
+  // The platform's temporary directory as left by directory creation (with a final separator).
+  std::string PlatformTmp(const std::string& platform) const { return Tmp() + kSep + platform + kSep; }
+  std::string Common(const std::string& build) const {
+    return "-DORVO_SDK_HEADER_PATH=\"" + std::string(build == "Release" ? "sdk/include" : "h") +
+           "\" -DBUILD_FILE_PATH=\"" + m_configuration + "\" -DBUILD_CONFIG_NAME=\"" + build +
+           "\" -DORVO_TOOLS_DIR=\"" + m_tools + "\" ";
+  }
+  std::string CMakeLists() const { return m_game + kSep + "code" + kSep + "CMakeLists.txt"; }
+  std::string Chdir(const std::string& workDirectory) const {
+    return "-E chdir " + workDirectory + " \"" + m_cmake + "\" ";
+  }
+
+  TempDir m_dir;
+  std::string m_game;
+  std::string m_configuration;
+  std::string m_cmake;
+  std::string m_tools;
+  std::unique_ptr<ScopedEnv> m_path;
+  std::unique_ptr<ScopedEnv> m_ndk;
+  COvConfigurationManager m_manager;
+  InspectableHelper m_helper;
+  TOvString<char> m_program;
+  TOvString<char> m_arguments;
+};
+
+}  // namespace
+
+TEST_F(ConfigurationHelperTest, WindowsBuildReadsTheConfigurationAndCreatesItsDirectories) {
+  CaptureStderr();
+  Initialize("release");
+  EXPECT_EQ(GetCapturedStderr(), "");
+  EXPECT_EQ(m_helper.ProjectFile(), m_game + kSep + "demo.project");
+  EXPECT_EQ(m_helper.CMakeListsPath(), CMakeLists());
+  EXPECT_EQ(m_helper.CMakePath(), m_cmake);
+  EXPECT_EQ(m_helper.TempDirectory(), Tmp());
+  EXPECT_EQ(m_helper.PlatformTempDirectory(), PlatformTmp("Windows"));
+  EXPECT_EQ(m_helper.BuildDirectory(), Tmp() + kSep + "Windows" + kSep + "Release" + kSep + kSep);
+  EXPECT_EQ(m_helper.SourceControl(), "me|pw|svn://host/demo");
+  EXPECT_EQ(m_helper.PlatformIndex(), 0);
+  EXPECT_EQ(m_helper.ApiIndex(), 0);
+  EXPECT_TRUE(FileExists(Tmp() + kSep + "Windows" + kSep + "Release"));
+  EXPECT_STREQ(m_helper.GetTargetBuildAsString(), ("Windows" + kSep + "DX9").c_str());
+  EXPECT_FALSE(m_helper.HasAnotherArchitecture());
+}
+
+TEST_F(ConfigurationHelperTest, WindowsDX9Commands) {
+  Initialize("Release");
+  const std::string work = PlatformTmp("Windows") + kSep + "tmp" + kSep;
+
+  m_helper.GetBuildProjectCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_program), m_cmake);
+  EXPECT_EQ(std::string(m_arguments),
+            Chdir(work) +
+                "-G \"Visual Studio 10\" -DORVO_SDK_LIB_PATH=sdk/lib -DCMAKE_CONFIGURATION_TYPES=Release " +
+                Common("Release") + " -DX=&quot;1 2&quot; " + CMakeLists());
+  EXPECT_TRUE(FileExists(work));
+
+  m_helper.GetCompileProjectCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_program), m_cmake);
+  EXPECT_EQ(std::string(m_arguments), Chdir(work) + " --build . --target BuildTRAX --config Release");
+  EXPECT_FALSE(m_helper.HasAnotherArchitecture());
+
+  m_helper.GetCompileAssetsCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_program), m_tools + kSep + "OvAssetCompiler" + kExe);
+  EXPECT_EQ(std::string(m_arguments), m_game + kSep + "demo.project Windows DX9 -no_sprite_downscale");
+  EXPECT_TRUE(FileExists(Tmp() + kSep + "Windows" + kSep + "DX9"));
+
+  m_helper.GetConfigurePackagerCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_program), m_tools + "OvGamePackager" + kExe + " ");
+  EXPECT_EQ(std::string(m_arguments), "--configure " + m_configuration + " Release ");
+  m_helper.GetPackageCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_arguments), "--build " + m_configuration + " Release ");
+
+  m_helper.GetCleanCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_arguments), "--build " + m_configuration + " Release ");
+}
+
+TEST_F(ConfigurationHelperTest, SteamBuildGoesBelowTheContentDirectory) {
+  Initialize("SteamRelease");
+  const std::string release = Tmp() + kSep + "Windows" + kSep + "SteamRelease" + kSep;
+  EXPECT_EQ(m_helper.BuildDirectory(), release + "." + kSep + "content" + kSep + kSep);
+  EXPECT_TRUE(FileExists(release + "content"));
+  EXPECT_EQ(m_helper.ApiIndex(), 1);
+  EXPECT_STREQ(m_helper.GetTargetBuildAsString(), ("Windows" + kSep + "DX11").c_str());
+
+  m_helper.GetBuildProjectCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_arguments),
+            Chdir(PlatformTmp("Windows") + kSep + "tmp" + kSep) +
+                "-G \"Visual Studio 10\" -DORVO_SDK_LIB_PATH=l -DCMAKE_CONFIGURATION_TYPES=Release " +
+                Common("SteamRelease") + " " + " " + CMakeLists());
+  m_helper.GetPackageCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_arguments), "--build " + m_configuration + " SteamRelease ");
+}
+
+TEST_F(ConfigurationHelperTest, IOSCommands) {
+  Initialize("Phone");
+  EXPECT_EQ(m_helper.PlatformIndex(), 8);
+  EXPECT_EQ(m_helper.ApiIndex(), 3);
+  const std::string work = PlatformTmp("iOS") + kSep + "tmp" + kSep;
+  m_helper.GetBuildProjectCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_arguments),
+            Chdir(work) + "-G \"Xcode\" -DORVO_SDK_LIB_PATH=l -DCMAKE_CONFIGURATION_TYPES=Release " +
+                Common("Phone") + " -v " + CMakeLists());
+  m_helper.GetCompileProjectCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_arguments), Chdir(work) + " --build . --target BuildTRAX --config Release");
+  m_helper.GetCompileAssetsCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_arguments), m_game + kSep + "demo.project iOS OpenGLES2 ");
+  EXPECT_TRUE(FileExists(Tmp() + kSep + "iOS" + kSep + "OpenGLES2"));
+}
+
+TEST_F(ConfigurationHelperTest, AndroidLoopsOverItsArchitecturesWithTheNdkMake) {
+  const std::string ndk = m_dir.Join("ndk");
+  ScopedEnv ndkRoot("ANDROID_NDK_ROOT", ndk.c_str());
+  Initialize("Droid");
+  EXPECT_EQ(m_helper.PlatformIndex(), 9);
+  // Android wins over the Steam distribution.
+  EXPECT_EQ(m_helper.BuildDirectory(),
+            Tmp() + kSep + "Android" + kSep + "Droid" + kSep + "." + kSep + "libs" + kSep + kSep);
+  EXPECT_TRUE(FileExists(Tmp() + kSep + "Android" + kSep + "Droid" + kSep + "libs"));
+
+  const std::string generator = ovhost::kIsWindows ? "MinGW Makefiles" : "Unix Makefiles";
+  const std::string make = ndk + kSep + "prebuilt" + kSep +
+                           (ovhost::kIsWindows ? "windows-x86_64" : "linux-x86_64") + kSep + "bin" + kSep +
+                           "make" + kExe;
+  const char* expected[] = {"armeabi-v7a", "x86"};
+  int passes = 0;
+  while (m_helper.HasAnotherArchitecture()) {
+    ASSERT_LT(passes, 2);
+    const std::string architecture = expected[passes];
+    SCOPED_TRACE(architecture);
+    const std::string work = PlatformTmp("Android") + kSep + architecture + kSep;
+
+    m_helper.GetBuildProjectCommand(m_program, m_arguments);
+    EXPECT_EQ(std::string(m_program), m_cmake);
+    EXPECT_EQ(std::string(m_arguments),
+              Chdir(work) + "-G \"" + generator + "\" -DANDROID_NATIVE_API_LEVEL=android-9 -DANDROID_ABI=" +
+                  architecture + " -DCMAKE_MAKE_PROGRAM=\"" + make + "\" -DORVO_SDK_LIB_PATH=sdk/lib/" +
+                  architecture + " -DCMAKE_BUILD_TYPE=Release " + Common("Droid") + " -v " + CMakeLists());
+    EXPECT_TRUE(FileExists(work));
+
+    m_helper.GetConfigurePackagerCommand(m_program, m_arguments);
+    EXPECT_EQ(std::string(m_arguments), "--configure " + m_configuration + " Droid " + architecture);
+
+    m_helper.GetCompileProjectCommand(m_program, m_arguments);
+    EXPECT_EQ(std::string(m_arguments), Chdir(work) + " --build . --target BuildTRAX --config Release");
+    ++passes;
+  }
+  EXPECT_EQ(passes, 2);
+  m_helper.GetPackageCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_arguments), "--build " + m_configuration + " Droid ");
+  m_helper.GetCompileAssetsCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_arguments), m_game + kSep + "demo.project Android OpenGLES2 ");
+}
+
+TEST_F(ConfigurationHelperTest, AndroidWithoutNdkRootHasNoMakeProgram) {
+  Initialize("Droid");
+  m_helper.GetBuildProjectCommand(m_program, m_arguments);
+  const std::string generator = ovhost::kIsWindows ? "MinGW Makefiles" : "Unix Makefiles";
+  EXPECT_EQ(std::string(m_arguments),
+            Chdir(PlatformTmp("Android") + kSep + "armeabi-v7a" + kSep) + "-G \"" + generator +
+                "\" -DANDROID_NATIVE_API_LEVEL=android-9 -DANDROID_ABI=armeabi-v7a "
+                "-DORVO_SDK_LIB_PATH=sdk/lib/armeabi-v7a -DCMAKE_BUILD_TYPE=Release " +
+                Common("Droid") + " -v " + CMakeLists());
+  EXPECT_EQ(std::string(m_arguments).find("CMAKE_MAKE_PROGRAM"), std::string::npos);
+}
+
+TEST_F(ConfigurationHelperTest, CopiesCarryTheArchitecturePosition) {
+  Initialize("Droid");
+  m_helper.GetCompileProjectCommand(m_program, m_arguments);
+  InspectableHelper copy(m_helper);
+  InspectableHelper assigned;
+  assigned = m_helper;
+  copy.GetConfigurePackagerCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_arguments), "--configure " + m_configuration + " Droid x86");
+  EXPECT_EQ(assigned.BuildDirectory(), m_helper.BuildDirectory());
+  copy.GetCompileProjectCommand(m_program, m_arguments);
+  EXPECT_FALSE(copy.HasAnotherArchitecture());
+  EXPECT_TRUE(m_helper.HasAnotherArchitecture());
+}
+
+TEST_F(ConfigurationHelperTest, LowerCaseWindowsGetsTheWindowsOptionsButKeepsItsName) {
+  Initialize("Lower");
+  EXPECT_EQ(m_helper.PlatformIndex(), 0);
+  EXPECT_EQ(m_helper.ApiIndex(), 0);
+  EXPECT_STREQ(m_helper.GetTargetBuildAsString(), ("windows" + kSep + "Vulkan").c_str());
+  m_helper.GetBuildProjectCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_arguments),
+            Chdir(PlatformTmp("windows") + kSep + "tmp" + kSep) +
+                "-G \"Visual Studio 10\" -DORVO_SDK_LIB_PATH=l -DCMAKE_CONFIGURATION_TYPES=Release " +
+                Common("Lower") + " " + " " + CMakeLists());
+  m_helper.GetCompileAssetsCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_arguments), m_game + kSep + "demo.project windows Vulkan -no_sprite_downscale");
+}
+
+TEST_F(ConfigurationHelperTest, OtherPlatformsGetOnlyTheCommonOptions) {
+  Initialize("Desktop");
+  EXPECT_EQ(m_helper.PlatformIndex(), 1);
+  EXPECT_EQ(m_helper.ApiIndex(), 2);
+  m_helper.GetBuildProjectCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_arguments),
+            Chdir(PlatformTmp("Linux") + kSep + "tmp" + kSep) + Common("Desktop") + " " + " " + CMakeLists());
+}
+
+TEST_F(ConfigurationHelperTest, MissingCMakeGivesAnEmptyProgram) {
+  ScopedEnv path("PATH", m_dir.Join("empty").c_str());
+  Initialize("Release");
+  m_helper.GetBuildProjectCommand(m_program, m_arguments);
+  EXPECT_STREQ(m_program, "");
+  EXPECT_EQ(
+      std::string(m_arguments).find("-E chdir " + PlatformTmp("Windows") + kSep + "tmp" + kSep + " \"\" -G"),
+      0u);
+}
+
+TEST_F(ConfigurationHelperTest, UnreadableProjectFilesAreReported) {
+  struct Case {
+    const char* content;  // null: no project file at all
+    const char* message;
+  };
+  const Case cases[] = {
+      {nullptr, "Cannot open file %s\n"},
+      {"not xml", "Cannot load XML from file %s\n"},
+      {"<project><other/></project>", "Cannot find project_settings node in file %s\n"},
+      {"<project><project_settings/></project>", "Cannot find general node in file %s\n"},
+      {"<project><project_settings><general><setting name=\"other\" "
+       "value=\"x\"/></general></project_settings></project>",
+       "project_settings temp not found in file %s\n"},
+  };
+  const std::string projectFile = m_game + kSep + "demo.project";
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.message);
+    if (test.content) {
+      m_dir.WriteFile("game/demo.project", test.content);
+    } else {
+      std::remove(projectFile.c_str());
+    }
+    InspectableHelper helper;
+    CaptureStderr();
+    helper.Initialize(m_configuration.c_str(), m_manager, "Release", m_tools.c_str());
+    std::string message = test.message;
+    message.replace(message.find("%s"), 2, projectFile);
+    EXPECT_EQ(GetCapturedStderr(), message + "Can't read project file !\n");
+    EXPECT_EQ(helper.TempDirectory(), "");
+    EXPECT_EQ(helper.BuildDirectory(), "");
+    EXPECT_EQ(helper.ProjectFile(), projectFile);
+    EXPECT_STREQ(helper.GetTargetBuildAsString(), ("Windows" + kSep + "DX9").c_str());
+  }
+  EXPECT_FALSE(FileExists(Tmp()));
+}
+
+TEST_F(ConfigurationHelperTest, UnknownBuildGivesEmptyValuesWithoutCrashing) {
+  CaptureStderr();
+  Initialize("Missing");
+  EXPECT_EQ(GetCapturedStderr(), "");
+  EXPECT_EQ(m_helper.TempDirectory(), Tmp());
+  EXPECT_STREQ(m_helper.GetTargetBuildAsString(), kSep.c_str());
+  EXPECT_FALSE(m_helper.HasAnotherArchitecture());
+  m_helper.GetPackageCommand(m_program, m_arguments);
+  EXPECT_EQ(std::string(m_arguments), "--build " + m_configuration + "  ");
+}
