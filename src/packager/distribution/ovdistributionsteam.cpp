@@ -1,0 +1,147 @@
+#include "packager/distribution/ovdistributionsteam.h"
+
+#include <cstdio>
+
+#include "configuration/ovconfigurationdistribution.h"
+#include "core/ovdirectory.h"
+#include "core/ovfile.h"
+#include "core/ovfilepath.h"
+#include "core/ovprocess.h"
+#include "core/platform/host.h"
+
+namespace {
+
+TOvString<char> Separator() {
+  const char text[2] = {ovhost::kNativeSeparator, 0};
+  return TOvString<char>(text);
+}
+
+// A command-line word that reaches the program as one argument whatever it holds: quoted when
+// it has blanks or quotes, with inner quotes doubled.
+TOvString<char> CommandLineWord(const TOvString<char>& text) {
+  if (!text.IsEmpty() && text.Find(" ") < 0 && text.Find("\t") < 0 && text.Find("\"") < 0) return text;
+  return "\"" + text.Replace("\"", "\"\"") + "\"";
+}
+
+bool WriteScript(const TOvString<char>& path, const TOvString<char>& text) {
+  COvFile file;
+  if (file.Open(path.GetBuffer(), eOvFileSystemOpenMode_WriteText, false) != eOvFileSystemError_None) {
+    std::fprintf(stderr, "Error : Can't open %s !\n", path.GetBuffer());
+    return false;
+  }
+  if (file.Write(text.GetBuffer(), text.GetLength()) != text.GetLength()) {
+    std::fprintf(stderr, "Error : Can't write %s !\n", path.GetBuffer());
+    file.Close();
+    return false;
+  }
+  if (file.Close() != eOvFileSystemError_None) {
+    std::fprintf(stderr, "Error : Can't close %s !\n", path.GetBuffer());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool COvDistributionSteam::Initialize(TOvString<char>& buildDirectory, COvConfigurationDistribution* distribution,
+                                      COvConfigurationBuild*) {
+  const TOvString<char> separator = Separator();
+  COvFilePath::ConvertToNativePath(buildDirectory);
+  appBuildFile = buildDirectory + "app_build.vdf";
+  depotBuildFile = buildDirectory + "depot_build.vdf";
+  buildOutput = "." + separator + "output" + separator;
+  contentDirectory = "." + separator + "content" + separator;
+  OvCreateDirectory(buildDirectory + buildOutput);
+  buildDirectory = buildDirectory + contentDirectory;
+  contentRoot = buildDirectory;
+  if (!contentRoot.EndsWith(separator)) contentRoot += separator;
+  OvCreateDirectory(contentRoot);
+
+  if (distribution) {
+    steamBuildersPath = distribution->GetSteamBuildersPath();
+    appID = distribution->GetAppID();
+    desc = distribution->GetDesc();
+    depotID = distribution->GetDepotID();
+    steamAccount = distribution->GetSteamAccount();
+    steamPassword = distribution->GetSteamPassword();
+  }
+  return true;
+}
+
+bool COvDistributionSteam::PostConfigure() {
+  if (!WriteAppBuildFile()) {
+    std::fprintf(stderr, "Error : Failed creating app build file !\n");
+    return false;
+  }
+  if (!WriteDepotBuildFile()) {
+    std::fprintf(stderr, "Error : Failed creating depot build file !\n");
+    return false;
+  }
+  return true;
+}
+
+bool COvDistributionSteam::PostBuild() {
+  if (!RunSteamUpload()) {
+    std::fprintf(stderr, "Error : Failed executing steam command line !\n");
+    return false;
+  }
+  return true;
+}
+
+bool COvDistributionSteam::WriteAppBuildFile() {
+  TOvString<char> text;
+  text += "\"appbuild\"\n";
+  text += "{\n";
+  text += "\t\"appid\" \"" + appID + "\"\n";
+  text += "\t\"desc\" \"" + desc + "\"\n";
+  text += "\t\"buildoutput\" \"" + buildOutput + "\"\n";
+  text += "\t\"contentroot\" \"" + contentDirectory + "\"\n";
+  text += "\t\"setlive\" \"\"\n";
+  text += "\t\"preview\" \"0\"\n";
+  text += "\t\"local\" \"\"\n";
+  text += "\t\"depots\"\n";
+  text += "\t{\n";
+  text += "\t\t\"" + depotID + "\" \"" + depotBuildFile + "\"\n";
+  text += "\t}\n";
+  text += "}\n";
+  return WriteScript(appBuildFile, text);
+}
+
+bool COvDistributionSteam::WriteDepotBuildFile() {
+  TOvString<char> text;
+  text += "\"DepotBuildConfig\"\n";
+  text += "{\n";
+  text += "\t\"DepotID\" \"" + depotID + "\"\n";
+  text += "\t\"ContentRoot\" \"" + contentRoot + "\"\n";
+  text += "\t\"FileMapping\"\n";
+  text += "\t{\n";
+  text += "\t\t\"LocalPath\" \"*\"\n";
+  text += "\t\t\"DepotPath\" \".\"\n";
+  text += "\t\t\"recursive\" \"1\"\n";
+  text += "\t}\n";
+  text += "\t\"FileExclusion\" \"*.pdb\"\n";
+  text += "}\n";
+  return WriteScript(depotBuildFile, text);
+}
+
+bool COvDistributionSteam::RunSteamUpload() {
+  const TOvString<char> separator = Separator();
+  const TOvString<char> program =
+      ovhost::kIsWindows ? steamBuildersPath + separator + "builder" + separator + "steamcmd.exe"
+                         : steamBuildersPath + separator + "builder_linux" + separator + "steamcmd.sh";
+  const TOvString<char> password = CommandLineWord(steamPassword);
+  const TOvString<char> arguments = "+login " + CommandLineWord(steamAccount) + " " + password +
+                                    " +run_app_build_http " + CommandLineWord(appBuildFile) + " +quit";
+  COvProcess process;
+  process.SetSecret(password);
+  TOvString<char> out, err;
+  process.RunProcessRetrieveOutput(program, arguments, out, err);
+  // steamcmd may echo its command line; the password is shown nowhere.
+  std::fprintf(stderr, "%s", COvProcess::MaskSecret(out, steamPassword).GetBuffer());
+  std::fprintf(stderr, "%s", COvProcess::MaskSecret(err, steamPassword).GetBuffer());
+  if (COvProcess::CheckForErrors()) {
+    std::fprintf(stderr, "Error : Failed Steam Packaging !\n");
+    return false;
+  }
+  return true;
+}

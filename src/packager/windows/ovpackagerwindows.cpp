@@ -1,0 +1,115 @@
+#include "packager/windows/ovpackagerwindows.h"
+
+#include <cstdio>
+
+#include "core/ovdirectory.h"
+#include "core/ovfile.h"
+#include "core/ovfindprogram.h"
+#include "core/ovprocess.h"
+#include "core/platform/host.h"
+#include "packager/distribution/ovdistribution.h"
+
+namespace {
+
+// The icon conversion: four square images of 16 to 64 pixels on a transparent background,
+// the source dropped, no alpha, at most 256 colours.
+const char kIconArguments[] =
+    " -background transparent"
+    " ( -clone 0 -resize 16x16 -extent 16x16 )"
+    " ( -clone 0 -resize 32x32 -extent 32x32 )"
+    " ( -clone 0 -resize 48x48 -extent 48x48 )"
+    " ( -clone 0 -resize 64x64 -extent 64x64 )"
+    " -delete 0 -alpha off -colors 256 ";
+
+// Writes text to path in text mode; false after reporting when any step fails. Messages for
+// the three failures are given with a "%s" for the path (or none).
+bool WriteTextFile(COvFile& file, const TOvString<char>& path, const TOvString<char>& text, const char* openError,
+                   const char* writeError, const char* closeError) {
+  if (file.Open(path.GetBuffer(), eOvFileSystemOpenMode_WriteText, false) != eOvFileSystemError_None) {
+    std::fprintf(stderr, openError, path.GetBuffer());
+    return false;
+  }
+  if (file.Write(text.GetBuffer(), text.GetLength()) < text.GetLength()) {
+    std::fprintf(stderr, writeError, path.GetBuffer());
+    file.Close();
+    return false;
+  }
+  if (file.Close() != eOvFileSystemError_None) {
+    std::fprintf(stderr, closeError, path.GetBuffer());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool COvPackagerWindows::Configure() {
+  if (!CreateResourceScript()) {
+    std::fprintf(stderr, "Failed to create .rc !\n");
+    return false;
+  }
+  return distribution->PostConfigure();
+}
+
+bool COvPackagerWindows::Build() {
+  if (!CopyAssets()) {
+    std::fprintf(stderr, "Failed copying assets !\n");
+    return false;
+  }
+  return distribution->PostBuild();
+}
+
+bool COvPackagerWindows::Clean() {
+  OvRemoveDirectoryRecursively(buildDirectory, false);
+  return distribution->PostClean();
+}
+
+bool COvPackagerWindows::Copy() { return CopyTarget(buildDirectory, targetPath); }
+
+bool COvPackagerWindows::CopyTarget(const TOvString<char>& buildDirectory, const COvFilePath& targetPath) {
+  OvCreateDirectory(buildDirectory);
+  return OvCopyFile(targetPath.GetAsString(), buildDirectory + targetPath.getFileNameExt());
+}
+
+bool COvPackagerWindows::CopyAssets() {
+  const char separator[] = {ovhost::kNativeSeparator, 0};
+  const TOvString<char> directory = TOvString<char>("DX9") + separator;
+  return CopyContent(directory, directory);
+}
+
+bool COvPackagerWindows::CreateResourceScript() {
+  TOvString<char> rsc = platformTempDirectory + "rsc" + "\\";
+  COvFilePath::ConvertToNativePath(rsc);
+  OvCreateDirectory(rsc);
+
+  COvFilePath image(iconPath);
+  const TOvString<char> name = image.getFileName();
+  if (name.IsEmpty()) {
+    std::fprintf(stderr, "Warning : No icon !\n");
+    return true;
+  }
+  const TOvString<char> ico = (rsc + name + ".ico").Replace("\\", "/");
+
+  COvFile file;
+  if (!WriteTextFile(file, rsc + "res.h", "#define GAME_ICON 110\n", "Error : Can't open %s file !\n",
+                     "Error : Can't write %s file !\n", "Error : Can't close %s file !\n")) {
+    return false;
+  }
+  const TOvString<char> script = TOvString<char>("#include \"res.h\"\n") + "GAME_ICON ICON \"" + ico + "\"\n";
+  if (!WriteTextFile(file, rsc + "game.rc", script, "Error : Can't open .rc file !\n",
+                     "Error : Can't write .rc file !\n", "Error : Can't close .rc file !\n")) {
+    return false;
+  }
+
+  COvProcess process;
+  TOvString<char> out, err;
+  process.RunProcessRetrieveOutput(OvFindProgram(toolPath.getFilePath(), "convert"),
+                                   iconPath + kIconArguments + ico, out, err);
+  std::fprintf(stdout, "%s", out.GetBuffer());
+  std::fprintf(stderr, "%s", err.GetBuffer());
+  if (COvProcess::CheckForErrors()) {
+    std::fprintf(stderr, "Error : Can't create .ico file !\n");
+    return false;
+  }
+  return true;
+}
