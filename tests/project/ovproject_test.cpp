@@ -1,0 +1,526 @@
+#include "project/ovproject.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/platform/host.h"
+#include "project/ovprojectsettingsconsole.h"
+#include "project/ovprojectsettingsdesktop.h"
+#include "project/ovprojectsettingsgeneral.h"
+#include "project/ovprojectsettingsmobile.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+// Texts written in text mode get CR LF line ends on Windows.
+std::string TextFile(std::string text) {
+#ifdef _WIN32
+  std::string out;
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+#else
+  return text;
+#endif
+}
+
+// '/' replaced by the host separator.
+std::string Native(std::string text) {
+  for (char& c : text) {
+    if (c == '/') c = ovhost::kNativeSeparator;
+  }
+  return text;
+}
+
+const char kNewProjectFile[] =
+    "<project project_version=\"1.1\">\n"
+    "    <project_settings>\n"
+    "        <general>\n"
+    "            <setting name=\"generalname\" value=\"Demo\"/>\n"
+    "            <setting name=\"generalgeneric\" value=\"Generic\"/>\n"
+    "            <setting name=\"generaltmp\" value=\"tmp\"/>\n"
+    "            <setting name=\"generalicon\" value=\"icon.png\"/>\n"
+    "            <setting name=\"generalsplashscreen\" value=\"splash.png\"/>\n"
+    "            <setting name=\"generalmajor\" value=\"1\"/>\n"
+    "            <setting name=\"generalminor\" value=\"2\"/>\n"
+    "            <setting name=\"english\" value=\"1\"/>\n"
+    "            <desktop>\n"
+    "                <setting name=\"desktopwidth\" value=\"0\"/>\n"
+    "                <setting name=\"desktopheight\" value=\"0\"/>\n"
+    "                <windows/>\n"
+    "                <linux/>\n"
+    "                <mac/>\n"
+    "            </desktop>\n"
+    "            <console>\n"
+    "                <ps4/>\n"
+    "                <ps3/>\n"
+    "                <xboxone/>\n"
+    "                <xbox360/>\n"
+    "            </console>\n"
+    "            <mobile>\n"
+    "                <android>\n"
+    "                    <setting name=\"androidsdkid\" value=\"0\"/>\n"
+    "                    <setting name=\"androidkeystore\" value=\"\"/>\n"
+    "                    <setting name=\"androidkeystorepwd\" value=\"\"/>\n"
+    "                    <setting name=\"androidkeyalias\" value=\"\"/>\n"
+    "                    <setting name=\"androidkeyaliaspwd\" value=\"\"/>\n"
+    "                </android>\n"
+    "                <ios/>\n"
+    "            </mobile>\n"
+    "        </general>\n"
+    "    </project_settings>\n"
+    "    <extensions/>\n"
+    "</project>\n";
+
+// A small valid project file with the given version attribute text (none when null).
+std::string ProjectXml(const char* version, const char* settings = "<setting name='generalName' value='Demo'/>") {
+  std::string xml = "<project";
+  if (version) xml += std::string(" project_version='") + version + "'";
+  xml += "><project_settings><general>";
+  xml += settings;
+  xml += "</general></project_settings><extensions><extension name='Physics'/></extensions></project>";
+  return xml;
+}
+
+class OvProjectTest : public ::testing::Test {
+ protected:
+  std::string ProjectPath() const { return m_dir.Join("demo.ovproject"); }
+  std::string Write(const std::string& content) const { return m_dir.WriteFile("demo.ovproject", content); }
+  TOvString<char> Value(COvProject& project, const char* group, const char* setting) const {
+    COvReflectionInformation info;
+    COvProjectSettings* settings = project.FindGroupSettings(group);
+    if (!settings || !settings->FindReflectionInformation(setting, info)) return "<missing>";
+    return info.GetValueString(settings);
+  }
+  static COvProjectSettingsGeneral& General(COvProject& project) {
+    return *static_cast<COvProjectSettingsGeneral*>(project.GetGeneralProjectSettings());
+  }
+
+  TempDir m_dir;
+};
+
+}  // namespace
+
+TEST_F(OvProjectTest, NewProjectSavesTheDocumentedLayout) {
+  COvProject project("Demo", ProjectPath().c_str(), "Generic", "tmp", "icon.png", "splash.png", 1, 2);
+  EXPECT_FALSE(FileExists(ProjectPath()));
+  ASSERT_TRUE(project.Save());
+  EXPECT_EQ(TextFile(kNewProjectFile), ReadFileBytes(ProjectPath()));
+}
+
+TEST_F(OvProjectTest, SavedProjectLoadsTheSameSettings) {
+  {
+    COvProject project("Demo", ProjectPath().c_str(), "Generic", "tmp", "icon.png", "splash.png", 3, 4);
+    COvProjectSettingsGeneral& general = General(project);
+    general.SetbGerman(true);
+    general.SetbRecording(true);
+    auto* desktop = static_cast<COvProjectSettingsDesktop*>(project.FindGroupSettings("desktop"));
+    desktop->SetiWidth(1280);
+    desktop->SetiHeight(720);
+    static_cast<COvProjectSettingsConsole*>(project.FindGroupSettings("console"))->Setb1080p(true);
+    auto* android = static_cast<COvProjectSettingsAndroid*>(project.FindGroupSettings("android"));
+    android->SetandroidSdkVersion(19);
+    android->SetandroidKeyStore("keys/release.keystore");
+    android->SetandroidKeyAliasPwd("p4ss");
+    project.GetExtensions().Add("Physics");
+    project.GetExtensions().Add("Network");
+    ASSERT_TRUE(project.Save());
+  }
+  COvProject loaded(ProjectPath().c_str());
+  EXPECT_TRUE(loaded.CheckProjectVersion());
+  ASSERT_TRUE(loaded.Initialize());
+  COvProjectSettingsGeneral& general = General(loaded);
+  EXPECT_STREQ("Demo", general.GetstrProjectName());
+  EXPECT_STREQ("Generic", general.GetstrProjectGenericPath());
+  EXPECT_STREQ("tmp", general.GetstrProjectTempDirectory());
+  EXPECT_STREQ("icon.png", general.GetstrIconPath());
+  EXPECT_STREQ("splash.png", general.GetstrSplashscreenPath());
+  EXPECT_EQ(3, general.GetiVErsionMajor());
+  EXPECT_EQ(4, general.GetiVErsionMinor());
+  EXPECT_TRUE(general.GetbEnglish());
+  EXPECT_TRUE(general.GetbGerman());
+  EXPECT_FALSE(general.GetbFrench());
+  EXPECT_TRUE(general.GetbRecording());
+  EXPECT_FALSE(general.GetbNetworking());
+  auto* desktop = static_cast<COvProjectSettingsDesktop*>(loaded.FindGroupSettings("desktop"));
+  EXPECT_EQ(1280, desktop->GetiWidth());
+  EXPECT_EQ(720, desktop->GetiHeight());
+  auto* console = static_cast<COvProjectSettingsConsole*>(loaded.FindGroupSettings("console"));
+  EXPECT_TRUE(console->Getb1080p());
+  EXPECT_FALSE(console->Getb720p());
+  auto* android = static_cast<COvProjectSettingsAndroid*>(loaded.FindGroupSettings("android"));
+  EXPECT_EQ(19, android->GetandroidSdkVersion());
+  EXPECT_STREQ("keys/release.keystore", android->GetandroidKeyStore());
+  EXPECT_STREQ("p4ss", android->GetandroidKeyAliasPwd());
+  ASSERT_EQ(2, loaded.GetExtensions().GetCount());
+  EXPECT_STREQ("Physics", loaded.GetExtensions()[0]);
+  EXPECT_STREQ("Network", loaded.GetExtensions()[1]);
+}
+
+TEST_F(OvProjectTest, SpecialCharactersSurviveSaveAndLoad) {
+  const char* tricky = "Tom & Jerry <\"Deluxe\"> &amp; 'R&D'";
+  {
+    COvProject project(tricky, ProjectPath().c_str(), "a<b", "x&y", "\"quoted\".png", "", 1, 1);
+    project.GetExtensions().Add("Ext&<\">");
+    ASSERT_TRUE(project.Save());
+  }
+  std::string bytes = ReadFileBytes(ProjectPath());
+  EXPECT_NE(std::string::npos, bytes.find("value=\"x&amp;y\"")) << bytes;
+  EXPECT_NE(std::string::npos, bytes.find("value=\"a&lt;b\"")) << bytes;
+  COvProject loaded(ProjectPath().c_str());
+  ASSERT_TRUE(loaded.Initialize());
+  // An entity already in the text is kept as written, so it reads back decoded.
+  EXPECT_STREQ("Tom & Jerry <\"Deluxe\"> & 'R&D'", General(loaded).GetstrProjectName());
+  EXPECT_STREQ("a<b", loaded.GetProjectGenericPath());
+  EXPECT_STREQ("x&y", loaded.GetProjectTempDirectory());
+  EXPECT_STREQ("\"quoted\".png", General(loaded).GetstrIconPath());
+  ASSERT_EQ(1, loaded.GetExtensions().GetCount());
+  EXPECT_STREQ("Ext&<\">", loaded.GetExtensions()[0]);
+}
+
+TEST_F(OvProjectTest, SaveKeepsUnknownContentOfTheFile) {
+  Write(
+      "<project project_version='1.1' owner='studio'>"
+      "<project_settings><general><setting name='generalName' value='Old'/></general></project_settings>"
+      "<editor_settings theme='dark'><layout panes='3'/></editor_settings>"
+      "<extensions note='n'><extension name='Physics' since='2'/><plugin name='Other'/></extensions>"
+      "</project>");
+  COvProject project(ProjectPath().c_str());
+  // Every child element of "extensions" names one, whatever its element name.
+  ASSERT_EQ(2, project.GetExtensions().GetCount());
+  General(project).SetstrProjectName("New");
+  project.GetExtensions().RemoveAll();
+  project.GetExtensions().Add("physics");
+  project.GetExtensions().Add("Other");
+  ASSERT_TRUE(project.Save());
+  std::string bytes = ReadFileBytes(ProjectPath());
+  std::string expectedHead = TextFile(
+      "<project project_version=\"1.1\" owner=\"studio\">\n"
+      "    <editor_settings theme=\"dark\">\n"
+      "        <layout panes=\"3\"/>\n"
+      "    </editor_settings>\n"
+      "    <extensions note=\"n\">\n"
+      // Matched without regard to case: renamed in place, other attributes kept.
+      "        <extension name=\"physics\" since=\"2\"/>\n"
+      "        <plugin name=\"Other\"/>\n"
+      // The match for Other is not an "extension" element, so one is added.
+      "        <extension name=\"Other\"/>\n"
+      "    </extensions>\n"
+      "    <project_settings>\n"
+      "        <general>\n"
+      "            <setting name=\"generalname\" value=\"New\"/>\n");
+  EXPECT_EQ(expectedHead, bytes.substr(0, expectedHead.size()));
+  EXPECT_EQ(TextFile("    </project_settings>\n</project>\n"),
+            bytes.substr(bytes.size() - TextFile("    </project_settings>\n</project>\n").size()));
+}
+
+TEST_F(OvProjectTest, SaveUpgradesTheVersionAndReplacesEveryOldSettingsElement) {
+  Write(
+      "<project project_version='1.0'><project_settings><general><setting name='generalName' value='First'/>"
+      "</general></project_settings><project_settings><general><setting name='generalName' value='Second'/>"
+      "</general></project_settings></project>");
+  COvProject project(ProjectPath().c_str());
+  EXPECT_FALSE(project.CheckProjectVersion());
+  General(project).SetstrProjectName("Saved");
+  ASSERT_TRUE(project.Save());
+  std::string bytes = ReadFileBytes(ProjectPath());
+  EXPECT_EQ(0u, bytes.find(TextFile("<project project_version=\"1.1\">\n")));
+  EXPECT_EQ(std::string::npos, bytes.find("First"));
+  EXPECT_EQ(std::string::npos, bytes.find("Second"));
+  COvProject loaded(ProjectPath().c_str());
+  EXPECT_STREQ("Saved", General(loaded).GetstrProjectName());
+}
+
+TEST_F(OvProjectTest, NamesInAnyCaseLoadAndAreWrittenBackLowerCased) {
+  Write(
+      "<Project Project_Version='1.1'><Project_Settings><General><Setting Name='generalName' Value='Demo'/>"
+      "<Desktop><setting name='DesktopWidth' value='640'/></Desktop></General></Project_Settings></Project>");
+  COvProject project(ProjectPath().c_str());
+  EXPECT_STREQ("Demo", General(project).GetstrProjectName());
+  EXPECT_EQ(640, static_cast<COvProjectSettingsDesktop*>(project.FindGroupSettings("desktop"))->GetiWidth());
+  ASSERT_TRUE(project.Save());
+  std::string bytes = ReadFileBytes(ProjectPath());
+  EXPECT_EQ(0u, bytes.find(TextFile("<project project_version=\"1.1\">\n    <project_settings>\n        <general>\n")))
+      << bytes;
+  EXPECT_NE(std::string::npos, bytes.find("<setting name=\"desktopwidth\" value=\"640\"/>"));
+}
+
+TEST_F(OvProjectTest, SaveToAnUnwritablePathFails) {
+  COvProject project(m_dir.Join("missing/dir/demo.ovproject").c_str());
+  EXPECT_FALSE(project.Save());
+}
+
+TEST_F(OvProjectTest, MissingFileGivesDefaultsAndFalse) {
+  COvProject project(ProjectPath().c_str());
+  EXPECT_FALSE(project.CheckProjectVersion());
+  EXPECT_FALSE(project.Initialize());
+  EXPECT_STREQ("", General(project).GetstrProjectName());
+  EXPECT_EQ(0, project.GetExtensions().GetCount());
+}
+
+TEST_F(OvProjectTest, EmptyOrMalformedFileGivesDefaultsAndFalse) {
+  const char* contents[] = {"", "<project project_version='1.1'><project_settings>", "not xml at all",
+                            "<!-- only a comment -->", "\x01\x02\x03\xff"};
+  for (const char* content : contents) {
+    SCOPED_TRACE(content);
+    Write(content);
+    COvProject project(ProjectPath().c_str());
+    EXPECT_FALSE(project.CheckProjectVersion());
+    EXPECT_FALSE(project.Initialize());
+    EXPECT_STREQ("", General(project).GetstrProjectName());
+  }
+}
+
+TEST_F(OvProjectTest, OldFileIsNotLoaded) {
+  for (const char* version : {"1.0", "0.9", static_cast<const char*>(nullptr)}) {
+    SCOPED_TRACE(version ? version : "(none)");
+    Write(ProjectXml(version));
+    COvProject project(ProjectPath().c_str());
+    EXPECT_FALSE(project.CheckProjectVersion());
+    EXPECT_FALSE(project.Initialize());
+    EXPECT_STREQ("", General(project).GetstrProjectName());
+    EXPECT_EQ(0, project.GetExtensions().GetCount());
+  }
+}
+
+TEST_F(OvProjectTest, CurrentNewerOrUnparsableVersionsPass) {
+  for (const char* version : {"1.1", "1.2", "2.0", "1.1.5", "abc", "..1..1.", "1.10"}) {
+    SCOPED_TRACE(version);
+    Write(ProjectXml(version));
+    COvProject project(ProjectPath().c_str());
+    EXPECT_TRUE(project.CheckProjectVersion());
+    EXPECT_TRUE(project.Initialize());
+    EXPECT_STREQ("Demo", General(project).GetstrProjectName());
+  }
+}
+
+TEST_F(OvProjectTest, FileWithoutProjectSettingsKeepsTheExtensionList) {
+  Write("<project project_version='1.1'><extensions><extension name='Physics'/></extensions></project>");
+  COvProject project(ProjectPath().c_str());
+  EXPECT_EQ(0, project.GetExtensions().GetCount());
+  project.GetExtensions().Add("Memory");
+  EXPECT_FALSE(project.Initialize());
+  ASSERT_EQ(1, project.GetExtensions().GetCount());
+  EXPECT_STREQ("Memory", project.GetExtensions()[0]);
+}
+
+TEST_F(OvProjectTest, ExtensionsAreReadFromEveryChildElement) {
+  Write(
+      "<project project_version='1.1'><project_settings/><extensions><extension name='A'/><other name='B'/>"
+      "<extension/></extensions></project>");
+  COvProject project(ProjectPath().c_str());
+  ASSERT_EQ(3, project.GetExtensions().GetCount());
+  EXPECT_STREQ("A", project.GetExtensions()[0]);
+  EXPECT_STREQ("B", project.GetExtensions()[1]);
+  EXPECT_STREQ("", project.GetExtensions()[2]);
+}
+
+TEST_F(OvProjectTest, InitializeStartsFromFreshDefaults) {
+  Write(ProjectXml("1.1"));
+  COvProject project(ProjectPath().c_str());
+  General(project).SetbItalian(true);
+  General(project).SetstrIconPath("changed.png");
+  ASSERT_TRUE(project.Initialize());
+  EXPECT_FALSE(General(project).GetbItalian());
+  EXPECT_STREQ("", General(project).GetstrIconPath());
+  EXPECT_STREQ("Demo", General(project).GetstrProjectName());
+}
+
+TEST_F(OvProjectTest, FindGroupSettingsCoversRootAndDescendants) {
+  COvProject project(ProjectPath().c_str());
+  EXPECT_EQ(project.GetGeneralProjectSettings(), project.FindGroupSettings("GENERAL"));
+  COvProjectSettings* ios = project.FindGroupSettings("iOS");
+  ASSERT_NE(nullptr, ios);
+  EXPECT_EQ(&COvProjectSettingsIos::TYPE, ios->GetRtti());
+  EXPECT_EQ(nullptr, project.FindGroupSettings("switch"));
+  EXPECT_EQ(nullptr, project.FindGroupSettings(COvIdentifier()));
+}
+
+TEST_F(OvProjectTest, SetPropertyWritesByKind) {
+  COvProject project(ProjectPath().c_str());
+  TOvString<char> name("Demo");
+  int width = 1024;
+  bool landscape = true;
+  TOvString<char> store("game.keystore");
+  EXPECT_TRUE(project.SetProperty("general", "generalName", &name));
+  EXPECT_TRUE(project.SetProperty("Desktop", "DESKTOPWIDTH", &width));
+  EXPECT_TRUE(project.SetProperty("mobile", "mobileLandscape", &landscape));
+  EXPECT_TRUE(project.SetProperty("android", "androidKeyStore", &store));
+  EXPECT_STREQ("Demo", General(project).GetstrProjectName());
+  EXPECT_EQ(1024, static_cast<COvProjectSettingsDesktop*>(project.FindGroupSettings("desktop"))->GetiWidth());
+  EXPECT_TRUE(static_cast<COvProjectSettingsMobile*>(project.FindGroupSettings("mobile"))->GetbLandscape());
+  EXPECT_STREQ("game.keystore", Value(project, "android", "androidKeyStore"));
+}
+
+TEST_F(OvProjectTest, SetPropertyRefusesNullUnknownGroupAndSettingElsewhere) {
+  COvProject project(ProjectPath().c_str());
+  TOvString<char> name("Demo");
+  int width = 800;
+  EXPECT_FALSE(project.SetProperty("general", "generalName", nullptr));
+  EXPECT_FALSE(project.SetProperty("nintendo", "generalName", &name));
+  EXPECT_FALSE(project.SetProperty("general", "unknown", &name));
+  // Settings belong to one group: desktopWidth is not a setting of general.
+  EXPECT_FALSE(project.SetProperty("general", "desktopWidth", &width));
+  EXPECT_STREQ("", General(project).GetstrProjectName());
+  EXPECT_EQ(0, static_cast<COvProjectSettingsDesktop*>(project.FindGroupSettings("desktop"))->GetiWidth());
+}
+
+TEST_F(OvProjectTest, ProjectFileAndDirectoryAreNative) {
+  COvProject project("games/demo\\project/demo.ovproject");
+  EXPECT_STREQ(Native("games/demo/project/demo.ovproject").c_str(), project.GetProjectFile());
+  EXPECT_STREQ(Native("games/demo/project/").c_str(), project.GetProjectDirectory());
+  project.SetProjectFile("other\\file.ovproject");
+  EXPECT_STREQ(Native("other/file.ovproject").c_str(), project.GetProjectFile());
+  COvProject bare("demo.ovproject");
+  EXPECT_STREQ("", bare.GetProjectDirectory());
+}
+
+TEST_F(OvProjectTest, TempAndGenericPathsAreReturnedByReference) {
+  COvProject project("Demo", ProjectPath().c_str(), "Generic", "tmp", "", "", 1, 0);
+  const TOvString<char>& tmp = project.GetProjectTempDirectory();
+  EXPECT_STREQ("tmp", tmp);
+  General(project).SetstrProjectTempDirectory("temp2");
+  EXPECT_STREQ("temp2", tmp);
+  EXPECT_STREQ("Generic", project.GetProjectGenericPath());
+}
+
+#ifndef _WIN32
+TEST(OvProjectPaths, ResolvedPathsOnPosix) {
+  struct Row {
+    const char* projectFile;
+    const char* generic;
+    const char* tmp;
+    const char* realGeneric;
+    const char* realTmp;
+    const char* realCompiled;
+  };
+  const Row rows[] = {
+      {"/games/demo/demo.ovproject", "Generic", "tmp", "/games/demo/Generic/", "/games/demo/tmp/",
+       "/games/demo/tmp/Windows/DX9/"},
+      {"/games/demo/demo.ovproject", "Generic/", "tmp/", "/games/demo/Generic/", "/games/demo/tmp/",
+       "/games/demo/tmp/Windows/DX9/"},
+      {"/games/demo/demo.ovproject", "/data/generic", "/var/tmp/", "/data/generic/", "/var/tmp/",
+       "/var/tmp/Windows/DX9/"},
+      {"/games/demo/demo.ovproject", "..\\shared\\Generic", "build\\tmp\\", "/games/demo/../shared/Generic/",
+       "/games/demo/build/tmp/", "/games/demo/build/tmp/Windows/DX9/"},
+      {"/games/demo/demo.ovproject", "", "", "/games/demo/", "/games/demo/", "/games/demo/Windows/DX9/"},
+      // A project file named without a folder leaves the paths relative to the current directory.
+      {"demo.ovproject", "Generic", "tmp", "Generic/", "tmp/", "tmp/Windows/DX9/"},
+      {"demo.ovproject", "", "", "", "", "Windows/DX9/"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.projectFile) + " | " + row.generic + " | " + row.tmp);
+    COvProject project("Demo", row.projectFile, row.generic, row.tmp, "", "", 1, 0);
+    TOvString<char> out("previous");
+    project.GetRealGenericPath(out);
+    EXPECT_STREQ(row.realGeneric, out);
+    project.GetRealTemporaryPath(out);
+    EXPECT_STREQ(row.realTmp, out);
+    project.GetRealCompiledPath(out);
+    EXPECT_STREQ(row.realCompiled, out);
+  }
+}
+#endif
+
+TEST_F(OvProjectTest, LanguagesComeInFixedOrder) {
+  COvProject project(ProjectPath().c_str());
+  COvArray<COvIdentifier> languages;
+  project.GetProjectLanguagesArray(languages);
+  EXPECT_EQ(0, languages.GetCount());
+  General(project).SetbGerman(true);
+  General(project).SetbFrench(true);
+  languages.Add("marker");
+  project.GetProjectLanguagesArray(languages);
+  ASSERT_EQ(3, languages.GetCount());
+  EXPECT_EQ(COvIdentifier("marker"), languages[0]);
+  EXPECT_EQ(COvIdentifier("French"), languages[1]);
+  EXPECT_EQ(COvIdentifier("German"), languages[2]);
+
+  General(project).SetbEnglish(true);
+  General(project).SetbItalian(true);
+  General(project).SetbSpanish(true);
+  COvArray<COvIdentifier> all;
+  project.GetProjectLanguagesArray(all);
+  ASSERT_EQ(5, all.GetCount());
+  const char* order[] = {"english", "french", "italian", "german", "spanish"};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(COvIdentifier(order[i]), all[i]) << i;
+}
+
+TEST_F(OvProjectTest, ContainsAndSetExtensionsWorkInMemory) {
+  Write(ProjectXml("1.1"));
+  COvProject project(ProjectPath().c_str());
+  EXPECT_TRUE(project.ContainsExtension("Physics"));
+  EXPECT_FALSE(project.ContainsExtension("physics"));
+  COvArray<TOvString<char>> list;
+  list.Add("A");
+  list.Add("B");
+  std::string before = ReadFileBytes(ProjectPath());
+  project.SetExtensions(list);
+  EXPECT_EQ(2, project.GetExtensions().GetCount());
+  EXPECT_FALSE(project.ContainsExtension("Physics"));
+  EXPECT_EQ(before, ReadFileBytes(ProjectPath()));
+}
+
+TEST_F(OvProjectTest, ExtensionMaintenanceRewritesTheFile) {
+  Write(
+      "<project project_version='1.1'><project_settings/><extensions><extension name='Physics'/>"
+      "<plugin name='Kept'/></extensions></project>");
+  COvProject project(ProjectPath().c_str());
+  project.AddExtension("Audio");
+  project.AddExtension("Audio");
+  EXPECT_EQ(TextFile("<project project_version=\"1.1\">\n"
+                     "    <project_settings/>\n"
+                     "    <extensions>\n"
+                     "        <plugin name=\"Kept\"/>\n"
+                     "        <extension name=\"Physics\"/>\n"
+                     "        <extension name=\"Kept\"/>\n"
+                     "        <extension name=\"Audio\"/>\n"
+                     "        <extension name=\"Audio\"/>\n"
+                     "    </extensions>\n"
+                     "</project>\n"),
+            ReadFileBytes(ProjectPath()));
+
+  project.RemoveExtension("Audio");
+  project.RemoveExtension("Kept");
+  project.RemoveExtension("absent");
+  ASSERT_EQ(2, project.GetExtensions().GetCount());
+  EXPECT_STREQ("Physics", project.GetExtensions()[0]);
+  EXPECT_STREQ("Audio", project.GetExtensions()[1]);
+
+  COvArray<TOvString<char>> more;
+  more.Add("Physics");
+  more.Add("Video");
+  more.Add("physics");
+  project.AddExtensions(more);
+  ASSERT_EQ(4, project.GetExtensions().GetCount());
+  EXPECT_STREQ("Video", project.GetExtensions()[2]);
+  EXPECT_STREQ("physics", project.GetExtensions()[3]);
+  COvProject reloaded(ProjectPath().c_str());
+  ASSERT_EQ(5, reloaded.GetExtensions().GetCount());
+  EXPECT_STREQ("Kept", reloaded.GetExtensions()[0]);
+  EXPECT_STREQ("Video", reloaded.GetExtensions()[3]);
+
+  project.RemoveAllExtensions();
+  EXPECT_EQ(0, project.GetExtensions().GetCount());
+  EXPECT_EQ(TextFile("<project project_version=\"1.1\">\n    <project_settings/>\n</project>\n"),
+            ReadFileBytes(ProjectPath()));
+}
+
+TEST_F(OvProjectTest, ExtensionMaintenanceWithoutAFileChangesNoFile) {
+  COvProject project(ProjectPath().c_str());
+  project.AddExtension("Audio");
+  EXPECT_FALSE(FileExists(ProjectPath()));
+  EXPECT_EQ(1, project.GetExtensions().GetCount());
+  COvArray<TOvString<char>> more;
+  more.Add("Video");
+  project.AddExtensions(more);
+  EXPECT_EQ(1, project.GetExtensions().GetCount());
+  project.RemoveAllExtensions();
+  EXPECT_EQ(1, project.GetExtensions().GetCount());
+  project.RemoveExtension("Audio");
+  EXPECT_EQ(0, project.GetExtensions().GetCount());
+  EXPECT_FALSE(FileExists(ProjectPath()));
+}

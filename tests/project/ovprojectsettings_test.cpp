@@ -1,0 +1,311 @@
+#include "project/ovprojectsettings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "project/ovprojectsettingsconsole.h"
+#include "project/ovprojectsettingsdesktop.h"
+#include "project/ovprojectsettingsgeneral.h"
+#include "project/ovprojectsettingsmobile.h"
+#include "scripttree/ovscripttree.h"
+#include "scripttree/ovscripttreeserializerxml.h"
+
+namespace {
+
+std::vector<std::string> SettingNames(const COvProjectSettings& group) {
+  std::vector<std::string> names;
+  for (const COvReflectionInformation& info : group.GetReflectionInformationArray()) {
+    names.push_back(info.GetIdentifier().DebugCString());
+  }
+  return names;
+}
+
+// The groups of the tree in depth-first pre-order, by registered name.
+void CollectGroups(const COvProjectSettings& group, std::vector<std::string>& out) {
+  out.push_back(group.GetIdentifier().DebugCString());
+  for (int i = 0; i < group.GetChildCount(); ++i) CollectGroups(*group.GetChild(i), out);
+}
+
+std::string Dump(COvScriptTreeNode* root) {
+  COvScriptTree tree;
+  tree.SetRootNode(root);
+  COvScriptTreeSerializerXML serializer;
+  TOvString<char> text;
+  serializer.Dump(tree, text);
+  return text.GetBuffer();
+}
+
+// Parses xml and loads the element below its root into group.
+void LoadFromXml(COvProjectSettings& group, const char* xml) {
+  COvScriptTree tree;
+  COvScriptTreeSerializerXML serializer;
+  ASSERT_TRUE(serializer.Parse(tree, xml));
+  EXPECT_FALSE(group.SerializeFrom(tree.GetRootNode()));
+}
+
+}  // namespace
+
+TEST(OvProjectSettingsTypes, EveryGroupClassNamesTheBaseAsParent) {
+  EXPECT_STREQ("COvProjectSettings", COvProjectSettings::TYPE.GetName());
+  EXPECT_EQ(nullptr, COvProjectSettings::TYPE.GetParent());
+  const COvRTTI* types[] = {&COvProjectSettingsGeneral::TYPE, &COvProjectSettingsDesktop::TYPE,
+                            &COvProjectSettingsWindows::TYPE, &COvProjectSettingsLinux::TYPE,
+                            &COvProjectSettingsMac::TYPE,     &COvProjectSettingsConsole::TYPE,
+                            &COvProjectSettingsPS4::TYPE,     &COvProjectSettingsPS3::TYPE,
+                            &COvProjectSettingsXOne::TYPE,    &COvProjectSettingsX360::TYPE,
+                            &COvProjectSettingsMobile::TYPE,  &COvProjectSettingsIos::TYPE,
+                            &COvProjectSettingsAndroid::TYPE};
+  const char* names[] = {"COvProjectSettingsGeneral", "COvProjectSettingsDesktop", "COvProjectSettingsWindows",
+                         "COvProjectSettingsLinux",   "COvProjectSettingsMac",     "COvProjectSettingsConsole",
+                         "COvProjectSettingsPS4",     "COvProjectSettingsPS3",     "COvProjectSettingsXOne",
+                         "COvProjectSettingsX360",    "COvProjectSettingsMobile",  "COvProjectSettingsIos",
+                         "COvProjectSettingsAndroid"};
+  for (size_t i = 0; i < sizeof(types) / sizeof(types[0]); ++i) {
+    SCOPED_TRACE(names[i]);
+    EXPECT_STREQ(names[i], types[i]->GetName());
+    EXPECT_EQ(&COvProjectSettings::TYPE, types[i]->GetParent());
+  }
+}
+
+TEST(OvProjectSettingsTypes, GetRttiGivesTheObjectsOwnClass) {
+  COvProjectSettingsGeneral general;
+  EXPECT_EQ(&COvProjectSettingsGeneral::TYPE, general.GetRtti());
+  COvProjectSettings* android = general.FindChild("android");
+  ASSERT_NE(nullptr, android);
+  EXPECT_EQ(&COvProjectSettingsAndroid::TYPE, android->GetRtti());
+  EXPECT_TRUE(android->GetRtti()->IsDerived(&COvProjectSettings::TYPE));
+}
+
+TEST(OvProjectSettingsTree, RootBuildsEveryGroupInOrder) {
+  COvProjectSettingsGeneral general;
+  std::vector<std::string> groups;
+  CollectGroups(general, groups);
+  EXPECT_EQ((std::vector<std::string>{"general", "desktop", "windows", "linux", "mac", "console", "ps4", "ps3",
+                                      "xboxone", "xbox360", "mobile", "android", "ios"}),
+            groups);
+}
+
+TEST(OvProjectSettingsTree, FindChildSearchesDescendantsOnly) {
+  COvProjectSettingsGeneral general;
+  EXPECT_EQ(nullptr, general.FindChild("General"));
+  COvProjectSettings* xbox = general.FindChild("XBOXONE");
+  ASSERT_NE(nullptr, xbox);
+  EXPECT_EQ(&COvProjectSettingsXOne::TYPE, xbox->GetRtti());
+  COvProjectSettings* mobile = general.FindChild("mobile");
+  ASSERT_NE(nullptr, mobile);
+  EXPECT_EQ(mobile->GetChild(1), mobile->FindChild("ios"));
+  EXPECT_EQ(nullptr, mobile->FindChild("desktop"));
+  EXPECT_EQ(nullptr, general.FindChild("nintendo"));
+}
+
+TEST(OvProjectSettingsTables, NamesKindsAndOrderPerGroup) {
+  COvProjectSettingsGeneral general;
+  EXPECT_EQ((std::vector<std::string>{"generalname", "generalgeneric", "generaltmp", "generalicon",
+                                      "generalsplashscreen", "generalmajor", "generalminor", "english", "french",
+                                      "spanish", "german", "italian", "generalnetworking", "generalrecording",
+                                      "generallocalmultiplayer"}),
+            SettingNames(general));
+  EXPECT_EQ((std::vector<std::string>{"desktopwidth", "desktopheight"}), SettingNames(*general.FindChild("desktop")));
+  EXPECT_EQ((std::vector<std::string>{"console1080p", "console720p"}), SettingNames(*general.FindChild("console")));
+  EXPECT_EQ((std::vector<std::string>{"mobilelandscape", "mobileportrait"}),
+            SettingNames(*general.FindChild("mobile")));
+  EXPECT_EQ((std::vector<std::string>{"androidsdkid", "androidkeystore", "androidkeystorepwd", "androidkeyalias",
+                                      "androidkeyaliaspwd"}),
+            SettingNames(*general.FindChild("android")));
+  for (const char* leaf : {"windows", "linux", "mac", "ps4", "ps3", "xboxone", "xbox360", "ios"}) {
+    SCOPED_TRACE(leaf);
+    EXPECT_EQ(0, general.FindChild(leaf)->GetReflectionInformationArray().GetCount());
+  }
+
+  const COvArray<COvReflectionInformation>& table = general.GetReflectionInformationArray();
+  EXPECT_EQ(COvReflectionInformation::eTypeString2, table[0].GetType());
+  EXPECT_EQ(COvReflectionInformation::eTypeInt, table[5].GetType());
+  EXPECT_EQ(COvReflectionInformation::eTypeBool, table[7].GetType());
+  EXPECT_EQ(nullptr, table[0].GetDefaultValue());
+  // Built once: every object of the class shares the same table.
+  COvProjectSettingsGeneral other;
+  EXPECT_EQ(&table, &other.GetReflectionInformationArray());
+}
+
+TEST(OvProjectSettingsTables, RecordsReachTheMembers) {
+  COvProjectSettingsGeneral general;
+  COvReflectionInformation info;
+  ASSERT_TRUE(general.FindReflectionInformation("GENERALNAME", info));
+  info.SetValueString(&general, "Demo");
+  EXPECT_STREQ("Demo", general.GetstrProjectName());
+  ASSERT_TRUE(general.FindReflectionInformation("generalMinor", info));
+  general.SetiVErsionMinor(7);
+  EXPECT_EQ(7, info.GetValueInt(&general));
+  EXPECT_EQ(7u, info.GetValueUInt(&general));
+  ASSERT_TRUE(general.FindReflectionInformation("generalLocalMultiplayer", info));
+  info.SetValueBool(&general, true);
+  EXPECT_TRUE(general.GetbLocalMultiplayer());
+  EXPECT_FALSE(general.GetbRecording());
+
+  COvProjectSettingsAndroid* android = static_cast<COvProjectSettingsAndroid*>(general.FindChild("android"));
+  COvProjectSettings* group = android;
+  ASSERT_TRUE(group->FindReflectionInformation("androidKeyAliasPwd", info));
+  info.SetValueString(group, "secret");
+  EXPECT_STREQ("secret", android->GetandroidKeyAliasPwd());
+  EXPECT_STREQ("", android->GetandroidKeyAlias());
+}
+
+TEST(OvProjectSettingsTables, FindReflectionInformationSearchesOwnTableOnly) {
+  COvProjectSettingsGeneral general;
+  COvReflectionInformation info("untouched", COvReflectionInformation::eTypeFloat, 3);
+  EXPECT_FALSE(general.FindReflectionInformation("desktopWidth", info));
+  EXPECT_FALSE(general.FindReflectionInformation("nothing", info));
+  EXPECT_EQ(COvIdentifier("untouched"), info.GetIdentifier());
+  EXPECT_TRUE(general.FindChild("desktop")->FindReflectionInformation("DesktopWidth", info));
+  EXPECT_EQ(COvIdentifier("desktopwidth"), info.GetIdentifier());
+}
+
+TEST(OvProjectSettingsValues, InitializeResetsOwnSettingsOnly) {
+  COvProjectSettingsGeneral general;
+  general.SetstrProjectName("Demo");
+  general.SetiVErsionMajor(3);
+  general.SetbFrench(true);
+  COvProjectSettingsDesktop* desktop = static_cast<COvProjectSettingsDesktop*>(general.FindChild("desktop"));
+  desktop->SetiWidth(1280);
+  general.Initialize();
+  EXPECT_STREQ("", general.GetstrProjectName());
+  EXPECT_EQ(0, general.GetiVErsionMajor());
+  EXPECT_FALSE(general.GetbFrench());
+  EXPECT_EQ(1280, desktop->GetiWidth());
+}
+
+TEST(OvProjectSettingsValues, CopiesCloneTheChildren) {
+  COvProjectSettingsGeneral general;
+  general.SetstrProjectName("Original");
+  static_cast<COvProjectSettingsDesktop*>(general.FindChild("desktop"))->SetiWidth(640);
+  COvProjectSettingsGeneral copy(general);
+  EXPECT_STREQ("Original", copy.GetstrProjectName());
+  ASSERT_EQ(3, copy.GetChildCount());
+  EXPECT_NE(general.GetChild(0), copy.GetChild(0));
+  auto* copiedDesktop = static_cast<COvProjectSettingsDesktop*>(copy.FindChild("desktop"));
+  EXPECT_EQ(&COvProjectSettingsDesktop::TYPE, copiedDesktop->GetRtti());
+  EXPECT_EQ(640, copiedDesktop->GetiWidth());
+  EXPECT_NE(nullptr, copy.FindChild("ios"));
+
+  COvProjectSettingsGeneral assigned;
+  assigned = general;
+  assigned = assigned;
+  EXPECT_STREQ("Original", assigned.GetstrProjectName());
+  EXPECT_EQ(640, static_cast<COvProjectSettingsDesktop*>(assigned.FindChild("desktop"))->GetiWidth());
+}
+
+TEST(OvProjectSettingsLoad, ReadsSettingsOfEveryKindAndGroup) {
+  COvProjectSettingsGeneral general;
+  LoadFromXml(general,
+              "<project_settings><general>"
+              "<setting name='generalName' value='Demo'/>"
+              "<setting name='generalMajor' value='12'/>"
+              "<setting name='English' value='1'/>"
+              "<setting name='French' value='true'/>"
+              "<setting name='German' value='True'/>"
+              "<setting name='Italian' value='yes'/>"
+              "<desktop><setting name='desktopWidth' value='1920'/></desktop>"
+              "<mobile><android><setting name='androidKeyStore' value='keys/game.keystore'/></android></mobile>"
+              "</general></project_settings>");
+  EXPECT_STREQ("Demo", general.GetstrProjectName());
+  EXPECT_EQ(12, general.GetiVErsionMajor());
+  EXPECT_TRUE(general.GetbEnglish());
+  EXPECT_TRUE(general.GetbFrench());
+  EXPECT_FALSE(general.GetbGerman());
+  EXPECT_FALSE(general.GetbItalian());
+  EXPECT_EQ(1920, static_cast<COvProjectSettingsDesktop*>(general.FindChild("desktop"))->GetiWidth());
+  EXPECT_STREQ("keys/game.keystore",
+               static_cast<COvProjectSettingsAndroid*>(general.FindChild("android"))->GetandroidKeyStore());
+}
+
+TEST(OvProjectSettingsLoad, NamesMatchWhateverTheirCase) {
+  COvProjectSettingsGeneral general;
+  LoadFromXml(general,
+              "<PROJECT_SETTINGS><General><Setting NAME='GeneralName' Value='Demo'/>"
+              "<Console><setting name='CONSOLE720P' value='1'/></Console></General></PROJECT_SETTINGS>");
+  EXPECT_STREQ("Demo", general.GetstrProjectName());
+  EXPECT_TRUE(static_cast<COvProjectSettingsConsole*>(general.FindChild("console"))->Getb720p());
+}
+
+TEST(OvProjectSettingsLoad, GroupsAreFoundAtAnyDepthBelowAnAncestor) {
+  COvProjectSettingsGeneral general;
+  // android directly under general, and general nested in itself.
+  LoadFromXml(general,
+              "<project_settings><general><android><setting name='androidSdkId' value='21'/></android>"
+              "<general><general><setting name='generalTmp' value='tmp'/></general></general>"
+              "</general></project_settings>");
+  EXPECT_EQ(21, static_cast<COvProjectSettingsAndroid*>(general.FindChild("android"))->GetandroidSdkVersion());
+  EXPECT_STREQ("tmp", general.GetstrProjectTempDirectory());
+}
+
+TEST(OvProjectSettingsLoad, UnknownAndMisplacedContentIsSkipped) {
+  COvProjectSettingsGeneral general;
+  general.SetstrIconPath("kept.png");
+  general.SetiVErsionMinor(5);
+  LoadFromXml(general,
+              "<project_settings><general>"
+              "<setting name='unknownSetting' value='x'/>"
+              "<setting value='no name'/>"
+              "<nintendo><setting name='generalName' value='Lost'/></nintendo>"
+              // A desktop setting written in the general element is not one of general's.
+              "<setting name='desktopWidth' value='99'/>"
+              "<setting name='generalMinor'/>"
+              "<setting name='generalSplashscreen'/>"
+              "text content"
+              "</general></project_settings>");
+  EXPECT_STREQ("", general.GetstrProjectName());
+  EXPECT_STREQ("kept.png", general.GetstrIconPath());
+  EXPECT_EQ(0, general.GetiVErsionMinor());
+  EXPECT_STREQ("", general.GetstrSplashscreenPath());
+  EXPECT_EQ(0, static_cast<COvProjectSettingsDesktop*>(general.FindChild("desktop"))->GetiWidth());
+}
+
+TEST(OvProjectSettingsLoad, NullNodeChangesNothing) {
+  COvProjectSettingsGeneral general;
+  general.SetiVErsionMajor(4);
+  EXPECT_FALSE(general.SerializeFrom(nullptr));
+  EXPECT_EQ(4, general.GetiVErsionMajor());
+}
+
+TEST(OvProjectSettingsSave, WritesSettingsThenChildGroups) {
+  COvProjectSettingsDesktop desktop;
+  desktop.SetiWidth(800);
+  COvScriptTreeNode* root = new COvScriptTreeNode("root");
+  EXPECT_TRUE(desktop.SerializeTo(root, nullptr));
+  EXPECT_EQ(
+      "<root>\n"
+      "    <desktop>\n"
+      "        <setting name=\"desktopwidth\" value=\"800\"/>\n"
+      "        <setting name=\"desktopheight\" value=\"0\"/>\n"
+      "        <windows/>\n"
+      "        <linux/>\n"
+      "        <mac/>\n"
+      "    </desktop>\n"
+      "</root>\n",
+      Dump(root));
+  EXPECT_FALSE(desktop.SerializeTo(nullptr, nullptr));
+}
+
+TEST(OvProjectSettingsSave, BoolsAreWrittenOnlyWhenTrue) {
+  COvProjectSettingsMobile mobile;
+  mobile.SetbPortrait(true);
+  COvScriptTreeNode* root = new COvScriptTreeNode("root");
+  mobile.SerializeTo(root, nullptr);
+  EXPECT_EQ(
+      "<root>\n"
+      "    <mobile>\n"
+      "        <setting name=\"mobileportrait\" value=\"1\"/>\n"
+      "        <android>\n"
+      "            <setting name=\"androidsdkid\" value=\"0\"/>\n"
+      "            <setting name=\"androidkeystore\" value=\"\"/>\n"
+      "            <setting name=\"androidkeystorepwd\" value=\"\"/>\n"
+      "            <setting name=\"androidkeyalias\" value=\"\"/>\n"
+      "            <setting name=\"androidkeyaliaspwd\" value=\"\"/>\n"
+      "        </android>\n"
+      "        <ios/>\n"
+      "    </mobile>\n"
+      "</root>\n",
+      Dump(root));
+}
