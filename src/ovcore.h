@@ -44,3 +44,4 @@
 #include "project/ovprojectsettingsconsole.h"
 #include "project/ovprojectsettingsmobile.h"
 #include "project/ovproject.h"
+#include "project/ovprojectmanager.h"

@@ -1,0 +1,184 @@
+#include "project/ovprojectmanager.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/platform/host.h"
+#include "project/ovproject.h"
+#include "project/ovprojectsettingsgeneral.h"
+#include "scripttree/ovscripttreenode.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+const char* const kResourceDirectories[] = {
+    "Animations", "AudioStreams", "DataSets", "Fonts",   "FSM",    "Material", "Meshes",    "MetaAnimation", "ParticleSystems",
+    "Prefab",     "Ragdoll",      "Shaders",  "Shapes",  "Sounds", "Sprites",  "String",    "Subtitles",     "Textures"};
+
+class OvProjectManagerTest : public ::testing::Test {
+ protected:
+  void TearDown() override { Manager()->SetCurrentProject(nullptr); }
+
+  static COvProjectManager* Manager() { return COvProjectManager::GetInstance(); }
+  std::string ProjectPath() const { return m_dir.Join("demo.ovproject"); }
+
+  // A complete workspace below the temporary directory; returns its path with a final separator.
+  std::string MakeWorkspace() const {
+    for (const char* name : {"Game", "Levels", "Videos"}) MakeDirectory(std::string("Generic/") + name);
+    for (const char* name : kResourceDirectories) MakeDirectory(std::string("Generic/Resources/") + name);
+    return m_dir.Path() + ovhost::kNativeSeparator;
+  }
+  void MakeDirectory(const std::string& relative) const {
+    std::filesystem::create_directories(m_dir.Join(relative));
+  }
+  void RemoveDirectory(const std::string& relative) const { std::filesystem::remove_all(m_dir.Join(relative)); }
+
+  TempDir m_dir;
+};
+
+}  // namespace
+
+TEST_F(OvProjectManagerTest, InstanceIsCreatedOnceAndStartsEmpty) {
+  EXPECT_EQ(Manager(), COvProjectManager::GetInstance());
+  EXPECT_EQ(nullptr, Manager()->GetCurrentProject());
+  EXPECT_STREQ("", Manager()->GetCurrentProjectFile());
+  EXPECT_STREQ("", Manager()->GetCurrentProjectDirectory());
+  EXPECT_EQ(0, Manager()->GetCurrentProjectExtensions().GetCount());
+  EXPECT_EQ(nullptr, Manager()->GetEditorProjectSettings());
+  // Forwarding without a project does nothing.
+  Manager()->AddExtensionInCurrentProject("Audio");
+  Manager()->RemoveAllExtensionsInCurrentProject();
+  EXPECT_EQ(nullptr, Manager()->GetCurrentProject());
+}
+
+TEST_F(OvProjectManagerTest, LoadProjectMakesTheLoadedProjectCurrent) {
+  m_dir.WriteFile("demo.ovproject",
+                  "<project project_version='1.1'><project_settings><general>"
+                  "<setting name='generalName' value='Demo'/></general></project_settings>"
+                  "<extensions><extension name='Physics'/></extensions></project>");
+  EXPECT_TRUE(Manager()->LoadProject(ProjectPath().c_str()));
+  COvProject* project = Manager()->GetCurrentProject();
+  ASSERT_NE(nullptr, project);
+  EXPECT_STREQ("Demo", static_cast<COvProjectSettingsGeneral*>(project->GetGeneralProjectSettings())->GetstrProjectName());
+  EXPECT_STREQ(ProjectPath().c_str(), Manager()->GetCurrentProjectFile());
+  EXPECT_STREQ((m_dir.Path() + ovhost::kNativeSeparator).c_str(), Manager()->GetCurrentProjectDirectory());
+  COvArray<TOvString<char>> extensions = Manager()->GetCurrentProjectExtensions();
+  ASSERT_EQ(1, extensions.GetCount());
+  EXPECT_STREQ("Physics", extensions[0]);
+  // A copy: changing it leaves the project's list alone.
+  extensions.Add("Other");
+  EXPECT_EQ(1, project->GetExtensions().GetCount());
+}
+
+TEST_F(OvProjectManagerTest, LoadProjectOfAMissingFileGivesADefaultProject) {
+  EXPECT_TRUE(Manager()->LoadProject(m_dir.Join("absent.ovproject").c_str()));
+  ASSERT_NE(nullptr, Manager()->GetCurrentProject());
+  EXPECT_STREQ("",
+               static_cast<COvProjectSettingsGeneral*>(Manager()->GetCurrentProject()->GetGeneralProjectSettings())
+                   ->GetstrProjectName());
+}
+
+TEST_F(OvProjectManagerTest, SetCurrentProjectReplacesAndKeepsTheSameObject) {
+  COvProject* first = new COvProject(ProjectPath().c_str());
+  Manager()->SetCurrentProject(first);
+  Manager()->SetCurrentProject(first);
+  EXPECT_EQ(first, Manager()->GetCurrentProject());
+  COvProject* second = new COvProject(m_dir.Join("second.ovproject").c_str());
+  Manager()->SetCurrentProject(second);
+  EXPECT_EQ(second, Manager()->GetCurrentProject());
+  EXPECT_STREQ(m_dir.Join("second.ovproject").c_str(), Manager()->GetCurrentProjectFile());
+}
+
+TEST_F(OvProjectManagerTest, ExtensionOperationsRewriteTheCurrentProjectFile) {
+  m_dir.WriteFile("demo.ovproject", "<project project_version='1.1'><project_settings/></project>");
+  Manager()->LoadProject(ProjectPath().c_str());
+  Manager()->AddExtensionInCurrentProject("Audio");
+  COvArray<TOvString<char>> more;
+  more.Add("Audio");
+  more.Add("Video");
+  Manager()->AddExtensionsInCurrentProject(more);
+  Manager()->RemoveExtensionInCurrentProject("Audio");
+  COvProject reloaded(ProjectPath().c_str());
+  ASSERT_EQ(1, reloaded.GetExtensions().GetCount());
+  EXPECT_STREQ("Video", reloaded.GetExtensions()[0]);
+  Manager()->RemoveAllExtensionsInCurrentProject();
+  EXPECT_EQ(0, Manager()->GetCurrentProjectExtensions().GetCount());
+  EXPECT_EQ(std::string::npos, ReadFileBytes(ProjectPath()).find("extension"));
+}
+
+TEST_F(OvProjectManagerTest, EditorSettingsAreACopyOfTheElement) {
+  m_dir.WriteFile("demo.ovproject",
+                  "<project project_version='1.1'><editor_settings theme='dark'><camera speed='2'/>"
+                  "</editor_settings></project>");
+  Manager()->LoadProject(ProjectPath().c_str());
+  COvScriptTreeNode* editor = Manager()->GetEditorProjectSettings();
+  ASSERT_NE(nullptr, editor);
+  EXPECT_STREQ("dark", editor->GetAttributeValueAsString("theme"));
+  ASSERT_EQ(1, editor->GetChildCount());
+  EXPECT_EQ(2, editor->GetChild(0)->GetAttributeValueAsInt("speed"));
+  COvScriptTreeNode::DeleteSubtree(editor);
+}
+
+TEST_F(OvProjectManagerTest, EditorSettingsMissingGiveNull) {
+  m_dir.WriteFile("demo.ovproject", "<project project_version='1.1'><project_settings/></project>");
+  Manager()->LoadProject(ProjectPath().c_str());
+  EXPECT_EQ(nullptr, Manager()->GetEditorProjectSettings());
+  m_dir.WriteFile("demo.ovproject", "broken <");
+  EXPECT_EQ(nullptr, Manager()->GetEditorProjectSettings());
+}
+
+TEST_F(OvProjectManagerTest, CompleteWorkspaceIsAccepted) {
+  std::string workspace = MakeWorkspace();
+  EXPECT_TRUE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
+  // Without the final separator the same directory is meant.
+  EXPECT_TRUE(COvProjectManager::IsAcceptableWorkspace(m_dir.Path().c_str()));
+  // Other directories beside Generic and inside Resources are allowed.
+  MakeDirectory("Tools");
+  MakeDirectory("Generic/Resources/Extra");
+  EXPECT_TRUE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
+}
+
+TEST_F(OvProjectManagerTest, EmptyOrMissingWorkspaceIsRejected) {
+  EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace((m_dir.Path() + ovhost::kNativeSeparator).c_str()));
+  EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(m_dir.Join("absent").c_str()));
+  EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(""));
+}
+
+TEST_F(OvProjectManagerTest, GenericMustHoldExactlyTheFourDirectories) {
+  std::string workspace = MakeWorkspace();
+  MakeDirectory("Generic/Tools");
+  EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
+  RemoveDirectory("Generic/Tools");
+  RemoveDirectory("Generic/Videos");
+  EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
+  // Four directories, but one of the wrong name.
+  MakeDirectory("Generic/Movies");
+  EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
+}
+
+TEST_F(OvProjectManagerTest, NamesAreCaseSensitive) {
+  std::string workspace = MakeWorkspace();
+  RemoveDirectory("Generic/Levels");
+  MakeDirectory("Generic/levels");
+  EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
+}
+
+TEST_F(OvProjectManagerTest, EveryResourceDirectoryIsRequired) {
+  std::string workspace = MakeWorkspace();
+  for (const char* name : kResourceDirectories) {
+    SCOPED_TRACE(name);
+    RemoveDirectory(std::string("Generic/Resources/") + name);
+    EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
+    MakeDirectory(std::string("Generic/Resources/") + name);
+  }
+  EXPECT_TRUE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
+}
+
+TEST_F(OvProjectManagerTest, FilesDoNotCountAsDirectories) {
+  std::string workspace = MakeWorkspace();
+  RemoveDirectory("Generic/Resources/Subtitles");
+  m_dir.WriteFile("Generic/Resources/Subtitles", "not a directory");
+  EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
+}
