@@ -254,6 +254,6 @@ void COvConfigurationHelper::GetOvGamePackagerCommand(TOvString<char>& program, 
   if (architectureIndex < architectures.GetCount()) arguments += architectures[architectureIndex];
 }
 
-TOvString<char> COvConfigurationHelper::GetTargetBuildAsString() { return platform + kSeparator + api; }
+TOvString<char> COvConfigurationHelper::GetTargetBuildAsString() const { return platform + kSeparator + api; }
 
-bool COvConfigurationHelper::HasAnotherArchitecture() { return architectureIndex < architectures.GetCount(); }
+bool COvConfigurationHelper::HasAnotherArchitecture() const { return architectureIndex < architectures.GetCount(); }

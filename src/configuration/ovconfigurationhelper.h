@@ -37,8 +37,8 @@ class COvConfigurationHelper {
   void GetCleanCommand(TOvString<char>& program, TOvString<char>& arguments);
 
   // platform + separator + api, e.g. Windows/DX9 (Windows\DX9 on Windows).
-  TOvString<char> GetTargetBuildAsString();
-  bool HasAnotherArchitecture();
+  TOvString<char> GetTargetBuildAsString() const;
+  bool HasAnotherArchitecture() const;
 
  protected:
   void GetOvGamePackagerCommand(TOvString<char>& program, TOvString<char>& arguments, TOvString<char> action);

@@ -38,17 +38,20 @@ void DeleteChildren(COvScriptTreeNode& section) {
   }
 }
 
-// Detaches and deletes the first child whose Name attribute names the entry, whatever the
-// child's element name.
-void DeleteEntryElement(COvScriptTreeNode& section, const COvIdentifier& name) {
-  const COvIdentifier& nameId = COvConfigurationIds::Get().name;
+template <typename Entry>
+void DeleteEntries(COvArray<Entry*>& entries) {
+  for (Entry* entry : entries) delete entry;
+  entries.RemoveAll();
+}
+
+// One entry per child of section, whatever the child's element name.
+template <typename Entry>
+void ReadEntries(COvArray<Entry*>& entries, const COvScriptTreeNode& section) {
+  DeleteEntries(entries);
   for (int i = 0; i < section.GetChildCount(); ++i) {
-    COvScriptTreeNode* child = section.GetChild(i);
-    if (child && COvIdentifier(child->GetAttributeValueAsString(nameId)) == name) {
-      section.RemoveChild(i);
-      COvScriptTreeNode::DeleteSubtree(child);
-      return;
-    }
+    Entry* entry = new Entry();
+    entry->Initialize(section.GetChild(i));
+    entries.Add(entry);
   }
 }
 
@@ -66,6 +69,36 @@ void RemoveEntry(COvArray<Entry*>& entries, const COvIdentifier& name) {
   if (index < 0) return;
   delete entries[index];
   entries.RemoveAt(index);
+}
+
+// Reads the entry again from the first element of the section named elementId whose Name
+// attribute names it; nothing when the entry or the element is missing.
+template <typename Entry>
+void ResetEntry(const COvArray<Entry*>& entries, COvScriptTreeNode* section, const COvIdentifier& elementId,
+                const COvIdentifier& name) {
+  int index = FindEntry(entries, name);
+  if (index < 0 || !section) return;
+  COvScriptTreeNode* element =
+      section->FindChildByIdAndAttributeValue(elementId, COvConfigurationIds::Get().name, name);
+  if (element) entries[index]->Initialize(element);
+}
+
+// Deletes the first child whose Name attribute names the entry (whatever the child's element
+// name), then appends the entry's new element when the entry is still listed.
+template <typename Entry>
+void ReplaceEntryElement(COvScriptTreeNode& section, const COvArray<Entry*>& entries,
+                         const COvIdentifier& name) {
+  const COvIdentifier& nameId = COvConfigurationIds::Get().name;
+  for (int i = 0; i < section.GetChildCount(); ++i) {
+    COvScriptTreeNode* child = section.GetChild(i);
+    if (child && COvIdentifier(child->GetAttributeValueAsString(nameId)) == name) {
+      section.RemoveChild(i);
+      COvScriptTreeNode::DeleteSubtree(child);
+      break;
+    }
+  }
+  int index = FindEntry(entries, name);
+  if (index >= 0) section.AddChild(entries[index]->ToCOvScriptTreeNode());
 }
 
 template <typename Entry>
@@ -93,8 +126,8 @@ void RebuildSection(COvScriptTreeNode& section, const COvArray<Entry*>& entries)
 COvConfigurationManager::COvConfigurationManager() : m_aBuilds(16), m_aDistribs(16) {}
 
 COvConfigurationManager::~COvConfigurationManager() {
-  ClearBuilds();
-  ClearDistribs();
+  DeleteEntries(m_aBuilds);
+  DeleteEntries(m_aDistribs);
   delete m_pProject;
   delete m_pSourceControl;
   delete m_pTree;
@@ -159,33 +192,9 @@ void COvConfigurationManager::InitializeSourceControl() {
   m_pSourceControl->Initialize(m_pSourceControlNode);
 }
 
-void COvConfigurationManager::InitializeBuildsArray() {
-  ClearBuilds();
-  for (int i = 0; i < m_pBuildsNode->GetChildCount(); ++i) {
-    COvConfigurationBuild* build = new COvConfigurationBuild();
-    build->Initialize(m_pBuildsNode->GetChild(i));
-    m_aBuilds.Add(build);
-  }
-}
+void COvConfigurationManager::InitializeBuildsArray() { ReadEntries(m_aBuilds, *m_pBuildsNode); }
 
-void COvConfigurationManager::InitializeDistribsArray() {
-  ClearDistribs();
-  for (int i = 0; i < m_pDistribsNode->GetChildCount(); ++i) {
-    COvConfigurationDistribution* distrib = new COvConfigurationDistribution();
-    distrib->Initialize(m_pDistribsNode->GetChild(i));
-    m_aDistribs.Add(distrib);
-  }
-}
-
-void COvConfigurationManager::ClearBuilds() {
-  for (COvConfigurationBuild* build : m_aBuilds) delete build;
-  m_aBuilds.RemoveAll();
-}
-
-void COvConfigurationManager::ClearDistribs() {
-  for (COvConfigurationDistribution* distrib : m_aDistribs) delete distrib;
-  m_aDistribs.RemoveAll();
-}
+void COvConfigurationManager::InitializeDistribsArray() { ReadEntries(m_aDistribs, *m_pDistribsNode); }
 
 COvConfigurationBuild* COvConfigurationManager::GetBuild(const COvIdentifier& name) const {
   int index = FindEntry(m_aBuilds, name);
@@ -235,19 +244,11 @@ void COvConfigurationManager::RemoveDistrib(const TOvString<char>& name) {
 }
 
 void COvConfigurationManager::ResetBuild(const COvIdentifier& name) {
-  COvConfigurationBuild* build = GetBuild(name);
-  if (!build || !m_pBuildsNode) return;
-  const COvConfigurationIds& ids = COvConfigurationIds::Get();
-  COvScriptTreeNode* element = m_pBuildsNode->FindChildByIdAndAttributeValue(ids.build, ids.name, name);
-  if (element) build->Initialize(element);
+  ResetEntry(m_aBuilds, m_pBuildsNode, COvConfigurationIds::Get().build, name);
 }
 
 void COvConfigurationManager::ResetDistrib(const COvIdentifier& name) {
-  COvConfigurationDistribution* distrib = GetDistrib(name);
-  if (!distrib || !m_pDistribsNode) return;
-  const COvConfigurationIds& ids = COvConfigurationIds::Get();
-  COvScriptTreeNode* element = m_pDistribsNode->FindChildByIdAndAttributeValue(ids.distrib, ids.name, name);
-  if (element) distrib->Initialize(element);
+  ResetEntry(m_aDistribs, m_pDistribsNode, COvConfigurationIds::Get().distrib, name);
 }
 
 TOvString<char> COvConfigurationManager::GenerateAutoNameBuild() {
@@ -297,17 +298,12 @@ void COvConfigurationManager::SaveAllDistrib() {
 
 void COvConfigurationManager::SaveCurrentBuild(const COvIdentifier& name) {
   if (!m_pBuildsNode) return;
-  DeleteEntryElement(*m_pBuildsNode, name);
-  if (const COvConfigurationBuild* build = GetBuild(name))
-    m_pBuildsNode->AddChild(build->ToCOvScriptTreeNode());
+  ReplaceEntryElement(*m_pBuildsNode, m_aBuilds, name);
   SaveTree();
 }
 
 void COvConfigurationManager::SaveCurrentDistrib(const COvIdentifier& name) {
   if (!m_pDistribsNode) return;
-  DeleteEntryElement(*m_pDistribsNode, name);
-  if (const COvConfigurationDistribution* distrib = GetDistrib(name)) {
-    m_pDistribsNode->AddChild(distrib->ToCOvScriptTreeNode());
-  }
+  ReplaceEntryElement(*m_pDistribsNode, m_aDistribs, name);
   SaveTree();
 }

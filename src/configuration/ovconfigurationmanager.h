@@ -75,8 +75,6 @@ class COvConfigurationManager {
   void InitializeBuildsArray();
   void InitializeDistribsArray();
   void SaveTree();
-  void ClearBuilds();
-  void ClearDistribs();
 
   TOvString<char> m_strBuildFilePath;
   COvScriptTree* m_pTree = nullptr;
