@@ -1,0 +1,28 @@
+// RunProgram: runs a program of the build (the packager, a fake tool) with arguments and
+// returns its exit status and everything it wrote, for end-to-end tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ProgramResult {
+  bool started = false;
+  // As the parent sees it: on POSIX the low eight bits (main's -1 is 255).
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+// workingDirectory empty: the test's own current directory.
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+                         const std::string& workingDirectory = std::string());
+
+// The path of an executable built into the build tree (OvGamePackager, ov_fake_tool, ...),
+// with the host's executable suffix.
+std::string BuiltProgramPath(const std::string& relativeToBuildDir);
+
+// The exit status a parent sees for a status returned by main.
+int ExpectedExitCode(int mainStatus);
+
+// Text-mode output has CR LF on Windows: this gives the text with every CR LF as LF.
+std::string WithoutCarriageReturns(const std::string& text);
