@@ -1,10 +1,11 @@
 // Identifiers and the registry of their names.
 #include "core/ovidentifier.h"
 
-#include <cinttypes>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
+#include "core/ovbytecursor.h"
 #include "core/ovlog.h"
 
 namespace {
@@ -14,48 +15,24 @@ void LogMissingName(uint64_t crc) {
         static_cast<unsigned long long>(crc));
 }
 
-// Bounds-checked reader over a byte range: every read either fits or fails without moving.
-class ByteCursor {
- public:
-  ByteCursor(const uint8_t* data, size_t size, bool swapEndian)
-      : m_pData(data), m_uSize(size), m_bSwap(swapEndian) {}
-
-  bool ReadU32(uint32_t& value) {
-    uint8_t bytes[4];
-    if (!ReadBytes(bytes, 4)) return false;
-    value = 0;
-    for (int i = 0; i < 4; ++i) value |= static_cast<uint32_t>(bytes[m_bSwap ? 3 - i : i]) << (8 * i);
-    return true;
-  }
-  bool ReadU64(uint64_t& value) {
-    uint8_t bytes[8];
-    if (!ReadBytes(bytes, 8)) return false;
-    value = 0;
-    for (int i = 0; i < 8; ++i) value |= static_cast<uint64_t>(bytes[m_bSwap ? 7 - i : i]) << (8 * i);
-    return true;
-  }
-  bool ReadBytes(void* out, size_t count) {
-    if (count > m_uSize - m_uPosition) return false;
-    const uint8_t* from = m_pData + m_uPosition;
-    uint8_t* to = static_cast<uint8_t*>(out);
-    for (size_t i = 0; i < count; ++i) to[i] = from[i];
-    m_uPosition += count;
-    return true;
-  }
-
- private:
-  const uint8_t* m_pData;
-  size_t m_uSize;
-  size_t m_uPosition = 0;
-  bool m_bSwap;
-};
-
-void PutU32(std::vector<uint8_t>& out, uint32_t value, bool swapEndian) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * (swapEndian ? 3 - i : i))));
+uint32_t SwapU32(uint32_t v) {
+  return (v >> 24) | ((v >> 8) & 0xFF00u) | ((v << 8) & 0xFF0000u) | (v << 24);
 }
 
-void PutU64(std::vector<uint8_t>& out, uint64_t value, bool swapEndian) {
-  for (int i = 0; i < 8; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * (swapEndian ? 7 - i : i))));
+uint64_t SwapU64(uint64_t v) {
+  return (static_cast<uint64_t>(SwapU32(static_cast<uint32_t>(v))) << 32) | SwapU32(static_cast<uint32_t>(v >> 32));
+}
+
+bool ReadU32(COvByteCursor& cursor, bool swapEndian, uint32_t& value) {
+  if (!cursor.ReadU32(value)) return false;
+  if (swapEndian) value = SwapU32(value);
+  return true;
+}
+
+bool ReadU64(COvByteCursor& cursor, bool swapEndian, uint64_t& value) {
+  if (!cursor.ReadU64(value)) return false;
+  if (swapEndian) value = SwapU64(value);
+  return true;
 }
 
 }  // namespace
@@ -150,17 +127,23 @@ const COvIdentifierHashEntry* COvIdentifierHashTable::Find(uint64_t crc) const {
 
 bool COvIdentifierHashTable::SaveHashFile(const char* path, bool swapEndian) const {
   if (!path) return false;
-  std::vector<uint8_t> bytes;
-  PutU32(bytes, static_cast<uint32_t>(m_iEntryCount), swapEndian);
+  size_t total = 4;
+  for (int i = 0; i < m_iSlotCount; ++i) {
+    if (m_ppSlots[i]) total += 12 + static_cast<size_t>(m_ppSlots[i]->GetName().GetLength());
+  }
+  if (total > static_cast<size_t>(INT32_MAX)) return false;
+  std::vector<uint8_t> bytes(total);
+  COvByteWriter writer(bytes.data(), static_cast<int>(total), swapEndian);
+  writer.WriteU32(static_cast<uint32_t>(m_iEntryCount));
   for (int i = 0; i < m_iSlotCount; ++i) {
     const COvIdentifierHashEntry* entry = m_ppSlots[i];
     if (!entry) continue;
-    uint32_t length = static_cast<uint32_t>(entry->GetName().GetLength());
-    PutU32(bytes, length, swapEndian);
-    const char* name = entry->GetName().GetBuffer();
-    bytes.insert(bytes.end(), name, name + length);
-    PutU64(bytes, entry->GetCrc64(), swapEndian);
+    int length = entry->GetName().GetLength();
+    writer.WriteU32(static_cast<uint32_t>(length));
+    writer.WriteBytes(entry->GetName().GetBuffer(), length);
+    writer.WriteU64(entry->GetCrc64());
   }
+  if (writer.HasFailed()) return false;
   std::FILE* file = std::fopen(path, "wb");
   if (!file) return false;
   bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -181,15 +164,16 @@ bool COvIdentifierHashTable::LoadHashFile(const char* path, bool swapEndian) {
 }
 
 bool COvIdentifierHashTable::LoadHashData(const void* data, size_t size, bool swapEndian) {
-  ByteCursor cursor(static_cast<const uint8_t*>(data), data ? size : 0, swapEndian);
+  if (!data || size > static_cast<size_t>(INT32_MAX)) return false;
+  COvByteCursor cursor(data, static_cast<int>(size));
   uint32_t count = 0;
-  if (!cursor.ReadU32(count)) return false;
+  if (!ReadU32(cursor, swapEndian, count)) return false;
   char name[MAX_FILE_NAME_LENGTH + 1];
   for (uint32_t i = 0; i < count; ++i) {
     uint32_t length = 0;
     uint64_t crc = 0;
-    if (!cursor.ReadU32(length) || length > MAX_FILE_NAME_LENGTH) return false;
-    if (!cursor.ReadBytes(name, length) || !cursor.ReadU64(crc)) return false;
+    if (!ReadU32(cursor, swapEndian, length) || length > MAX_FILE_NAME_LENGTH) return false;
+    if (!cursor.ReadBytes(name, static_cast<int>(length)) || !ReadU64(cursor, swapEndian, crc)) return false;
     name[length] = 0;
     if (Find(crc)) continue;
     Insert(new COvIdentifierHashEntry(TOvString<char>(name, static_cast<int>(length)), crc));
