@@ -78,7 +78,8 @@ void BM_Crc64SpeedupInterleaved(benchmark::State& state) {
     auto t1 = std::chrono::steady_clock::now();
     benchmark::DoNotOptimize(CreateCrc64(buffer.data(), kBufferSize));
     auto t2 = std::chrono::steady_clock::now();
-    ratios.push_back(std::chrono::duration<double>(t1 - t0).count() / std::chrono::duration<double>(t2 - t1).count());
+    ratios.push_back(std::chrono::duration<double>(t1 - t0).count() /
+                     std::chrono::duration<double>(t2 - t1).count());
   }
   std::sort(ratios.begin(), ratios.end());
   state.counters["speedup"] = ratios.empty() ? 0.0 : ratios[ratios.size() / 2];

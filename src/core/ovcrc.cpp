@@ -78,7 +78,7 @@ inline uint64_t FoldWord(uint64_t v) {
   constexpr uint64_t kOnes = 0x0101010101010101ull;
   constexpr uint64_t kHigh = 0x8080808080808080ull;
   uint64_t low7 = v & ~kHigh;
-  uint64_t aboveZ = low7 + kOnes * (0x7F - 'Z');  // high bit set where low7 > 'Z'
+  uint64_t aboveZ = low7 + kOnes * (0x7F - 'Z');    // high bit set where low7 > 'Z'
   uint64_t atLeastA = low7 + kOnes * (0x80 - 'A');  // high bit set where low7 >= 'A'
   uint64_t upper = (atLeastA ^ aboveZ) & ~v & kHigh;
   return v | (upper >> 2);
@@ -153,8 +153,6 @@ uint32_t CreateCRC32(const void* data, int length) {
   return ~crc;
 }
 
-// ---- COvCRC16
-
 COvCRC16::COvCRC16() { CrcInitialize(DEFAULT_POLYNOMIAL); }
 COvCRC16::COvCRC16(uint16_t polynomial) { CrcInitialize(polynomial); }
 COvCRC16::~COvCRC16() { delete[] m_pOwnedTable; }
@@ -176,13 +174,12 @@ void COvCRC16::CrcInitialize(uint16_t polynomial) {
 uint16_t COvCRC16::CrcAdd(const void* data, int length) {
   if (!data) return 0;
   const uint8_t* p = static_cast<const uint8_t*>(data);
-  for (int i = 0; i < length; ++i) m_uCrc = static_cast<uint16_t>((m_uCrc >> 8) ^ m_pTable[(p[i] ^ m_uCrc) & 0xFF]);
+  for (int i = 0; i < length; ++i)
+    m_uCrc = static_cast<uint16_t>((m_uCrc >> 8) ^ m_pTable[(p[i] ^ m_uCrc) & 0xFF]);
   return CrcGet();
 }
 
 uint16_t COvCRC16::CrcTableIndex(int i) const { return (m_pTable && i >= 0 && i < 256) ? m_pTable[i] : 0; }
-
-// ---- COvCRC32
 
 COvCRC32::COvCRC32() { CrcInitialize(DEFAULT_POLYNOMIAL); }
 COvCRC32::COvCRC32(uint32_t polynomial) { CrcInitialize(polynomial); }

@@ -26,7 +26,7 @@ OVID& OVID::GetSingleton() {
 int OVID::GetCount() { return kCount; }
 
 const COvIdentifier& OVID::GetByIndex(int i) const {
-  static const COvIdentifier OVID::* const kMembers[] = {
+  static const COvIdentifier OVID::*const kMembers[] = {
 #define OV_MEMBER_WELL_KNOWN_IDENTIFIER(member, literal) &OVID::member,
       OV_WELL_KNOWN_IDENTIFIERS(OV_MEMBER_WELL_KNOWN_IDENTIFIER)
 #undef OV_MEMBER_WELL_KNOWN_IDENTIFIER

@@ -15,12 +15,11 @@ void LogMissingName(uint64_t crc) {
         static_cast<unsigned long long>(crc));
 }
 
-uint32_t SwapU32(uint32_t v) {
-  return (v >> 24) | ((v >> 8) & 0xFF00u) | ((v << 8) & 0xFF0000u) | (v << 24);
-}
+uint32_t SwapU32(uint32_t v) { return (v >> 24) | ((v >> 8) & 0xFF00u) | ((v << 8) & 0xFF0000u) | (v << 24); }
 
 uint64_t SwapU64(uint64_t v) {
-  return (static_cast<uint64_t>(SwapU32(static_cast<uint32_t>(v))) << 32) | SwapU32(static_cast<uint32_t>(v >> 32));
+  return (static_cast<uint64_t>(SwapU32(static_cast<uint32_t>(v))) << 32) |
+         SwapU32(static_cast<uint32_t>(v >> 32));
 }
 
 bool ReadU32(COvByteCursor& cursor, bool swapEndian, uint32_t& value) {
@@ -36,8 +35,6 @@ bool ReadU64(COvByteCursor& cursor, bool swapEndian, uint64_t& value) {
 }
 
 }  // namespace
-
-// ---- COvIdentifier
 
 COvIdentifier::COvIdentifier(uint64_t crc)
     : m_uCrc64(crc), m_pDebugName(COvIdentifierManager::GetInstance()->FindNameForCrc64(crc)) {}
@@ -85,8 +82,6 @@ COvIdentifier COvIdentifier::Append(const char* suffix) const {
   return result;
 }
 
-// ---- COvIdentifierHashTable
-
 COvIdentifierHashTable::COvIdentifierHashTable() : m_ppSlots(new COvIdentifierHashEntry*[m_iSlotCount]()) {}
 
 COvIdentifierHashTable::~COvIdentifierHashTable() {
@@ -123,7 +118,9 @@ bool COvIdentifierHashTable::Insert(COvIdentifierHashEntry* entry) {
   return true;
 }
 
-const COvIdentifierHashEntry* COvIdentifierHashTable::Find(uint64_t crc) const { return m_ppSlots[ProbeSlot(crc)]; }
+const COvIdentifierHashEntry* COvIdentifierHashTable::Find(uint64_t crc) const {
+  return m_ppSlots[ProbeSlot(crc)];
+}
 
 bool COvIdentifierHashTable::SaveHashFile(const char* path, bool swapEndian) const {
   if (!path) return false;
@@ -180,8 +177,6 @@ bool COvIdentifierHashTable::LoadHashData(const void* data, size_t size, bool sw
   }
   return true;
 }
-
-// ---- COvIdentifierManager
 
 struct COvIdentifierManager::RetiredNode {
   COvIdentifierHashTable* table;

@@ -13,7 +13,8 @@
 namespace {
 
 constexpr int kLevelCount = 5;
-const char* const kLevelTags[kLevelCount] = {"[   INFO] ", "[PROFILE] ", "[WARNING] ", "[  ERROR] ", "[  FATAL] "};
+const char* const kLevelTags[kLevelCount] = {"[   INFO] ", "[PROFILE] ", "[WARNING] ", "[  ERROR] ",
+                                             "[  FATAL] "};
 const char* const kLevelWords[kLevelCount] = {"info", "profile", "warning", "error", "fatal"};
 
 struct LogState {
@@ -117,7 +118,8 @@ int OvLogFormatLine(char* buffer, int size, const ovplatform::LocalTime& time, i
 
 void OvLogV(int level, int type, int indent, const char* format, va_list args) {
   LogState& state = State();
-  if ((static_cast<uint32_t>(level) & state.levelMask) == 0 || (static_cast<uint32_t>(type) & state.typeMask) == 0)
+  if ((static_cast<uint32_t>(level) & state.levelMask) == 0 ||
+      (static_cast<uint32_t>(type) & state.typeMask) == 0)
     return;
   char line[OV_LOG_LINE_SIZE];
   int length = OvLogFormatLine(line, sizeof(line), ovplatform::GetLocalTime(), level, indent, format, args);

@@ -8,9 +8,9 @@ TEST(OVID, IsOneInstance) { EXPECT_EQ(&OVID::GetSingleton(), &OVID::GetSingleton
 
 TEST(OVID, FirstMembersFollowTheListedOrder) {
   const OVID& ids = OVID::GetSingleton();
-  const char* const expected[] = {"",     "version",    "count", "node", "mask",          "weight",
-                                  "transition_weight", "mode", "identifier", "far", "near", "global",
-                                  "name", "instance_name", "property"};
+  const char* const expected[] = {
+      "",           "version", "count", "node",   "mask", "weight",        "transition_weight", "mode",
+      "identifier", "far",     "near",  "global", "name", "instance_name", "property"};
   int i = 0;
   for (const char* name : expected) {
     SCOPED_TRACE(name);

@@ -222,7 +222,9 @@ class OvIdentifierWarnings : public ::testing::Test {
     OvLogSetLevelMask(OV_LOG_DEFAULT_LEVEL_MASK);
     OvLogSetTypeMask(OV_LOG_DEFAULT_TYPE_MASK);
   }
-  std::string LogFile(const char* suffix) const { return m_dir.Join("_logs/ids" + std::string(suffix) + ".log"); }
+  std::string LogFile(const char* suffix) const {
+    return m_dir.Join("_logs/ids" + std::string(suffix) + ".log");
+  }
 
   TempDir m_dir;
 };
@@ -266,8 +268,6 @@ TEST_F(OvIdentifierWarnings, WarningFollowsTheIdentifierLogType) {
   OvLogRelease();
   EXPECT_EQ("", ReadFileBytes(LogFile("")));
 }
-
-// ---- registry table
 
 namespace {
 
@@ -323,8 +323,6 @@ TEST_F(OvIdentifierRegistry, ManagerTableGrowsAtThe65thName) {
   COvIdentifier("growth_name_64");
   EXPECT_EQ(512, Manager()->GetTable().GetSlotCount());
 }
-
-// ---- hash files
 
 namespace {
 

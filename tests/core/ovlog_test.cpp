@@ -9,7 +9,8 @@
 
 namespace {
 
-std::string Format(int size, const ovplatform::LocalTime& time, int level, int indent, const char* format, ...) {
+std::string Format(int size, const ovplatform::LocalTime& time, int level, int indent, const char* format,
+                   ...) {
   std::string buffer(static_cast<size_t>(size > 0 ? size : 1), '#');
   va_list args;
   va_start(args, format);
@@ -89,8 +90,8 @@ TEST(OvLogFormat, LongLinesAreCutAndStillEndTheLine) {
 
 TEST_F(OvLogFiles, InitCreatesTheMainAndLevelFiles) {
   ASSERT_TRUE(OvLogInit("game"));
-  for (const char* name : {"game.log", "game_info.log", "game_profile.log", "game_warning.log", "game_error.log",
-                           "game_fatal.log"}) {
+  for (const char* name : {"game.log", "game_info.log", "game_profile.log", "game_warning.log",
+                           "game_error.log", "game_fatal.log"}) {
     EXPECT_TRUE(FileExists(m_dir.Join(std::string("_logs/") + name))) << name;
   }
 }

@@ -1,7 +1,7 @@
 // Win32 debugger channel: OutputDebugStringA.
-#include "core/platform/debug_output.h"
-
 #include <windows.h>
+
+#include "core/platform/debug_output.h"
 
 namespace ovplatform {
 

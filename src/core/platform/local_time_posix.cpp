@@ -1,7 +1,7 @@
 // POSIX local time: clock_gettime + localtime_r.
-#include "core/platform/local_time.h"
-
 #include <time.h>
+
+#include "core/platform/local_time.h"
 
 namespace ovplatform {
 

@@ -1,7 +1,7 @@
 // Win32 local time: GetLocalTime.
-#include "core/platform/local_time.h"
-
 #include <windows.h>
+
+#include "core/platform/local_time.h"
 
 namespace ovplatform {
 
