@@ -1,0 +1,169 @@
+// ov_fake_android: stands in for the Android SDK's project tool in tests. Plain portable C++.
+//
+//   create project --target T --name N --path P --activity A --package K
+//       creates the project in P (and P itself when missing): build.xml, AndroidManifest.xml
+//       with one activity A, res/values/strings.xml holding the string "app_name" = N,
+//       res/layout/main.xml, ant.properties and src/<K as directories>/A.java. Existing files
+//       are replaced.
+//   update project --name N --target T --path P
+//       rewrites P/build.xml (P must hold a project).
+//
+// Each run is first recorded in the file named by OV_FAKE_TOOL_LOG, in the record format of
+// ov_fake_tool (tests/support/fake_tool_log.h reads it). Exit code 0 on success, 1 when a file
+// cannot be written or the project to update is missing, 2 for any other command line.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void WriteEscaped(FILE* file, const std::string& value) {
+  for (char c : value) {
+    if (c == '%')
+      std::fputs("%25", file);
+    else if (c == '\r')
+      std::fputs("%0D", file);
+    else if (c == '\n')
+      std::fputs("%0A", file);
+    else
+      std::fputc(c, file);
+  }
+  std::fputc('\n', file);
+}
+
+void Record(const char* logPath, int argc, char** argv) {
+  FILE* log = std::fopen(logPath, "ab");
+  if (!log) return;
+  std::error_code error;
+  std::string cwd = fs::current_path(error).string();
+  std::fprintf(log, "run %d\ncwd ", argc);
+  WriteEscaped(log, cwd);
+  for (int i = 0; i < argc; ++i) {
+    std::fputs("arg ", log);
+    WriteEscaped(log, argv[i]);
+  }
+  std::fputs("end\n", log);
+  std::fclose(log);
+}
+
+std::string XmlEscaped(const std::string& text) {
+  std::string result;
+  for (char c : text) {
+    switch (c) {
+      case '&': result += "&amp;"; break;
+      case '<': result += "&lt;"; break;
+      case '>': result += "&gt;"; break;
+      case '"': result += "&quot;"; break;
+      default: result += c;
+    }
+  }
+  return result;
+}
+
+// The value after option in argv, or empty.
+std::string Option(int argc, char** argv, const char* option) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::string(argv[i]) == option) return argv[i + 1];
+  }
+  return std::string();
+}
+
+bool WriteText(const fs::path& path, const std::string& text) {
+  std::error_code error;
+  fs::create_directories(path.parent_path(), error);
+  FILE* file = std::fopen(path.string().c_str(), "wb");
+  if (!file) return false;
+  bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  return std::fclose(file) == 0 && written;
+}
+
+std::string BuildXml(const std::string& name, const char* how) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- " + std::string(how) +
+         " by ov_fake_android -->\n<project name=\"" + XmlEscaped(name) + "\" default=\"help\">\n</project>\n";
+}
+
+int CreateProject(int argc, char** argv) {
+  fs::path path(Option(argc, argv, "--path"));
+  std::string name = Option(argc, argv, "--name");
+  std::string activity = Option(argc, argv, "--activity");
+  std::string package = Option(argc, argv, "--package");
+  if (path.empty() || name.empty() || activity.empty() || package.empty()) return 2;
+
+  std::string manifest =
+      "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+      "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
+      "      package=\"" + package + "\"\n"
+      "      android:versionCode=\"1\"\n"
+      "      android:versionName=\"1.0\">\n"
+      "    <application android:label=\"@string/app_name\" android:icon=\"@drawable/ic_launcher\">\n"
+      "        <activity android:name=\"" + activity + "\"\n"
+      "                  android:label=\"@string/app_name\">\n"
+      "            <intent-filter>\n"
+      "                <action android:name=\"android.intent.action.MAIN\" />\n"
+      "                <category android:name=\"android.intent.category.LAUNCHER\" />\n"
+      "            </intent-filter>\n"
+      "        </activity>\n"
+      "    </application>\n"
+      "</manifest>\n";
+  std::string strings =
+      "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+      "<resources>\n"
+      "    <string name=\"app_name\">" + XmlEscaped(name) + "</string>\n"
+      "</resources>\n";
+  std::string layout =
+      "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+      "<LinearLayout xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
+      "    android:orientation=\"vertical\" android:layout_width=\"fill_parent\"\n"
+      "    android:layout_height=\"fill_parent\">\n"
+      "</LinearLayout>\n";
+  std::string packageDirectory = package;
+  for (char& c : packageDirectory) {
+    if (c == '.') c = '/';
+  }
+  std::string java = "package " + package + ";\n\npublic class " + activity + " {\n}\n";
+
+  bool written = WriteText(path / "build.xml", BuildXml(name, "created")) &&
+                 WriteText(path / "AndroidManifest.xml", manifest) &&
+                 WriteText(path / "res" / "values" / "strings.xml", strings) &&
+                 WriteText(path / "res" / "layout" / "main.xml", layout) &&
+                 WriteText(path / "ant.properties", "# created by ov_fake_android\n") &&
+                 WriteText(path / "src" / fs::path(packageDirectory).make_preferred() / (activity + ".java"), java);
+  if (!written) {
+    std::fprintf(stderr, "ov_fake_android: cannot write the project in %s\n", path.string().c_str());
+    return 1;
+  }
+  std::printf("Created project directory: %s\n", path.string().c_str());
+  return 0;
+}
+
+int UpdateProject(int argc, char** argv) {
+  fs::path path(Option(argc, argv, "--path"));
+  std::string name = Option(argc, argv, "--name");
+  if (path.empty() || name.empty()) return 2;
+  std::error_code error;
+  if (!fs::exists(path / "AndroidManifest.xml", error)) {
+    std::fprintf(stderr, "Error: %s is not an Android project\n", path.string().c_str());
+    return 1;
+  }
+  if (!WriteText(path / "build.xml", BuildXml(name, "updated"))) return 1;
+  std::printf("Updated file %s\n", (path / "build.xml").string().c_str());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (const char* log = std::getenv("OV_FAKE_TOOL_LOG")) Record(log, argc, argv);
+  int result = 2;
+  if (argc > 2 && std::string(argv[2]) == "project") {
+    if (std::string(argv[1]) == "create") result = CreateProject(argc, argv);
+    if (std::string(argv[1]) == "update") result = UpdateProject(argc, argv);
+  }
+  if (result == 2) std::fprintf(stderr, "ov_fake_android: unexpected command line\n");
+  std::fflush(stdout);
+  std::fflush(stderr);
+  return result;
+}
