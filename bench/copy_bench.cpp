@@ -128,8 +128,8 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  std::fprintf(stderr, "median: CopyRecursively %.3f s, cp -r %.3f s, median ratio %.3f\n", Median(ours), Median(cp),
-               Median(ratios));
+  std::fprintf(stderr, "median: CopyRecursively %.3f s, cp -r %.3f s, median ratio %.3f\n", Median(ours),
+               Median(cp), Median(ratios));
   fs::remove_all(work);
   return 0;
 }

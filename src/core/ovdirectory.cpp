@@ -188,6 +188,7 @@ bool OvRetrieveFilesFromDirectoryRecursive(const TOvString<char>& dir, COvArray<
   COvArray<TOvString<char>> dirs;
   RetrieveDirectoriesRecursive(dir, dirs);
   OvRetrieveFilesFromDirectory(dir, out, extensions);
-  for (const TOvString<char>& subdirectory : dirs) OvRetrieveFilesFromDirectory(subdirectory, out, extensions);
+  for (const TOvString<char>& subdirectory : dirs)
+    OvRetrieveFilesFromDirectory(subdirectory, out, extensions);
   return true;
 }

@@ -30,7 +30,8 @@ struct OvFindFile {
 
   // Older first.
   bool operator<(const OvFindFile& other) const {
-    if (time.dwHighDateTime != other.time.dwHighDateTime) return time.dwHighDateTime < other.time.dwHighDateTime;
+    if (time.dwHighDateTime != other.time.dwHighDateTime)
+      return time.dwHighDateTime < other.time.dwHighDateTime;
     return time.dwLowDateTime < other.time.dwLowDateTime;
   }
 };
@@ -55,7 +56,8 @@ void OvEnumerateDirectory(const TOvString<char>& path, COvArray<TOvString<char>>
                           const COvArray<TOvString<char>>* exclude = nullptr);
 // As above, also appending every file below path (exclude applies to directories only).
 void OvEnumerateDirectory(const TOvString<char>& path, COvArray<OvFindFile>& files,
-                          COvArray<TOvString<char>>& dirs, const COvArray<TOvString<char>>* exclude = nullptr);
+                          COvArray<TOvString<char>>& dirs,
+                          const COvArray<TOvString<char>>* exclude = nullptr);
 // The files directly in path, not recursive.
 void OvEnumerateDirectory(const TOvString<char>& path, COvArray<OvFindFile>& files);
 

@@ -25,33 +25,36 @@ void COvFilePath::extractPath(TOvString<char>& path, TOvString<char>& name, TOvS
   ovpath::Split(m_strPath, path, name, ext);
 }
 
-TOvString<char> COvFilePath::getFilePath() const {
+namespace {
+
+struct PathParts {
   TOvString<char> path, name, ext;
-  extractPath(path, name, ext);
-  return path;
+};
+
+PathParts PartsOf(const COvFilePath& filePath) {
+  PathParts parts;
+  filePath.extractPath(parts.path, parts.name, parts.ext);
+  return parts;
 }
 
-TOvString<char> COvFilePath::getFileName() const {
-  TOvString<char> path, name, ext;
-  extractPath(path, name, ext);
-  return name;
-}
+}  // namespace
 
-TOvString<char> COvFilePath::getFileExt() const {
-  TOvString<char> path, name, ext;
-  extractPath(path, name, ext);
-  return ext;
-}
+TOvString<char> COvFilePath::getFilePath() const { return PartsOf(*this).path; }
+
+TOvString<char> COvFilePath::getFileName() const { return PartsOf(*this).name; }
+
+TOvString<char> COvFilePath::getFileExt() const { return PartsOf(*this).ext; }
 
 TOvString<char> COvFilePath::getFileNameExt() const {
-  TOvString<char> path, name, ext;
-  extractPath(path, name, ext);
-  return name + "." + ext;
+  PathParts parts = PartsOf(*this);
+  return parts.name + "." + parts.ext;
 }
 
 void COvFilePath::ConvertToNativePath(TOvString<char>& path) { ovpath::ToNative(path, kOvHostPathStyle); }
 
-bool COvFilePath::IsAbsolute(const TOvString<char>& path) { return ovpath::IsAbsolute(path, kOvHostPathStyle); }
+bool COvFilePath::IsAbsolute(const TOvString<char>& path) {
+  return ovpath::IsAbsolute(path, kOvHostPathStyle);
+}
 
 void COvFilePath::ConvertToAbsolute(TOvString<char>& path, const TOvString<char>& base) {
   ovpath::MakeAbsolute(path, base, kOvHostPathStyle);

@@ -222,8 +222,8 @@ TEST(OvDirectoryEnumerate, ListsFilesAndDirectoriesRecursively) {
   COvArray<TOvString<char>> dirs;
   OvEnumerateDirectory(temp.Path().c_str(), files, dirs);
   std::string root = temp.Path() + kSep;
-  EXPECT_EQ(Sorted(Names(files)),
-            Sorted({root + "a.txt", root + "sub" + kSep + "b.txt", root + "sub" + kSep + "deeper" + kSep + "c.txt"}));
+  EXPECT_EQ(Sorted(Names(files)), Sorted({root + "a.txt", root + "sub" + kSep + "b.txt",
+                                          root + "sub" + kSep + "deeper" + kSep + "c.txt"}));
   EXPECT_EQ(Names(dirs), (std::vector<std::string>{root + "sub", root + "sub" + kSep + "deeper"}));
   for (const OvFindFile& file : files) {
     SCOPED_TRACE(Str(file.name));
@@ -383,8 +383,9 @@ TEST(OvDirectoryCopyTree, CopiesEveryDirectoryAndFileWithProgressLines) {
   EXPECT_TRUE(IsDirectory(temp.Join("dst/empty")));
   ASSERT_EQ(lines.size(), 6u);
   std::string sub = dst + kSep + "sub";
-  EXPECT_EQ(Sorted({lines[0], lines[1], lines[2]}),
-            Sorted({"Creating " + sub, "Creating " + sub + kSep + "inner", "Creating " + dst + kSep + "empty"}));
+  EXPECT_EQ(
+      Sorted({lines[0], lines[1], lines[2]}),
+      Sorted({"Creating " + sub, "Creating " + sub + kSep + "inner", "Creating " + dst + kSep + "empty"}));
   EXPECT_EQ(Sorted({lines[3], lines[4], lines[5]}),
             Sorted({"Copying " + dst + kSep + "a.txt", "Copying " + sub + kSep + "b.txt",
                     "Copying " + sub + kSep + "inner" + kSep + "c.txt"}));
@@ -488,9 +489,9 @@ TEST(OvDirectoryRetrieve, RecursiveFormsGoLevelByLevelWithinEachSubtree) {
   // B's files come before A1's although A1 lies under A: one level after the other.
   std::string rootFile = r + kSep + "root.txt", aFile = a + kSep + "a.txt", bFile = b + kSep + "b.txt";
   std::string a1File = a1 + kSep + "a1.txt", deepFile = a1x + kSep + "deep.txt";
-  std::vector<std::string> expectedFiles = names[1] == a
-                                               ? std::vector<std::string>{rootFile, aFile, bFile, a1File, deepFile}
-                                               : std::vector<std::string>{rootFile, bFile, aFile, a1File, deepFile};
+  std::vector<std::string> expectedFiles =
+      names[1] == a ? std::vector<std::string>{rootFile, aFile, bFile, a1File, deepFile}
+                    : std::vector<std::string>{rootFile, bFile, aFile, a1File, deepFile};
   EXPECT_EQ(Names(files), expectedFiles);
 }
 
@@ -533,7 +534,8 @@ TEST(OvDirectoryLongPaths, TreesDeeperThanTheWindowsLimitAreHandled) {
   CopyRecursively(temp.Join(std::string(60, 'a')).c_str(), temp.Join("copy").c_str());
   OvRemoveDirectoryRecursively(temp.Join(std::string(60, 'a')).c_str(), false);
   testing::internal::GetCapturedStdout();
-  std::string copied = temp.Join("copy") + deep.substr(temp.Join(std::string(60, 'a')).size()) + kSep + "f.txt";
+  std::string copied =
+      temp.Join("copy") + deep.substr(temp.Join(std::string(60, 'a')).size()) + kSep + "f.txt";
   EXPECT_EQ(ReadFileBytes(copied), "long");
   EXPECT_TRUE(fs::is_empty(temp.Join(std::string(60, 'a'))));
 }

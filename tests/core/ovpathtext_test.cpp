@@ -86,10 +86,10 @@ TEST(OvPathTextIsAbsolute, WindowsNeedsUpperCaseDriveColonBackslashPosixLeadingS
     bool expected;
   };
   const Row rows[] = {
-      {kWin, "C:\\a", true},    {kWin, "Z:\\", true},       {kWin, "c:\\a", false},  {kWin, "C:/a", false},
-      {kWin, "C:", false},      {kWin, "\\a", false},       {kWin, "/a", false},     {kWin, "", false},
-      {kWin, "1:\\a", false},   {kPosix, "/a", true},       {kPosix, "/", true},     {kPosix, "//a", true},
-      {kPosix, "a", false},     {kPosix, "./a", false},     {kPosix, "", false},     {kPosix, "C:\\a", false},
+      {kWin, "C:\\a", true},  {kWin, "Z:\\", true},   {kWin, "c:\\a", false}, {kWin, "C:/a", false},
+      {kWin, "C:", false},    {kWin, "\\a", false},   {kWin, "/a", false},    {kWin, "", false},
+      {kWin, "1:\\a", false}, {kPosix, "/a", true},   {kPosix, "/", true},    {kPosix, "//a", true},
+      {kPosix, "a", false},   {kPosix, "./a", false}, {kPosix, "", false},    {kPosix, "C:\\a", false},
       {kPosix, "\\a", false},
   };
   for (const Row& row : rows) {
@@ -145,7 +145,8 @@ TEST(OvPathTextJoin, EntriesKeepDoubledSeparators) {
   const Row rows[] = {
       {kWin, "C:\\dir", "a.txt", "C:\\dir\\a.txt", "C:\\dir\\"},
       {kWin, "C:\\Games\\Demo\\tmp\\Windows\\\\Release\\DX9\\", "BF-main.bf",
-       "C:\\Games\\Demo\\tmp\\Windows\\\\Release\\DX9\\\\BF-main.bf", "C:\\Games\\Demo\\tmp\\Windows\\\\Release\\DX9\\"},
+       "C:\\Games\\Demo\\tmp\\Windows\\\\Release\\DX9\\\\BF-main.bf",
+       "C:\\Games\\Demo\\tmp\\Windows\\\\Release\\DX9\\"},
       {kWin, "C:/ws/", "Generic", "C:/ws/\\Generic", "C:/ws/"},
       {kPosix, "/dir", "a.txt", "/dir/a.txt", "/dir/"},
       {kPosix, "/games/demo/tmp/Windows//Release/DX9/", "BF-main.bf",
@@ -170,11 +171,13 @@ TEST(OvPathTextPlanCreatePath, RewritesPathAndListsDirectoriesAfterTheFirstPart)
       {kWin, "C:/a/./b", "C:\\a\\.\\b\\", {"C:\\a\\", "C:\\a\\b\\"}},
       {kWin, "out\\dir", "out\\dir\\", {"out\\dir\\"}},
       {kWin, "C:", "C:\\", {}},
-      {kWin, "C:\\Games\\Demo\\tmp\\Windows\\\\Release\\",
+      {kWin,
+       "C:\\Games\\Demo\\tmp\\Windows\\\\Release\\",
        "C:\\Games\\Demo\\tmp\\Windows\\\\Release\\",
        {"C:\\Games\\", "C:\\Games\\Demo\\", "C:\\Games\\Demo\\tmp\\", "C:\\Games\\Demo\\tmp\\Windows\\",
         "C:\\Games\\Demo\\tmp\\Windows\\Release\\"}},
-      {kWin, "C:/Games/Demo/tmp/Windows/Release/./content//",
+      {kWin,
+       "C:/Games/Demo/tmp/Windows/Release/./content//",
        "C:\\Games\\Demo\\tmp\\Windows\\Release\\.\\content\\\\",
        {"C:\\Games\\", "C:\\Games\\Demo\\", "C:\\Games\\Demo\\tmp\\", "C:\\Games\\Demo\\tmp\\Windows\\",
         "C:\\Games\\Demo\\tmp\\Windows\\Release\\", "C:\\Games\\Demo\\tmp\\Windows\\Release\\content\\"}},
@@ -186,7 +189,8 @@ TEST(OvPathTextPlanCreatePath, RewritesPathAndListsDirectoriesAfterTheFirstPart)
       {kPosix, "/", "/", {}},
       {kPosix, "", "", {}},
       {kPosix, "C:\\a\\b", "C:/a/b/", {"C:/a/", "C:/a/b/"}},
-      {kPosix, "/games/demo/tmp/Windows//Release/",
+      {kPosix,
+       "/games/demo/tmp/Windows//Release/",
        "/games/demo/tmp/Windows//Release/",
        {"/games/demo/", "/games/demo/tmp/", "/games/demo/tmp/Windows/", "/games/demo/tmp/Windows/Release/"}},
       {kPosix, "/a/../b", "/a/../b/", {"/a/../", "/a/../b/"}},

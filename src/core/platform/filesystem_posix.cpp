@@ -1,8 +1,6 @@
 // The file-system service on POSIX systems. Generic POSIX code, plus the Linux calls that make
 // copies kernel-side (copy_file_range, sendfile) and give birth times (statx), each with a
 // portable fallback.
-#include "core/platform/filesystem.h"
-
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,6 +10,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <memory>
+
+#include "core/platform/filesystem.h"
 
 #ifdef __linux__
 #include <sys/sendfile.h>
@@ -36,8 +36,9 @@ uint64_t Later(uint64_t a, uint64_t b) { return a > b ? a : b; }
 bool StatFileTime(int dirFd, const char* name, uint64_t& fileTime) {
 #if defined(__linux__) && defined(STATX_BTIME)
   struct statx extended;
-  int result = name ? statx(dirFd, name, AT_SYMLINK_NOFOLLOW, STATX_MTIME | STATX_CTIME | STATX_BTIME, &extended)
-                    : statx(dirFd, "", AT_EMPTY_PATH, STATX_MTIME | STATX_CTIME | STATX_BTIME, &extended);
+  int result =
+      name ? statx(dirFd, name, AT_SYMLINK_NOFOLLOW, STATX_MTIME | STATX_CTIME | STATX_BTIME, &extended)
+           : statx(dirFd, "", AT_EMPTY_PATH, STATX_MTIME | STATX_CTIME | STATX_BTIME, &extended);
   if (result == 0) {
     uint64_t written = ToFileTime(extended.stx_mtime.tv_sec, extended.stx_mtime.tv_nsec);
     const struct statx_timestamp& created =

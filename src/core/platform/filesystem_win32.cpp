@@ -13,7 +13,9 @@ uint64_t ToU64(const FILETIME& time) {
   return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
-uint64_t LaterOf(const FILETIME& a, const FILETIME& b) { return CompareFileTime(&a, &b) >= 0 ? ToU64(a) : ToU64(b); }
+uint64_t LaterOf(const FILETIME& a, const FILETIME& b) {
+  return CompareFileTime(&a, &b) >= 0 ? ToU64(a) : ToU64(b);
+}
 
 bool EndsWithSeparator(const std::string& path) {
   return !path.empty() && (path.back() == '\\' || path.back() == '/');
@@ -21,8 +23,8 @@ bool EndsWithSeparator(const std::string& path) {
 
 // Volume and file index of an existing path, to tell whether two names are one file.
 bool FileIdentity(const char* path, BY_HANDLE_FILE_INFORMATION& info) {
-  HANDLE handle = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE handle = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
   BOOL ok = GetFileInformationByHandle(handle, &info);
   CloseHandle(handle);
