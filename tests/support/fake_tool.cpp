@@ -23,12 +23,19 @@
 //                              that drains only one stream at a time blocks the tool.
 //   OV_FAKE_TOOL_CREATE        a file to create (relative to the current directory) holding
 //                              "ov_fake_tool\n", as a tool's product
+//   OV_FAKE_TOOL_COPY_FROM     with OV_FAKE_TOOL_COPY_TO: a file copied over another, as a
+//   OV_FAKE_TOOL_COPY_TO       tool that rewrites a file in place (the project updater)
 //   OV_FAKE_TOOL_EXIT          exit code (default 0)
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -106,6 +113,16 @@ int main(int argc, char** argv) {
   unsigned long long outLeft = Count(Setting("OV_FAKE_TOOL_STDOUT_BYTES"));
   unsigned long long errLeft = Count(Setting("OV_FAKE_TOOL_STDERR_BYTES"));
   unsigned long long outPosition = 0, errPosition = 0;
+#ifdef _WIN32
+  // The patterns hold no line ends; in text mode the C runtime would still cut every write into
+  // small pieces to translate them, which makes large outputs through a pipe very slow.
+  if (outLeft > 0 || errLeft > 0) {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+  }
+#endif
   while (outLeft > 0 || errLeft > 0) {
     if (outLeft > 0) WritePattern(stdout, 'a', outLeft, outPosition);
     if (errLeft > 0) WritePattern(stderr, 'A', errLeft, errPosition);
@@ -116,6 +133,13 @@ int main(int argc, char** argv) {
       std::fputs("ov_fake_tool\n", product);
       std::fclose(product);
     }
+  }
+
+  const char* copyFrom = Setting("OV_FAKE_TOOL_COPY_FROM");
+  const char* copyTo = Setting("OV_FAKE_TOOL_COPY_TO");
+  if (copyFrom && copyTo) {
+    std::error_code error;
+    std::filesystem::copy_file(copyFrom, copyTo, std::filesystem::copy_options::overwrite_existing, error);
   }
 
   std::fflush(stdout);
