@@ -10,25 +10,37 @@
 namespace ovproc {
 namespace {
 
-constexpr DWORD kReadChunk = 64 * 1024;
+// Up to this much is taken from a pipe per read; the pipes hold 4 MiB.
+constexpr DWORD kReadChunk = 1024 * 1024;
 // How long one wait lasts while the child writes nothing.
 constexpr DWORD kWaitSliceMilliseconds = 10;
 
 HANDLE AsHandle(Handle handle) { return reinterpret_cast<HANDLE>(handle); }
 Handle FromHandle(HANDLE handle) { return reinterpret_cast<Handle>(handle); }
 
-// Reads what is waiting in the pipe (one chunk at most); false when nothing was.
-bool DrainOnce(Handle pipe, std::string& kept, size_t& total, size_t keep, char* buffer) {
+// Reads what is waiting in the pipe (one chunk at most), straight into the kept text while it
+// may grow; false when nothing was waiting.
+bool DrainOnce(Handle pipe, std::string& kept, size_t& total, size_t keep, std::vector<char>& scratch) {
   if (pipe == kInvalidHandle) return false;
   DWORD available = 0;
   if (!PeekNamedPipe(AsHandle(pipe), nullptr, 0, nullptr, &available, nullptr) || available == 0) return false;
-  DWORD read = 0;
   DWORD wanted = available < kReadChunk ? available : kReadChunk;
-  if (!ReadFile(AsHandle(pipe), buffer, wanted, &read, nullptr) || read == 0) return false;
+  size_t size = kept.size();
+  DWORD read = 0;
+  if (keep - size >= wanted) {
+    if (kept.capacity() < size + wanted) kept.reserve(2 * kept.capacity() + wanted);
+    kept.resize(size + wanted);
+    BOOL ok = ReadFile(AsHandle(pipe), &kept[size], wanted, &read, nullptr);
+    kept.resize(size + (ok ? read : 0));
+    if (!ok) return false;
+  } else {
+    scratch.resize(wanted);
+    if (!ReadFile(AsHandle(pipe), scratch.data(), wanted, &read, nullptr)) return false;
+    size_t room = keep - size;
+    kept.append(scratch.data(), read < room ? read : room);
+  }
   total += read;
-  size_t room = keep - kept.size();
-  kept.append(buffer, read < room ? read : room);
-  return true;
+  return read > 0;
 }
 
 }  // namespace
@@ -94,10 +106,10 @@ bool StartChild(const ChildStart& start, Handle& stdOutWrite, Handle& stdErrWrit
 
 bool WaitForChild(ChildInfo& info, Handle stdOutRead, Handle stdErrRead, size_t keep, ChildOutput& output,
                   uint32_t& exitCode, uint32_t& error) {
-  std::vector<char> buffer(kReadChunk);
+  std::vector<char> buffer;
   for (;;) {
-    bool readOut = DrainOnce(stdOutRead, output.out, output.outTotal, keep, buffer.data());
-    bool readErr = DrainOnce(stdErrRead, output.err, output.errTotal, keep, buffer.data());
+    bool readOut = DrainOnce(stdOutRead, output.out, output.outTotal, keep, buffer);
+    bool readErr = DrainOnce(stdErrRead, output.err, output.errTotal, keep, buffer);
     DWORD waited = WaitForSingleObject(AsHandle(info.process), readOut || readErr ? 0 : kWaitSliceMilliseconds);
     if (waited == WAIT_OBJECT_0) break;
     if (waited == WAIT_FAILED) {
@@ -107,8 +119,8 @@ bool WaitForChild(ChildInfo& info, Handle stdOutRead, Handle stdErrRead, size_t 
   }
   // The child has ended: take what it left in the pipes.
   for (;;) {
-    bool readOut = DrainOnce(stdOutRead, output.out, output.outTotal, keep, buffer.data());
-    bool readErr = DrainOnce(stdErrRead, output.err, output.errTotal, keep, buffer.data());
+    bool readOut = DrainOnce(stdOutRead, output.out, output.outTotal, keep, buffer);
+    bool readErr = DrainOnce(stdErrRead, output.err, output.errTotal, keep, buffer);
     if (!readOut && !readErr) break;
   }
   DWORD code = 0;
