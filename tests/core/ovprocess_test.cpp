@@ -20,14 +20,8 @@ using testing::internal::GetCapturedStdout;
 
 void* const kInvalidWaitHandle = reinterpret_cast<void*>(static_cast<intptr_t>(-1));
 
-// Far more than the 4 MiB pipes hold. Under Wine every pipe transfer and the C runtime's
-// printf of the quoted output are slow, so the Windows build moves a smaller, still blocking
-// amount.
-#ifdef _WIN32
-constexpr size_t kHugeOutput = size_t(12) << 20;
-#else
+// Far more than the 4 MiB pipes hold.
 constexpr size_t kHugeOutput = size_t(64) << 20;
-#endif
 
 std::string Pattern(char first, size_t size) {
   std::string text(size, '\0');
