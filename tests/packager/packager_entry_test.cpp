@@ -75,7 +75,8 @@ TEST_F(PackagerEntry, ConfigurationThatIsNotXmlHasNoBuilds) {
   ProgramResult result = Run({"--build", sandbox.ConfigFile(), "Release"});
   ASSERT_TRUE(result.started);
   EXPECT_EQ(ExpectedExitCode(-2), result.exitCode);
-  EXPECT_NE(std::string::npos, WithoutCarriageReturns(result.err).find("Unknown build configuration \"Release\"\n"));
+  EXPECT_NE(std::string::npos,
+            WithoutCarriageReturns(result.err).find("Unknown build configuration \"Release\"\n"));
 }
 
 TEST_F(PackagerEntry, ActionsAreExactAndCheckedBeforeThePlatform) {
