@@ -332,6 +332,9 @@ TEST(OvDirectoryRemove, ReadOnlyFilesGoWhenAskedTo) {
   EXPECT_FALSE(FileExists(file));
 }
 
+// Deleting a read-only file fails on Windows only (POSIX asks for a writable directory, not a
+// writable file). Links are checked on POSIX only: making one on Windows needs a privilege that
+// ordinary accounts lack.
 #ifdef _WIN32
 TEST(OvDirectoryRemove, ReadOnlyFilesStayWithoutClearing) {
   TempDir temp;
@@ -507,8 +510,9 @@ TEST(OvDirectoryRetrieve, EmptyMissingAndOverlongDirectoriesGiveNothing) {
   EXPECT_EQ(out.GetCount(), 0);
 }
 
+// Listings have no length limit of their own: what the OS accepts is listed whole. Not on
+// Windows, whose ANSI file calls themselves stop at 260 characters (MAX_PATH).
 #ifndef _WIN32
-// Listings have no length limit of their own: what the OS accepts is listed whole.
 TEST(OvDirectoryLongPaths, TreesDeeperThanTheWindowsLimitAreHandled) {
   TempDir temp;
   std::string deep = temp.Path();
