@@ -267,7 +267,9 @@ void COvProject::GetProjectLanguagesArray(COvArray<COvIdentifier>& out) const {
   }
 }
 
-bool COvProject::ContainsExtension(const TOvString<char>& name) const { return m_aExtensions.Find(name) >= 0; }
+bool COvProject::ContainsExtension(const TOvString<char>& name) const {
+  return m_aExtensions.Find(name) >= 0;
+}
 
 void COvProject::SetExtensions(const COvArray<TOvString<char>>& extensions) { m_aExtensions = extensions; }
 

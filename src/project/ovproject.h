@@ -23,9 +23,10 @@ class COvProject {
   explicit COvProject(const TOvString<char>& projectFile);
   // A new project: loads projectFile as above, then sets the general values (and English).
   // Nothing is written before Save.
-  COvProject(const TOvString<char>& name, const TOvString<char>& projectFile, const TOvString<char>& genericPath,
-             const TOvString<char>& tempPath, const TOvString<char>& iconPath, const TOvString<char>& splashPath,
-             int versionMajor, int versionMinor);
+  COvProject(const TOvString<char>& name, const TOvString<char>& projectFile,
+             const TOvString<char>& genericPath, const TOvString<char>& tempPath,
+             const TOvString<char>& iconPath, const TOvString<char>& splashPath, int versionMajor,
+             int versionMinor);
   COvProject(const COvProject&) = delete;
   COvProject& operator=(const COvProject&) = delete;
   virtual ~COvProject();

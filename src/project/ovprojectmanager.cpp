@@ -102,8 +102,8 @@ bool COvProjectManager::IsAcceptableWorkspace(const TOvString<char>& path) {
   listing.RemoveAll();
   OvRetrieveDirectoriesFromDirectory(resources, listing);
   for (const char* name : {"Animations", "AudioStreams", "DataSets", "Fonts", "FSM", "Material", "Meshes",
-                           "MetaAnimation", "ParticleSystems", "Prefab", "Ragdoll", "Shaders", "Shapes", "Sounds",
-                           "Sprites", "String", "Subtitles", "Textures"}) {
+                           "MetaAnimation", "ParticleSystems", "Prefab", "Ragdoll", "Shaders", "Shapes",
+                           "Sounds", "Sprites", "String", "Subtitles", "Textures"}) {
     if (!Contains(listing, resources + kSeparator + name)) return false;
   }
   return true;

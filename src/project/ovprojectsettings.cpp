@@ -74,7 +74,8 @@ COvProjectSettings* COvProjectSettings::FindChild(const COvIdentifier& id) const
   return nullptr;
 }
 
-bool COvProjectSettings::FindReflectionInformation(const COvIdentifier& name, COvReflectionInformation& out) const {
+bool COvProjectSettings::FindReflectionInformation(const COvIdentifier& name,
+                                                   COvReflectionInformation& out) const {
   for (const COvReflectionInformation& info : GetReflectionInformationArray()) {
     if (info.GetIdentifier() == name) {
       out = info;
@@ -90,7 +91,8 @@ namespace {
 void LoadSetting(COvProjectSettings& group, const COvScriptTreeNode& element) {
   const OVID& ids = OVID::GetSingleton();
   COvReflectionInformation info;
-  if (!group.FindReflectionInformation(COvIdentifier(element.GetAttributeValueAsString(ids.name)), info)) return;
+  if (!group.FindReflectionInformation(COvIdentifier(element.GetAttributeValueAsString(ids.name)), info))
+    return;
   void* object = &group;
   switch (ovproject::KindOf(info)) {
     case ovproject::ESettingKind::Bool:

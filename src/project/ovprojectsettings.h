@@ -14,17 +14,17 @@
 
 // Declares, inside a group class, its run-time type, its settings table, its (deep) copy
 // operations and its cloning.
-#define OV_PROJECT_SETTINGS_CLASS(Class)                                                   \
- public:                                                                                   \
-  static const COvRTTI TYPE;                                                               \
-  const COvRTTI* GetRtti() const override { return &TYPE; }                                \
+#define OV_PROJECT_SETTINGS_CLASS(Class)                                                    \
+ public:                                                                                    \
+  static const COvRTTI TYPE;                                                                \
+  const COvRTTI* GetRtti() const override { return &TYPE; }                                 \
   const COvArray<COvReflectionInformation>& GetReflectionInformationArray() const override; \
-  Class(const Class&) = default;                                                           \
-  Class& operator=(const Class&) = default;                                                \
-                                                                                           \
- protected:                                                                                \
-  COvProjectSettings* Clone() const override { return new Class(*this); }                  \
-                                                                                           \
+  Class(const Class&) = default;                                                            \
+  Class& operator=(const Class&) = default;                                                 \
+                                                                                            \
+ protected:                                                                                 \
+  COvProjectSettings* Clone() const override { return new Class(*this); }                   \
+                                                                                            \
  public:
 
 class COvProject;

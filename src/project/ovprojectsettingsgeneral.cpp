@@ -21,10 +21,13 @@ const COvArray<COvReflectionInformation>& COvProjectSettingsGeneral::GetReflecti
   static const COvArray<COvReflectionInformation> table = [this] {
     COvArray<COvReflectionInformation> t(COvProjectSettings::GetReflectionInformationArray());
     t.Add(COvReflectionInformation("generalName", kTypeText, MemberOffset(this, &Self::strProjectName)));
-    t.Add(COvReflectionInformation("generalGeneric", kTypeText, MemberOffset(this, &Self::strProjectGenericPath)));
-    t.Add(COvReflectionInformation("generalTmp", kTypeText, MemberOffset(this, &Self::strProjectTempDirectory)));
+    t.Add(COvReflectionInformation("generalGeneric", kTypeText,
+                                   MemberOffset(this, &Self::strProjectGenericPath)));
+    t.Add(COvReflectionInformation("generalTmp", kTypeText,
+                                   MemberOffset(this, &Self::strProjectTempDirectory)));
     t.Add(COvReflectionInformation("generalIcon", kTypeText, MemberOffset(this, &Self::strIconPath)));
-    t.Add(COvReflectionInformation("generalSplashscreen", kTypeText, MemberOffset(this, &Self::strSplashscreenPath)));
+    t.Add(COvReflectionInformation("generalSplashscreen", kTypeText,
+                                   MemberOffset(this, &Self::strSplashscreenPath)));
     t.Add(COvReflectionInformation("generalMajor", kTypeInt, MemberOffset(this, &Self::iVErsionMajor)));
     t.Add(COvReflectionInformation("generalMinor", kTypeInt, MemberOffset(this, &Self::iVErsionMinor)));
     t.Add(COvReflectionInformation("English", kTypeBool, MemberOffset(this, &Self::bEnglish)));
@@ -34,7 +37,8 @@ const COvArray<COvReflectionInformation>& COvProjectSettingsGeneral::GetReflecti
     t.Add(COvReflectionInformation("Italian", kTypeBool, MemberOffset(this, &Self::bItalian)));
     t.Add(COvReflectionInformation("generalNetworking", kTypeBool, MemberOffset(this, &Self::bNetworking)));
     t.Add(COvReflectionInformation("generalRecording", kTypeBool, MemberOffset(this, &Self::bRecording)));
-    t.Add(COvReflectionInformation("generalLocalMultiplayer", kTypeBool, MemberOffset(this, &Self::bLocalMultiplayer)));
+    t.Add(COvReflectionInformation("generalLocalMultiplayer", kTypeBool,
+                                   MemberOffset(this, &Self::bLocalMultiplayer)));
     return t;
   }();
   return table;

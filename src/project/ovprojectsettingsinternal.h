@@ -38,10 +38,11 @@ inline ESettingKind KindOf(const COvReflectionInformation& info) {
 
 // Defines the type record, the constructor and the settings table (the base class's, which is
 // empty) of a group class without settings or children.
-#define OV_DEFINE_PROJECT_SETTINGS_LEAF(Class, GroupName)                                                 \
-  const COvRTTI Class::TYPE(#Class, &COvProjectSettings::TYPE);                                          \
-  Class::Class() : COvProjectSettings(COvIdentifier(GroupName)) { Initialize(); }                        \
-  const COvArray<COvReflectionInformation>& Class::GetReflectionInformationArray() const {               \
-    static const COvArray<COvReflectionInformation> table(COvProjectSettings::GetReflectionInformationArray()); \
-    return table;                                                                                        \
+#define OV_DEFINE_PROJECT_SETTINGS_LEAF(Class, GroupName)                                  \
+  const COvRTTI Class::TYPE(#Class, &COvProjectSettings::TYPE);                            \
+  Class::Class() : COvProjectSettings(COvIdentifier(GroupName)) { Initialize(); }          \
+  const COvArray<COvReflectionInformation>& Class::GetReflectionInformationArray() const { \
+    static const COvArray<COvReflectionInformation> table(                                 \
+        COvProjectSettings::GetReflectionInformationArray());                              \
+    return table;                                                                          \
   }

@@ -36,9 +36,11 @@ const COvArray<COvReflectionInformation>& COvProjectSettingsAndroid::GetReflecti
     COvArray<COvReflectionInformation> t(COvProjectSettings::GetReflectionInformationArray());
     t.Add(COvReflectionInformation("androidSdkId", kTypeInt, MemberOffset(this, &Self::androidSdkVersion)));
     t.Add(COvReflectionInformation("androidKeyStore", kTypeText, MemberOffset(this, &Self::androidKeyStore)));
-    t.Add(COvReflectionInformation("androidKeyStorePwd", kTypeText, MemberOffset(this, &Self::androidKeyStorePwd)));
+    t.Add(COvReflectionInformation("androidKeyStorePwd", kTypeText,
+                                   MemberOffset(this, &Self::androidKeyStorePwd)));
     t.Add(COvReflectionInformation("androidKeyAlias", kTypeText, MemberOffset(this, &Self::androidKeyAlias)));
-    t.Add(COvReflectionInformation("androidKeyAliasPwd", kTypeText, MemberOffset(this, &Self::androidKeyAliasPwd)));
+    t.Add(COvReflectionInformation("androidKeyAliasPwd", kTypeText,
+                                   MemberOffset(this, &Self::androidKeyAliasPwd)));
     return t;
   }();
   return table;

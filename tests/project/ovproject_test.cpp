@@ -76,7 +76,8 @@ const char kNewProjectFile[] =
     "</project>\n";
 
 // A small valid project file with the given version attribute text (none when null).
-std::string ProjectXml(const char* version, const char* settings = "<setting name='generalName' value='Demo'/>") {
+std::string ProjectXml(const char* version,
+                       const char* settings = "<setting name='generalName' value='Demo'/>") {
   std::string xml = "<project";
   if (version) xml += std::string(" project_version='") + version + "'";
   xml += "><project_settings><general>";
@@ -243,7 +244,9 @@ TEST_F(OvProjectTest, NamesInAnyCaseLoadAndAreWrittenBackLowerCased) {
   EXPECT_EQ(640, static_cast<COvProjectSettingsDesktop*>(project.FindGroupSettings("desktop"))->GetiWidth());
   ASSERT_TRUE(project.Save());
   std::string bytes = ReadFileBytes(ProjectPath());
-  EXPECT_EQ(0u, bytes.find(TextFile("<project project_version=\"1.1\">\n    <project_settings>\n        <general>\n")))
+  EXPECT_EQ(
+      0u,
+      bytes.find(TextFile("<project project_version=\"1.1\">\n    <project_settings>\n        <general>\n")))
       << bytes;
   EXPECT_NE(std::string::npos, bytes.find("<setting name=\"desktopwidth\" value=\"640\"/>"));
 }
@@ -387,17 +390,48 @@ TEST_F(OvProjectTest, TempAndGenericPathsAreReturnedByReference) {
   EXPECT_STREQ("Generic", project.GetProjectGenericPath());
 }
 
-#ifndef _WIN32
-TEST(OvProjectPaths, ResolvedPathsOnPosix) {
-  struct Row {
-    const char* projectFile;
-    const char* generic;
-    const char* tmp;
-    const char* realGeneric;
-    const char* realTmp;
-    const char* realCompiled;
+namespace {
+
+struct ResolvedPathRow {
+  const char* projectFile;
+  const char* generic;
+  const char* tmp;
+  const char* realGeneric;
+  const char* realTmp;
+  const char* realCompiled;
+};
+
+void CheckResolvedPaths(const ResolvedPathRow* rows, size_t count) {
+  for (size_t i = 0; i < count; ++i) {
+    const ResolvedPathRow& row = rows[i];
+    SCOPED_TRACE(std::string(row.projectFile) + " | " + row.generic + " | " + row.tmp);
+    COvProject project("Demo", row.projectFile, row.generic, row.tmp, "", "", 1, 0);
+    TOvString<char> out("previous");
+    project.GetRealGenericPath(out);
+    EXPECT_STREQ(row.realGeneric, out);
+    project.GetRealTemporaryPath(out);
+    EXPECT_STREQ(row.realTmp, out);
+    project.GetRealCompiledPath(out);
+    EXPECT_STREQ(row.realCompiled, out);
+  }
+}
+
+}  // namespace
+
+#ifdef _WIN32
+TEST(OvProjectPaths, ResolvedPathsOnWindows) {
+  const ResolvedPathRow rows[] = {
+      {"C:\\Games\\Demo\\demo.ovproject", "Generic", "tmp", "C:\\Games\\Demo\\Generic\\",
+       "C:\\Games\\Demo\\tmp\\", "C:\\Games\\Demo\\tmp\\Windows\\DX9\\"},
+      {"C:/Games/Demo/demo.ovproject", "D:\\Data\\", "tmp/", "D:\\Data\\", "C:\\Games\\Demo\\tmp\\",
+       "C:\\Games\\Demo\\tmp\\Windows\\DX9\\"},
+      {"demo.ovproject", "Generic", "", "Generic\\", "", "Windows\\DX9\\"},
   };
-  const Row rows[] = {
+  CheckResolvedPaths(rows, sizeof(rows) / sizeof(rows[0]));
+}
+#else
+TEST(OvProjectPaths, ResolvedPathsOnPosix) {
+  const ResolvedPathRow rows[] = {
       {"/games/demo/demo.ovproject", "Generic", "tmp", "/games/demo/Generic/", "/games/demo/tmp/",
        "/games/demo/tmp/Windows/DX9/"},
       {"/games/demo/demo.ovproject", "Generic/", "tmp/", "/games/demo/Generic/", "/games/demo/tmp/",
@@ -411,17 +445,7 @@ TEST(OvProjectPaths, ResolvedPathsOnPosix) {
       {"demo.ovproject", "Generic", "tmp", "Generic/", "tmp/", "tmp/Windows/DX9/"},
       {"demo.ovproject", "", "", "", "", "Windows/DX9/"},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(std::string(row.projectFile) + " | " + row.generic + " | " + row.tmp);
-    COvProject project("Demo", row.projectFile, row.generic, row.tmp, "", "", 1, 0);
-    TOvString<char> out("previous");
-    project.GetRealGenericPath(out);
-    EXPECT_STREQ(row.realGeneric, out);
-    project.GetRealTemporaryPath(out);
-    EXPECT_STREQ(row.realTmp, out);
-    project.GetRealCompiledPath(out);
-    EXPECT_STREQ(row.realCompiled, out);
-  }
+  CheckResolvedPaths(rows, sizeof(rows) / sizeof(rows[0]));
 }
 #endif
 

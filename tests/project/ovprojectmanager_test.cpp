@@ -14,8 +14,9 @@
 namespace {
 
 const char* const kResourceDirectories[] = {
-    "Animations", "AudioStreams", "DataSets", "Fonts",   "FSM",    "Material", "Meshes",    "MetaAnimation", "ParticleSystems",
-    "Prefab",     "Ragdoll",      "Shaders",  "Shapes",  "Sounds", "Sprites",  "String",    "Subtitles",     "Textures"};
+    "Animations", "AudioStreams",  "DataSets",        "Fonts",  "FSM",       "Material",
+    "Meshes",     "MetaAnimation", "ParticleSystems", "Prefab", "Ragdoll",   "Shaders",
+    "Shapes",     "Sounds",        "Sprites",         "String", "Subtitles", "Textures"};
 
 class OvProjectManagerTest : public ::testing::Test {
  protected:
@@ -33,7 +34,9 @@ class OvProjectManagerTest : public ::testing::Test {
   void MakeDirectory(const std::string& relative) const {
     std::filesystem::create_directories(m_dir.Join(relative));
   }
-  void RemoveDirectory(const std::string& relative) const { std::filesystem::remove_all(m_dir.Join(relative)); }
+  void RemoveDirectory(const std::string& relative) const {
+    std::filesystem::remove_all(m_dir.Join(relative));
+  }
 
   TempDir m_dir;
 };
@@ -61,7 +64,9 @@ TEST_F(OvProjectManagerTest, LoadProjectMakesTheLoadedProjectCurrent) {
   EXPECT_TRUE(Manager()->LoadProject(ProjectPath().c_str()));
   COvProject* project = Manager()->GetCurrentProject();
   ASSERT_NE(nullptr, project);
-  EXPECT_STREQ("Demo", static_cast<COvProjectSettingsGeneral*>(project->GetGeneralProjectSettings())->GetstrProjectName());
+  EXPECT_STREQ(
+      "Demo",
+      static_cast<COvProjectSettingsGeneral*>(project->GetGeneralProjectSettings())->GetstrProjectName());
   EXPECT_STREQ(ProjectPath().c_str(), Manager()->GetCurrentProjectFile());
   EXPECT_STREQ((m_dir.Path() + ovhost::kNativeSeparator).c_str(), Manager()->GetCurrentProjectDirectory());
   COvArray<TOvString<char>> extensions = Manager()->GetCurrentProjectExtensions();
@@ -75,9 +80,9 @@ TEST_F(OvProjectManagerTest, LoadProjectMakesTheLoadedProjectCurrent) {
 TEST_F(OvProjectManagerTest, LoadProjectOfAMissingFileGivesADefaultProject) {
   EXPECT_TRUE(Manager()->LoadProject(m_dir.Join("absent.ovproject").c_str()));
   ASSERT_NE(nullptr, Manager()->GetCurrentProject());
-  EXPECT_STREQ("",
-               static_cast<COvProjectSettingsGeneral*>(Manager()->GetCurrentProject()->GetGeneralProjectSettings())
-                   ->GetstrProjectName());
+  EXPECT_STREQ(
+      "", static_cast<COvProjectSettingsGeneral*>(Manager()->GetCurrentProject()->GetGeneralProjectSettings())
+              ->GetstrProjectName());
 }
 
 TEST_F(OvProjectManagerTest, SetCurrentProjectReplacesAndKeepsTheSameObject) {

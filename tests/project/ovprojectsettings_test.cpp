@@ -50,18 +50,18 @@ void LoadFromXml(COvProjectSettings& group, const char* xml) {
 TEST(OvProjectSettingsTypes, EveryGroupClassNamesTheBaseAsParent) {
   EXPECT_STREQ("COvProjectSettings", COvProjectSettings::TYPE.GetName());
   EXPECT_EQ(nullptr, COvProjectSettings::TYPE.GetParent());
-  const COvRTTI* types[] = {&COvProjectSettingsGeneral::TYPE, &COvProjectSettingsDesktop::TYPE,
-                            &COvProjectSettingsWindows::TYPE, &COvProjectSettingsLinux::TYPE,
-                            &COvProjectSettingsMac::TYPE,     &COvProjectSettingsConsole::TYPE,
-                            &COvProjectSettingsPS4::TYPE,     &COvProjectSettingsPS3::TYPE,
-                            &COvProjectSettingsXOne::TYPE,    &COvProjectSettingsX360::TYPE,
-                            &COvProjectSettingsMobile::TYPE,  &COvProjectSettingsIos::TYPE,
-                            &COvProjectSettingsAndroid::TYPE};
-  const char* names[] = {"COvProjectSettingsGeneral", "COvProjectSettingsDesktop", "COvProjectSettingsWindows",
-                         "COvProjectSettingsLinux",   "COvProjectSettingsMac",     "COvProjectSettingsConsole",
-                         "COvProjectSettingsPS4",     "COvProjectSettingsPS3",     "COvProjectSettingsXOne",
-                         "COvProjectSettingsX360",    "COvProjectSettingsMobile",  "COvProjectSettingsIos",
-                         "COvProjectSettingsAndroid"};
+  const COvRTTI* types[] = {
+      &COvProjectSettingsGeneral::TYPE, &COvProjectSettingsDesktop::TYPE, &COvProjectSettingsWindows::TYPE,
+      &COvProjectSettingsLinux::TYPE,   &COvProjectSettingsMac::TYPE,     &COvProjectSettingsConsole::TYPE,
+      &COvProjectSettingsPS4::TYPE,     &COvProjectSettingsPS3::TYPE,     &COvProjectSettingsXOne::TYPE,
+      &COvProjectSettingsX360::TYPE,    &COvProjectSettingsMobile::TYPE,  &COvProjectSettingsIos::TYPE,
+      &COvProjectSettingsAndroid::TYPE};
+  const char* names[] = {
+      "COvProjectSettingsGeneral", "COvProjectSettingsDesktop", "COvProjectSettingsWindows",
+      "COvProjectSettingsLinux",   "COvProjectSettingsMac",     "COvProjectSettingsConsole",
+      "COvProjectSettingsPS4",     "COvProjectSettingsPS3",     "COvProjectSettingsXOne",
+      "COvProjectSettingsX360",    "COvProjectSettingsMobile",  "COvProjectSettingsIos",
+      "COvProjectSettingsAndroid"};
   for (size_t i = 0; i < sizeof(types) / sizeof(types[0]); ++i) {
     SCOPED_TRACE(names[i]);
     EXPECT_STREQ(names[i], types[i]->GetName());
@@ -82,8 +82,8 @@ TEST(OvProjectSettingsTree, RootBuildsEveryGroupInOrder) {
   COvProjectSettingsGeneral general;
   std::vector<std::string> groups;
   CollectGroups(general, groups);
-  EXPECT_EQ((std::vector<std::string>{"general", "desktop", "windows", "linux", "mac", "console", "ps4", "ps3",
-                                      "xboxone", "xbox360", "mobile", "android", "ios"}),
+  EXPECT_EQ((std::vector<std::string>{"general", "desktop", "windows", "linux", "mac", "console", "ps4",
+                                      "ps3", "xboxone", "xbox360", "mobile", "android", "ios"}),
             groups);
 }
 
@@ -103,16 +103,18 @@ TEST(OvProjectSettingsTree, FindChildSearchesDescendantsOnly) {
 TEST(OvProjectSettingsTables, NamesKindsAndOrderPerGroup) {
   COvProjectSettingsGeneral general;
   EXPECT_EQ((std::vector<std::string>{"generalname", "generalgeneric", "generaltmp", "generalicon",
-                                      "generalsplashscreen", "generalmajor", "generalminor", "english", "french",
-                                      "spanish", "german", "italian", "generalnetworking", "generalrecording",
-                                      "generallocalmultiplayer"}),
+                                      "generalsplashscreen", "generalmajor", "generalminor", "english",
+                                      "french", "spanish", "german", "italian", "generalnetworking",
+                                      "generalrecording", "generallocalmultiplayer"}),
             SettingNames(general));
-  EXPECT_EQ((std::vector<std::string>{"desktopwidth", "desktopheight"}), SettingNames(*general.FindChild("desktop")));
-  EXPECT_EQ((std::vector<std::string>{"console1080p", "console720p"}), SettingNames(*general.FindChild("console")));
+  EXPECT_EQ((std::vector<std::string>{"desktopwidth", "desktopheight"}),
+            SettingNames(*general.FindChild("desktop")));
+  EXPECT_EQ((std::vector<std::string>{"console1080p", "console720p"}),
+            SettingNames(*general.FindChild("console")));
   EXPECT_EQ((std::vector<std::string>{"mobilelandscape", "mobileportrait"}),
             SettingNames(*general.FindChild("mobile")));
-  EXPECT_EQ((std::vector<std::string>{"androidsdkid", "androidkeystore", "androidkeystorepwd", "androidkeyalias",
-                                      "androidkeyaliaspwd"}),
+  EXPECT_EQ((std::vector<std::string>{"androidsdkid", "androidkeystore", "androidkeystorepwd",
+                                      "androidkeyalias", "androidkeyaliaspwd"}),
             SettingNames(*general.FindChild("android")));
   for (const char* leaf : {"windows", "linux", "mac", "ps4", "ps3", "xboxone", "xbox360", "ios"}) {
     SCOPED_TRACE(leaf);
@@ -198,17 +200,18 @@ TEST(OvProjectSettingsValues, CopiesCloneTheChildren) {
 
 TEST(OvProjectSettingsLoad, ReadsSettingsOfEveryKindAndGroup) {
   COvProjectSettingsGeneral general;
-  LoadFromXml(general,
-              "<project_settings><general>"
-              "<setting name='generalName' value='Demo'/>"
-              "<setting name='generalMajor' value='12'/>"
-              "<setting name='English' value='1'/>"
-              "<setting name='French' value='true'/>"
-              "<setting name='German' value='True'/>"
-              "<setting name='Italian' value='yes'/>"
-              "<desktop><setting name='desktopWidth' value='1920'/></desktop>"
-              "<mobile><android><setting name='androidKeyStore' value='keys/game.keystore'/></android></mobile>"
-              "</general></project_settings>");
+  LoadFromXml(
+      general,
+      "<project_settings><general>"
+      "<setting name='generalName' value='Demo'/>"
+      "<setting name='generalMajor' value='12'/>"
+      "<setting name='English' value='1'/>"
+      "<setting name='French' value='true'/>"
+      "<setting name='German' value='True'/>"
+      "<setting name='Italian' value='yes'/>"
+      "<desktop><setting name='desktopWidth' value='1920'/></desktop>"
+      "<mobile><android><setting name='androidKeyStore' value='keys/game.keystore'/></android></mobile>"
+      "</general></project_settings>");
   EXPECT_STREQ("Demo", general.GetstrProjectName());
   EXPECT_EQ(12, general.GetiVErsionMajor());
   EXPECT_TRUE(general.GetbEnglish());
@@ -236,7 +239,8 @@ TEST(OvProjectSettingsLoad, GroupsAreFoundAtAnyDepthBelowAnAncestor) {
               "<project_settings><general><android><setting name='androidSdkId' value='21'/></android>"
               "<general><general><setting name='generalTmp' value='tmp'/></general></general>"
               "</general></project_settings>");
-  EXPECT_EQ(21, static_cast<COvProjectSettingsAndroid*>(general.FindChild("android"))->GetandroidSdkVersion());
+  EXPECT_EQ(21,
+            static_cast<COvProjectSettingsAndroid*>(general.FindChild("android"))->GetandroidSdkVersion());
   EXPECT_STREQ("tmp", general.GetstrProjectTempDirectory());
 }
 
