@@ -53,11 +53,20 @@ std::string XmlEscaped(const std::string& text) {
   std::string result;
   for (char c : text) {
     switch (c) {
-      case '&': result += "&amp;"; break;
-      case '<': result += "&lt;"; break;
-      case '>': result += "&gt;"; break;
-      case '"': result += "&quot;"; break;
-      default: result += c;
+      case '&':
+        result += "&amp;";
+        break;
+      case '<':
+        result += "&lt;";
+        break;
+      case '>':
+        result += "&gt;";
+        break;
+      case '"':
+        result += "&quot;";
+        break;
+      default:
+        result += c;
     }
   }
   return result;
@@ -82,7 +91,8 @@ bool WriteText(const fs::path& path, const std::string& text) {
 
 std::string BuildXml(const std::string& name, const char* how) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- " + std::string(how) +
-         " by ov_fake_android -->\n<project name=\"" + XmlEscaped(name) + "\" default=\"help\">\n</project>\n";
+         " by ov_fake_android -->\n<project name=\"" + XmlEscaped(name) +
+         "\" default=\"help\">\n</project>\n";
 }
 
 int CreateProject(int argc, char** argv) {
@@ -95,11 +105,15 @@ int CreateProject(int argc, char** argv) {
   std::string manifest =
       "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
       "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
-      "      package=\"" + package + "\"\n"
+      "      package=\"" +
+      package +
+      "\"\n"
       "      android:versionCode=\"1\"\n"
       "      android:versionName=\"1.0\">\n"
       "    <application android:label=\"@string/app_name\" android:icon=\"@drawable/ic_launcher\">\n"
-      "        <activity android:name=\"" + activity + "\"\n"
+      "        <activity android:name=\"" +
+      activity +
+      "\"\n"
       "                  android:label=\"@string/app_name\">\n"
       "            <intent-filter>\n"
       "                <action android:name=\"android.intent.action.MAIN\" />\n"
@@ -111,7 +125,9 @@ int CreateProject(int argc, char** argv) {
   std::string strings =
       "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
       "<resources>\n"
-      "    <string name=\"app_name\">" + XmlEscaped(name) + "</string>\n"
+      "    <string name=\"app_name\">" +
+      XmlEscaped(name) +
+      "</string>\n"
       "</resources>\n";
   std::string layout =
       "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
@@ -125,12 +141,13 @@ int CreateProject(int argc, char** argv) {
   }
   std::string java = "package " + package + ";\n\npublic class " + activity + " {\n}\n";
 
-  bool written = WriteText(path / "build.xml", BuildXml(name, "created")) &&
-                 WriteText(path / "AndroidManifest.xml", manifest) &&
-                 WriteText(path / "res" / "values" / "strings.xml", strings) &&
-                 WriteText(path / "res" / "layout" / "main.xml", layout) &&
-                 WriteText(path / "ant.properties", "# created by ov_fake_android\n") &&
-                 WriteText(path / "src" / fs::path(packageDirectory).make_preferred() / (activity + ".java"), java);
+  bool written =
+      WriteText(path / "build.xml", BuildXml(name, "created")) &&
+      WriteText(path / "AndroidManifest.xml", manifest) &&
+      WriteText(path / "res" / "values" / "strings.xml", strings) &&
+      WriteText(path / "res" / "layout" / "main.xml", layout) &&
+      WriteText(path / "ant.properties", "# created by ov_fake_android\n") &&
+      WriteText(path / "src" / fs::path(packageDirectory).make_preferred() / (activity + ".java"), java);
   if (!written) {
     std::fprintf(stderr, "ov_fake_android: cannot write the project in %s\n", path.string().c_str());
     return 1;

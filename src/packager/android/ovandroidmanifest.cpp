@@ -49,7 +49,8 @@ bool AppendElementWith(TiXmlNode* parent, const char* name, const char* attribut
 
 }  // namespace
 
-COvAndroidManifest::COvAndroidManifest() : path("AndroidManifest.xml"), targetSdkVersion(kDefaultTargetSdkValue) {}
+COvAndroidManifest::COvAndroidManifest()
+    : path("AndroidManifest.xml"), targetSdkVersion(kDefaultTargetSdkValue) {}
 
 bool COvAndroidManifest::Initialize(const COvFilePath& manifestPath, const TOvString<char>& targetSdk) {
   path = manifestPath;
@@ -146,7 +147,8 @@ bool COvAndroidManifest::ConfigureApplication(TiXmlElement* application) {
 
   TiXmlElement* activity = nullptr;
   for (TiXmlElement* element = FirstElement(application); element; element = NextElement(element)) {
-    if (IsNamed(element, kActivityElement) && HasAttributeValue(element, kActivityNameAttribute, kActivityNameValue)) {
+    if (IsNamed(element, kActivityElement) &&
+        HasAttributeValue(element, kActivityNameAttribute, kActivityNameValue)) {
       activity = element;
     }
   }
@@ -183,7 +185,8 @@ bool COvAndroidManifest::ConfigureActivity(TiXmlElement* activity) {
 
   bool hasMain = false, hasLauncher = false, hasGame = false;
   for (TiXmlElement* element = FirstElement(filter); element; element = NextElement(element)) {
-    if (IsNamed(element, kActionElement) && HasAttributeValue(element, kActionNameAttribute, kActionNameValue)) {
+    if (IsNamed(element, kActionElement) &&
+        HasAttributeValue(element, kActionNameAttribute, kActionNameValue)) {
       hasMain = true;
     } else if (IsNamed(element, kCategoryElement)) {
       if (HasAttributeValue(element, kCategoryNameAttribute, kLauncherCategoryValue)) hasLauncher = true;
@@ -194,6 +197,7 @@ bool COvAndroidManifest::ConfigureActivity(TiXmlElement* activity) {
   if (!hasLauncher) {
     hasLauncher = AppendElementWith(filter, kCategoryElement, kCategoryNameAttribute, kLauncherCategoryValue);
   }
-  if (!hasGame) hasGame = AppendElementWith(filter, kCategoryElement, kCategoryNameAttribute, kGameCategoryValue);
+  if (!hasGame)
+    hasGame = AppendElementWith(filter, kCategoryElement, kCategoryNameAttribute, kGameCategoryValue);
   return hasMain && hasLauncher && hasGame;
 }

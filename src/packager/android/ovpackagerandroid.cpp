@@ -102,7 +102,8 @@ void COvPackagerAndroid::ReadAndroidSettings() {
     }
     if (!*value) continue;
     if (ovStrcmp(name, "androidkeystore") == 0) {
-      keyStoreLine = TOvString<char>("key.store=") + KeyStorePath(value, projectDirectory, kOvHostPathStyle) + "\n";
+      keyStoreLine =
+          TOvString<char>("key.store=") + KeyStorePath(value, projectDirectory, kOvHostPathStyle) + "\n";
     } else if (ovStrcmp(name, "androidkeystorepwd") == 0) {
       keyStorePasswordLine = TOvString<char>("key.store.password=") + value + "\n";
     } else if (ovStrcmp(name, "androidkeyalias") == 0) {
@@ -127,7 +128,8 @@ TOvString<char> COvPackagerAndroid::ApplicationNameArgument(const TOvString<char
   return TOvString<char>("\"") + name + "\"";
 }
 
-TOvString<char> COvPackagerAndroid::KeyStorePath(const TOvString<char>& value, const TOvString<char>& projectDirectory,
+TOvString<char> COvPackagerAndroid::KeyStorePath(const TOvString<char>& value,
+                                                 const TOvString<char>& projectDirectory,
                                                  EOvPathStyle style) {
   const char* text = value.GetBuffer();
   bool absolute = style == EOvPathStyle::Windows ? (text[0] && text[1] == ':') : text[0] == '/';
@@ -158,7 +160,8 @@ const char* COvPackagerAndroid::SplashLayoutText() {
          "</RelativeLayout>\n";
 }
 
-bool COvPackagerAndroid::RunTool(const TOvString<char>& tool, const TOvString<char>& arguments, bool announce) {
+bool COvPackagerAndroid::RunTool(const TOvString<char>& tool, const TOvString<char>& arguments,
+                                 bool announce) {
   if (announce) std::printf("%s %s\n", tool.GetBuffer(), arguments.GetBuffer());
   COvProcess process;
   TOvString<char> out, err;

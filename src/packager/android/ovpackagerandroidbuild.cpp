@@ -22,7 +22,8 @@ bool COvPackagerAndroid::BuildApk() {
   const TOvString<char> separator = Separator();
   // Files that could not be copied are reported by CopyContent; the package is still built so
   // that every problem shows in one run, but the build does not count as a success.
-  bool contentCopied = CopyContent(TOvString<char>("OpenGLES2") + separator, TOvString<char>("assets") + separator);
+  bool contentCopied =
+      CopyContent(TOvString<char>("OpenGLES2") + separator, TOvString<char>("assets") + separator);
   OvCreateDirectory(buildDirectory + "src");
   std::printf("#Info: Start copying Java Sources\n");
   CopyRecursively(androidSourcesDirectory, buildDirectory);
@@ -42,7 +43,8 @@ bool COvPackagerAndroid::Copy() {
     return false;
   }
   const TOvString<char> separator = Separator();
-  const TOvString<char> libraryDirectory = buildDirectory + separator + "libs" + separator + architecture + separator;
+  const TOvString<char> libraryDirectory =
+      buildDirectory + separator + "libs" + separator + architecture + separator;
   OvCreateDirectory(libraryDirectory);
   return OvCopyFile(targetPath.GetAsString(), libraryDirectory + targetPath.getFileNameExt());
 }

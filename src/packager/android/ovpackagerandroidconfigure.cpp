@@ -24,7 +24,7 @@ struct IconDensity {
 };
 
 constexpr IconDensity kIconDensities[] = {
-    {"drawable-ldpi", 36},  {"drawable-mdpi", 48},   {"drawable-hdpi", 72},
+    {"drawable-ldpi", 36},  {"drawable-mdpi", 48},    {"drawable-hdpi", 72},
     {"drawable-xhdpi", 96}, {"drawable-xxhdpi", 144}, {"drawable-xxxhdpi", 192},
 };
 
@@ -84,15 +84,17 @@ bool COvPackagerAndroid::CreateOrUpdateProject() {
 }
 
 bool COvPackagerAndroid::UpdateProject() {
-  TOvString<char> arguments = TOvString<char>("update project") + " --name " + ApplicationNameArgument(gameName) +
-                              " --target android-" + Decimal(targetSdkVersion) + " --path " + buildDirectory;
+  TOvString<char> arguments = TOvString<char>("update project") + " --name " +
+                              ApplicationNameArgument(gameName) + " --target android-" +
+                              Decimal(targetSdkVersion) + " --path " + buildDirectory;
   return RunTool(androidTool, arguments, true);
 }
 
 bool COvPackagerAndroid::CreateProject() {
-  TOvString<char> arguments = TOvString<char>("create project") + " --target android-" + Decimal(targetSdkVersion) +
-                              " --name " + ApplicationNameArgument(gameName) + " --path " + buildDirectory +
-                              " --activity " + "TheActivity" + " --package " + packageName;
+  TOvString<char> arguments = TOvString<char>("create project") + " --target android-" +
+                              Decimal(targetSdkVersion) + " --name " + ApplicationNameArgument(gameName) +
+                              " --path " + buildDirectory + " --activity " + "TheActivity" + " --package " +
+                              packageName;
   return RunTool(androidTool, arguments, true);
 }
 
@@ -148,8 +150,9 @@ bool COvPackagerAndroid::RenderIcons() {
   for (const IconDensity& density : kIconDensities) {
     OvCreateDirectory(buildDirectory + "res" + separator + density.directory);
     const TOvString<char> size = Decimal(density.size);
-    TOvString<char> arguments = iconPath + " -resize " + size + "x" + size + "! " + buildDirectory + separator +
-                                "res" + separator + density.directory + separator + "ic_launcher.png";
+    TOvString<char> arguments = iconPath + " -resize " + size + "x" + size + "! " + buildDirectory +
+                                separator + "res" + separator + density.directory + separator +
+                                "ic_launcher.png";
     RunTool(convertTool, arguments, false);
   }
   return true;
@@ -199,7 +202,8 @@ bool COvPackagerAndroid::EditAntProperties() {
     std::fprintf(stderr, "Failed to open %s\n", path.GetBuffer());
     return false;
   }
-  for (const TOvString<char>* line : {&keyStoreLine, &keyStorePasswordLine, &keyAliasLine, &keyAliasPasswordLine}) {
+  for (const TOvString<char>* line :
+       {&keyStoreLine, &keyStorePasswordLine, &keyAliasLine, &keyAliasPasswordLine}) {
     file.Write(line->GetBuffer(), line->GetLength());
   }
   file.Close();

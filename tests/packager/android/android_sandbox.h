@@ -32,8 +32,9 @@ class AndroidSandbox : public ::testing::Test {
  protected:
   AndroidSandbox() {
     // The fake tools read these; whatever the machine has set must not reach them.
-    for (const char* setting : {"OV_FAKE_TOOL_EXIT", "OV_FAKE_TOOL_STDOUT", "OV_FAKE_TOOL_STDERR",
-                                "OV_FAKE_TOOL_STDOUT_BYTES", "OV_FAKE_TOOL_STDERR_BYTES", "OV_FAKE_TOOL_CREATE"}) {
+    for (const char* setting :
+         {"OV_FAKE_TOOL_EXIT", "OV_FAKE_TOOL_STDOUT", "OV_FAKE_TOOL_STDERR", "OV_FAKE_TOOL_STDOUT_BYTES",
+          "OV_FAKE_TOOL_STDERR_BYTES", "OV_FAKE_TOOL_CREATE"}) {
       for (const char* tool : {"", "_ant", "_convert", "_android"}) Unset(std::string(setting) + tool);
     }
     SetEnv("ANDROID_SDK_ROOT", sandbox.Path("sdk").c_str());
@@ -45,10 +46,11 @@ class AndroidSandbox : public ::testing::Test {
     sandbox.WriteFile("Android/libs/readme.txt", "native libraries\n");
     sandbox.WriteFile("game/art/splash_hd.jpg", "splash image bytes");
     sandbox.WriteFile("game/art/icon.png", "icon bytes");
-    sandbox.WriteFile("game/game.config",
-                      ConfigurationXml("game.project",
-                                       "        <build name=\"Release\" platform=\"Android\" distribution=\"\" "
-                                       "api=\"OpenGLES2\" headerpath=\"\" librarypath=\"\" args=\"\"/>\n"));
+    sandbox.WriteFile(
+        "game/game.config",
+        ConfigurationXml("game.project",
+                         "        <build name=\"Release\" platform=\"Android\" distribution=\"\" "
+                         "api=\"OpenGLES2\" headerpath=\"\" librarypath=\"\" args=\"\"/>\n"));
     WriteGame(AndroidGame());
   }
 
@@ -81,12 +83,14 @@ class AndroidSandbox : public ::testing::Test {
   void InstallFakeConvert() { sandbox.InstallFakeTool("tools/convert"); }
 
   void WriteGame(const AndroidGame& game) {
-    std::string settings = "            <setting name=\"generalname\" value=\"" + game.name + "\"/>\n"
+    std::string settings = "            <setting name=\"generalname\" value=\"" + game.name +
+                           "\"/>\n"
                            "            <setting name=\"generaltmp\" value=\"tmp\"/>\n"
                            "            <setting name=\"generalmajor\" value=\"2\"/>\n"
                            "            <setting name=\"generalminor\" value=\"5\"/>\n";
     if (game.icon) settings += "            <setting name=\"generalicon\" value=\"art/icon.png\"/>\n";
-    if (game.splash) settings += "            <setting name=\"generalsplashscreen\" value=\"art/splash_hd.jpg\"/>\n";
+    if (game.splash)
+      settings += "            <setting name=\"generalsplashscreen\" value=\"art/splash_hd.jpg\"/>\n";
     settings += "            <mobile>\n                <android>\n" + game.androidSettings +
                 "                </android>\n            </mobile>\n";
     sandbox.WriteFile("game/game.project", ProjectXml("1.1", settings));
@@ -104,7 +108,8 @@ class AndroidSandbox : public ::testing::Test {
     return sandbox.GameDir() + s + "tmp" + s + "Android" + s + s + "Release" + s;
   }
   std::string Built(const std::string& relative) const {
-    return (std::filesystem::path(BuildDirectory()) / std::filesystem::path(relative).make_preferred()).string();
+    return (std::filesystem::path(BuildDirectory()) / std::filesystem::path(relative).make_preferred())
+        .string();
   }
   std::string ReadBuilt(const std::string& relative) const { return ReadFileBytes(Built(relative)); }
 
@@ -118,7 +123,8 @@ class AndroidSandbox : public ::testing::Test {
   std::vector<FakeToolRun> RunsOf(const std::string& name) const {
     std::vector<FakeToolRun> runs;
     for (const FakeToolRun& run : sandbox.ToolRuns()) {
-      if (!run.args.empty() && std::filesystem::path(run.args[0]).stem().string() == name) runs.push_back(run);
+      if (!run.args.empty() && std::filesystem::path(run.args[0]).stem().string() == name)
+        runs.push_back(run);
     }
     return runs;
   }

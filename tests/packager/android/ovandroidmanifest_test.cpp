@@ -53,7 +53,8 @@ const char kConfiguredManifest[] =
     "</manifest>\n";
 
 std::string Manifest(const std::string& attributes, const std::string& content) {
-  return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<manifest" + attributes + ">\n" + content + "</manifest>\n";
+  return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<manifest" + attributes + ">\n" + content +
+         "</manifest>\n";
 }
 
 std::vector<const TiXmlElement*> Children(const TiXmlElement* parent, const char* name = nullptr) {
@@ -145,8 +146,9 @@ TEST_F(AndroidManifestTest, NothingIsEditedOrWrittenWithoutALoadedManifest) {
 }
 
 TEST_F(AndroidManifestTest, RemoveActivitiesEmptiesTheApplication) {
-  Write(Manifest("", "<application><activity android:name=\"A\"><intent-filter/></activity><meta-data/>"
-                     "<activity android:name=\"B\"/></application>\n"));
+  Write(Manifest("",
+                 "<application><activity android:name=\"A\"><intent-filter/></activity><meta-data/>"
+                 "<activity android:name=\"B\"/></application>\n"));
   ASSERT_TRUE(manifest.Initialize(COvFilePath(temp.Join("AndroidManifest.xml").c_str()), "19"));
   EXPECT_TRUE(manifest.RemoveActivities());
   const TiXmlElement* application = Root()->FirstChildElement("application");
@@ -204,7 +206,8 @@ TEST_F(AndroidManifestTest, AnEmptyManifestGainsEveryPart) {
 }
 
 TEST_F(AndroidManifestTest, ConflictingSdkDeclarationIsReplaced) {
-  Write(Manifest("", "<uses-sdk android:minSdkVersion=\"8\" android:targetSdkVersion=\"17\"/>\n<application/>\n"));
+  Write(Manifest(
+      "", "<uses-sdk android:minSdkVersion=\"8\" android:targetSdkVersion=\"17\"/>\n<application/>\n"));
   UpdateAndReload("21");
   std::vector<const TiXmlElement*> sdks = Children(Root(), "uses-sdk");
   ASSERT_EQ(sdks.size(), 1u);
@@ -222,10 +225,11 @@ TEST_F(AndroidManifestTest, SdkDeclarationForAnotherLevelIsReplaced) {
 }
 
 TEST_F(AndroidManifestTest, DuplicateMatchingSdkDeclarationsAreReducedToTheFirst) {
-  Write(Manifest("", "<uses-sdk android:minSdkVersion=\"9\" android:targetSdkVersion=\"19\" first=\"yes\"/>\n"
-                     "<application/>\n"
-                     "<uses-sdk android:minSdkVersion=\"9\" android:targetSdkVersion=\"19\"/>\n"
-                     "<uses-feature android:glEsVersion=\"0x00020000\"/>\n"));
+  Write(Manifest("",
+                 "<uses-sdk android:minSdkVersion=\"9\" android:targetSdkVersion=\"19\" first=\"yes\"/>\n"
+                 "<application/>\n"
+                 "<uses-sdk android:minSdkVersion=\"9\" android:targetSdkVersion=\"19\"/>\n"
+                 "<uses-feature android:glEsVersion=\"0x00020000\"/>\n"));
   UpdateAndReload("19");
   std::vector<const TiXmlElement*> sdks = Children(Root(), "uses-sdk");
   ASSERT_EQ(sdks.size(), 1u);
@@ -234,8 +238,9 @@ TEST_F(AndroidManifestTest, DuplicateMatchingSdkDeclarationsAreReducedToTheFirst
 }
 
 TEST_F(AndroidManifestTest, OtherFeaturesStayAndTheGlesOneIsAdded) {
-  Write(Manifest("", "<uses-feature android:name=\"android.hardware.touchscreen\"/>\n"
-                     "<uses-feature android:glEsVersion=\"0x00010000\"/>\n"));
+  Write(Manifest("",
+                 "<uses-feature android:name=\"android.hardware.touchscreen\"/>\n"
+                 "<uses-feature android:glEsVersion=\"0x00010000\"/>\n"));
   UpdateAndReload();
   std::vector<const TiXmlElement*> features = Children(Root(), "uses-feature");
   ASSERT_EQ(features.size(), 3u);
@@ -243,10 +248,12 @@ TEST_F(AndroidManifestTest, OtherFeaturesStayAndTheGlesOneIsAdded) {
 }
 
 TEST_F(AndroidManifestTest, ForeignActivityStaysAndTheEngineActivityIsAppended) {
-  Write(Manifest("", "<application><activity android:name=\"com.other.Settings\" android:label=\"x\"/>"
-                     "</application>\n"));
+  Write(Manifest("",
+                 "<application><activity android:name=\"com.other.Settings\" android:label=\"x\"/>"
+                 "</application>\n"));
   UpdateAndReload();
-  std::vector<const TiXmlElement*> activities = Children(Root()->FirstChildElement("application"), "activity");
+  std::vector<const TiXmlElement*> activities =
+      Children(Root()->FirstChildElement("application"), "activity");
   ASSERT_EQ(activities.size(), 2u);
   EXPECT_EQ(AttributeOf(activities[0], "android:name"), "com.other.Settings");
   EXPECT_EQ(AttributeOf(activities[0], "android:label"), "x");
@@ -259,8 +266,9 @@ TEST_F(AndroidManifestTest, ForeignActivityStaysAndTheEngineActivityIsAppended) 
 }
 
 TEST_F(AndroidManifestTest, ExistingEngineActivityIsEditedInPlace) {
-  Write(Manifest("", "<application><activity android:name=\"com.orvo.sdk.TheActivity\" "
-                     "android:launchMode=\"standard\" keep=\"1\"/><service/></application>\n"));
+  Write(Manifest("",
+                 "<application><activity android:name=\"com.orvo.sdk.TheActivity\" "
+                 "android:launchMode=\"standard\" keep=\"1\"/><service/></application>\n"));
   UpdateAndReload();
   const TiXmlElement* application = Root()->FirstChildElement("application");
   EXPECT_EQ(Names(Children(application)), (std::vector<std::string>{"activity", "service"}));
@@ -280,13 +288,16 @@ TEST_F(AndroidManifestTest, ApplicationAttributesAreSet) {
 }
 
 TEST_F(AndroidManifestTest, PartialIntentFilterGainsOnlyWhatIsMissing) {
-  Write(Manifest("", "<application><activity android:name=\"com.orvo.sdk.TheActivity\"><intent-filter>"
-                     "<action android:name=\"android.intent.action.MAIN\"/>"
-                     "<category android:name=\"android.intent.category.LAUNCHER\"/>"
-                     "</intent-filter></activity></application>\n"));
+  Write(Manifest("",
+                 "<application><activity android:name=\"com.orvo.sdk.TheActivity\"><intent-filter>"
+                 "<action android:name=\"android.intent.action.MAIN\"/>"
+                 "<category android:name=\"android.intent.category.LAUNCHER\"/>"
+                 "</intent-filter></activity></application>\n"));
   UpdateAndReload();
-  const TiXmlElement* filter =
-      Root()->FirstChildElement("application")->FirstChildElement("activity")->FirstChildElement("intent-filter");
+  const TiXmlElement* filter = Root()
+                                   ->FirstChildElement("application")
+                                   ->FirstChildElement("activity")
+                                   ->FirstChildElement("intent-filter");
   std::vector<const TiXmlElement*> entries = Children(filter);
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(AttributeOf(entries[0], "android:name"), "android.intent.action.MAIN");
@@ -295,33 +306,40 @@ TEST_F(AndroidManifestTest, PartialIntentFilterGainsOnlyWhatIsMissing) {
 }
 
 TEST_F(AndroidManifestTest, IntentFilterWithOnlyTheGameCategoryGainsTheOtherTwo) {
-  Write(Manifest("", "<application><activity android:name=\"com.orvo.sdk.TheActivity\"><intent-filter>"
-                     "<category android:name=\"tv.ouya.intent.category.GAME\"/>"
-                     "<data android:scheme=\"demo\"/>"
-                     "</intent-filter></activity></application>\n"));
+  Write(Manifest("",
+                 "<application><activity android:name=\"com.orvo.sdk.TheActivity\"><intent-filter>"
+                 "<category android:name=\"tv.ouya.intent.category.GAME\"/>"
+                 "<data android:scheme=\"demo\"/>"
+                 "</intent-filter></activity></application>\n"));
   UpdateAndReload();
-  const TiXmlElement* filter =
-      Root()->FirstChildElement("application")->FirstChildElement("activity")->FirstChildElement("intent-filter");
+  const TiXmlElement* filter = Root()
+                                   ->FirstChildElement("application")
+                                   ->FirstChildElement("activity")
+                                   ->FirstChildElement("intent-filter");
   std::vector<std::string> names;
-  for (const TiXmlElement* entry : Children(filter)) names.push_back(entry->Value() + (":" + AttributeOf(entry, "android:name")));
+  for (const TiXmlElement* entry : Children(filter))
+    names.push_back(entry->Value() + (":" + AttributeOf(entry, "android:name")));
   EXPECT_EQ(names, (std::vector<std::string>{"category:tv.ouya.intent.category.GAME", "data:(none)",
                                              "action:android.intent.action.MAIN",
                                              "category:android.intent.category.LAUNCHER"}));
 }
 
 TEST_F(AndroidManifestTest, CommentsDoNotHideExistingDeclarations) {
-  std::string path = Write(Manifest("", "<!-- the engine's application -->\n"
-                                        "<application>\n<!-- main activity -->\n"
-                                        "<activity android:name=\"com.orvo.sdk.TheActivity\"><intent-filter>\n"
-                                        "<!-- launcher -->\n<action android:name=\"android.intent.action.MAIN\"/>"
-                                        "</intent-filter></activity></application>\n"
-                                        "<!-- levels -->\n"
-                                        "<uses-sdk android:minSdkVersion=\"9\" android:targetSdkVersion=\"19\"/>\n"));
+  std::string path =
+      Write(Manifest("",
+                     "<!-- the engine's application -->\n"
+                     "<application>\n<!-- main activity -->\n"
+                     "<activity android:name=\"com.orvo.sdk.TheActivity\"><intent-filter>\n"
+                     "<!-- launcher -->\n<action android:name=\"android.intent.action.MAIN\"/>"
+                     "</intent-filter></activity></application>\n"
+                     "<!-- levels -->\n"
+                     "<uses-sdk android:minSdkVersion=\"9\" android:targetSdkVersion=\"19\"/>\n"));
   UpdateAndReload();
   EXPECT_EQ(Names(Children(Root())), (std::vector<std::string>{"application", "uses-sdk", "uses-feature"}));
   const TiXmlElement* application = Root()->FirstChildElement("application");
   EXPECT_EQ(Children(application, "activity").size(), 1u);
-  EXPECT_EQ(Children(application->FirstChildElement("activity")->FirstChildElement("intent-filter")).size(), 3u);
+  EXPECT_EQ(Children(application->FirstChildElement("activity")->FirstChildElement("intent-filter")).size(),
+            3u);
   std::string once = ReadFileBytes(path);
   UpdateAndReload();
   EXPECT_EQ(ReadFileBytes(path), once);

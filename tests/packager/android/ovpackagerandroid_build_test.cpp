@@ -62,7 +62,8 @@ TEST_F(AndroidBuildTest, ReleaseBuildAfterConfigureWithSigningData) {
   ASSERT_EQ(configure.exitCode, 0) << configure.out << configure.err;
   std::string properties = WithoutCarriageReturns(ReadBuilt("ant.properties"));
   EXPECT_TRUE(Contains(properties, "key.store="));
-  EXPECT_TRUE(Contains(properties, "\nkey.store.password=store-secret\nkey.alias=game\nkey.alias.password=alias-secret\n"));
+  EXPECT_TRUE(Contains(
+      properties, "\nkey.store.password=store-secret\nkey.alias=game\nkey.alias.password=alias-secret\n"));
 
   ProgramResult build = Run("--build");
   EXPECT_EQ(build.exitCode, 0) << build.out << build.err;
@@ -152,8 +153,9 @@ TEST_F(AndroidDamagedProjectTest, ManifestThatIsNotXml) {
   ProgramResult result = Run("--configure");
   ExpectConfigureFailure(result);
   std::string out = WithoutCarriageReturns(result.out);
-  EXPECT_TRUE(Contains(out, "Cannot open file " + BuildDirectory() + Separator() + "AndroidManifest.xml\n"
-                            "Failed to initialize manifest \n"));
+  EXPECT_TRUE(Contains(out, "Cannot open file " + BuildDirectory() + Separator() +
+                                "AndroidManifest.xml\n"
+                                "Failed to initialize manifest \n"));
 }
 
 TEST_F(AndroidDamagedProjectTest, ManifestWithAnotherRoot) {
@@ -170,9 +172,10 @@ TEST_F(AndroidDamagedProjectTest, StringsWithoutResources) {
   sandbox.WriteFile("game/tmp/Android/Release/res/values/strings.xml", "<strings/>\n");
   ProgramResult result = Run("--configure");
   ExpectConfigureFailure(result);
-  EXPECT_TRUE(Contains(WithoutCarriageReturns(result.err),
-                       "Cannot find ressource node " + Built("res/values/strings.xml") + "\n"
-                       "Failed to edit strings.xml \n"));
+  EXPECT_TRUE(Contains(WithoutCarriageReturns(result.err), "Cannot find ressource node " +
+                                                               Built("res/values/strings.xml") +
+                                                               "\n"
+                                                               "Failed to edit strings.xml \n"));
 }
 
 TEST_F(AndroidDamagedProjectTest, MissingStrings) {

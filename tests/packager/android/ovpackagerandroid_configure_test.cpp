@@ -1,8 +1,7 @@
 // COvPackagerAndroid --configure, end to end: project creation and update, the manifest, the
 // splash layout and image, the launcher icons, the application name and the signing data.
-#include <tinyxml.h>
-
 #include <gtest/gtest.h>
+#include <tinyxml.h>
 
 #include <filesystem>
 
@@ -54,8 +53,8 @@ class AndroidConfigureTest : public AndroidSandbox {
   }
 
   std::vector<std::string> CreateArguments(const std::string& name, const std::string& level = "19") {
-    return {"create", "project", "--target", "android-" + level, "--name", name, "--path", BuildDirectory(),
-            "--activity", "TheActivity", "--package", "com.example.demo"};
+    return {"create", "project",        "--target",   "android-" + level, "--name",    name,
+            "--path", BuildDirectory(), "--activity", "TheActivity",      "--package", "com.example.demo"};
   }
 };
 
@@ -67,7 +66,7 @@ TEST_F(AndroidConfigureTest, FirstConfigureCreatesTheProject) {
   EXPECT_EQ(ArgumentsOf(runs[0]), CreateArguments("Demo"));
   std::string out = WithoutCarriageReturns(result.out);
   EXPECT_TRUE(Contains(out, androidTool + " create project --target android-19 --name Demo --path " +
-                             BuildDirectory() + " --activity TheActivity --package com.example.demo\n"));
+                                BuildDirectory() + " --activity TheActivity --package com.example.demo\n"));
   EXPECT_TRUE(Contains(out, "#Info: Android Project created.\n"));
   EXPECT_TRUE(Contains(out, "#Info: Android Manifest updated.\n"));
 }
@@ -88,10 +87,10 @@ TEST_F(AndroidConfigureTest, SecondConfigureUpdatesAndChangesNothing) {
   std::vector<FakeToolRun> runs = RunsOf("android");
   ASSERT_EQ(runs.size(), 2u);
   EXPECT_EQ(ArgumentsOf(runs[1]), (std::vector<std::string>{"update", "project", "--name", "Demo", "--target",
-                                                             "android-19", "--path", BuildDirectory()}));
+                                                            "android-19", "--path", BuildDirectory()}));
   std::string out = WithoutCarriageReturns(second.out);
   EXPECT_TRUE(Contains(out, androidTool + " update project --name Demo --target android-19 --path " +
-                             BuildDirectory() + "\n"));
+                                BuildDirectory() + "\n"));
   EXPECT_TRUE(Contains(out, "#Info: Android Project updated.\n"));
   EXPECT_TRUE(Contains(ReadBuilt("build.xml"), "updated by ov_fake_android"));
   EXPECT_EQ(ReadBuilt("AndroidManifest.xml"), manifest);
@@ -141,15 +140,16 @@ TEST_F(AndroidConfigureTest, LauncherIconsAreRenderedPerDensity) {
   ExpectSuccess(Run("--configure"));
   std::vector<FakeToolRun> runs = RunsOf("convert");
   const std::vector<std::pair<std::string, std::string>> densities = {
-      {"drawable-ldpi", "36x36!"},   {"drawable-mdpi", "48x48!"},     {"drawable-hdpi", "72x72!"},
+      {"drawable-ldpi", "36x36!"},  {"drawable-mdpi", "48x48!"},     {"drawable-hdpi", "72x72!"},
       {"drawable-xhdpi", "96x96!"}, {"drawable-xxhdpi", "144x144!"}, {"drawable-xxxhdpi", "192x192!"}};
   ASSERT_EQ(runs.size(), densities.size());
   const std::string s = Separator();
   for (size_t i = 0; i < densities.size(); ++i) {
     SCOPED_TRACE(densities[i].first);
     EXPECT_EQ(ArgumentsOf(runs[i]),
-              (std::vector<std::string>{sandbox.GameDir() + s + "art" + s + "icon.png", "-resize", densities[i].second,
-                                        BuildDirectory() + s + "res" + s + densities[i].first + s + "ic_launcher.png"}));
+              (std::vector<std::string>{
+                  sandbox.GameDir() + s + "art" + s + "icon.png", "-resize", densities[i].second,
+                  BuildDirectory() + s + "res" + s + densities[i].first + s + "ic_launcher.png"}));
     EXPECT_TRUE(std::filesystem::is_directory(Built("res/" + densities[i].first)));
   }
 }
@@ -172,8 +172,9 @@ TEST_F(AndroidConfigureTest, NoIconWarnsAndRendersNothing) {
 
 TEST_F(AndroidConfigureTest, CompleteSigningDataRewritesAntProperties) {
   WriteGame({"Demo", true, true,
-             Setting("androidkeystore", "keys\\release.keystore") + Setting("androidkeystorepwd", "store&amp;pass") +
-                 Setting("androidkeyalias", "game") + Setting("androidkeyaliaspwd", "alias pass")});
+             Setting("androidkeystore", "keys\\release.keystore") +
+                 Setting("androidkeystorepwd", "store&amp;pass") + Setting("androidkeyalias", "game") +
+                 Setting("androidkeyaliaspwd", "alias pass")});
   ProgramResult result = Run("--configure");
   ExpectSuccess(result);
   std::string keyStore = sandbox.GameDir() + Separator() + "keys/release.keystore";
@@ -181,8 +182,10 @@ TEST_F(AndroidConfigureTest, CompleteSigningDataRewritesAntProperties) {
     if (c == '\\') c = '/';
   }
   EXPECT_EQ(WithoutCarriageReturns(ReadBuilt("ant.properties")),
-            "key.store=" + keyStore + "\nkey.store.password=store&pass\nkey.alias=game\nkey.alias.password=alias pass\n");
-  EXPECT_TRUE(Contains(WithoutCarriageReturns(result.out), "#Info: Start rewriting ant.properties " + BuildDirectory() + "ant.properties\n"));
+            "key.store=" + keyStore +
+                "\nkey.store.password=store&pass\nkey.alias=game\nkey.alias.password=alias pass\n");
+  EXPECT_TRUE(Contains(WithoutCarriageReturns(result.out),
+                       "#Info: Start rewriting ant.properties " + BuildDirectory() + "ant.properties\n"));
   // The passwords are in the file only, never in the output.
   EXPECT_FALSE(Contains(result.out + result.err, "store&pass"));
 }
@@ -193,7 +196,8 @@ TEST_F(AndroidConfigureTest, AbsoluteKeyStoreIsKeptAsGiven) {
              Setting("androidkeystore", keyStore) + Setting("androidkeystorepwd", "a") +
                  Setting("androidkeyalias", "b") + Setting("androidkeyaliaspwd", "c")});
   ExpectSuccess(Run("--configure"));
-  EXPECT_TRUE(Contains(ReadBuilt("ant.properties"), ovhost::kIsWindows ? "key.store=D:/keys/r.ks" : "key.store=/keys/r.ks"));
+  EXPECT_TRUE(Contains(ReadBuilt("ant.properties"),
+                       ovhost::kIsWindows ? "key.store=D:/keys/r.ks" : "key.store=/keys/r.ks"));
 }
 
 TEST_F(AndroidConfigureTest, IncompleteSigningDataLeavesAntPropertiesAlone) {
@@ -234,7 +238,8 @@ TEST_F(AndroidConfigureTest, ApiLevelIsNeverBelowNineteen) {
 TEST_F(AndroidConfigureTest, RealImageMagickRendersLauncherIconsOfEverySize) {
   std::filesystem::remove(sandbox.Path("tools/convert"));
   std::filesystem::copy_file(std::string(OV_TEST_SOURCE_DIR) + "/examples/demo/icons/game.png",
-                             sandbox.Path("game/art/icon.png"), std::filesystem::copy_options::overwrite_existing);
+                             sandbox.Path("game/art/icon.png"),
+                             std::filesystem::copy_options::overwrite_existing);
   ExpectSuccess(Run("--configure"));
   const std::vector<std::pair<std::string, unsigned>> densities = {
       {"drawable-ldpi", 36},  {"drawable-mdpi", 48},    {"drawable-hdpi", 72},

@@ -19,11 +19,8 @@ struct TextCase {
 };
 
 TEST(AndroidApplicationName, LosesOnlyItsFirstSpace) {
-  const TextCase cases[] = {{"Demo", "Demo"},
-                            {"My Game", "MyGame"},
-                            {"My Big Game", "MyBig Game"},
-                            {" Lead", "Lead"},
-                            {"", ""}};
+  const TextCase cases[] = {
+      {"Demo", "Demo"}, {"My Game", "MyGame"}, {"My Big Game", "MyBig Game"}, {" Lead", "Lead"}, {"", ""}};
   for (const TextCase& c : cases) {
     SCOPED_TRACE(c.input);
     EXPECT_STREQ(COvPackagerAndroid::ApplicationName(c.input).GetBuffer(), c.expected);
@@ -51,8 +48,9 @@ TEST(AndroidKeyStorePath, WindowsStyle) {
                             {"r.ks", "C:/Games/Demo/r.ks"}};
   for (const TextCase& c : cases) {
     SCOPED_TRACE(c.input);
-    EXPECT_STREQ(COvPackagerAndroid::KeyStorePath(c.input, "C:\\Games\\Demo\\", EOvPathStyle::Windows).GetBuffer(),
-                 c.expected);
+    EXPECT_STREQ(
+        COvPackagerAndroid::KeyStorePath(c.input, "C:\\Games\\Demo\\", EOvPathStyle::Windows).GetBuffer(),
+        c.expected);
   }
 }
 
@@ -116,8 +114,8 @@ TEST_F(AndroidInitializeTest, NeedsAntHome) {
 TEST_F(AndroidInitializeTest, NeedsTheTemplateBesideTheToolDirectory) {
   std::filesystem::rename(sandbox.Path("Android"), sandbox.Path("android-template"));
   const std::string s = Separator();
-  ExpectInitializeFailure(Run("--configure"),
-                          "Cant find Android sources at " + sandbox.ToolDir() + s + s + ".." + s + "Android\n");
+  ExpectInitializeFailure(Run("--configure"), "Cant find Android sources at " + sandbox.ToolDir() + s + s +
+                                                  ".." + s + "Android\n");
 }
 
 TEST_F(AndroidInitializeTest, TemplateNameIsCaseSensitive) {
@@ -129,7 +127,8 @@ TEST_F(AndroidInitializeTest, TemplateNameIsCaseSensitive) {
 
 TEST_F(AndroidInitializeTest, NeedsASplashScreen) {
   WriteGame({"Demo", true, false, ""});
-  ExpectInitializeFailure(Run("--configure"), "No splashscreen !\nFailed to initialize general parameters !\n");
+  ExpectInitializeFailure(Run("--configure"),
+                          "No splashscreen !\nFailed to initialize general parameters !\n");
 }
 
 }  // namespace
