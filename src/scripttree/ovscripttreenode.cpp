@@ -67,6 +67,20 @@ bool COvScriptTreeNode::operator==(const COvScriptTreeNode& other) const {
   return true;
 }
 
+void COvScriptTreeNode::AddAttribute(COvScriptTreeAttribute&& attribute) {
+  // Add copies; an empty slot is cheap to copy and then receives the moved attribute.
+  m_aAttributes.Add(COvScriptTreeAttribute());
+  m_aAttributes[m_aAttributes.GetCount() - 1] = std::move(attribute);
+}
+
+void COvScriptTreeNode::ReserveAttributes(int count) {
+  if (count > 0 && m_aAttributes.GetCapacity() == 0) m_aAttributes = COvArray<COvScriptTreeAttribute>(count);
+}
+
+void COvScriptTreeNode::ReserveChildren(int count) {
+  if (count > 0 && m_aChildren.GetCapacity() == 0) m_aChildren = COvArray<COvScriptTreeNode*>(count);
+}
+
 void COvScriptTreeNode::RemoveAttribute(const COvScriptTreeAttribute& attribute) {
   for (int i = 0; i < m_aAttributes.GetCount(); ++i) {
     if (m_aAttributes[i] == attribute) {

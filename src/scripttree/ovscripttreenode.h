@@ -46,6 +46,8 @@ class COvScriptTreeNode {
 
   // Appends a copy; an attribute of the same name may already be present.
   void AddAttribute(const COvScriptTreeAttribute& attribute) { m_aAttributes.Add(attribute); }
+  // The same, taking over attribute's text instead of copying it.
+  void AddAttribute(COvScriptTreeAttribute&& attribute);
   // Removes the first attribute equal to attribute; nothing when none is.
   void RemoveAttribute(const COvScriptTreeAttribute& attribute);
   // The first attribute with that name, or null.
@@ -81,6 +83,11 @@ class COvScriptTreeNode {
   bool GetAttributeValueAsColor(const COvIdentifier& id, COvRGB<float>& out) const;
   bool GetAttributeValueAsColor(const COvIdentifier& id, COvRGBA<float>& out) const;
   bool GetAttributeValueAsQuaternion(const COvIdentifier& id, COvQuaternion& out) const;
+
+  // Size the attribute / child storage for count entries when it has not been allocated
+  // yet (otherwise nothing happens). Readers that know the counts use them to save memory.
+  void ReserveAttributes(int count);
+  void ReserveChildren(int count);
 
   // Appends child (null is stored as given); the node now belongs to this subtree.
   void AddChild(COvScriptTreeNode* child) { m_aChildren.Add(child); }

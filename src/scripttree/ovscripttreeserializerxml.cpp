@@ -6,6 +6,7 @@
 
 #include <cctype>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,68 +22,65 @@ constexpr int kModeReadBinary = 1;
 constexpr int kModeWriteText = 5;
 constexpr int kFileSuccess = 0;
 
-constexpr const char kIndent[] = "    ";
-constexpr size_t kIndentLength = sizeof(kIndent) - 1;
+constexpr size_t kIndentLength = 4;
 
-// Moves p past the first occurrence of terminator (or to end when there is none).
-const char* SkipPast(const char* p, const char* end, const char* terminator) {
-  size_t length = std::strlen(terminator);
-  for (; p < end; ++p) {
-    p = static_cast<const char*>(std::memchr(p, terminator[0], static_cast<size_t>(end - p)));
-    if (!p) return end;
-    if (static_cast<size_t>(end - p) >= length && std::memcmp(p, terminator, length) == 0) return p + length;
+// The bytes that stop the scan of a tag: its end, a quote, or the end of the text.
+struct TagStops {
+  bool stop[256] = {};
+  constexpr TagStops() {
+    stop[0] = stop[static_cast<unsigned char>('>')] = true;
+    stop[static_cast<unsigned char>('"')] = stop[static_cast<unsigned char>('\'')] = true;
   }
-  return end;
-}
+  constexpr bool operator[](unsigned char c) const { return stop[c]; }
+};
+constexpr TagStops kTagStop;
 
 bool IsNameStart(unsigned char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c >= 127;
 }
 
+// Just past the first occurrence of terminator at or after p; null when there is none.
+const char* SkipPast(const char* p, const char* terminator) {
+  const char* found = std::strstr(p, terminator);
+  return found ? found + std::strlen(terminator) : nullptr;
+}
+
 // True when the elements of text nest deeper than limit. The scan follows the way TinyXML
 // splits a document (comments, CDATA sections, declarations and unknown tags hold no
 // elements; quoted attribute values may hold '>') and errs towards counting too deep, so it
-// never lets through a document that TinyXML would nest deeper.
-bool NestsDeeperThan(const char* text, size_t length, int limit) {
-  const char* p = text;
-  const char* end = text + length;
+// never lets through a document that TinyXML would nest deeper. The library's string
+// functions do the byte-wise work, so the scan costs little next to the parse.
+bool NestsDeeperThan(const char* text, int limit) {
   int depth = 0;
-  while (p < end) {
-    p = static_cast<const char*>(std::memchr(p, '<', static_cast<size_t>(end - p)));
-    if (!p) break;
+  for (const char* p = std::strchr(text, '<'); p; p = std::strchr(p, '<')) {
     const char* next = p + 1;
-    size_t rest = static_cast<size_t>(end - next);
-    if (rest >= 3 && std::memcmp(next, "!--", 3) == 0) {
-      p = SkipPast(next + 3, end, "-->");
-    } else if (rest >= 8 && std::memcmp(next, "![CDATA[", 8) == 0) {
-      p = SkipPast(next + 8, end, "]]>");
-    } else if (next < end && *next == '/') {
+    if (std::strncmp(next, "!--", 3) == 0) {
+      p = SkipPast(next + 3, "-->");
+    } else if (std::strncmp(next, "![CDATA[", 8) == 0) {
+      p = SkipPast(next + 8, "]]>");
+    } else if (*next == '/') {
       // An end tag closes the open element or stops TinyXML with an error; at the top level it
       // is an unknown tag.
       if (depth > 0) --depth;
-      p = SkipPast(next, end, ">");
-    } else if (next < end && IsNameStart(static_cast<unsigned char>(*next))) {
-      const char* q = next;
-      char quote = 0;
-      bool closed = false;
-      for (; q < end; ++q) {
-        char c = *q;
-        if (quote) {
-          if (c == quote) quote = 0;
-        } else if (c == '"' || c == '\'') {
-          quote = c;
-        } else if (c == '>') {
-          closed = true;
-          break;
-        }
+      p = SkipPast(next, ">");
+    } else if (IsNameStart(static_cast<unsigned char>(*next))) {
+      // Up to the '>' that ends the tag, stepping over quoted values.
+      const unsigned char* q = reinterpret_cast<const unsigned char*>(next);
+      for (;;) {
+        while (!kTagStop[*q]) ++q;
+        if (*q != '"' && *q != '\'') break;
+        q = reinterpret_cast<const unsigned char*>(std::strchr(reinterpret_cast<const char*>(q + 1), *q));
+        if (!q) return false;
+        ++q;
       }
-      if (!closed) break;
+      if (!*q) return false;
       if (q[-1] != '/' && ++depth > limit) return true;
-      p = q + 1;
+      p = reinterpret_cast<const char*>(q + 1);
     } else {
       // Declarations, "<!" and other unknown tags run to the next '>'.
-      p = SkipPast(next, end, ">");
+      p = SkipPast(next, ">");
     }
+    if (!p) break;
   }
   return false;
 }
@@ -102,9 +100,41 @@ bool IsEntityReference(const char* p) {
   return q > digits && *q == ';';
 }
 
+// The writer runs twice over the tree: first into a CountingSink to learn the exact size,
+// then into a BufferSink over a buffer of that size. The output is thus built without any
+// reallocation or copy, whatever its size.
+class CountingSink {
+ public:
+  void Append(const char* /*text*/, size_t length) { m_uSize += length; }
+  void Append(char) { ++m_uSize; }
+  size_t GetSize() const { return m_uSize; }
+
+ private:
+  size_t m_uSize = 0;
+};
+
+class BufferSink {
+ public:
+  explicit BufferSink(char* buffer) : m_pWrite(buffer) {}
+  void Append(const char* text, size_t length) {
+    std::memcpy(m_pWrite, text, length);
+    m_pWrite += length;
+  }
+  void Append(char c) { *m_pWrite++ = c; }
+
+ private:
+  char* m_pWrite;
+};
+
+template <typename Sink>
+void AppendText(Sink& out, const char* text) {
+  out.Append(text, std::strlen(text));
+}
+
 // Appends text with '<', '>' and '"' as entities and each '&' that starts no entity or
 // character reference as "&amp;".
-void AppendEscaped(std::string& out, const char* text) {
+template <typename Sink>
+void AppendEscaped(Sink& out, const char* text) {
   const char* run = text;
   const char* p = text;
   for (;; ++p) {
@@ -126,31 +156,44 @@ void AppendEscaped(std::string& out, const char* text) {
         break;
     }
     if (!entity) continue;
-    out.append(run, static_cast<size_t>(p - run));
-    out.append(entity);
+    out.Append(run, static_cast<size_t>(p - run));
+    AppendText(out, entity);
     run = p + 1;
   }
-  out.append(run, static_cast<size_t>(p - run));
+  out.Append(run, static_cast<size_t>(p - run));
 }
 
 // The name written for an identifier: its registered (lower-case) name, or DebugString's
 // fallback form when none is registered.
-void AppendName(std::string& out, const COvIdentifier& id) {
+template <typename Sink>
+void AppendName(Sink& out, const COvIdentifier& id) {
   const char* name = COvIdentifierManager::GetInstance()->FindNameForCrc64(id.GetCrc64());
   if (name) {
-    out.append(name);
+    AppendText(out, name);
   } else {
-    out.append(id.DebugString().GetBuffer());
+    AppendText(out, id.DebugString().GetBuffer());
   }
 }
 
-void AppendIndent(std::string& out, size_t depth) {
-  for (size_t i = 0; i < depth; ++i) out.append(kIndent, kIndentLength);
-}
+// Four blanks per level, copied from one run of blanks grown on demand.
+class Indentation {
+ public:
+  template <typename Sink>
+  void Append(Sink& out, size_t depth) {
+    size_t length = depth * kIndentLength;
+    if (m_strBlanks.size() < length) m_strBlanks.resize(length, ' ');
+    out.Append(m_strBlanks.data(), length);
+  }
+
+ private:
+  std::string m_strBlanks;
+};
 
 // Writes node and its subtree starting at depth. Text nodes (null identifier) are written as
 // their escaped text; every other node as an element with its attributes.
-void DumpSubtree(const COvScriptTreeNode* root, size_t depth, std::string& out) {
+template <typename Sink>
+void DumpSubtree(const COvScriptTreeNode* root, size_t depth, Sink& out) {
+  Indentation indent;
   // Each entry is a node whose head is written and the index of its next child.
   std::vector<std::pair<const COvScriptTreeNode*, int>> open;
   const COvScriptTreeNode* node = root;
@@ -159,27 +202,27 @@ void DumpSubtree(const COvScriptTreeNode* root, size_t depth, std::string& out) 
       size_t level = depth + open.size();
       if (node->GetIdentifier().IsNull()) {
         if (!node->GetText().IsEmpty()) {
-          AppendIndent(out, level);
+          indent.Append(out, level);
           AppendEscaped(out, node->GetText().GetBuffer());
-          out.push_back('\n');
+          out.Append('\n');
         }
       } else {
-        AppendIndent(out, level);
-        out.push_back('<');
+        indent.Append(out, level);
+        out.Append('<');
         AppendName(out, node->GetIdentifier());
         for (int i = 0; i < node->GetAttributeCount(); ++i) {
           const COvScriptTreeAttribute& attribute = node->GetAttribute(i);
-          out.push_back(' ');
+          out.Append(' ');
           AppendName(out, attribute.GetIdentifier());
-          out.append("=\"");
+          out.Append("=\"", 2);
           AppendEscaped(out, attribute.GetValue().GetBuffer());
-          out.push_back('"');
+          out.Append('"');
         }
         if (node->GetChildCount() > 0) {
-          out.append(">\n");
+          out.Append(">\n", 2);
           open.emplace_back(node, 0);
         } else {
-          out.append("/>\n");
+          out.Append("/>\n", 3);
         }
       }
     }
@@ -191,13 +234,93 @@ void DumpSubtree(const COvScriptTreeNode* root, size_t depth, std::string& out) 
         node = parent->GetChild(next++);
         break;
       }
-      AppendIndent(out, depth + open.size() - 1);
-      out.append("</");
+      indent.Append(out, depth + open.size() - 1);
+      out.Append("</", 2);
       AppendName(out, parent->GetIdentifier());
-      out.append(">\n");
+      out.Append(">\n", 2);
       open.pop_back();
     }
     if (open.empty() && !node) return;
+  }
+}
+
+// Identifiers of the names met while reading one document. A document repeats a few names
+// many times; a hit here saves hashing the name and looking it up in the registry (which
+// would give the same identifier: the name is registered on its first use).
+class NameCache {
+ public:
+  const COvIdentifier& Get(const char* name) {
+    size_t length = std::strlen(name);
+    size_t hash = length;
+    if (length) hash = hash * 31 + static_cast<unsigned char>(name[0]) * 7 + static_cast<unsigned char>(name[length - 1]);
+    Slot& slot = m_aSlots[hash % kSlotCount];
+    if (!slot.used || slot.name != name) {
+      slot.name = name;
+      slot.id = COvIdentifier(name);
+      slot.used = true;
+    }
+    return slot.id;
+  }
+
+ private:
+  static constexpr size_t kSlotCount = 61;
+  struct Slot {
+    std::string name;
+    COvIdentifier id;
+    bool used = false;
+  };
+  Slot m_aSlots[kSlotCount];
+};
+
+// Fills node from xmlNode and its descendants without recursion. With release, every XML
+// node below xmlNode that has no children left once converted is deleted from the document
+// on the spot: the tree's allocations then reuse the memory just freed, and the document
+// never has to be held whole next to the finished tree.
+void BuildFromXml(TiXmlNode* xmlNode, COvScriptTreeNode* node, bool release) {
+  if (!xmlNode || !node) return;
+  std::vector<std::pair<TiXmlNode*, COvScriptTreeNode*>> pending;
+  pending.emplace_back(xmlNode, node);
+  // Scratch lists, reused for every node: each list of the document is walked once, and the
+  // node's storage is sized from the count before anything is added.
+  std::vector<const TiXmlAttribute*> attributes;
+  std::vector<TiXmlNode*> children;
+  NameCache names;
+  while (!pending.empty()) {
+    auto [from, to] = pending.back();
+    pending.pop_back();
+    switch (from->Type()) {
+      case TiXmlNode::TINYXML_ELEMENT:
+        to->SetIdentifier(names.Get(from->Value()));
+        attributes.clear();
+        for (const TiXmlAttribute* attribute = from->ToElement()->FirstAttribute(); attribute;
+             attribute = attribute->Next()) {
+          attributes.push_back(attribute);
+        }
+        to->ReserveAttributes(static_cast<int>(attributes.size()));
+        for (const TiXmlAttribute* attribute : attributes) {
+          to->AddAttribute(COvScriptTreeAttribute(names.Get(attribute->Name()), attribute->Value()));
+        }
+        break;
+      case TiXmlNode::TINYXML_TEXT:
+        to->SetIdentifier(COvIdentifier());
+        to->SetText(from->Value());
+        break;
+      default:
+        to->SetIdentifier(COvIdentifier(from->Value()));
+        break;
+    }
+    children.clear();
+    for (TiXmlNode* child = from->FirstChild(); child; child = child->NextSibling()) {
+      if (child->Type() != TiXmlNode::TINYXML_COMMENT) children.push_back(child);
+    }
+    // Children are appended in document order now and filled when popped.
+    to->ReserveChildren(static_cast<int>(children.size()));
+    for (TiXmlNode* child : children) {
+      COvScriptTreeNode* copy = new COvScriptTreeNode();
+      to->AddChild(copy);
+      pending.emplace_back(child, copy);
+    }
+    if (release && from != xmlNode && !from->FirstChild() && from->Parent()) from->Parent()->RemoveChild(from);
   }
 }
 
@@ -226,7 +349,7 @@ bool COvScriptTreeSerializerXML::LoadXmlFromFileHandle(COvScriptTree& tree, COvF
 bool COvScriptTreeSerializerXML::Parse(COvScriptTree& tree, const TOvString<char>& text) {
   tree.Empty();
   const char* buffer = text.GetBuffer();
-  if (NestsDeeperThan(buffer, std::strlen(buffer), kMaxElementDepth)) return false;
+  if (NestsDeeperThan(buffer, kMaxElementDepth)) return false;
   TiXmlDocument document;
   document.Parse(buffer, nullptr, TIXML_ENCODING_UNKNOWN);
   if (document.Error()) return false;
@@ -234,7 +357,8 @@ bool COvScriptTreeSerializerXML::Parse(COvScriptTree& tree, const TOvString<char
   if (!rootElement) return false;
   COvScriptTreeNode* root = new COvScriptTreeNode();
   tree.SetRootNode(root);
-  ParseTiXmlNode(rootElement, root);
+  // The document is ours: it is taken apart while the tree is built.
+  BuildFromXml(rootElement, root, true);
   return true;
 }
 
@@ -262,42 +386,23 @@ bool COvScriptTreeSerializerXML::Dump(COvScriptTree& tree, TOvString<char>& out)
 }
 
 void COvScriptTreeSerializerXML::ParseTiXmlNode(TiXmlNode* xmlNode, COvScriptTreeNode* node) {
-  if (!xmlNode || !node) return;
-  std::vector<std::pair<const TiXmlNode*, COvScriptTreeNode*>> pending;
-  pending.emplace_back(xmlNode, node);
-  while (!pending.empty()) {
-    auto [from, to] = pending.back();
-    pending.pop_back();
-    switch (from->Type()) {
-      case TiXmlNode::TINYXML_ELEMENT:
-        to->SetIdentifier(COvIdentifier(from->Value()));
-        for (const TiXmlAttribute* attribute = from->ToElement()->FirstAttribute(); attribute;
-             attribute = attribute->Next()) {
-          to->AddAttribute(COvScriptTreeAttribute(COvIdentifier(attribute->Name()), attribute->Value()));
-        }
-        break;
-      case TiXmlNode::TINYXML_TEXT:
-        to->SetIdentifier(COvIdentifier());
-        to->SetText(from->Value());
-        break;
-      default:
-        to->SetIdentifier(COvIdentifier(from->Value()));
-        break;
-    }
-    // Children are appended in document order now and filled when popped.
-    for (const TiXmlNode* child = from->FirstChild(); child; child = child->NextSibling()) {
-      if (child->Type() == TiXmlNode::TINYXML_COMMENT) continue;
-      COvScriptTreeNode* copy = new COvScriptTreeNode();
-      to->AddChild(copy);
-      pending.emplace_back(child, copy);
-    }
-  }
+  BuildFromXml(xmlNode, node, false);
 }
 
 bool COvScriptTreeSerializerXML::RecursiveDump(COvScriptTreeNode* node, TOvString<char>& out, int depth) {
   if (!node) return false;
-  std::string text;
-  DumpSubtree(node, depth > 0 ? static_cast<size_t>(depth) : 0, text);
-  out.Append(text.data(), static_cast<int>(text.size()));
+  size_t level = depth > 0 ? static_cast<size_t>(depth) : 0;
+  CountingSink counter;
+  DumpSubtree(node, level, counter);
+  size_t before = static_cast<size_t>(out.GetLength());
+  size_t total = before + counter.GetSize();
+  // TOvString measures in int; a text of 2 GB or more cannot be held.
+  if (total > static_cast<size_t>(std::numeric_limits<int>::max())) return false;
+  if (counter.GetSize() == 0) return true;
+  // Resize keeps the text already there and zero-fills the rest, so the result stays
+  // terminated while it is written.
+  out.Resize(static_cast<int>(total));
+  BufferSink writer(out.GetRawBuffer() + before);
+  DumpSubtree(node, level, writer);
   return true;
 }

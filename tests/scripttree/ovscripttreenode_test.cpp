@@ -219,6 +219,28 @@ TEST(ScriptTreeNodeAttributes, DuplicateNamesSeeTheFirstAndRemoveOnlyIt) {
   EXPECT_EQ(nullptr, node.FindAttribute(COvIdentifier("absent")));
 }
 
+TEST(ScriptTreeNodeAttributes, MovedAttributesAndReservedStorageKeepOrder) {
+  COvScriptTreeNode node(COvIdentifier("node"));
+  node.ReserveAttributes(2);
+  node.ReserveChildren(1);
+  for (int i = 0; i < 20; ++i) {
+    COvScriptTreeAttribute attribute(COvIdentifier(("a" + std::to_string(i)).c_str()), i);
+    node.AddAttribute(std::move(attribute));
+    node.AddChild(MakeNode(("c" + std::to_string(i)).c_str()));
+  }
+  node.ReserveAttributes(100);  // storage exists already: nothing changes
+  ASSERT_EQ(20, node.GetAttributeCount());
+  ASSERT_EQ(20, node.GetChildCount());
+  for (int i = 0; i < 20; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(COvIdentifier(("A" + std::to_string(i)).c_str()), node.GetAttribute(i).GetIdentifier());
+    EXPECT_EQ(i, node.GetAttributeValueAsInt(node.GetAttribute(i).GetIdentifier()));
+    EXPECT_EQ(COvScriptTreeAttribute::eTypeInt, node.GetAttribute(i).GetType());
+    EXPECT_EQ(COvIdentifier(("c" + std::to_string(i)).c_str()), node.GetChild(i)->GetIdentifier());
+  }
+  node.Empty();
+}
+
 TEST(ScriptTreeNodeText, SetTextCopiesAndNullEmpties) {
   COvScriptTreeNode node;
   EXPECT_TRUE(node.GetIdentifier().IsNull());

@@ -98,6 +98,30 @@ TEST(XmlSerializerParse, UnknownNodesInsideAnElementBecomeEmptyChildren) {
   EXPECT_EQ(COvIdentifier("b"), root->GetChild(1)->GetIdentifier());
 }
 
+TEST(XmlSerializerParse, ParseTiXmlNodeLeavesTheDocumentIntact) {
+  class Exposed : public COvScriptTreeSerializerXML {
+   public:
+    using COvScriptTreeSerializerXML::ParseTiXmlNode;
+  };
+  TiXmlDocument document;
+  document.Parse("<a k=\"1\"><b/><!-- c --><d>text</d></a>", nullptr, TIXML_ENCODING_UNKNOWN);
+  ASSERT_FALSE(document.Error());
+  COvScriptTreeNode node;
+  Exposed serializer;
+  serializer.ParseTiXmlNode(document.RootElement(), &node);
+  serializer.ParseTiXmlNode(nullptr, &node);
+  serializer.ParseTiXmlNode(document.RootElement(), nullptr);
+  EXPECT_EQ(COvIdentifier("a"), node.GetIdentifier());
+  ASSERT_EQ(2, node.GetChildCount());
+  EXPECT_STREQ("text", node.GetChild(1)->GetChild(0)->GetText().GetBuffer());
+
+  TiXmlPrinter printer;
+  printer.SetStreamPrinting();
+  document.Accept(&printer);
+  EXPECT_STREQ("<a k=\"1\"><b /><!-- c --><d>text</d></a>", printer.CStr());
+  node.Empty();
+}
+
 TEST(XmlSerializerParse, FailuresLeaveAnEmptyTree) {
   const char* texts[] = {
       "",
