@@ -49,6 +49,11 @@ void Mask(std::string& text, const char* secret) {
     text.replace(found, length, kMask);
 }
 
+void MaskAll(std::string& text, const TOvString<char>& secret, const COvArray<TOvString<char>>& more) {
+  Mask(text, secret.GetBuffer());
+  for (int i = 0; i < more.GetCount(); ++i) Mask(text, more[i].GetBuffer());
+}
+
 }  // namespace
 
 COvProcess::~COvProcess() { ResetHandles(); }
@@ -69,8 +74,10 @@ void* COvProcess::GetWaitHandle() const { return reinterpret_cast<void*>(process
 
 void COvProcess::RunProcessAsync(const TOvString<char>& program, const TOvString<char>& arguments) {
   if (status != Idle) return;
-  printf("RunProcessAsync(%s, %s)\n", MaskSecret(program, m_secret).GetBuffer(),
-         MaskSecret(arguments, m_secret).GetBuffer());
+  std::string shownProgram = program.GetBuffer(), shownArguments = arguments.GetBuffer();
+  MaskAll(shownProgram, m_secret, m_aMoreSecrets);
+  MaskAll(shownArguments, m_secret, m_aMoreSecrets);
+  printf("RunProcessAsync(%s, %s)\n", shownProgram.c_str(), shownArguments.c_str());
 
   // Pipes left open by an earlier call with empty arguments are not needed any more.
   ResetHandles();
@@ -216,7 +223,7 @@ void COvProcess::ReportError(const char* message, unsigned int errorCode, unsign
     text += number;
     text += "\n\n";
   }
-  Mask(text, m_secret.GetBuffer());
+  MaskAll(text, m_secret, m_aMoreSecrets);
   // The same bytes as printf("%s"): the text holds no 0. Some C runtimes format a long "%s"
   // very slowly, and the message can be a tool's whole error output.
   fwrite(text.data(), 1, text.size(), stdout);

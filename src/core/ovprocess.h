@@ -10,6 +10,7 @@
 
 #include <cstdint>
 
+#include "core/ovarray.h"
 #include "core/ovstring.h"
 #include "core/platform/process.h"
 
@@ -59,6 +60,9 @@ class COvProcess {
   // "RunProcessAsync" line and in every report, each occurrence is shown as "********". The
   // command actually run and the captured output are unchanged. Empty: nothing is hidden.
   void SetSecret(const TOvString<char>& secret) { m_secret = secret; }
+  // One more text hidden the same way, after the secret: typically the password as the child
+  // itself prints it when the command line holds it quoted.
+  void AddSecret(const TOvString<char>& secret) { m_aMoreSecrets.Add(secret); }
   // text with every occurrence of secret shown as "********"; text itself when secret is empty.
   static TOvString<char> MaskSecret(const TOvString<char>& text, const TOvString<char>& secret);
 
@@ -87,6 +91,7 @@ class COvProcess {
 
   TOvString<char> m_workingDirectory;
   TOvString<char> m_secret;
+  COvArray<TOvString<char>> m_aMoreSecrets;
 
   static bool s_bProcessErrorOccured;
 };

@@ -134,6 +134,8 @@ bool COvDistributionSteam::RunSteamUpload() {
                                     " +run_app_build_http " + CommandLineWord(appBuildFile) + " +quit";
   COvProcess process;
   process.SetSecret(password);
+  // The quoted word differs from the password that steamcmd's own messages may repeat.
+  process.AddSecret(steamPassword);
   TOvString<char> out, err;
   process.RunProcessRetrieveOutput(program, arguments, out, err);
   // steamcmd may echo its command line; the password is shown nowhere.

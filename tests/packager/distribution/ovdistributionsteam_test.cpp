@@ -1,0 +1,193 @@
+// COvDistributionSteam end to end: a Windows build whose distribution is of kind "Steam". The
+// build scripts, the content directory the build moves into, the steamcmd command line, failed
+// uploads, cleaning, and that the account password never shows in the output.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "packager/packager_fixture.h"
+
+namespace fs = std::filesystem;
+using namespace packagertest;
+
+namespace {
+
+const char kPlainPassword[] = "s3cret-pw";
+// Blanks, quotes and markup: written escaped in the configuration file, one argument for steamcmd.
+const char kAwkwardPassword[] = "p&ss\"<w rd>";
+const char kAwkwardPasswordXml[] = "p&amp;ss&quot;&lt;w rd&gt;";
+
+class SteamDistribution : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteConfiguration(kPlainPassword, "nightly");
+    sandbox.WriteFile("game/game.project", ProjectXml("1.1", GeneralSettings()));
+    sandbox.WriteFile("game/icons/game.png", "png");
+    sandbox.WriteFile("game/tmp/Windows/DX9/BF-main.bf", "main");
+    sandbox.InstallFakeTool("tools/convert");
+    steamcmd = sandbox.InstallFakeTool(ovhost::kIsWindows ? "steam/builder/steamcmd" : "steam/builder_linux/steamcmd.sh");
+    fs::create_directories(Build());
+  }
+
+  void WriteConfiguration(const std::string& passwordXml, const std::string& desc) {
+    const std::string distribution = "        <distrib name=\"Store\" distribution=\"Steam\">\n"
+                                     "            <steambuilderspath value=\"" + sandbox.Path("steam") + "\"/>\n"
+                                     "            <steamaccount value=\"builder\"/>\n"
+                                     "            <steampassword value=\"" + passwordXml + "\"/>\n"
+                                     "            <appid value=\"1000\"/>\n"
+                                     "            <desc value=\"" + desc + "\"/>\n"
+                                     "            <depotid value=\"1001\"/>\n"
+                                     "        </distrib>\n";
+    sandbox.WriteFile("game/game.config",
+                      ConfigurationXml("game.project", BuildEntry("Steam", "Windows", "Store"), distribution));
+  }
+
+  // Every run of this suite also checks that the password shows nowhere in its output.
+  ProgramResult Run(const std::vector<std::string>& arguments) {
+    std::vector<std::string> all{arguments[0], sandbox.ConfigFile(), "Steam"};
+    all.insert(all.end(), arguments.begin() + 1, arguments.end());
+    ProgramResult result = sandbox.Run(all);
+    // A word of the password catches a partly hidden or re-quoted copy too.
+    for (const std::string& secret : {password, password.substr(0, 4)}) {
+      EXPECT_EQ(std::string::npos, result.out.find(secret)) << "standard output:\n" << result.out;
+      EXPECT_EQ(std::string::npos, result.err.find(secret)) << "standard error:\n" << result.err;
+    }
+    return result;
+  }
+
+  // B, the build directory before the distribution moves it into B/./content/.
+  std::string Build() const { return BuildDirectory(sandbox, "Windows", "Steam"); }
+  std::string Output() const { return Build() + "." + kSep + "output" + kSep; }
+  std::string Content() const { return Build() + "." + kSep + "content" + kSep; }
+
+  PackagerSandbox sandbox;
+  std::string steamcmd;
+  std::string password = kPlainPassword;
+};
+
+TEST_F(SteamDistribution, ConfigureWritesBothBuildScripts) {
+  for (const char* desc : {"nightly", ""}) {
+    SCOPED_TRACE(std::string("Desc \"") + desc + "\"");
+    WriteConfiguration(kPlainPassword, desc);
+    ExpectOutcome(Run({"--configure"}), 0, "");
+
+    const std::string app = std::string("\"appbuild\"\n") +
+                            "{\n"
+                            "\t\"appid\" \"1000\"\n"
+                            "\t\"desc\" \"" + desc + "\"\n"
+                            "\t\"buildoutput\" \"." + kSep + "output" + kSep + "\"\n"
+                            "\t\"contentroot\" \"." + kSep + "content" + kSep + "\"\n"
+                            "\t\"setlive\" \"\"\n"
+                            "\t\"preview\" \"0\"\n"
+                            "\t\"local\" \"\"\n"
+                            "\t\"depots\"\n"
+                            "\t{\n"
+                            "\t\t\"1001\" \"" + Build() + "depot_build.vdf\"\n"
+                            "\t}\n"
+                            "}\n";
+    const std::string depot = std::string("\"DepotBuildConfig\"\n") +
+                              "{\n"
+                              "\t\"DepotID\" \"1001\"\n"
+                              "\t\"ContentRoot\" \"" + Content() + "\"\n"
+                              "\t\"FileMapping\"\n"
+                              "\t{\n"
+                              "\t\t\"LocalPath\" \"*\"\n"
+                              "\t\t\"DepotPath\" \".\"\n"
+                              "\t\t\"recursive\" \"1\"\n"
+                              "\t}\n"
+                              "\t\"FileExclusion\" \"*.pdb\"\n"
+                              "}\n";
+    EXPECT_EQ(TextModeBytes(app), ReadFileBytes(Build() + "app_build.vdf"));
+    EXPECT_EQ(TextModeBytes(depot), ReadFileBytes(Build() + "depot_build.vdf"));
+  }
+  // Configure uploads nothing.
+  for (const FakeToolRun& run : sandbox.ToolRuns()) EXPECT_NE(steamcmd, run.args[0]);
+}
+
+TEST_F(SteamDistribution, OutputAndContentDirectoriesExistAfterEveryAction) {
+  const std::string target = sandbox.WriteFile("bin/Demo.exe", "exe");
+  for (const char* action : {"--clean", "--copy", "--configure", "--build"}) {
+    SCOPED_TRACE(action);
+    fs::remove_all(Output());
+    fs::remove_all(Content());
+    ProgramResult result = Run({action, target});
+    ExpectOutcome(result, 0, "");
+    EXPECT_TRUE(fs::is_directory(Output()));
+    EXPECT_TRUE(fs::is_directory(Content()));
+    // The copy action puts its target into the content directory as well.
+    if (std::string(action) == "--copy") {
+      EXPECT_EQ("exe", ReadFileBytes(Content() + "Demo.exe"));
+    }
+  }
+}
+
+TEST_F(SteamDistribution, BuildCopiesIntoTheContentDirectoryAndUploads) {
+  ScopedEnv echo("OV_FAKE_TOOL_STDOUT_steamcmd", "Logging in user builder with password " + password + "\n");
+  ScopedEnv errors("OV_FAKE_TOOL_STDERR_steamcmd", "upload done\n");
+  ProgramResult result = Run({"--build"});
+  // steamcmd's output goes to standard error, with the password hidden.
+  ExpectOutcome(result, 0, "Logging in user builder with password ********\nupload done\n");
+
+  EXPECT_EQ("main", ReadFileBytes(Content() + "DX9" + kSep + "BF-main.bf"));
+  EXPECT_FALSE(fs::exists(Build() + "DX9"));
+  std::vector<FakeToolRun> runs = sandbox.ToolRuns();
+  ASSERT_EQ(1u, runs.size());
+  EXPECT_EQ(steamcmd, runs[0].args[0]);
+  EXPECT_EQ((std::vector<std::string>{"+login", "builder", password, "+run_app_build_http", Build() + "app_build.vdf",
+                                      "+quit"}),
+            std::vector<std::string>(runs[0].args.begin() + 1, runs[0].args.end()));
+  EXPECT_NE(std::string::npos,
+            result.out.find("RunProcessAsync(" + steamcmd + ", +login builder ******** +run_app_build_http " + Build() +
+                            "app_build.vdf +quit)\n"));
+}
+
+TEST_F(SteamDistribution, PasswordWithBlanksQuotesAndMarkupIsOneArgument) {
+  password = kAwkwardPassword;
+  WriteConfiguration(kAwkwardPasswordXml, "nightly");
+  ScopedEnv echo("OV_FAKE_TOOL_STDOUT_steamcmd", "password " + password + "\n");
+  ScopedEnv errors("OV_FAKE_TOOL_STDERR_steamcmd", "password " + password + "\n");
+  ProgramResult result = Run({"--build"});
+  ExpectOutcome(result, 0, "password ********\npassword ********\n");
+
+  std::vector<FakeToolRun> runs = sandbox.ToolRuns();
+  ASSERT_EQ(1u, runs.size());
+  ASSERT_EQ(7u, runs[0].args.size());
+  EXPECT_EQ("builder", runs[0].args[2]);
+  EXPECT_EQ(password, runs[0].args[3]);
+  EXPECT_EQ("+run_app_build_http", runs[0].args[4]);
+}
+
+TEST_F(SteamDistribution, FailedUploadEndsWithMinusSix) {
+  for (const char* secret : {kPlainPassword, kAwkwardPassword}) {
+    SCOPED_TRACE(secret);
+    password = secret;
+    WriteConfiguration(password == kPlainPassword ? kPlainPassword : kAwkwardPasswordXml, "nightly");
+    // The runner's failure report quotes the tool's error output.
+    ScopedEnv errors("OV_FAKE_TOOL_STDERR_steamcmd", "Login failure for builder with password " + password + "\n");
+    ScopedEnv failing("OV_FAKE_TOOL_EXIT_steamcmd", "1");
+    ProgramResult result = Run({"--build"});
+    ExpectOutcomeEndingWith(result, -6,
+                            "Error : Failed Steam Packaging !\nError : Failed executing steam command line !\n"
+                            "Failed Build in OvGamePackager.\n");
+    EXPECT_NE(std::string::npos, result.out.find("Login failure for builder with password ********"));
+  }
+}
+
+TEST_F(SteamDistribution, CleanEmptiesOnlyTheContentDirectory) {
+  ExpectOutcome(Run({"--configure"}), 0, "");
+  ExpectOutcome(Run({"--build"}), 0, "");
+  sandbox.WriteFile("game/tmp/Windows/Steam/output/upload.log", "log");
+  const size_t uploads = sandbox.ToolRuns().size();
+
+  ExpectOutcome(Run({"--clean"}), 0, "");
+  EXPECT_TRUE(fs::is_directory(Content()));
+  EXPECT_TRUE(fs::is_empty(Content()));
+  EXPECT_TRUE(FileExists(Build() + "app_build.vdf"));
+  EXPECT_TRUE(FileExists(Build() + "depot_build.vdf"));
+  EXPECT_EQ("log", ReadFileBytes(Output() + "upload.log"));
+  EXPECT_EQ(uploads, sandbox.ToolRuns().size());
+}
+
+}  // namespace
