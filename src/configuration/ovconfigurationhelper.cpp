@@ -6,6 +6,7 @@
 
 #include "configuration/ovconfigurationids.h"
 #include "configuration/ovconfigurationmanager.h"
+#include "core/ovfindprogram.h"
 #include "core/ovfile.h"
 #include "core/ovfilepath.h"
 #include "core/platform/host.h"
@@ -42,20 +43,6 @@ void FindInTable(const char* const (&table)[N], const TOvString<char>& name, int
 TOvString<char> Quoted(const TOvString<char>& text) { return "\"" + text + "\""; }
 
 TOvString<char> ExecutableName(const char* name) { return TOvString<char>(name) + ovhost::kExecutableSuffix; }
-
-// The first PATH entry holding cmake, joined with the executable's name; empty when none.
-TOvString<char> FindCMake() {
-  const char* path = std::getenv("PATH");
-  if (!path) return TOvString<char>();
-  const char separators[] = {ovhost::kPathListSeparator, 0};
-  COvArray<TOvString<char>> entries(16);
-  TOvString<char>(path).Split(separators, entries);
-  for (const TOvString<char>& entry : entries) {
-    TOvString<char> candidate = entry + kSeparator + ExecutableName("cmake");
-    if (COvFileSystemUnCached::Exists(candidate)) return candidate;
-  }
-  return TOvString<char>();
-}
 
 TOvString<char> DirectoryOf(const TOvString<char>& path) { return COvFilePath(path, false).getFilePath(); }
 
@@ -118,7 +105,7 @@ void COvConfigurationHelper::Initialize(TOvString<char> configurationFileArg,
   sourceControlPassword = sourceControl->GetUserPwd();
   sourceControlUrl = sourceControl->GetUrl();
 
-  cmakePath = FindCMake();
+  cmakePath = OvFindProgramOnPath("cmake");
 
   if (!FindTmpDirectory(subdirectory)) std::fprintf(stderr, "Can't read project file !\n");
 }
