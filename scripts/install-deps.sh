@@ -3,9 +3,11 @@
 # Usage: scripts/install-deps.sh [--windows]   (--windows adds the mingw-w64 and Wine toolchain)
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config libtinyxml-dev liblzma-dev libgtest-dev libbenchmark-dev imagemagick)
+# binutils-mingw-w64-x86-64 brings windres, which checks the packager's Windows resource script.
+packages=(cmake g++ make pkg-config libtinyxml-dev liblzma-dev libgtest-dev libbenchmark-dev imagemagick
+  binutils-mingw-w64-x86-64)
 if [ "${1:-}" = "--windows" ]; then
-  packages+=(wine wine64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev)
+  packages+=(wine wine64 g++-mingw-w64-x86-64-posix dpkg-dev)
 fi
 
 missing=()
