@@ -1,5 +1,6 @@
 // XML serializer of the script tree: TinyXML reads the document, the tree is built from it
-// without recursion, and the writer builds the whole text in one growing buffer.
+// without recursion, and the writer measures the whole text first and then writes it into
+// one buffer of exactly that size.
 #include "scripttree/ovscripttreeserializerxml.h"
 
 #include <tinyxml.h>

@@ -50,7 +50,7 @@ class COvScriptTreeSerializerXML {
  protected:
   // Fills node from xmlNode and its descendants. Nulls do nothing.
   void ParseTiXmlNode(TiXmlNode* xmlNode, COvScriptTreeNode* node);
-  // Appends the text of node and its subtree at the given depth to out. False only for a
-  // null node.
+  // Appends the text of node and its subtree at the given depth to out. False for a null
+  // node, and when the text would reach 2 GB (out is then unchanged).
   bool RecursiveDump(COvScriptTreeNode* node, TOvString<char>& out, int depth);
 };
