@@ -32,9 +32,11 @@ class TOvString {
   TOvString(TOvString&& other) noexcept : m_pBuffer(other.m_pBuffer) { other.m_pBuffer = nullptr; }
   ~TOvString() { Clear(); }
 
+  // text may point into this string's own buffer, so it is copied before the old one is freed.
   TOvString& operator=(const C* text) {
-    Clear();
+    C* old = m_pBuffer;
     CopyFrom(text, -1);
+    delete[] old;
     return *this;
   }
   TOvString& operator=(const TOvString& other) {

@@ -33,6 +33,14 @@ TEST(OvString, ConcatenationAndResize) {
   EXPECT_STREQ("xyz", ("x" + Str("yz")).GetBuffer());
 }
 
+TEST(OvString, AssigningPartOfItsOwnBufferKeepsTheText) {
+  Str s("prefix.tail");
+  s = s.GetBuffer() + 7;
+  EXPECT_STREQ("tail", s.GetBuffer());
+  s = s.GetBuffer();
+  EXPECT_STREQ("tail", s.GetBuffer());
+}
+
 TEST(OvString, MidClampsItsRange) {
   EXPECT_STREQ("", Str("abc").Mid(3).GetBuffer());
   EXPECT_STREQ("ab", Str("abcdef").Mid(-5, 2).GetBuffer());
