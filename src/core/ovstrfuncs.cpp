@@ -2,10 +2,13 @@
 // through 8-bit text and widens each byte.
 #include "core/ovstrfuncs.h"
 
+#include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
+#include <cwctype>
 
 namespace {
 
@@ -87,6 +90,34 @@ uint32_t HexToU32(const C* s) {
   return sum;
 }
 
+// The runtime's 32-bit conversions saturate on overflow (INT_MAX / INT_MIN for atoi and wcstol,
+// 0xFFFFFFFF for strtoul); a 64-bit long would wrap instead, so the range is applied here.
+int32_t ClampToS32(long long value) {
+  if (value > INT32_MAX) return INT32_MAX;
+  if (value < INT32_MIN) return INT32_MIN;
+  return static_cast<int32_t>(value);
+}
+
+bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsBlank(wchar_t c) { return std::iswspace(static_cast<wint_t>(c)) != 0; }
+unsigned long long ParseULL(const char* s) { return std::strtoull(s, nullptr, 10); }
+unsigned long long ParseULL(const wchar_t* s) { return std::wcstoull(s, nullptr, 10); }
+
+// strtoul with a 32-bit result: a magnitude above 0xFFFFFFFF gives 0xFFFFFFFF, a leading '-'
+// negates the magnitude modulo 2^32.
+template <typename C>
+uint32_t ParseU32(const C* s) {
+  while (IsBlank(*s)) ++s;
+  bool negative = *s == '-';
+  if (*s == '-' || *s == '+') ++s;
+  if (*s < '0' || *s > '9') return 0;
+  errno = 0;
+  unsigned long long magnitude = ParseULL(s);
+  if (errno == ERANGE || magnitude > UINT32_MAX) return UINT32_MAX;
+  uint32_t value = static_cast<uint32_t>(magnitude);
+  return negative ? 0u - value : value;
+}
+
 }  // namespace
 
 int ovStrlen(const char* s) { return Length(s); }
@@ -122,10 +153,10 @@ void ovFloatToString(float value, wchar_t* dst) {
   Widen(text, dst);
 }
 
-int32_t ovStringToS32(const char* s) { return std::atoi(s); }
-int32_t ovStringToS32(const wchar_t* s) { return static_cast<int32_t>(std::wcstol(s, nullptr, 10)); }
-uint32_t ovStringToU32(const char* s) { return static_cast<uint32_t>(std::strtoul(s, nullptr, 10)); }
-uint32_t ovStringToU32(const wchar_t* s) { return static_cast<uint32_t>(std::wcstoul(s, nullptr, 10)); }
+int32_t ovStringToS32(const char* s) { return ClampToS32(std::strtoll(s, nullptr, 10)); }
+int32_t ovStringToS32(const wchar_t* s) { return ClampToS32(std::wcstoll(s, nullptr, 10)); }
+uint32_t ovStringToU32(const char* s) { return ParseU32(s); }
+uint32_t ovStringToU32(const wchar_t* s) { return ParseU32(s); }
 int64_t ovStringToS64(const char* s) {
   long long value = 0;
   if (std::sscanf(s, "%lli", &value) != 1) return 0;

@@ -58,6 +58,21 @@ TEST(OvStrFuncs, NumberFormattingAndParsing) {
   EXPECT_EQ(0xABu, ovStringHexToU32(L"aB"));
 }
 
+TEST(OvStrFuncs, ThirtyTwoBitParsersSaturateInsteadOfWrapping) {
+  EXPECT_EQ(INT32_MAX, ovStringToS32("3000000000"));
+  EXPECT_EQ(INT32_MIN, ovStringToS32("-3000000000"));
+  EXPECT_EQ(INT32_MAX, ovStringToS32(L"99999999999"));
+  EXPECT_EQ(-2147483647 - 1, ovStringToS32(" -2147483648"));
+  EXPECT_EQ(0xFFFFFFFFu, ovStringToU32("4294967296"));
+  EXPECT_EQ(0xFFFFFFFFu, ovStringToU32(L"99999999999999999999999"));
+  EXPECT_EQ(4294967295u, ovStringToU32(" 4294967295x"));
+  // A leading minus negates modulo 2^32, as the runtime does.
+  EXPECT_EQ(0xFFFFFFFFu, ovStringToU32("-1"));
+  EXPECT_EQ(1u, ovStringToU32(L"-4294967295"));
+  EXPECT_EQ(0u, ovStringToU32("- 1"));
+  EXPECT_EQ(0u, ovStringToU32("x1"));
+}
+
 TEST(OvStrFuncs, IntAndFloatRecognition) {
   EXPECT_TRUE(ovIsInt("-0"));
   EXPECT_TRUE(ovIsInt("123"));
