@@ -23,12 +23,6 @@ struct COvUUID {
   }
 };
 
-// An embedded sub-object: the object the member lives in and the member's offset in it.
-struct COvReflectionSubObject {
-  void* object;
-  size_t offset;
-};
-
 class COvReflectionInformation {
  public:
   enum EType {
@@ -134,7 +128,8 @@ class COvReflectionInformation {
     m_bIsNull = v == nullptr;
     Set(object, v);
   }
-  COvReflectionSubObject GetValueSubObject(void* object) const { return {object, m_uValueOffset}; }
+  // The embedded sub-object itself: object + offset, or where the getter function points.
+  void* GetValueSubObject(void* object) const { return Address(object); }
 
  private:
   void* Address(void* object) const {
