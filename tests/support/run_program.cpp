@@ -80,7 +80,13 @@ int ExpectedExitCode(int mainStatus) {
 std::string WithoutCarriageReturns(const std::string& text) {
   std::string result;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    if (text[i] == '\r') {
+      size_t end = text.find_first_not_of('\r', i);
+      if (end != std::string::npos && text[end] == '\n') {
+        i = end - 1;
+        continue;
+      }
+    }
     result += text[i];
   }
   return result;

@@ -24,5 +24,6 @@ std::string BuiltProgramPath(const std::string& relativeToBuildDir);
 // The exit status a parent sees for a status returned by main.
 int ExpectedExitCode(int mainStatus);
 
-// Text-mode output has CR LF on Windows: this gives the text with every CR LF as LF.
+// Text-mode output has CR LF on Windows, and a tool's captured output echoed in text mode has
+// CR CR LF: this gives the text with every such line end as LF.
 std::string WithoutCarriageReturns(const std::string& text);

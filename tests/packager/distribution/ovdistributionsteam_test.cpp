@@ -139,8 +139,9 @@ TEST_F(SteamDistribution, BuildCopiesIntoTheContentDirectoryAndUploads) {
                                       "+quit"}),
             std::vector<std::string>(runs[0].args.begin() + 1, runs[0].args.end()));
   EXPECT_NE(std::string::npos,
-            result.out.find("RunProcessAsync(" + steamcmd + ", +login builder ******** +run_app_build_http " + Build() +
-                            "app_build.vdf +quit)\n"));
+            WithoutCarriageReturns(result.out)
+                .find("RunProcessAsync(" + steamcmd + ", +login builder ******** +run_app_build_http " + Build() +
+                      "app_build.vdf +quit)\n"));
 }
 
 TEST_F(SteamDistribution, PasswordWithBlanksQuotesAndMarkupIsOneArgument) {
