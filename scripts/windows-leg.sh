@@ -25,6 +25,9 @@ boot=$!
 
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw64.cmake" \
   -DOV_WINDOWS_DEPS_DIR="$root/build/windows-deps" >/dev/null
+start=$SECONDS
 cmake --build "$build" -j2
+built=$SECONDS
 wait "$boot" || echo "windows leg: wineboot ended with an error; running the tests all the same" >&2
 (cd "$build" && ctest --output-on-failure -j2)
+echo "windows leg: build $((built - start)) s, tests under Wine $((SECONDS - built)) s"
