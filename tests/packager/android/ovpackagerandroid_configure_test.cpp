@@ -45,7 +45,13 @@ std::string AppName(const std::string& path) {
 
 class AndroidConfigureTest : public AndroidSandbox {
  protected:
-  AndroidConfigureTest() { InstallFakeConvert(); }
+  // The icons cost six conversions per run: only the tests about them have one.
+  AndroidConfigureTest() {
+    InstallFakeConvert();
+    WriteGame({"Demo", false, true, ""});
+  }
+
+  void WriteGameWithIcon() { WriteGame({"Demo", true, true, ""}); }
 
   void ExpectSuccess(const ProgramResult& result) {
     ASSERT_TRUE(result.started);
@@ -59,6 +65,7 @@ class AndroidConfigureTest : public AndroidSandbox {
 };
 
 TEST_F(AndroidConfigureTest, FirstConfigureCreatesTheProject) {
+  WriteGameWithIcon();
   ProgramResult result = Run("--configure");
   ExpectSuccess(result);
   std::vector<FakeToolRun> runs = RunsOf("android");
@@ -115,7 +122,7 @@ TEST_F(AndroidConfigureTest, GeneratedJavaSourcesAreRemoved) {
 }
 
 TEST_F(AndroidConfigureTest, StringsHoldTheApplicationName) {
-  WriteGame({"My Big Game", true, true, ""});
+  WriteGame({"My Big Game", false, true, ""});
   ExpectSuccess(Run("--configure"));
   std::vector<FakeToolRun> runs = RunsOf("android");
   ASSERT_EQ(runs.size(), 1u);
@@ -124,7 +131,7 @@ TEST_F(AndroidConfigureTest, StringsHoldTheApplicationName) {
 }
 
 TEST_F(AndroidConfigureTest, NameWithXmlCharactersStaysWellFormed) {
-  WriteGame({"My &lt;Game&gt; &amp; Co", true, true, ""});
+  WriteGame({"My &lt;Game&gt; &amp; Co", false, true, ""});
   ExpectSuccess(Run("--configure"));
   std::vector<FakeToolRun> runs = RunsOf("android");
   ASSERT_EQ(runs.size(), 1u);
@@ -137,6 +144,7 @@ TEST_F(AndroidConfigureTest, NameWithXmlCharactersStaysWellFormed) {
 }
 
 TEST_F(AndroidConfigureTest, LauncherIconsAreRenderedPerDensity) {
+  WriteGameWithIcon();
   ExpectSuccess(Run("--configure"));
   std::vector<FakeToolRun> runs = RunsOf("convert");
   const std::vector<std::pair<std::string, std::string>> densities = {
@@ -148,13 +156,14 @@ TEST_F(AndroidConfigureTest, LauncherIconsAreRenderedPerDensity) {
     SCOPED_TRACE(densities[i].first);
     EXPECT_EQ(ArgumentsOf(runs[i]),
               (std::vector<std::string>{
-                  sandbox.GameDir() + s + "art" + s + "icon.png", "-resize", densities[i].second,
+                  sandbox.GameDir() + s + "art/icon.png", "-resize", densities[i].second,
                   BuildDirectory() + s + "res" + s + densities[i].first + s + "ic_launcher.png"}));
     EXPECT_TRUE(std::filesystem::is_directory(Built("res/" + densities[i].first)));
   }
 }
 
 TEST_F(AndroidConfigureTest, FailingIconConversionDoesNotStopConfigure) {
+  WriteGameWithIcon();
   SetEnv("OV_FAKE_TOOL_EXIT_convert", "1");
   ProgramResult result = Run("--configure");
   ExpectSuccess(result);
@@ -171,7 +180,7 @@ TEST_F(AndroidConfigureTest, NoIconWarnsAndRendersNothing) {
 }
 
 TEST_F(AndroidConfigureTest, CompleteSigningDataRewritesAntProperties) {
-  WriteGame({"Demo", true, true,
+  WriteGame({"Demo", false, true,
              Setting("androidkeystore", "keys\\release.keystore") +
                  Setting("androidkeystorepwd", "store&amp;pass") + Setting("androidkeyalias", "game") +
                  Setting("androidkeyaliaspwd", "alias pass")});
@@ -192,7 +201,7 @@ TEST_F(AndroidConfigureTest, CompleteSigningDataRewritesAntProperties) {
 
 TEST_F(AndroidConfigureTest, AbsoluteKeyStoreIsKeptAsGiven) {
   std::string keyStore = ovhost::kIsWindows ? "D:\\keys\\r.ks" : "/keys/r.ks";
-  WriteGame({"Demo", true, true,
+  WriteGame({"Demo", false, true,
              Setting("androidkeystore", keyStore) + Setting("androidkeystorepwd", "a") +
                  Setting("androidkeyalias", "b") + Setting("androidkeyaliaspwd", "c")});
   ExpectSuccess(Run("--configure"));
@@ -202,7 +211,7 @@ TEST_F(AndroidConfigureTest, AbsoluteKeyStoreIsKeptAsGiven) {
 
 TEST_F(AndroidConfigureTest, IncompleteSigningDataLeavesAntPropertiesAlone) {
   // Three settings, and the fourth without a value or with another letter case.
-  WriteGame({"Demo", true, true,
+  WriteGame({"Demo", false, true,
              Setting("androidkeystore", "release.keystore") + Setting("androidkeystorepwd", "a") +
                  Setting("androidkeyalias", "b") + Setting("androidKeyAliasPwd", "c") +
                  "                    <setting name=\"androidkeyaliaspwd\"/>\n" +
@@ -214,11 +223,13 @@ TEST_F(AndroidConfigureTest, IncompleteSigningDataLeavesAntPropertiesAlone) {
 }
 
 TEST_F(AndroidConfigureTest, ApiLevelIsNeverBelowNineteen) {
+  // Every setting is applied in turn: a level below 19, a text that is no number (0), a name in
+  // another letter case and a setting without value all leave 19.
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {Setting("androidsdkid", "17"), "19"},
-      {Setting("androidsdkid", "21"), "21"},
-      {Setting("androidsdkid", "abc"), "19"},
-      {Setting("androidSdkId", "23") + "                    <setting name=\"androidsdkid\"/>\n", "19"}};
+      {Setting("androidsdkid", "17") + Setting("androidsdkid", "abc") + Setting("androidSdkId", "23") +
+           "                    <setting name=\"androidsdkid\"/>\n",
+       "19"},
+      {Setting("androidsdkid", "21"), "21"}};
   for (const auto& [settings, level] : cases) {
     SCOPED_TRACE(settings);
     std::filesystem::remove_all(sandbox.Path("game/tmp"));
@@ -236,6 +247,7 @@ TEST_F(AndroidConfigureTest, ApiLevelIsNeverBelowNineteen) {
 // The real ImageMagick is installed on the Linux machines only; the Windows leg runs the same
 // steps with the fake converter above.
 TEST_F(AndroidConfigureTest, RealImageMagickRendersLauncherIconsOfEverySize) {
+  WriteGameWithIcon();
   std::filesystem::remove(sandbox.Path("tools/convert"));
   std::filesystem::copy_file(std::string(OV_TEST_SOURCE_DIR) + "/examples/demo/icons/game.png",
                              sandbox.Path("game/art/icon.png"),

@@ -119,7 +119,8 @@ TEST_F(AndroidInitializeTest, NeedsTheTemplateBesideTheToolDirectory) {
 }
 
 TEST_F(AndroidInitializeTest, TemplateNameIsCaseSensitive) {
-  std::filesystem::rename(sandbox.Path("Android"), sandbox.Path("android"));
+  std::filesystem::remove_all(sandbox.Path("Android"));
+  std::filesystem::create_directories(sandbox.Path("android/src"));
   ProgramResult result = Run("--configure");
   EXPECT_EQ(result.exitCode, ExpectedExitCode(-4));
   EXPECT_TRUE(Contains(WithoutCarriageReturns(result.err), "Cant find Android sources at "));
