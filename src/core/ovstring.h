@@ -222,8 +222,9 @@ class TOvString {
   void CopyFrom(const C* text, int maxLength) {
     m_pBuffer = nullptr;
     if (!text) return;
+    // The bound is tested first: a text of exactly maxLength characters needs no terminator.
     int length = 0;
-    while (text[length] && (maxLength < 0 || length < maxLength)) ++length;
+    while ((maxLength < 0 || length < maxLength) && text[length]) ++length;
     if (length == 0) return;
     m_pBuffer = new C[length + 1];
     for (int i = 0; i < length; ++i) m_pBuffer[i] = text[i];

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using Str = TOvString<char>;
 
 TEST(OvString, EmptyTextsLeaveTheBufferNull) {
@@ -39,6 +41,12 @@ TEST(OvString, AssigningPartOfItsOwnBufferKeepsTheText) {
   EXPECT_STREQ("tail", s.GetBuffer());
   s = s.GetBuffer();
   EXPECT_STREQ("tail", s.GetBuffer());
+}
+
+TEST(OvString, MaximumLengthStopsBeforeReadingPastIt) {
+  // Exactly three characters and no terminator: nothing after them may be read.
+  std::vector<char> bytes(3, 'a');
+  EXPECT_STREQ("aaa", Str(bytes.data(), 3).GetBuffer());
 }
 
 TEST(OvString, MidClampsItsRange) {
