@@ -44,7 +44,9 @@ bool COvBasicVariant::SetValueFromMemory(const void* memory, int type) {
 
 void COvBasicVariant::MemoryCopyTo(void* memory) const { std::memcpy(memory, m_aData, ByteSize()); }
 
-const char* COvBasicVariant::GetETypeName(int type) { return IsValidEType(type) ? kTypes[type].name : nullptr; }
+const char* COvBasicVariant::GetETypeName(int type) {
+  return IsValidEType(type) ? kTypes[type].name : nullptr;
+}
 
 int COvBasicVariant::GetETypeByteSize(int type) { return IsValidEType(type) ? kTypes[type].bytes : 0; }
 

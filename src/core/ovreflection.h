@@ -58,8 +58,9 @@ class COvReflectionInformation {
 
   COvReflectionInformation() = default;
   // default/min/max point to values of the member's type and are not owned; they may be null.
-  COvReflectionInformation(const COvIdentifier& identifier, int type, size_t offset, const void* defaultValue = nullptr,
-                           const void* minValue = nullptr, const void* maxValue = nullptr);
+  COvReflectionInformation(const COvIdentifier& identifier, int type, size_t offset,
+                           const void* defaultValue = nullptr, const void* minValue = nullptr,
+                           const void* maxValue = nullptr);
 
   const COvIdentifier& GetIdentifier() const { return m_identifier; }
   int GetType() const { return m_iType; }

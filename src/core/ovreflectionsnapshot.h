@@ -24,8 +24,9 @@ class COvReflectionInformationSnapShot {
   bool IsCaptured() const { return m_bCaptured; }
 
   // Appends one snapshot per record per object: records[i] describes objects[i].
-  static void SaveReflectionInformation(const COvArray<COvReflectionInformation>* const* records, void* const* objects,
-                                        int count, COvArray<COvReflectionInformationSnapShot>& out);
+  static void SaveReflectionInformation(const COvArray<COvReflectionInformation>* const* records,
+                                        void* const* objects, int count,
+                                        COvArray<COvReflectionInformationSnapShot>& out);
 
  private:
   struct Value {

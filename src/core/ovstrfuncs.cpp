@@ -80,9 +80,12 @@ uint32_t HexToU32(const C* s) {
   for (int i = 0; i < n; ++i) {
     unsigned c = Unsigned(s[i]);
     unsigned digit = 0;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else if (c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
     int power = n - 1 - i;
     // Only the last eight positions survive the modulo 2^32.
     if (power < 8) sum += digit << (4 * power);

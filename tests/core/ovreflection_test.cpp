@@ -1,11 +1,12 @@
-#include "core/ovbasicvariant.h"
 #include "core/ovreflection.h"
-#include "core/ovreflectionsnapshot.h"
-#include "core/ovrtti.h"
 
 #include <gtest/gtest.h>
 
 #include <cstddef>
+
+#include "core/ovbasicvariant.h"
+#include "core/ovreflectionsnapshot.h"
+#include "core/ovrtti.h"
 
 namespace {
 
@@ -28,11 +29,15 @@ COvArray<COvReflectionInformation> SampleRecords() {
   COvArray<COvReflectionInformation> records;
   records.Add(COvReflectionInformation("flag", COvReflectionInformation::eTypeBool, offsetof(Sample, flag)));
   records.Add(COvReflectionInformation("count", COvReflectionInformation::eTypeInt, offsetof(Sample, count)));
-  records.Add(COvReflectionInformation("speed", COvReflectionInformation::eTypeFloat, offsetof(Sample, speed)));
-  records.Add(COvReflectionInformation("label", COvReflectionInformation::eTypeString, offsetof(Sample, label)));
-  records.Add(COvReflectionInformation("position", COvReflectionInformation::eTypeVector3, offsetof(Sample, position)));
+  records.Add(
+      COvReflectionInformation("speed", COvReflectionInformation::eTypeFloat, offsetof(Sample, speed)));
+  records.Add(
+      COvReflectionInformation("label", COvReflectionInformation::eTypeString, offsetof(Sample, label)));
+  records.Add(COvReflectionInformation("position", COvReflectionInformation::eTypeVector3,
+                                       offsetof(Sample, position)));
   records.Add(COvReflectionInformation("tint", COvReflectionInformation::eTypeColor, offsetof(Sample, tint)));
-  records.Add(COvReflectionInformation("resource", COvReflectionInformation::eTypeResource, offsetof(Sample, resource)));
+  records.Add(COvReflectionInformation("resource", COvReflectionInformation::eTypeResource,
+                                       offsetof(Sample, resource)));
   return records;
 }
 
@@ -84,7 +89,8 @@ TEST(OvReflection, AccessorFunctionsBypassTheOffset) {
   EXPECT_EQ(99, g_routedValue);
   EXPECT_EQ(7, sample.count);
 
-  COvReflectionInformation object("object", COvReflectionInformation::eTypeObject, offsetof(Sample, resource));
+  COvReflectionInformation object("object", COvReflectionInformation::eTypeObject,
+                                  offsetof(Sample, resource));
   EXPECT_TRUE(object.IsNull());
   object.SetValueObject(&sample, &sample);
   EXPECT_FALSE(object.IsNull());

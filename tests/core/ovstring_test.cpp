@@ -1,9 +1,10 @@
-#include "core/ovarray.h"
 #include "core/ovstring.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "core/ovarray.h"
 
 using Str = TOvString<char>;
 

@@ -9,7 +9,8 @@ namespace fs = std::filesystem;
 PackagerSandbox::PackagerSandbox() : m_log(m_dir.Join("tools.log")), m_logEnv("OV_FAKE_TOOL_LOG", m_log) {
   fs::create_directories(ToolDir());
   fs::create_directories(GameDir());
-  fs::copy_file(BuiltProgramPath("OvGamePackager"), Path(std::string("tools/OvGamePackager") + ovhost::kExecutableSuffix));
+  fs::copy_file(BuiltProgramPath("OvGamePackager"),
+                Path(std::string("tools/OvGamePackager") + ovhost::kExecutableSuffix));
 }
 
 std::string PackagerSandbox::InstallFakeTool(const std::string& relative) const {
@@ -20,16 +21,23 @@ std::string PackagerSandbox::InstallFakeTool(const std::string& relative) const 
 }
 
 ProgramResult PackagerSandbox::Run(const std::vector<std::string>& arguments) const {
-  return RunProgram(Path(std::string("tools/OvGamePackager") + ovhost::kExecutableSuffix), arguments, m_dir.Path());
+  return RunProgram(Path(std::string("tools/OvGamePackager") + ovhost::kExecutableSuffix), arguments,
+                    m_dir.Path());
 }
 
 std::string ConfigurationXml(const std::string& projectFile, const std::string& builds,
                              const std::string& distributions) {
   return "<configurations>\n"
-         "    <projectconfig projectfile=\"" + projectFile + "\" projectcmakelists=\"CMakeLists.txt\"/>\n"
+         "    <projectconfig projectfile=\"" +
+         projectFile +
+         "\" projectcmakelists=\"CMakeLists.txt\"/>\n"
          "    <sourcecontrolconfig using=\"svn\" url=\"\" username=\"\" password=\"\"/>\n"
-         "    <buildconfigs>\n" + builds + "    </buildconfigs>\n"
-         "    <distribconfigs>\n" + distributions + "    </distribconfigs>\n"
+         "    <buildconfigs>\n" +
+         builds +
+         "    </buildconfigs>\n"
+         "    <distribconfigs>\n" +
+         distributions +
+         "    </distribconfigs>\n"
          "</configurations>\n";
 }
 

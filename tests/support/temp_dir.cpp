@@ -10,8 +10,8 @@ namespace fs = std::filesystem;
 
 TempDir::TempDir() {
   std::random_device device;
-  std::mt19937_64 generator(device() ^ static_cast<uint64_t>(
-                                           std::chrono::steady_clock::now().time_since_epoch().count()));
+  std::mt19937_64 generator(
+      device() ^ static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   fs::path base = fs::temp_directory_path();
   for (;;) {
     std::ostringstream name;
@@ -28,7 +28,8 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
   std::error_code error;
   // Read-only files would stop removal on Windows.
-  for (auto it = fs::recursive_directory_iterator(m_path, error); !error && it != fs::end(it); it.increment(error)) {
+  for (auto it = fs::recursive_directory_iterator(m_path, error); !error && it != fs::end(it);
+       it.increment(error)) {
     fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
   }
   fs::remove_all(m_path, error);
