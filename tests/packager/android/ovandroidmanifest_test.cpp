@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "packager/android/expected_manifest.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 
@@ -28,28 +29,6 @@ const char kCreatedManifest[] =
     "            </intent-filter>\n"
     "        </activity>\n"
     "    </application>\n"
-    "</manifest>\n";
-
-// The same project after RemoveActivities, Save, then Update("com.example.demo", "1", "2.5")
-// at API level 21 and Save.
-const char kConfiguredManifest[] =
-    "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\n"
-    "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\" package=\"com.example.demo\" "
-    "android:versionCode=\"1\" android:versionName=\"2.5\" android:installLocation=\"auto\">\n"
-    "    <application android:label=\"@string/app_name\" android:icon=\"@drawable/ic_launcher\" "
-    "android:allowBackup=\"false\" android:hardwareAccelerated=\"false\">\n"
-    "        <activity android:name=\"com.orvo.sdk.TheActivity\" android:launchMode=\"singleTask\" "
-    "android:screenOrientation=\"sensorLandscape\" android:configChanges=\"keyboardHidden|screenSize\" "
-    "android:label=\"@string/app_name\">\n"
-    "            <intent-filter>\n"
-    "                <action android:name=\"android.intent.action.MAIN\" />\n"
-    "                <category android:name=\"android.intent.category.LAUNCHER\" />\n"
-    "                <category android:name=\"tv.ouya.intent.category.GAME\" />\n"
-    "            </intent-filter>\n"
-    "        </activity>\n"
-    "    </application>\n"
-    "    <uses-sdk android:minSdkVersion=\"9\" android:targetSdkVersion=\"21\" />\n"
-    "    <uses-feature android:glEsVersion=\"0x00020000\" />\n"
     "</manifest>\n";
 
 std::string Manifest(const std::string& attributes, const std::string& content) {
@@ -172,7 +151,7 @@ TEST_F(AndroidManifestTest, FirstConfigureGivesTheEngineManifest) {
   ASSERT_TRUE(manifest.Initialize(COvFilePath(path.c_str()), "21"));
   ASSERT_TRUE(manifest.Update("com.example.demo", "1", "2.5"));
   ASSERT_TRUE(manifest.Save());
-  EXPECT_EQ(Saved(), kConfiguredManifest);
+  EXPECT_EQ(Saved(), ConfiguredManifest("21"));
 }
 
 TEST_F(AndroidManifestTest, SecondUpdateChangesNothing) {

@@ -6,30 +6,11 @@
 #include <filesystem>
 
 #include "packager/android/android_sandbox.h"
+#include "packager/android/expected_manifest.h"
 #include "packager/android/ovpackagerandroid.h"
 #include "support/run_program.h"
 
 namespace {
-
-const char kConfiguredManifest[] =
-    "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\n"
-    "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\" package=\"com.example.demo\" "
-    "android:versionCode=\"1\" android:versionName=\"2.5\" android:installLocation=\"auto\">\n"
-    "    <application android:label=\"@string/app_name\" android:icon=\"@drawable/ic_launcher\" "
-    "android:allowBackup=\"false\" android:hardwareAccelerated=\"false\">\n"
-    "        <activity android:name=\"com.orvo.sdk.TheActivity\" android:launchMode=\"singleTask\" "
-    "android:screenOrientation=\"sensorLandscape\" android:configChanges=\"keyboardHidden|screenSize\" "
-    "android:label=\"@string/app_name\">\n"
-    "            <intent-filter>\n"
-    "                <action android:name=\"android.intent.action.MAIN\" />\n"
-    "                <category android:name=\"android.intent.category.LAUNCHER\" />\n"
-    "                <category android:name=\"tv.ouya.intent.category.GAME\" />\n"
-    "            </intent-filter>\n"
-    "        </activity>\n"
-    "    </application>\n"
-    "    <uses-sdk android:minSdkVersion=\"9\" android:targetSdkVersion=\"19\" />\n"
-    "    <uses-feature android:glEsVersion=\"0x00020000\" />\n"
-    "</manifest>\n";
 
 // The text of the "app_name" string of strings.xml; "(none)" when the file or entry is missing.
 std::string AppName(const std::string& path) {
@@ -80,7 +61,7 @@ TEST_F(AndroidConfigureTest, FirstConfigureCreatesTheProject) {
 
 TEST_F(AndroidConfigureTest, FirstConfigureGivesTheEngineManifest) {
   ExpectSuccess(Run("--configure"));
-  EXPECT_EQ(WithoutCarriageReturns(ReadBuilt("AndroidManifest.xml")), kConfiguredManifest);
+  EXPECT_EQ(WithoutCarriageReturns(ReadBuilt("AndroidManifest.xml")), ConfiguredManifest("19"));
 }
 
 TEST_F(AndroidConfigureTest, SecondConfigureUpdatesAndChangesNothing) {
