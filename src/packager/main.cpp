@@ -57,8 +57,10 @@ int Run(int argc, char** argv) {
     std::fprintf(stderr, "%s", kUsage);
     return -2;
   }
-  // The packager lives until the process ends, as do the objects it creates.
-  COvPackager* packager = CreatePackager(platform);
+  // The packager lives until the process ends, as do the objects it creates; held here so
+  // that they stay reachable (a leak checker would report them otherwise).
+  static COvPackager* packager = nullptr;
+  packager = CreatePackager(platform);
   if (!packager) {
     std::fprintf(stderr, "Unsupported platform.\n");
     return -3;

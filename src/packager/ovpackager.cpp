@@ -108,7 +108,7 @@ bool COvPackager::LoadGeneralParameters(int argc, char** argv) {
   }
 
   // The project object lives until the process ends, like the other objects of the run.
-  COvProject* projectObject = new COvProject(projectFile.GetAsString());
+  projectObject = new COvProject(projectFile.GetAsString());
   const TOvString<char> updater = toolPath.getFilePath() + "OvProjectUpdater" + ovhost::kExecutableSuffix;
   if (!projectObject->CheckProjectVersion()) {
     COvProcess process;

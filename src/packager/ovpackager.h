@@ -7,6 +7,7 @@
 #include "core/ovstring.h"
 
 class COvDistribution;
+class COvProject;
 
 // Positions in the platform name table; GetPlatformIndex gives ePlatformCount for an unknown name.
 enum EOvPlatform {
@@ -64,4 +65,6 @@ class COvPackager {
   COvDistribution* distribution = nullptr;
   int platform = ePlatformCount;
   COvFilePath targetPath;
+  // The project loaded by Initialize; like the distribution, never deleted before the process ends.
+  COvProject* projectObject = nullptr;
 };
