@@ -101,6 +101,19 @@ void WritePattern(FILE* stream, char first, unsigned long long& left, unsigned l
   position += size;
 }
 
+// Rewrites target with the bytes of source. Not std::filesystem::copy_file: with mingw's
+// libstdc++ it refuses to replace an existing file (every file looks like the same inode).
+void CopyOver(const char* source, const char* target) {
+  FILE* in = std::fopen(source, "rb");
+  if (!in) return;
+  if (FILE* out = std::fopen(target, "wb")) {
+    char buffer[64 * 1024];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), in)) > 0;) std::fwrite(buffer, 1, n, out);
+    std::fclose(out);
+  }
+  std::fclose(in);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -137,10 +150,7 @@ int main(int argc, char** argv) {
 
   const char* copyFrom = Setting("OV_FAKE_TOOL_COPY_FROM");
   const char* copyTo = Setting("OV_FAKE_TOOL_COPY_TO");
-  if (copyFrom && copyTo) {
-    std::error_code error;
-    std::filesystem::copy_file(copyFrom, copyTo, std::filesystem::copy_options::overwrite_existing, error);
-  }
+  if (copyFrom && copyTo) CopyOver(copyFrom, copyTo);
 
   std::fflush(stdout);
   std::fflush(stderr);
