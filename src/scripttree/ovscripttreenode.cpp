@@ -73,6 +73,13 @@ void COvScriptTreeNode::AddAttribute(COvScriptTreeAttribute&& attribute) {
   m_aAttributes[m_aAttributes.GetCount() - 1] = std::move(attribute);
 }
 
+COvScriptTreeAttribute& COvScriptTreeNode::AddAttribute(const COvIdentifier& id) {
+  m_aAttributes.Add(COvScriptTreeAttribute());
+  COvScriptTreeAttribute& added = m_aAttributes[m_aAttributes.GetCount() - 1];
+  added.SetIdentifier(id);
+  return added;
+}
+
 void COvScriptTreeNode::ReserveAttributes(int count) {
   if (count > 0 && m_aAttributes.GetCapacity() == 0) m_aAttributes = COvArray<COvScriptTreeAttribute>(count);
 }

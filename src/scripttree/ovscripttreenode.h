@@ -48,6 +48,9 @@ class COvScriptTreeNode {
   void AddAttribute(const COvScriptTreeAttribute& attribute) { m_aAttributes.Add(attribute); }
   // The same, taking over attribute's text instead of copying it.
   void AddAttribute(COvScriptTreeAttribute&& attribute);
+  // Appends an attribute named id (eTypeNone, empty text) and returns it; the reference
+  // stays valid until the next attribute is added or removed.
+  COvScriptTreeAttribute& AddAttribute(const COvIdentifier& id);
   // Removes the first attribute equal to attribute; nothing when none is.
   void RemoveAttribute(const COvScriptTreeAttribute& attribute);
   // The first attribute with that name, or null.

@@ -5,6 +5,7 @@
 
 #include <tinyxml.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <limits>
@@ -250,14 +251,15 @@ void DumpSubtree(const COvScriptTreeNode* root, size_t depth, Sink& out) {
 // would give the same identifier: the name is registered on its first use).
 class NameCache {
  public:
-  const COvIdentifier& Get(const char* name) {
-    size_t length = std::strlen(name);
+  const COvIdentifier& Get(const TIXML_STRING& name) {
+    size_t length = name.length();
+    const char* text = name.c_str();
     size_t hash = length;
-    if (length) hash = hash * 31 + static_cast<unsigned char>(name[0]) * 7 + static_cast<unsigned char>(name[length - 1]);
+    if (length) hash = hash * 31 + static_cast<unsigned char>(text[0]) * 7 + static_cast<unsigned char>(text[length - 1]);
     Slot& slot = m_aSlots[hash % kSlotCount];
-    if (!slot.used || slot.name != name) {
-      slot.name = name;
-      slot.id = COvIdentifier(name);
+    if (!slot.used || slot.name.length() != length || std::memcmp(slot.name.data(), text, length) != 0) {
+      slot.name.assign(text, length);
+      slot.id = COvIdentifier(text);
       slot.used = true;
     }
     return slot.id;
@@ -291,7 +293,7 @@ void BuildFromXml(TiXmlNode* xmlNode, COvScriptTreeNode* node, bool release) {
     pending.pop_back();
     switch (from->Type()) {
       case TiXmlNode::TINYXML_ELEMENT:
-        to->SetIdentifier(names.Get(from->Value()));
+        to->SetIdentifier(names.Get(from->ValueTStr()));
         attributes.clear();
         for (const TiXmlAttribute* attribute = from->ToElement()->FirstAttribute(); attribute;
              attribute = attribute->Next()) {
@@ -299,7 +301,9 @@ void BuildFromXml(TiXmlNode* xmlNode, COvScriptTreeNode* node, bool release) {
         }
         to->ReserveAttributes(static_cast<int>(attributes.size()));
         for (const TiXmlAttribute* attribute : attributes) {
-          to->AddAttribute(COvScriptTreeAttribute(names.Get(attribute->Name()), attribute->Value()));
+          COvScriptTreeAttribute& added = to->AddAttribute(names.Get(attribute->NameTStr()));
+          added.GetValue() = attribute->Value();
+          added.SetType(COvScriptTreeAttribute::eTypeString);
         }
         break;
       case TiXmlNode::TINYXML_TEXT:
@@ -314,13 +318,17 @@ void BuildFromXml(TiXmlNode* xmlNode, COvScriptTreeNode* node, bool release) {
     for (TiXmlNode* child = from->FirstChild(); child; child = child->NextSibling()) {
       if (child->Type() != TiXmlNode::TINYXML_COMMENT) children.push_back(child);
     }
-    // Children are appended in document order now and filled when popped.
+    // Children are appended in document order now and filled when popped. They are pushed
+    // last first, so the document is visited in its own order, which is also the order in
+    // which TinyXML allocated it: the walk then reads memory mostly forwards.
     to->ReserveChildren(static_cast<int>(children.size()));
+    size_t first = pending.size();
     for (TiXmlNode* child : children) {
       COvScriptTreeNode* copy = new COvScriptTreeNode();
       to->AddChild(copy);
       pending.emplace_back(child, copy);
     }
+    std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(first), pending.end());
     if (release && from != xmlNode && !from->FirstChild() && from->Parent()) from->Parent()->RemoveChild(from);
   }
 }
@@ -352,6 +360,9 @@ bool COvScriptTreeSerializerXML::Parse(COvScriptTree& tree, const TOvString<char
   const char* buffer = text.GetBuffer();
   if (NestsDeeperThan(buffer, kMaxElementDepth)) return false;
   TiXmlDocument document;
+  // No error positions are reported, so TinyXML need not track rows and columns (a notable
+  // part of its parse time).
+  document.SetTabSize(0);
   document.Parse(buffer, nullptr, TIXML_ENCODING_UNKNOWN);
   if (document.Error()) return false;
   TiXmlElement* rootElement = document.RootElement();

@@ -241,6 +241,18 @@ TEST(ScriptTreeNodeAttributes, MovedAttributesAndReservedStorageKeepOrder) {
   node.Empty();
 }
 
+TEST(ScriptTreeNodeAttributes, AddByNameGivesAnEmptyAttributeToFill) {
+  COvScriptTreeNode node(COvIdentifier("node"));
+  node.AddAttribute(COvScriptTreeAttribute(COvIdentifier("first"), "1"));
+  COvScriptTreeAttribute& added = node.AddAttribute(COvIdentifier("Second"));
+  EXPECT_EQ(COvScriptTreeAttribute::eTypeNone, added.GetType());
+  EXPECT_STREQ("", added.GetValue().GetBuffer());
+  added.SetValue("2");
+  ASSERT_EQ(2, node.GetAttributeCount());
+  EXPECT_EQ(&node.GetAttribute(1), &added);
+  EXPECT_EQ(2, node.GetAttributeValueAsInt(COvIdentifier("second")));
+}
+
 TEST(ScriptTreeNodeText, SetTextCopiesAndNullEmpties) {
   COvScriptTreeNode node;
   EXPECT_TRUE(node.GetIdentifier().IsNull());
