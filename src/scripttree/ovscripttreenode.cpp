@@ -367,8 +367,9 @@ void COvScriptTreeNode::DeleteSubtree(COvScriptTreeNode* node) {
   while (!pending.empty()) {
     COvScriptTreeNode* current = pending.back();
     pending.pop_back();
-    for (COvScriptTreeNode* child : current->m_aChildren) {
-      if (child) pending.push_back(child);
+    // Last child first, so nodes go in the order they were made (mostly ascending memory).
+    for (int i = current->m_aChildren.GetCount() - 1; i >= 0; --i) {
+      if (current->m_aChildren[i]) pending.push_back(current->m_aChildren[i]);
     }
     delete current;
   }
