@@ -29,6 +29,14 @@ bool MatchesAttributeValue(const COvScriptTreeNode& child, const COvIdentifier& 
   return AttributeValueCrc(child, attributeId) == valueId.GetCrc64();
 }
 
+// Reads count floats (2 to 4) from the attribute's text with "%f" conversions, which skip
+// any whitespace between them. False when the attribute is missing or fewer numbers convert.
+bool ScanFloats(const COvScriptTreeAttribute* attribute, float (&v)[4], int count) {
+  if (!attribute) return false;
+  static const char* const kFormats[] = {"", "%f", "%f%f", "%f%f%f", "%f%f%f%f"};
+  return std::sscanf(attribute->GetValue().GetBuffer(), kFormats[count], &v[0], &v[1], &v[2], &v[3]) == count;
+}
+
 // Everything of a node but its children.
 bool SameContent(const COvScriptTreeNode& a, const COvScriptTreeNode& b) {
   if (a.GetIdentifier() != b.GetIdentifier()) return false;
@@ -195,20 +203,16 @@ bool COvScriptTreeNode::GetAttributeValueAsU64(const COvIdentifier& id, uint64_t
 }
 
 bool COvScriptTreeNode::GetAttributeValueAsVector2(const COvIdentifier& id, COvVector2& out) const {
-  const COvScriptTreeAttribute* attribute = FindAttribute(id);
-  if (!attribute) return false;
-  float v[2];
-  if (std::sscanf(attribute->GetValue().GetBuffer(), "%f%f", &v[0], &v[1]) != 2) return false;
+  float v[4];
+  if (!ScanFloats(FindAttribute(id), v, 2)) return false;
   out.x = v[0];
   out.y = v[1];
   return true;
 }
 
 bool COvScriptTreeNode::GetAttributeValueAsVector3(const COvIdentifier& id, COvVector3& out) const {
-  const COvScriptTreeAttribute* attribute = FindAttribute(id);
-  if (!attribute) return false;
-  float v[3];
-  if (std::sscanf(attribute->GetValue().GetBuffer(), "%f%f%f", &v[0], &v[1], &v[2]) != 3) return false;
+  float v[4];
+  if (!ScanFloats(FindAttribute(id), v, 3)) return false;
   out.x = v[0];
   out.y = v[1];
   out.z = v[2];
@@ -216,10 +220,8 @@ bool COvScriptTreeNode::GetAttributeValueAsVector3(const COvIdentifier& id, COvV
 }
 
 bool COvScriptTreeNode::GetAttributeValueAsColor(const COvIdentifier& id, COvRGB<float>& out) const {
-  const COvScriptTreeAttribute* attribute = FindAttribute(id);
-  if (!attribute) return false;
-  float v[3];
-  if (std::sscanf(attribute->GetValue().GetBuffer(), "%f%f%f", &v[0], &v[1], &v[2]) != 3) return false;
+  float v[4];
+  if (!ScanFloats(FindAttribute(id), v, 3)) return false;
   out.r = v[0];
   out.g = v[1];
   out.b = v[2];
@@ -227,10 +229,8 @@ bool COvScriptTreeNode::GetAttributeValueAsColor(const COvIdentifier& id, COvRGB
 }
 
 bool COvScriptTreeNode::GetAttributeValueAsColor(const COvIdentifier& id, COvRGBA<float>& out) const {
-  const COvScriptTreeAttribute* attribute = FindAttribute(id);
-  if (!attribute) return false;
   float v[4];
-  if (std::sscanf(attribute->GetValue().GetBuffer(), "%f%f%f%f", &v[0], &v[1], &v[2], &v[3]) != 4) return false;
+  if (!ScanFloats(FindAttribute(id), v, 4)) return false;
   out.r = v[0];
   out.g = v[1];
   out.b = v[2];
@@ -239,10 +239,8 @@ bool COvScriptTreeNode::GetAttributeValueAsColor(const COvIdentifier& id, COvRGB
 }
 
 bool COvScriptTreeNode::GetAttributeValueAsQuaternion(const COvIdentifier& id, COvQuaternion& out) const {
-  const COvScriptTreeAttribute* attribute = FindAttribute(id);
-  if (!attribute) return false;
   float v[4];
-  if (std::sscanf(attribute->GetValue().GetBuffer(), "%f%f%f%f", &v[0], &v[1], &v[2], &v[3]) != 4) return false;
+  if (!ScanFloats(FindAttribute(id), v, 4)) return false;
   out.x = v[0];
   out.y = v[1];
   out.z = v[2];
