@@ -64,7 +64,8 @@ void WriteProject(const fs::path& game, int rounds) {
             "    <buildconfigs>\n";
   for (int round = 0; round < rounds; ++round) {
     config << "        <build name=\"R" << round
-           << "\" platform=\"Windows\" distribution=\"Zip\" api=\"DX9\" headerpath=\"\" librarypath=\"\" args=\"\"/>\n";
+           << "\" platform=\"Windows\" distribution=\"Zip\" api=\"DX9\" headerpath=\"\" librarypath=\"\" "
+              "args=\"\"/>\n";
   }
   config << "    </buildconfigs>\n"
             "    <distribconfigs>\n"
@@ -153,8 +154,8 @@ int main(int argc, char** argv) {
     fs::path cpTarget = work / ("cp" + std::to_string(round));
     fs::create_directories(cpTarget);
 
-    double packager = Timed(Quoted(OV_PACKAGER_PATH) + " --build " + Quoted(game / "game.config") + " " + build +
-                            " >/dev/null");
+    double packager = Timed(Quoted(OV_PACKAGER_PATH) + " --build " + Quoted(game / "game.config") + " " +
+                            build + " >/dev/null");
     double copy = Timed("cp -r " + Quoted(source) + " " + Quoted(cpTarget));
     if (packager < 0 || copy < 0) {
       status = 1;
@@ -163,9 +164,10 @@ int main(int argc, char** argv) {
     ours.push_back(packager);
     cp.push_back(copy);
     ratios.push_back(packager / copy);
-    std::fprintf(stderr, "round %d: packager --build %.3f s, cp -r %.3f s, ratio %.3f\n", round, packager, copy,
-                 ratios.back());
-    if (round == 0 && (Measure(windows / build / "DX9") != expected || Measure(cpTarget / "DX9") != expected)) {
+    std::fprintf(stderr, "round %d: packager --build %.3f s, cp -r %.3f s, ratio %.3f\n", round, packager,
+                 copy, ratios.back());
+    if (round == 0 &&
+        (Measure(windows / build / "DX9") != expected || Measure(cpTarget / "DX9") != expected)) {
       std::fprintf(stderr, "copies differ from the content\n");
       status = 1;
     }

@@ -62,7 +62,8 @@ class CopyContentTest : public ::testing::Test {
     dir.WriteFile("tmp/" + platformName + "/" + api + "/" + relative, relative);
   }
 
-  CopyOutcome Run(int platform, const std::string& platformName, const std::string& source, const std::string& target) {
+  CopyOutcome Run(int platform, const std::string& platformName, const std::string& source,
+                  const std::string& target) {
     ContentPackager packager(Temporary(platformName), BuildDirectory(platformName), platform);
     CopyOutcome outcome;
     testing::internal::CaptureStdout();
@@ -86,24 +87,26 @@ TEST_F(CopyContentTest, WindowsCopiesEveryBigFileButTheStringTable) {
   const std::string root = Temporary("Windows") + "DX9" + kSep;
   EXPECT_TRUE(outcome.result);
   EXPECT_EQ("", outcome.err);
-  EXPECT_EQ(kBigFilesStart + CopyingLines(root, {"BF-main.bf", "BF-audiostreams.bf", "BF-wav.bf"}) + kGameStart +
-                kSettingsStart + kVideosStart + kStringsStart,
+  EXPECT_EQ(kBigFilesStart + CopyingLines(root, {"BF-main.bf", "BF-audiostreams.bf", "BF-wav.bf"}) +
+                kGameStart + kSettingsStart + kVideosStart + kStringsStart,
             outcome.out);
   // Listing paths end in directory + separator + name, so the copies are announced with two
   // separators before the name.
   EXPECT_NE(std::string::npos, outcome.out.find("Copying " + root + kSep + "BF-main.bf\n"));
 
   const std::string build = BuildDirectory("Windows");
-  EXPECT_EQ((std::set<std::string>{"DX9/", "DX9/BF-main.bf", "DX9/BF-audiostreams.bf", "DX9/BF-wav.bf", "DX9/Game/",
-                                   "DX9/Settings/", "DX9/Videos/", "DX9/Resources/", "DX9/Resources/String/"}),
-            Tree(build));
+  EXPECT_EQ(
+      (std::set<std::string>{"DX9/", "DX9/BF-main.bf", "DX9/BF-audiostreams.bf", "DX9/BF-wav.bf", "DX9/Game/",
+                             "DX9/Settings/", "DX9/Videos/", "DX9/Resources/", "DX9/Resources/String/"}),
+      Tree(build));
   EXPECT_EQ("BF-wav.bf", ReadFileBytes(build + "DX9" + kSep + "BF-wav.bf"));
 }
 
 TEST_F(CopyContentTest, AndroidGetsLooseAudioInsteadOfItsBigFiles) {
-  for (const char* name : {"BF-main.bf", "BF-string-table.bf", "BF-audiostreams.bf", "BF-wav.bf",
-                           "Resources/AudioStreams/music.mp3", "Resources/AudioStreams/music.ogg",
-                           "Resources/Sounds/hit.wav", "Resources/Sounds/hit.ogg", "Resources/String/en.st"}) {
+  for (const char* name :
+       {"BF-main.bf", "BF-string-table.bf", "BF-audiostreams.bf", "BF-wav.bf",
+        "Resources/AudioStreams/music.mp3", "Resources/AudioStreams/music.ogg", "Resources/Sounds/hit.wav",
+        "Resources/Sounds/hit.ogg", "Resources/String/en.st"}) {
     Source("Android", "OpenGLES2", name);
   }
   CopyOutcome outcome = Run(ePlatformAndroid, "Android", "OpenGLES2", "assets");
@@ -138,8 +141,9 @@ TEST_F(CopyContentTest, BigFileSuffixIsCaseSensitive) {
 }
 
 TEST_F(CopyContentTest, SectionsCopyOnlyTheFilesDirectlyInTheirDirectory) {
-  for (const char* name : {"Game/intro.lvl", "Game/Levels/one.lvl", "Settings/input.cfg", "Settings/Old/input.cfg",
-                           "Resources/String/en.st", "Resources/String/Draft/en.st"}) {
+  for (const char* name :
+       {"Game/intro.lvl", "Game/Levels/one.lvl", "Settings/input.cfg", "Settings/Old/input.cfg",
+        "Resources/String/en.st", "Resources/String/Draft/en.st"}) {
     Source("Windows", "DX9", name);
   }
   CopyOutcome outcome = Run(ePlatformWindows, "Windows", "DX9", "DX9");
@@ -158,15 +162,16 @@ TEST_F(CopyContentTest, MissingSourceDirectoriesStillGetTheirTargetAndMessage) {
   CopyOutcome windows = Run(ePlatformWindows, "Windows", "DX9", "DX9");
   EXPECT_TRUE(windows.result);
   EXPECT_EQ("", windows.err);
-  EXPECT_EQ(std::string(kBigFilesStart) + kGameStart + kSettingsStart + kVideosStart + kStringsStart, windows.out);
+  EXPECT_EQ(std::string(kBigFilesStart) + kGameStart + kSettingsStart + kVideosStart + kStringsStart,
+            windows.out);
   EXPECT_TRUE(fs::is_directory(BuildDirectory("Windows") + "DX9" + kSep + "Videos"));
 
   fs::create_directories(Temporary("Android"));
   CopyOutcome android = Run(ePlatformAndroid, "Android", "OpenGLES2", "assets");
   EXPECT_TRUE(android.result);
   EXPECT_EQ("", android.err);
-  EXPECT_EQ(std::string(kBigFilesStart) + kGameStart + kSettingsStart + kVideosStart + kStringsStart + kAudioStart +
-                kSoundsStart,
+  EXPECT_EQ(std::string(kBigFilesStart) + kGameStart + kSettingsStart + kVideosStart + kStringsStart +
+                kAudioStart + kSoundsStart,
             android.out);
   EXPECT_TRUE(fs::is_directory(BuildDirectory("Android") + "assets" + kSep + "Resources" + kSep + "Sounds"));
 }
@@ -187,10 +192,12 @@ TEST_F(CopyContentTest, FilesThatCannotBeCopiedAreReportedAfterEveryFileWasTried
   CopyOutcome outcome = Run(ePlatformWindows, "Windows", "DX9", "DX9");
 
   EXPECT_FALSE(outcome.result);
-  EXPECT_EQ("Error : Can't copy " + blockedBigFile + " !\nError : Can't copy " + blockedGameFile + " !\n", outcome.err);
+  EXPECT_EQ("Error : Can't copy " + blockedBigFile + " !\nError : Can't copy " + blockedGameFile + " !\n",
+            outcome.err);
   // Every file was still announced and every other file copied.
   EXPECT_EQ(kBigFilesStart + CopyingLines(root, {"BF-a.bf", "BF-b.bf", "BF-c.bf"}) + kGameStart +
-                CopyingLines(game, {"intro.lvl", "outro.lvl"}) + kSettingsStart + kVideosStart + kStringsStart,
+                CopyingLines(game, {"intro.lvl", "outro.lvl"}) + kSettingsStart + kVideosStart +
+                kStringsStart,
             outcome.out);
   const std::set<std::string> blocked{fs::path(blockedBigFile).filename().string(),
                                       fs::path(blockedGameFile).filename().string()};

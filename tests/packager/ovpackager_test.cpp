@@ -17,22 +17,26 @@ namespace {
 class PackagerInitialization : public ::testing::Test {
  protected:
   void SetUp() override {
+    // Store is of kind "steam": not the Steam kind, whose name is case-sensitive.
+    const std::string lowerCaseSteam = Lines({
+        "        <distrib name=\"Store\" distribution=\"steam\">",
+        "            <steambuilderspath value=\"" + sandbox.Path("steam") + "\"/>",
+        "            <steamaccount value=\"builder\"/>",
+        "            <steampassword value=\"pw\"/>",
+        "        </distrib>",
+    });
+    const std::string builds = BuildEntry("Release", "Windows", "Zip") + BuildEntry("Phone", "iOS", "Zip") +
+                               BuildEntry("Lost", "Windows", "Nowhere") +
+                               BuildEntry("Lower", "Windows", "Store");
     sandbox.WriteFile("game/game.config",
-                      ConfigurationXml("game.project",
-                                       BuildEntry("Release", "Windows", "Zip") + BuildEntry("Phone", "iOS", "Zip") +
-                                           BuildEntry("Lost", "Windows", "Nowhere") +
-                                           BuildEntry("Lower", "Windows", "Store"),
-                                       ZipDistribution() +
-                                           "        <distrib name=\"Store\" distribution=\"steam\">\n"
-                                           "            <steambuilderspath value=\"" + sandbox.Path("steam") + "\"/>\n"
-                                           "            <steamaccount value=\"builder\"/>\n"
-                                           "            <steampassword value=\"pw\"/>\n"
-                                           "        </distrib>\n"));
+                      ConfigurationXml("game.project", builds, ZipDistribution() + lowerCaseSteam));
     WriteProject("1.1", GeneralSettings());
     sandbox.WriteFile("game/icons/game.png", "png");
     updater = sandbox.InstallFakeTool("tools/OvProjectUpdater");
     // The tool chain creates the platform's temporary directory and the build directories.
-    for (const char* build : {"Release", "Lost", "Lower"}) fs::create_directories(BuildDirectory(sandbox, "Windows", build));
+    for (const char* build : {"Release", "Lost", "Lower"}) {
+      fs::create_directories(BuildDirectory(sandbox, "Windows", build));
+    }
     fs::create_directories(BuildDirectory(sandbox, "iOS", "Phone"));
   }
 
@@ -61,7 +65,8 @@ TEST_F(PackagerInitialization, CurrentProjectIsNotUpgraded) {
 }
 
 TEST_F(PackagerInitialization, OldProjectIsUpgradedOnceBeforeLoading) {
-  const std::string upgraded = sandbox.WriteFile("game/upgraded.project", ProjectXml("1.1", GeneralSettings()));
+  const std::string upgraded =
+      sandbox.WriteFile("game/upgraded.project", ProjectXml("1.1", GeneralSettings()));
   ScopedEnv from("OV_FAKE_TOOL_COPY_FROM_OvProjectUpdater", upgraded);
   ScopedEnv to("OV_FAKE_TOOL_COPY_TO_OvProjectUpdater", sandbox.ProjectFile());
   size_t expectedRuns = 0;
@@ -81,7 +86,8 @@ TEST_F(PackagerInitialization, OldProjectIsUpgradedOnceBeforeLoading) {
 
 TEST_F(PackagerInitialization, ProjectLeftOldByTheUpdaterDoesNotLoad) {
   WriteProject("1.0", GeneralSettings());
-  ExpectOutcome(Run("--clean"), -4, "Can't load file " + sandbox.ProjectFile() + "\nFailed initializing Packager.\n");
+  ExpectOutcome(Run("--clean"), -4,
+                "Can't load file " + sandbox.ProjectFile() + "\nFailed initializing Packager.\n");
   std::vector<FakeToolRun> runs = UpdaterRuns();
   ASSERT_EQ(1u, runs.size());
   EXPECT_EQ((std::vector<std::string>{updater, sandbox.ProjectFile()}), runs[0].args);
@@ -90,15 +96,17 @@ TEST_F(PackagerInitialization, ProjectLeftOldByTheUpdaterDoesNotLoad) {
 TEST_F(PackagerInitialization, FailedUpdaterRunAlsoFailsTheLaterIconStep) {
   // The updater brings the project up to date but reports a failure: the runner's error flag
   // stays set for the rest of the run, so the icon conversion counts as failed too.
-  const std::string upgraded = sandbox.WriteFile("game/upgraded.project", ProjectXml("1.1", GeneralSettings()));
+  const std::string upgraded =
+      sandbox.WriteFile("game/upgraded.project", ProjectXml("1.1", GeneralSettings()));
   ScopedEnv from("OV_FAKE_TOOL_COPY_FROM_OvProjectUpdater", upgraded);
   ScopedEnv to("OV_FAKE_TOOL_COPY_TO_OvProjectUpdater", sandbox.ProjectFile());
   ScopedEnv failing("OV_FAKE_TOOL_EXIT_OvProjectUpdater", "1");
   const std::string convert = sandbox.InstallFakeTool("tools/convert");
   WriteProject("", GeneralSettings());
 
-  ExpectOutcome(Run("--configure"), -5,
-                "Error : Can't create .ico file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n");
+  ExpectOutcome(
+      Run("--configure"), -5,
+      "Error : Can't create .ico file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n");
   std::vector<FakeToolRun> runs = sandbox.ToolRuns();
   ASSERT_EQ(2u, runs.size());
   EXPECT_EQ(updater, runs[0].args[0]);
@@ -110,7 +118,8 @@ TEST_F(PackagerInitialization, MissingSettingsAreReportedAndTheRunGoesOn) {
   WriteProject("1.1", GeneralSettings("", "icons/splash.png", "", "", ""));
   const std::string file = sandbox.ProjectFile();
   ExpectOutcome(Run("--configure"), 0,
-                "project_settings name not found in file " + file + "\nproject_settings icon not found in file " + file +
+                "project_settings name not found in file " + file +
+                    "\nproject_settings icon not found in file " + file +
                     "\nproject_settings minor not found in file " + file +
                     "\nproject_settings major not found in file " + file + "\nWarning : No icon !\n");
 }
@@ -150,8 +159,8 @@ TEST_F(PackagerInitialization, MissingDistributionFallsBackToTheWindowsDefault) 
 
 TEST_F(PackagerInitialization, LowerCaseSteamKindIsNotSteam) {
   sandbox.WriteFile("game/tmp/Windows/DX9/BF-main.bf", "main");
-  const std::string steamcmd =
-      sandbox.InstallFakeTool(ovhost::kIsWindows ? "steam/builder/steamcmd" : "steam/builder_linux/steamcmd.sh");
+  const std::string steamcmd = sandbox.InstallFakeTool(
+      ovhost::kIsWindows ? "steam/builder/steamcmd" : "steam/builder_linux/steamcmd.sh");
   ExpectOutcome(Run("--build", "Lower"), 0, "Warning : Distribution Store not found, using default !\n");
 
   // The content stays in the build directory itself and nothing is uploaded.

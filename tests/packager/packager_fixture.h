@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,14 +19,22 @@ namespace packagertest {
 
 const std::string kSep(1, ovhost::kNativeSeparator);
 
+// Each text followed by a line end.
+inline std::string Lines(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
+}
+
 inline std::string Setting(const std::string& name, const std::string& value) {
   return "            <setting name=\"" + name + "\" value=\"" + value + "\"/>\n";
 }
 
 // The general group without the settings whose value is empty.
 inline std::string GeneralSettings(const std::string& icon = "icons/game.png",
-                                   const std::string& splash = "icons/splash.png", const std::string& name = "Demo",
-                                   const std::string& major = "1", const std::string& minor = "2") {
+                                   const std::string& splash = "icons/splash.png",
+                                   const std::string& name = "Demo", const std::string& major = "1",
+                                   const std::string& minor = "2") {
   std::string settings = Setting("generalTmp", "tmp");
   if (!name.empty()) settings += Setting("generalName", name);
   if (!icon.empty()) settings += Setting("generalIcon", icon);
@@ -35,7 +44,8 @@ inline std::string GeneralSettings(const std::string& icon = "icons/game.png",
   return settings;
 }
 
-inline std::string BuildEntry(const std::string& name, const std::string& platform, const std::string& distribution) {
+inline std::string BuildEntry(const std::string& name, const std::string& platform,
+                              const std::string& distribution) {
   return "        <build name=\"" + name + "\" platform=\"" + platform + "\" distribution=\"" + distribution +
          "\" api=\"DX9\" headerpath=\"\" librarypath=\"\" args=\"\"/>\n";
 }
@@ -87,7 +97,8 @@ inline std::set<std::string> Tree(const std::string& root) {
   namespace fs = std::filesystem;
   std::set<std::string> entries;
   std::error_code error;
-  for (auto it = fs::recursive_directory_iterator(root, error); !error && it != fs::end(it); it.increment(error)) {
+  for (auto it = fs::recursive_directory_iterator(root, error); !error && it != fs::end(it);
+       it.increment(error)) {
     entries.insert(fs::relative(it->path(), root).generic_string() + (it->is_directory() ? "/" : ""));
   }
   return entries;

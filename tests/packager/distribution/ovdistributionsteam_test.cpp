@@ -27,21 +27,25 @@ class SteamDistribution : public ::testing::Test {
     sandbox.WriteFile("game/icons/game.png", "png");
     sandbox.WriteFile("game/tmp/Windows/DX9/BF-main.bf", "main");
     sandbox.InstallFakeTool("tools/convert");
-    steamcmd = sandbox.InstallFakeTool(ovhost::kIsWindows ? "steam/builder/steamcmd" : "steam/builder_linux/steamcmd.sh");
+    steamcmd = sandbox.InstallFakeTool(ovhost::kIsWindows ? "steam/builder/steamcmd"
+                                                          : "steam/builder_linux/steamcmd.sh");
     fs::create_directories(Build());
   }
 
   void WriteConfiguration(const std::string& passwordXml, const std::string& desc) {
-    const std::string distribution = "        <distrib name=\"Store\" distribution=\"Steam\">\n"
-                                     "            <steambuilderspath value=\"" + sandbox.Path("steam") + "\"/>\n"
-                                     "            <steamaccount value=\"builder\"/>\n"
-                                     "            <steampassword value=\"" + passwordXml + "\"/>\n"
-                                     "            <appid value=\"1000\"/>\n"
-                                     "            <desc value=\"" + desc + "\"/>\n"
-                                     "            <depotid value=\"1001\"/>\n"
-                                     "        </distrib>\n";
-    sandbox.WriteFile("game/game.config",
-                      ConfigurationXml("game.project", BuildEntry("Steam", "Windows", "Store"), distribution));
+    const std::string distribution = Lines({
+        "        <distrib name=\"Store\" distribution=\"Steam\">",
+        "            <steambuilderspath value=\"" + sandbox.Path("steam") + "\"/>",
+        "            <steamaccount value=\"builder\"/>",
+        "            <steampassword value=\"" + passwordXml + "\"/>",
+        "            <appid value=\"1000\"/>",
+        "            <desc value=\"" + desc + "\"/>",
+        "            <depotid value=\"1001\"/>",
+        "        </distrib>",
+    });
+    sandbox.WriteFile(
+        "game/game.config",
+        ConfigurationXml("game.project", BuildEntry("Steam", "Windows", "Store"), distribution));
   }
 
   // Every run of this suite also checks that the password shows nowhere in its output.
@@ -73,32 +77,36 @@ TEST_F(SteamDistribution, ConfigureWritesBothBuildScripts) {
     WriteConfiguration(kPlainPassword, desc);
     ExpectOutcome(Run({"--configure"}), 0, "");
 
-    const std::string app = std::string("\"appbuild\"\n") +
-                            "{\n"
-                            "\t\"appid\" \"1000\"\n"
-                            "\t\"desc\" \"" + desc + "\"\n"
-                            "\t\"buildoutput\" \"." + kSep + "output" + kSep + "\"\n"
-                            "\t\"contentroot\" \"." + kSep + "content" + kSep + "\"\n"
-                            "\t\"setlive\" \"\"\n"
-                            "\t\"preview\" \"0\"\n"
-                            "\t\"local\" \"\"\n"
-                            "\t\"depots\"\n"
-                            "\t{\n"
-                            "\t\t\"1001\" \"" + Build() + "depot_build.vdf\"\n"
-                            "\t}\n"
-                            "}\n";
-    const std::string depot = std::string("\"DepotBuildConfig\"\n") +
-                              "{\n"
-                              "\t\"DepotID\" \"1001\"\n"
-                              "\t\"ContentRoot\" \"" + Content() + "\"\n"
-                              "\t\"FileMapping\"\n"
-                              "\t{\n"
-                              "\t\t\"LocalPath\" \"*\"\n"
-                              "\t\t\"DepotPath\" \".\"\n"
-                              "\t\t\"recursive\" \"1\"\n"
-                              "\t}\n"
-                              "\t\"FileExclusion\" \"*.pdb\"\n"
-                              "}\n";
+    const std::string app = Lines({
+        "\"appbuild\"",
+        "{",
+        "\t\"appid\" \"1000\"",
+        "\t\"desc\" \"" + std::string(desc) + "\"",
+        "\t\"buildoutput\" \"." + kSep + "output" + kSep + "\"",
+        "\t\"contentroot\" \"." + kSep + "content" + kSep + "\"",
+        "\t\"setlive\" \"\"",
+        "\t\"preview\" \"0\"",
+        "\t\"local\" \"\"",
+        "\t\"depots\"",
+        "\t{",
+        "\t\t\"1001\" \"" + Build() + "depot_build.vdf\"",
+        "\t}",
+        "}",
+    });
+    const std::string depot = Lines({
+        "\"DepotBuildConfig\"",
+        "{",
+        "\t\"DepotID\" \"1001\"",
+        "\t\"ContentRoot\" \"" + Content() + "\"",
+        "\t\"FileMapping\"",
+        "\t{",
+        "\t\t\"LocalPath\" \"*\"",
+        "\t\t\"DepotPath\" \".\"",
+        "\t\t\"recursive\" \"1\"",
+        "\t}",
+        "\t\"FileExclusion\" \"*.pdb\"",
+        "}",
+    });
     EXPECT_EQ(TextModeBytes(app), ReadFileBytes(Build() + "app_build.vdf"));
     EXPECT_EQ(TextModeBytes(depot), ReadFileBytes(Build() + "depot_build.vdf"));
   }
@@ -135,13 +143,13 @@ TEST_F(SteamDistribution, BuildCopiesIntoTheContentDirectoryAndUploads) {
   std::vector<FakeToolRun> runs = sandbox.ToolRuns();
   ASSERT_EQ(1u, runs.size());
   EXPECT_EQ(steamcmd, runs[0].args[0]);
-  EXPECT_EQ((std::vector<std::string>{"+login", "builder", password, "+run_app_build_http", Build() + "app_build.vdf",
-                                      "+quit"}),
+  EXPECT_EQ((std::vector<std::string>{"+login", "builder", password, "+run_app_build_http",
+                                      Build() + "app_build.vdf", "+quit"}),
             std::vector<std::string>(runs[0].args.begin() + 1, runs[0].args.end()));
   EXPECT_NE(std::string::npos,
             WithoutCarriageReturns(result.out)
-                .find("RunProcessAsync(" + steamcmd + ", +login builder ******** +run_app_build_http " + Build() +
-                      "app_build.vdf +quit)\n"));
+                .find("RunProcessAsync(" + steamcmd + ", +login builder ******** +run_app_build_http " +
+                      Build() + "app_build.vdf +quit)\n"));
 }
 
 TEST_F(SteamDistribution, PasswordWithBlanksQuotesAndMarkupIsOneArgument) {
@@ -166,12 +174,14 @@ TEST_F(SteamDistribution, FailedUploadEndsWithMinusSix) {
     password = secret;
     WriteConfiguration(password == kPlainPassword ? kPlainPassword : kAwkwardPasswordXml, "nightly");
     // The runner's failure report quotes the tool's error output.
-    ScopedEnv errors("OV_FAKE_TOOL_STDERR_steamcmd", "Login failure for builder with password " + password + "\n");
+    ScopedEnv errors("OV_FAKE_TOOL_STDERR_steamcmd",
+                     "Login failure for builder with password " + password + "\n");
     ScopedEnv failing("OV_FAKE_TOOL_EXIT_steamcmd", "1");
     ProgramResult result = Run({"--build"});
-    ExpectOutcomeEndingWith(result, -6,
-                            "Error : Failed Steam Packaging !\nError : Failed executing steam command line !\n"
-                            "Failed Build in OvGamePackager.\n");
+    ExpectOutcomeEndingWith(
+        result, -6,
+        "Error : Failed Steam Packaging !\nError : Failed executing steam command line !\n"
+        "Failed Build in OvGamePackager.\n");
     EXPECT_NE(std::string::npos, result.out.find("Login failure for builder with password ********"));
   }
 }

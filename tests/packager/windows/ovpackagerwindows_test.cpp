@@ -18,19 +18,22 @@ using namespace packagertest;
 namespace {
 
 // The option words of the icon conversion, between the source image and the icon file.
+// clang-format off
 const std::vector<std::string> kIconOptions = {
-    "-background", "transparent",                                                   //
-    "(", "-clone", "0", "-resize", "16x16", "-extent", "16x16", ")",                //
-    "(", "-clone", "0", "-resize", "32x32", "-extent", "32x32", ")",                //
-    "(", "-clone", "0", "-resize", "48x48", "-extent", "48x48", ")",                //
-    "(", "-clone", "0", "-resize", "64x64", "-extent", "64x64", ")",                //
+    "-background", "transparent",
+    "(", "-clone", "0", "-resize", "16x16", "-extent", "16x16", ")",
+    "(", "-clone", "0", "-resize", "32x32", "-extent", "32x32", ")",
+    "(", "-clone", "0", "-resize", "48x48", "-extent", "48x48", ")",
+    "(", "-clone", "0", "-resize", "64x64", "-extent", "64x64", ")",
     "-delete", "0", "-alpha", "off", "-colors", "256"};
+// clang-format on
 
 class WindowsPackager : public ::testing::Test {
  protected:
   void SetUp() override {
-    sandbox.WriteFile("game/game.config", ConfigurationXml("game.project", BuildEntry("Release", "Windows", "Zip"),
-                                                           ZipDistribution()));
+    sandbox.WriteFile(
+        "game/game.config",
+        ConfigurationXml("game.project", BuildEntry("Release", "Windows", "Zip"), ZipDistribution()));
     WriteProject(GeneralSettings());
     sandbox.WriteFile("game/icons/game.png", "png");
     fs::create_directories(BuildDirectory(sandbox, "Windows", "Release"));
@@ -39,9 +42,13 @@ class WindowsPackager : public ::testing::Test {
   void WriteProject(const std::string& settings) {
     sandbox.WriteFile("game/game.project", ProjectXml("1.1", settings));
   }
-  ProgramResult Run(const std::string& action) { return sandbox.Run({action, sandbox.ConfigFile(), "Release"}); }
+  ProgramResult Run(const std::string& action) {
+    return sandbox.Run({action, sandbox.ConfigFile(), "Release"});
+  }
 
-  std::string Rsc() const { return sandbox.GameDir() + kSep + "tmp" + kSep + "Windows" + kSep + "rsc" + kSep; }
+  std::string Rsc() const {
+    return sandbox.GameDir() + kSep + "tmp" + kSep + "Windows" + kSep + "rsc" + kSep;
+  }
   // The icon file as game.rc and convert name it: forward slashes only.
   std::string IcoForScript() const {
     std::string ico = Rsc() + "game.ico";
@@ -50,7 +57,9 @@ class WindowsPackager : public ::testing::Test {
     }
     return ico;
   }
-  std::string ExpectedScript() const { return "#include \"res.h\"\nGAME_ICON ICON \"" + IcoForScript() + "\"\n"; }
+  std::string ExpectedScript() const {
+    return "#include \"res.h\"\nGAME_ICON ICON \"" + IcoForScript() + "\"\n";
+  }
 
   PackagerSandbox sandbox;
 };
@@ -98,8 +107,9 @@ TEST_F(WindowsPackager, IconPathWithBlanksReachesConvertAsTwoWords) {
   // ImageMagick fails on the two halves of the path; the fake tool is told to.
   ScopedEnv failing("OV_FAKE_TOOL_EXIT_convert", "1");
   ProgramResult result = Run("--configure");
-  ExpectOutcome(result, -5,
-                "Error : Can't create .ico file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n");
+  ExpectOutcome(
+      result, -5,
+      "Error : Can't create .ico file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n");
 
   std::vector<FakeToolRun> runs = sandbox.ToolRuns();
   ASSERT_EQ(1u, runs.size());
@@ -112,10 +122,11 @@ TEST_F(WindowsPackager, IconPathWithBlanksReachesConvertAsTwoWords) {
 }
 
 TEST_F(WindowsPackager, BuildCopiesTheSelectedContentInListingOrder) {
-  for (const char* name : {"BF-main.bf", "BF-string-table.bf", "BF-audiostreams.bf", "BF-wav.bf", "BF-levels.bf",
-                           "notes.txt", "Game/intro.lvl", "Game/outro.lvl", "Game/Levels/one.lvl",
-                           "Settings/input.cfg", "Videos/intro.ogv", "Resources/String/en.st",
-                           "Resources/String/fr.st", "Resources/Sounds/hit.wav", "Resources/AudioStreams/music.mp3"}) {
+  for (const char* name :
+       {"BF-main.bf", "BF-string-table.bf", "BF-audiostreams.bf", "BF-wav.bf", "BF-levels.bf", "notes.txt",
+        "Game/intro.lvl", "Game/outro.lvl", "Game/Levels/one.lvl", "Settings/input.cfg", "Videos/intro.ogv",
+        "Resources/String/en.st", "Resources/String/fr.st", "Resources/Sounds/hit.wav",
+        "Resources/AudioStreams/music.mp3"}) {
     sandbox.WriteFile(std::string("game/tmp/Windows/DX9/") + name, name);
   }
   ProgramResult result = Run("--build");
@@ -124,7 +135,8 @@ TEST_F(WindowsPackager, BuildCopiesTheSelectedContentInListingOrder) {
   const std::string root = sandbox.GameDir() + kSep + "tmp" + kSep + "Windows" + kSep + "DX9" + kSep;
   EXPECT_EQ("#Info: Start copying Big Files\n" +
                 CopyingLines(root, {"BF-main.bf", "BF-audiostreams.bf", "BF-wav.bf", "BF-levels.bf"}) +
-                "#Info: Start copying Game directory\n" + CopyingLines(root + "Game", {"intro.lvl", "outro.lvl"}) +
+                "#Info: Start copying Game directory\n" +
+                CopyingLines(root + "Game", {"intro.lvl", "outro.lvl"}) +
                 "#Info: Start copying Settings directory\n" + CopyingLines(root + "Settings", {"input.cfg"}) +
                 "#Info: Start copying Videos directory\n" + CopyingLines(root + "Videos", {"intro.ogv"}) +
                 "#Info: Start copying String Tables directory\n" +
@@ -132,13 +144,14 @@ TEST_F(WindowsPackager, BuildCopiesTheSelectedContentInListingOrder) {
             WithoutCarriageReturns(result.out));
 
   const std::string build = BuildDirectory(sandbox, "Windows", "Release");
-  EXPECT_EQ((std::set<std::string>{"DX9/", "DX9/BF-main.bf", "DX9/BF-audiostreams.bf", "DX9/BF-wav.bf",
-                                   "DX9/BF-levels.bf", "DX9/Game/", "DX9/Game/intro.lvl", "DX9/Game/outro.lvl",
-                                   "DX9/Settings/", "DX9/Settings/input.cfg", "DX9/Videos/", "DX9/Videos/intro.ogv",
-                                   "DX9/Resources/", "DX9/Resources/String/", "DX9/Resources/String/en.st",
-                                   "DX9/Resources/String/fr.st"}),
+  EXPECT_EQ((std::set<std::string>{
+                "DX9/", "DX9/BF-main.bf", "DX9/BF-audiostreams.bf", "DX9/BF-wav.bf", "DX9/BF-levels.bf",
+                "DX9/Game/", "DX9/Game/intro.lvl", "DX9/Game/outro.lvl", "DX9/Settings/",
+                "DX9/Settings/input.cfg", "DX9/Videos/", "DX9/Videos/intro.ogv", "DX9/Resources/",
+                "DX9/Resources/String/", "DX9/Resources/String/en.st", "DX9/Resources/String/fr.st"}),
             Tree(build));
-  EXPECT_EQ("Resources/String/fr.st", ReadFileBytes(build + "DX9" + kSep + "Resources" + kSep + "String" + kSep + "fr.st"));
+  EXPECT_EQ("Resources/String/fr.st",
+            ReadFileBytes(build + "DX9" + kSep + "Resources" + kSep + "String" + kSep + "fr.st"));
 }
 
 // The Windows leg runs under Wine without ImageMagick or a resource compiler: the real icon and
@@ -167,8 +180,8 @@ std::vector<IconImage> IcoDirectory(const std::string& bytes) {
 TEST_F(WindowsPackager, RealConvertMakesAFourSizeIconThatWindresAccepts) {
   if (OvFindProgramOnPath("convert").IsEmpty()) GTEST_SKIP() << "ImageMagick's convert is not on the PATH";
   // No convert in the tool directory: the one on the PATH is used.
-  fs::copy_file(std::string(OV_TEST_SOURCE_DIR) + "/examples/demo/icons/game.png", sandbox.Path("game/icons/game.png"),
-                fs::copy_options::overwrite_existing);
+  fs::copy_file(std::string(OV_TEST_SOURCE_DIR) + "/examples/demo/icons/game.png",
+                sandbox.Path("game/icons/game.png"), fs::copy_options::overwrite_existing);
   ProgramResult result = Run("--configure");
   ExpectOutcome(result, 0, "");
 
