@@ -73,7 +73,13 @@ void BM_Save(benchmark::State& state) {
   BuildTree(tree, static_cast<int>(state.range(0)));
   COvScriptTreeSerializerXML serializer;
   std::string path = (std::filesystem::temp_directory_path() / "ov_xml_bench_save.xml").string();
-  for (auto _ : state) serializer.Save(tree, path.c_str());
+  for (auto _ : state) {
+    // Overwriting would also time the truncation of the previous file's pages.
+    state.PauseTiming();
+    std::filesystem::remove(path);
+    state.ResumeTiming();
+    serializer.Save(tree, path.c_str());
+  }
   state.counters["ns_per_node"] =
       benchmark::Counter(static_cast<double>(state.range(0)), benchmark::Counter::kIsIterationInvariantRate |
                                                                    benchmark::Counter::kInvert);
