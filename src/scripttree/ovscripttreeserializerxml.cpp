@@ -177,6 +177,13 @@ void AppendName(Sink& out, const COvIdentifier& id) {
   }
 }
 
+bool IsRepeatedAttribute(const COvScriptTreeNode& node, int index) {
+  for (int i = 0; i < index; ++i) {
+    if (node.GetAttribute(i).GetIdentifier() == node.GetAttribute(index).GetIdentifier()) return true;
+  }
+  return false;
+}
+
 // Four blanks per level, copied from one run of blanks grown on demand.
 class Indentation {
  public:
@@ -214,6 +221,9 @@ void DumpSubtree(const COvScriptTreeNode* root, size_t depth, Sink& out) {
         AppendName(out, node->GetIdentifier());
         for (int i = 0; i < node->GetAttributeCount(); ++i) {
           const COvScriptTreeAttribute& attribute = node->GetAttribute(i);
+          // Names that differ only in case are one name once written: a repeat would make the
+          // file unreadable, and readers only ever take the first.
+          if (IsRepeatedAttribute(*node, i)) continue;
           out.Append(' ');
           AppendName(out, attribute.GetIdentifier());
           out.Append("=\"", 2);

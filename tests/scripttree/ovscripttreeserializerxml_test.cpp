@@ -227,6 +227,16 @@ TEST(XmlSerializerDump, NamesAreWrittenInLowerCase) {
             DumpText(tree));
 }
 
+TEST(XmlSerializerDump, AttributesDifferingOnlyInCaseAreWrittenOnce) {
+  COvScriptTree tree;
+  COvScriptTreeSerializerXML serializer;
+  ASSERT_TRUE(serializer.Parse(tree, "<ProjectConfig ProjectFile=\"a\" projectfile=\"b\" other=\"c\"/>"));
+  TOvString<char> text = DumpText(tree).c_str();
+  EXPECT_STREQ("<projectconfig projectfile=\"a\" other=\"c\"/>\n", text.GetBuffer());
+  COvScriptTree again;
+  EXPECT_TRUE(serializer.Parse(again, text));
+}
+
 TEST(XmlSerializerDump, EmptyTreeFailsAndLeavesTheOutput) {
   COvScriptTree tree;
   COvScriptTreeSerializerXML serializer;
