@@ -6,12 +6,9 @@
 #include "core/ovfilepath.h"
 #include "core/ovidentifier.h"
 #include "core/ovstrfuncs.h"
+#include "packager/android/ovpackagerandroid.h"
 #include "packager/ios/ovpackagerios.h"
 #include "packager/windows/ovpackagerwindows.h"
-#if __has_include("packager/android/ovpackagerandroid.h")
-#include "packager/android/ovpackagerandroid.h"
-#define OV_HAS_ANDROID_PACKAGER 1
-#endif
 
 namespace {
 
@@ -30,9 +27,7 @@ COvPackager* CreatePackager(int platform) {
   switch (platform) {
     case ePlatformWindows: return new COvPackagerWindows();
     case ePlatformIos: return new COvPackagerIos();
-#ifdef OV_HAS_ANDROID_PACKAGER
     case ePlatformAndroid: return new COvPackagerAndroid();
-#endif
     default: return nullptr;
   }
 }
