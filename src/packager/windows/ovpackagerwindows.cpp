@@ -101,9 +101,12 @@ bool COvPackagerWindows::CreateResourceScript() {
     return false;
   }
 
+  // As for every joined path, the separator after the tool directory (which ends with one) is
+  // doubled; the program text is shown in the runner's line.
+  const char separator[] = {ovhost::kNativeSeparator, 0};
   COvProcess process;
   TOvString<char> out, err;
-  process.RunProcessRetrieveOutput(OvFindProgram(toolPath.getFilePath(), "convert"),
+  process.RunProcessRetrieveOutput(OvFindProgram(toolPath.getFilePath() + separator, "convert"),
                                    iconPath + kIconArguments + ico, out, err);
   std::fprintf(stdout, "%s", out.GetBuffer());
   std::fprintf(stderr, "%s", err.GetBuffer());

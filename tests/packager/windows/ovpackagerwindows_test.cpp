@@ -71,11 +71,14 @@ TEST_F(WindowsPackager, ConfigureWritesTheResourceFilesAndRunsConvert) {
 
   std::vector<FakeToolRun> runs = sandbox.ToolRuns();
   ASSERT_EQ(1u, runs.size());
-  EXPECT_EQ(sandbox.Path("tools/convert") + ovhost::kExecutableSuffix, runs[0].args[0]);
+  // The tool directory ends with a separator and the program name is joined with another.
+  const std::string program = sandbox.ToolDir() + kSep + kSep + "convert" + ovhost::kExecutableSuffix;
+  EXPECT_EQ(program, runs[0].args[0]);
   std::vector<std::string> expected{sandbox.GameDir() + kSep + "icons/game.png"};
   expected.insert(expected.end(), kIconOptions.begin(), kIconOptions.end());
   expected.push_back(IcoForScript());
   EXPECT_EQ(expected, std::vector<std::string>(runs[0].args.begin() + 1, runs[0].args.end()));
+  EXPECT_NE(std::string::npos, WithoutCarriageReturns(result.out).find("RunProcessAsync(" + program + ", "));
   EXPECT_EQ(std::string::npos, IcoForScript().find('\\'));
 
   const std::string header = ReadFileBytes(Rsc() + "res.h");
