@@ -101,7 +101,7 @@ TEST_F(PackagerInitialization, FailedUpdaterRunAlsoFailsTheLaterIconStep) {
   ScopedEnv from("OV_FAKE_TOOL_COPY_FROM_OvProjectUpdater", upgraded);
   ScopedEnv to("OV_FAKE_TOOL_COPY_TO_OvProjectUpdater", sandbox.ProjectFile());
   ScopedEnv failing("OV_FAKE_TOOL_EXIT_OvProjectUpdater", "1");
-  const std::string convert = sandbox.InstallFakeTool("tools/convert");
+  sandbox.InstallFakeTool("tools/convert");
   WriteProject("", GeneralSettings());
 
   ExpectOutcome(
@@ -110,7 +110,7 @@ TEST_F(PackagerInitialization, FailedUpdaterRunAlsoFailsTheLaterIconStep) {
   std::vector<FakeToolRun> runs = sandbox.ToolRuns();
   ASSERT_EQ(2u, runs.size());
   EXPECT_EQ(updater, runs[0].args[0]);
-  EXPECT_EQ(convert, runs[1].args[0]);
+  EXPECT_EQ(sandbox.ToolDir() + kSep + kSep + "convert" + ovhost::kExecutableSuffix, runs[1].args[0]);
 }
 
 TEST_F(PackagerInitialization, MissingSettingsAreReportedAndTheRunGoesOn) {
