@@ -62,19 +62,17 @@ class COvGeneralSettingsInFile {
   bool Has(const char* name) const { return m_aNames.Find(COvIdentifier(name)) >= 0; }
 
  private:
-  // Settings load into the general group from every "general" element nested in one another.
+  // The general group loads the settings directly in "project_settings" and in every "general"
+  // element nested in it and in one another.
   void Collect(const COvScriptTreeNode* node) {
     const COvIdentifier general("general"), setting("setting"), name("name");
     for (int i = 0; i < node->GetChildCount(); ++i) {
       const COvScriptTreeNode* child = node->GetChild(i);
-      if (child->GetIdentifier() != general) continue;
-      for (int j = 0; j < child->GetChildCount(); ++j) {
-        const COvScriptTreeNode* entry = child->GetChild(j);
-        if (entry->GetIdentifier() == setting && entry->FindAttribute(name)) {
-          m_aNames.Add(COvIdentifier(entry->GetAttributeValueAsString(name)));
-        }
+      if (child->GetIdentifier() == setting) {
+        if (child->FindAttribute(name)) m_aNames.Add(COvIdentifier(child->GetAttributeValueAsString(name)));
+      } else if (child->GetIdentifier() == general) {
+        Collect(child);
       }
-      Collect(child);
     }
   }
 

@@ -124,6 +124,21 @@ TEST_F(PackagerInitialization, MissingSettingsAreReportedAndTheRunGoesOn) {
                     "\nproject_settings major not found in file " + file + "\nWarning : No icon !\n");
 }
 
+TEST_F(PackagerInitialization, SettingsOutsideTheGeneralElementStillCount) {
+  // The general group also loads the settings directly in project_settings and in a general
+  // element nested in another: none of them is missing.
+  sandbox.WriteFile(
+      "game/game.project",
+      Lines({"<project project_version=\"1.1\">", "    <project_settings>",
+             Setting("generalName", "Demo") + Setting("generalTmp", "tmp") + "        <general>",
+             "            <general>",
+             GeneralSettings("icons/game.png", "icons/splash.png", "") + "            </general>",
+             "        </general>", "    </project_settings>", "</project>"}));
+  const std::string exe = sandbox.WriteFile("bin/Demo.exe", "exe");
+  ExpectOutcome(sandbox.Run({"--copy", sandbox.ConfigFile(), "Release", exe}), 0, "");
+  EXPECT_EQ("exe", sandbox.Read("game/tmp/Windows/Release/Demo.exe"));
+}
+
 TEST_F(PackagerInitialization, MissingSplashScreenIsOnlyANoteForWindowsAndIos) {
   sandbox.InstallFakeTool("tools/convert");
   WriteProject("1.1", GeneralSettings("icons/game.png", ""));
