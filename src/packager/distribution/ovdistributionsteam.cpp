@@ -17,9 +17,10 @@ TOvString<char> Separator() {
 }
 
 // A command-line word that reaches the program as one argument whatever it holds: quoted when
-// it has blanks or quotes, with inner quotes doubled.
+// it has blanks or quotes, with inner quotes doubled. An empty text stays empty, so an empty
+// password gives no argument at all (steamcmd then logs in with its cached credentials).
 TOvString<char> CommandLineWord(const TOvString<char>& text) {
-  if (!text.IsEmpty() && text.Find(" ") < 0 && text.Find("\t") < 0 && text.Find("\"") < 0) return text;
+  if (text.Find(" ") < 0 && text.Find("\t") < 0 && text.Find("\"") < 0) return text;
   return "\"" + text.Replace("\"", "\"\"") + "\"";
 }
 
