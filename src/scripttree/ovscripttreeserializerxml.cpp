@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <deque>
 #include <limits>
 #include <string>
 #include <utility>
@@ -165,17 +166,33 @@ void AppendEscaped(Sink& out, const char* text) {
   out.Append(run, static_cast<size_t>(p - run));
 }
 
-// The name written for an identifier: its registered (lower-case) name, or DebugString's
-// fallback form when none is registered.
-template <typename Sink>
-void AppendName(Sink& out, const COvIdentifier& id) {
-  const char* name = COvIdentifierManager::GetInstance()->FindNameForCrc64(id.GetCrc64());
-  if (name) {
-    AppendText(out, name);
-  } else {
-    AppendText(out, id.DebugString().GetBuffer());
+// The names written for identifiers: the registered (lower-case) name, or DebugString's
+// fallback form when none is registered. DebugString logs a warning on every call, so names
+// are looked up once per written node or attribute, while measuring, and replayed in the same
+// order while writing (both passes walk the tree alike), which also keeps the two passes'
+// texts identical.
+class NameSource {
+ public:
+  void StartReplay() { m_uNext = 0; }
+  // The returned text stays valid for the whole dump.
+  const char* Get(const COvIdentifier& id) {
+    if (m_uNext < m_aNames.size()) return m_aNames[m_uNext++];
+    const char* name = COvIdentifierManager::GetInstance()->FindNameForCrc64(id.GetCrc64());
+    if (!name) {
+      m_aFallbacks.push_back(id.DebugString());
+      name = m_aFallbacks.back().GetBuffer();
+    }
+    m_aNames.push_back(name);
+    ++m_uNext;
+    return name;
   }
-}
+
+ private:
+  std::vector<const char*> m_aNames;
+  // A deque never moves its elements, so the texts that m_aNames points into stay put.
+  std::deque<TOvString<char>> m_aFallbacks;
+  size_t m_uNext = 0;
+};
 
 bool IsRepeatedAttribute(const COvScriptTreeNode& node, int index) {
   for (int i = 0; i < index; ++i) {
@@ -201,10 +218,15 @@ class Indentation {
 // Writes node and its subtree starting at depth. Text nodes (null identifier) are written as
 // their escaped text; every other node as an element with its attributes.
 template <typename Sink>
-void DumpSubtree(const COvScriptTreeNode* root, size_t depth, Sink& out) {
+void DumpSubtree(const COvScriptTreeNode* root, size_t depth, NameSource& names, Sink& out) {
   Indentation indent;
-  // Each entry is a node whose head is written and the index of its next child.
-  std::vector<std::pair<const COvScriptTreeNode*, int>> open;
+  // A node whose head is written, the index of its next child and its name for the end tag.
+  struct OpenElement {
+    const COvScriptTreeNode* node;
+    int next;
+    const char* name;
+  };
+  std::vector<OpenElement> open;
   const COvScriptTreeNode* node = root;
   for (;;) {
     if (node) {
@@ -218,21 +240,22 @@ void DumpSubtree(const COvScriptTreeNode* root, size_t depth, Sink& out) {
       } else {
         indent.Append(out, level);
         out.Append('<');
-        AppendName(out, node->GetIdentifier());
+        const char* name = names.Get(node->GetIdentifier());
+        AppendText(out, name);
         for (int i = 0; i < node->GetAttributeCount(); ++i) {
           const COvScriptTreeAttribute& attribute = node->GetAttribute(i);
           // Names that differ only in case are one name once written: a repeat would make the
           // file unreadable, and readers only ever take the first.
           if (IsRepeatedAttribute(*node, i)) continue;
           out.Append(' ');
-          AppendName(out, attribute.GetIdentifier());
+          AppendText(out, names.Get(attribute.GetIdentifier()));
           out.Append("=\"", 2);
           AppendEscaped(out, attribute.GetValue().GetBuffer());
           out.Append('"');
         }
         if (node->GetChildCount() > 0) {
           out.Append(">\n", 2);
-          open.emplace_back(node, 0);
+          open.push_back({node, 0, name});
         } else {
           out.Append("/>\n", 3);
         }
@@ -241,14 +264,14 @@ void DumpSubtree(const COvScriptTreeNode* root, size_t depth, Sink& out) {
     // Next: the next child of the innermost open element, closing the finished ones.
     node = nullptr;
     while (!open.empty()) {
-      auto& [parent, next] = open.back();
+      auto& [parent, next, parentName] = open.back();
       if (next < parent->GetChildCount()) {
         node = parent->GetChild(next++);
         break;
       }
       indent.Append(out, depth + open.size() - 1);
       out.Append("</", 2);
-      AppendName(out, parent->GetIdentifier());
+      AppendText(out, parentName);
       out.Append(">\n", 2);
       open.pop_back();
     }
@@ -415,7 +438,8 @@ bool COvScriptTreeSerializerXML::RecursiveDump(COvScriptTreeNode* node, TOvStrin
   if (!node) return false;
   size_t level = depth > 0 ? static_cast<size_t>(depth) : 0;
   CountingSink counter;
-  DumpSubtree(node, level, counter);
+  NameSource names;
+  DumpSubtree(node, level, names, counter);
   size_t before = static_cast<size_t>(out.GetLength());
   size_t total = before + counter.GetSize();
   // TOvString measures in int; a text of 2 GB or more cannot be held.
@@ -425,6 +449,7 @@ bool COvScriptTreeSerializerXML::RecursiveDump(COvScriptTreeNode* node, TOvStrin
   // terminated while it is written.
   out.Resize(static_cast<int>(total));
   BufferSink writer(out.GetRawBuffer() + before);
-  DumpSubtree(node, level, writer);
+  names.StartReplay();
+  DumpSubtree(node, level, names, writer);
   return true;
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/ovfilesystem.h"
+#include "core/ovlog.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -296,6 +297,34 @@ TEST(XmlSerializerDump, UnregisteredNamesUseTheFallbackForm) {
   COvScriptTree tree;
   tree.CreateRootNode(COvIdentifier(uint64_t{0x0123456789ABCDEFull}));
   EXPECT_EQ("<CRC<0123456789ABCDEF>/>\n", DumpText(tree));
+}
+
+TEST(XmlSerializerDump, EachUnregisteredNameLogsOneWarning) {
+  TempDir dir;
+  OvLogSetDirectory(dir.Path().c_str());
+  ASSERT_TRUE(OvLogInit("dump"));
+  OvLogSetOutputMask(eLogOutput_Files);
+  COvScriptTree tree;
+  COvScriptTreeNode* root = tree.CreateRootNode(COvIdentifier(uint64_t{0x0123456789ABCDEFull}));
+  root->AddAttribute(COvScriptTreeAttribute(COvIdentifier(uint64_t{0x1111}), "v"));
+  AddNode(root, "child");
+  EXPECT_EQ("<CRC<0123456789ABCDEF> CRC<0000000000001111>=\"v\">\n"
+            "    <child/>\n"
+            "</CRC<0123456789ABCDEF>>\n",
+            DumpText(tree));
+  OvLogRelease();
+  OvLogSetDirectory(nullptr);
+  OvLogSetOutputMask(OV_LOG_DEFAULT_OUTPUT_MASK);
+
+  const std::string log = ReadFileBytes(dir.Join("_logs/dump.log"));
+  auto count = [&log](const std::string& what) {
+    int found = 0;
+    for (size_t at = log.find(what); at != std::string::npos; at = log.find(what, at + 1)) ++found;
+    return found;
+  };
+  // As many warnings as names written through the fallback: the element once, the attribute once.
+  EXPECT_EQ(1, count("MISSING DEBUG STRING FOR CRC64: <0123456789abcdef>")) << log;
+  EXPECT_EQ(1, count("MISSING DEBUG STRING FOR CRC64: <0000000000001111>")) << log;
 }
 
 TEST(XmlSerializerDump, RecursiveDumpIndentsByDepth) {
