@@ -78,7 +78,8 @@ class COvScriptTreeNode {
   float GetAttributeValueAsFloat(const COvIdentifier& id) const;
   float GetAttributeValueAsFloatDefault(const COvIdentifier& id, float def) const;
   bool GetAttributeValueAsFloat(const COvIdentifier& id, float& out) const;
-  // Decimal or "0x"-prefixed hexadecimal text.
+  // Read as "%lli" reads: decimal, hexadecimal after "0x" or "0X" (the form the 64-bit
+  // attribute constructor writes), octal after a leading 0.
   uint64_t GetAttributeValueAsU64(const COvIdentifier& id) const;
   bool GetAttributeValueAsU64(const COvIdentifier& id, uint64_t& out) const;
   bool GetAttributeValueAsVector2(const COvIdentifier& id, COvVector2& out) const;

@@ -138,7 +138,9 @@ TEST_F(ScriptTreeNodeGetters, FloatParsing) {
 TEST_F(ScriptTreeNodeGetters, UnsignedSixtyFourBitReadsHexAndDecimal) {
   node.AddAttribute(COvScriptTreeAttribute(COvIdentifier("hex"), uint64_t{255}));
   Add("dec", "1234567890123");
+  Add("oct", "010");
   EXPECT_EQ(255u, node.GetAttributeValueAsU64(COvIdentifier("hex")));
+  EXPECT_EQ(8u, node.GetAttributeValueAsU64(COvIdentifier("oct")));
   uint64_t out = 0;
   EXPECT_TRUE(node.GetAttributeValueAsU64(COvIdentifier("dec"), out));
   EXPECT_EQ(1234567890123u, out);
