@@ -16,38 +16,11 @@
 #include <filesystem>
 #include <string>
 
+#include "support/fake_tool_record.h"
+
 namespace fs = std::filesystem;
 
 namespace {
-
-void WriteEscaped(FILE* file, const std::string& value) {
-  for (char c : value) {
-    if (c == '%')
-      std::fputs("%25", file);
-    else if (c == '\r')
-      std::fputs("%0D", file);
-    else if (c == '\n')
-      std::fputs("%0A", file);
-    else
-      std::fputc(c, file);
-  }
-  std::fputc('\n', file);
-}
-
-void Record(const char* logPath, int argc, char** argv) {
-  FILE* log = std::fopen(logPath, "ab");
-  if (!log) return;
-  std::error_code error;
-  std::string cwd = fs::current_path(error).string();
-  std::fprintf(log, "run %d\ncwd ", argc);
-  WriteEscaped(log, cwd);
-  for (int i = 0; i < argc; ++i) {
-    std::fputs("arg ", log);
-    WriteEscaped(log, argv[i]);
-  }
-  std::fputs("end\n", log);
-  std::fclose(log);
-}
 
 std::string XmlEscaped(const std::string& text) {
   std::string result;
@@ -173,7 +146,7 @@ int UpdateProject(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (const char* log = std::getenv("OV_FAKE_TOOL_LOG")) Record(log, argc, argv);
+  if (const char* log = std::getenv("OV_FAKE_TOOL_LOG")) faketool::Record(log, argc, argv);
   int result = 2;
   if (argc > 2 && std::string(argv[2]) == "project") {
     if (std::string(argv[1]) == "create") result = CreateProject(argc, argv);

@@ -32,6 +32,8 @@
 #include <filesystem>
 #include <string>
 
+#include "support/fake_tool_record.h"
+
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -59,35 +61,6 @@ std::string ToolNameOf(const char* argv0) {
     if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
   }
   return name;
-}
-
-void WriteEscaped(FILE* file, const std::string& value) {
-  for (char c : value) {
-    if (c == '%')
-      std::fputs("%25", file);
-    else if (c == '\r')
-      std::fputs("%0D", file);
-    else if (c == '\n')
-      std::fputs("%0A", file);
-    else
-      std::fputc(c, file);
-  }
-  std::fputc('\n', file);
-}
-
-void Record(const char* logPath, int argc, char** argv) {
-  FILE* log = std::fopen(logPath, "ab");
-  if (!log) return;
-  std::error_code error;
-  std::string cwd = std::filesystem::current_path(error).string();
-  std::fprintf(log, "run %d\ncwd ", argc);
-  WriteEscaped(log, cwd);
-  for (int i = 0; i < argc; ++i) {
-    std::fputs("arg ", log);
-    WriteEscaped(log, argv[i]);
-  }
-  std::fputs("end\n", log);
-  std::fclose(log);
 }
 
 unsigned long long Count(const char* text) { return text ? std::strtoull(text, nullptr, 10) : 0; }
@@ -119,7 +92,7 @@ void CopyOver(const char* source, const char* target) {
 int main(int argc, char** argv) {
   g_toolName = ToolNameOf(argc > 0 ? argv[0] : nullptr);
 
-  if (const char* log = Setting("OV_FAKE_TOOL_LOG")) Record(log, argc, argv);
+  if (const char* log = Setting("OV_FAKE_TOOL_LOG")) faketool::Record(log, argc, argv);
   if (const char* text = Setting("OV_FAKE_TOOL_STDOUT")) std::fputs(text, stdout);
   if (const char* text = Setting("OV_FAKE_TOOL_STDERR")) std::fputs(text, stderr);
 

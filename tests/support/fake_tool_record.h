@@ -1,0 +1,42 @@
+// How the fake tools record a run: appended to the log file, one record per run
+//   run <argument count> / cwd <directory> / arg <argv[i]>... / end
+// with '%', CR and LF in values written as %25, %0D and %0A. fake_tool_log.h reads it back.
+// Header-only, so that the fake tool programs need nothing but the C++ library.
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace faketool {
+
+inline void WriteEscaped(FILE* file, const std::string& value) {
+  for (char c : value) {
+    if (c == '%')
+      std::fputs("%25", file);
+    else if (c == '\r')
+      std::fputs("%0D", file);
+    else if (c == '\n')
+      std::fputs("%0A", file);
+    else
+      std::fputc(c, file);
+  }
+  std::fputc('\n', file);
+}
+
+inline void Record(const char* logPath, int argc, char** argv) {
+  FILE* log = std::fopen(logPath, "ab");
+  if (!log) return;
+  std::error_code error;
+  std::string cwd = std::filesystem::current_path(error).string();
+  std::fprintf(log, "run %d\ncwd ", argc);
+  WriteEscaped(log, cwd);
+  for (int i = 0; i < argc; ++i) {
+    std::fputs("arg ", log);
+    WriteEscaped(log, argv[i]);
+  }
+  std::fputs("end\n", log);
+  std::fclose(log);
+}
+
+}  // namespace faketool
