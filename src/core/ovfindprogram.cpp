@@ -22,7 +22,7 @@ TOvString<char> OvFindProgramOnPath(const char* name) {
 
 TOvString<char> OvFindProgram(const TOvString<char>& directory, const char* name) {
   TOvString<char> local = directory + name + ovhost::kExecutableSuffix;
-  if (COvFileSystemUnCached::Exists(local)) return local;
+  if (ovhost::kIsWindows || COvFileSystemUnCached::Exists(local)) return local;
   TOvString<char> found = OvFindProgramOnPath(name);
   return found.IsEmpty() ? local : found;
 }
