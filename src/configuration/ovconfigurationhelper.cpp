@@ -27,7 +27,7 @@ constexpr int kPlatformAndroid = 9;
 constexpr const char* kNdkHostDirectory = ovhost::kIsWindows ? "windows-x86_64" : "linux-x86_64";
 constexpr const char* kAndroidGenerator = ovhost::kIsWindows ? "MinGW Makefiles" : "Unix Makefiles";
 
-const char kSeparator[] = {ovhost::kNativeSeparator, 0};
+const char* const kSeparator = ovhost::kNativeSeparatorText;
 
 // Leaves index unchanged when name is not in the table.
 template <int N>

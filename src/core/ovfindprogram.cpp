@@ -10,7 +10,7 @@ TOvString<char> OvFindProgramOnPath(const char* name) {
   const char* path = std::getenv("PATH");
   if (!path) return TOvString<char>();
   const char listSeparator[] = {ovhost::kPathListSeparator, 0};
-  const char separator[] = {ovhost::kNativeSeparator, 0};
+  const char* const separator = ovhost::kNativeSeparatorText;
   COvArray<TOvString<char>> entries;
   TOvString<char>(path).Split(listSeparator, entries);
   for (const TOvString<char>& entry : entries) {

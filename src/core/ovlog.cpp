@@ -66,14 +66,14 @@ bool OvLogInit(const char* name) {
   OvLogRelease();
   TOvString<char> folder = state.directory;
   if (!folder.IsEmpty() && !folder.EndsWith("/") && !folder.EndsWith("\\")) {
-    const char separator[2] = {ovhost::kNativeSeparator, 0};
+    const char* const separator = ovhost::kNativeSeparatorText;
     folder += separator;
   }
   folder += "_logs";
   std::error_code error;
   std::filesystem::create_directory(std::filesystem::path(folder.GetBuffer()), error);
 
-  const char separator[2] = {ovhost::kNativeSeparator, 0};
+  const char* const separator = ovhost::kNativeSeparatorText;
   TOvString<char> stem = folder + separator + (name ? name : "");
   bool allCreated = true;
   state.mainFile = std::fopen((stem + ".log").GetBuffer(), "wb");

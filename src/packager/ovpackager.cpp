@@ -27,11 +27,6 @@ const char* PlatformDirectoryName(int platform) {
   }
 }
 
-TOvString<char> NativeSeparator() {
-  const char text[2] = {ovhost::kNativeSeparator, 0};
-  return TOvString<char>(text);
-}
-
 // Reads one string setting of the general group; false when the group does not describe it.
 bool ReadString(COvProjectSettings* general, const char* name, TOvString<char>& out) {
   COvReflectionInformation information;
@@ -84,7 +79,7 @@ class COvGeneralSettingsInFile {
 bool COvPackager::Initialize(int argc, char** argv) { return LoadGeneralParameters(argc, argv); }
 
 bool COvPackager::LoadGeneralParameters(int argc, char** argv) {
-  const TOvString<char> separator = NativeSeparator();
+  const TOvString<char> separator(ovhost::kNativeSeparatorText);
   toolPath = COvFilePath(argv[0], true);
   configurationFile = COvFilePath(argv[2], true);
   if (argc > 4) targetPath = COvFilePath(argv[4], true);

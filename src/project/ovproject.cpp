@@ -13,7 +13,7 @@
 
 namespace {
 
-const char kNativeSeparator[2] = {ovhost::kNativeSeparator, 0};
+const char* const kNativeSeparator = ovhost::kNativeSeparatorText;
 
 // Detaches and deletes every child of node named id.
 void DeleteChildrenById(COvScriptTreeNode& node, const COvIdentifier& id) {

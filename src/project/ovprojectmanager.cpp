@@ -12,7 +12,7 @@
 
 namespace {
 
-const char kSeparator[2] = {ovhost::kNativeSeparator, 0};
+const char* const kSeparator = ovhost::kNativeSeparatorText;
 
 bool Contains(const COvArray<TOvString<char>>& listing, const TOvString<char>& entry) {
   return listing.Find(entry) >= 0;

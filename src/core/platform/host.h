@@ -8,11 +8,13 @@ namespace ovhost {
 #ifdef _WIN32
 constexpr bool kIsWindows = true;
 constexpr char kNativeSeparator = '\\';
+constexpr const char* kNativeSeparatorText = "\\";
 constexpr char kPathListSeparator = ';';
 constexpr const char* kExecutableSuffix = ".exe";
 #else
 constexpr bool kIsWindows = false;
 constexpr char kNativeSeparator = '/';
+constexpr const char* kNativeSeparatorText = "/";
 constexpr char kPathListSeparator = ':';
 constexpr const char* kExecutableSuffix = "";
 #endif

@@ -9,10 +9,7 @@
 namespace ovandroid {
 
 // The host's path separator as a text, for joining paths the way the packager builds them.
-inline TOvString<char> Separator() {
-  const char text[2] = {ovhost::kNativeSeparator, 0};
-  return TOvString<char>(text);
-}
+inline TOvString<char> Separator() { return TOvString<char>(ovhost::kNativeSeparatorText); }
 
 inline TOvString<char> Decimal(int value) {
   char text[16];

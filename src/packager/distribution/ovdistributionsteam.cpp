@@ -4,17 +4,12 @@
 
 #include "configuration/ovconfigurationdistribution.h"
 #include "core/ovdirectory.h"
-#include "core/ovfile.h"
 #include "core/ovfilepath.h"
 #include "core/ovprocess.h"
 #include "core/platform/host.h"
+#include "packager/ovtextfile.h"
 
 namespace {
-
-TOvString<char> Separator() {
-  const char text[2] = {ovhost::kNativeSeparator, 0};
-  return TOvString<char>(text);
-}
 
 // A command-line word that reaches the program as one argument whatever it holds: quoted when
 // it has blanks or quotes, with inner quotes doubled. An empty text stays empty, so an empty
@@ -25,28 +20,15 @@ TOvString<char> CommandLineWord(const TOvString<char>& text) {
 }
 
 bool WriteScript(const TOvString<char>& path, const TOvString<char>& text) {
-  COvFile file;
-  if (file.Open(path.GetBuffer(), eOvFileSystemOpenMode_WriteText, false) != eOvFileSystemError_None) {
-    std::fprintf(stderr, "Error : Can't open %s !\n", path.GetBuffer());
-    return false;
-  }
-  if (file.Write(text.GetBuffer(), text.GetLength()) != text.GetLength()) {
-    std::fprintf(stderr, "Error : Can't write %s !\n", path.GetBuffer());
-    file.Close();
-    return false;
-  }
-  if (file.Close() != eOvFileSystemError_None) {
-    std::fprintf(stderr, "Error : Can't close %s !\n", path.GetBuffer());
-    return false;
-  }
-  return true;
+  return OvWriteTextFile(path, text, "Error : Can't open %s !\n", "Error : Can't write %s !\n",
+                         "Error : Can't close %s !\n");
 }
 
 }  // namespace
 
-bool COvDistributionSteam::Initialize(TOvString<char>& buildDirectory, COvConfigurationDistribution* distribution,
-                                      COvConfigurationBuild*) {
-  const TOvString<char> separator = Separator();
+bool COvDistributionSteam::Initialize(TOvString<char>& buildDirectory,
+                                      COvConfigurationDistribution* distribution, COvConfigurationBuild*) {
+  const TOvString<char> separator(ovhost::kNativeSeparatorText);
   COvFilePath::ConvertToNativePath(buildDirectory);
   appBuildFile = buildDirectory + "app_build.vdf";
   depotBuildFile = buildDirectory + "depot_build.vdf";
@@ -126,7 +108,7 @@ bool COvDistributionSteam::WriteDepotBuildFile() {
 }
 
 bool COvDistributionSteam::RunSteamUpload() {
-  const TOvString<char> separator = Separator();
+  const TOvString<char> separator(ovhost::kNativeSeparatorText);
   const TOvString<char> program =
       ovhost::kIsWindows ? steamBuildersPath + separator + "builder" + separator + "steamcmd.exe"
                          : steamBuildersPath + separator + "builder_linux" + separator + "steamcmd.sh";

@@ -3,11 +3,11 @@
 #include <cstdio>
 
 #include "core/ovdirectory.h"
-#include "core/ovfile.h"
 #include "core/ovfindprogram.h"
 #include "core/ovprocess.h"
 #include "core/platform/host.h"
 #include "packager/distribution/ovdistribution.h"
+#include "packager/ovtextfile.h"
 
 namespace {
 
@@ -20,26 +20,6 @@ const char kIconArguments[] =
     " ( -clone 0 -resize 48x48 -extent 48x48 )"
     " ( -clone 0 -resize 64x64 -extent 64x64 )"
     " -delete 0 -alpha off -colors 256 ";
-
-// Writes text to path in text mode; false after reporting when any step fails. Messages for
-// the three failures are given with a "%s" for the path (or none).
-bool WriteTextFile(COvFile& file, const TOvString<char>& path, const TOvString<char>& text, const char* openError,
-                   const char* writeError, const char* closeError) {
-  if (file.Open(path.GetBuffer(), eOvFileSystemOpenMode_WriteText, false) != eOvFileSystemError_None) {
-    std::fprintf(stderr, openError, path.GetBuffer());
-    return false;
-  }
-  if (file.Write(text.GetBuffer(), text.GetLength()) < text.GetLength()) {
-    std::fprintf(stderr, writeError, path.GetBuffer());
-    file.Close();
-    return false;
-  }
-  if (file.Close() != eOvFileSystemError_None) {
-    std::fprintf(stderr, closeError, path.GetBuffer());
-    return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -72,7 +52,7 @@ bool COvPackagerWindows::CopyTarget(const TOvString<char>& buildDirectory, const
 }
 
 bool COvPackagerWindows::CopyAssets() {
-  const char separator[] = {ovhost::kNativeSeparator, 0};
+  const char* const separator = ovhost::kNativeSeparatorText;
   const TOvString<char> directory = TOvString<char>("DX9") + separator;
   return CopyContent(directory, directory);
 }
@@ -90,20 +70,19 @@ bool COvPackagerWindows::CreateResourceScript() {
   }
   const TOvString<char> ico = (rsc + name + ".ico").Replace("\\", "/");
 
-  COvFile file;
-  if (!WriteTextFile(file, rsc + "res.h", "#define GAME_ICON 110\n", "Error : Can't open %s file !\n",
-                     "Error : Can't write %s file !\n", "Error : Can't close %s file !\n")) {
+  if (!OvWriteTextFile(rsc + "res.h", "#define GAME_ICON 110\n", "Error : Can't open %s file !\n",
+                       "Error : Can't write %s file !\n", "Error : Can't close %s file !\n")) {
     return false;
   }
   const TOvString<char> script = TOvString<char>("#include \"res.h\"\n") + "GAME_ICON ICON \"" + ico + "\"\n";
-  if (!WriteTextFile(file, rsc + "game.rc", script, "Error : Can't open .rc file !\n",
-                     "Error : Can't write .rc file !\n", "Error : Can't close .rc file !\n")) {
+  if (!OvWriteTextFile(rsc + "game.rc", script, "Error : Can't open .rc file !\n",
+                       "Error : Can't write .rc file !\n", "Error : Can't close .rc file !\n")) {
     return false;
   }
 
   // As for every joined path, the separator after the tool directory (which ends with one) is
   // doubled; the program text is shown in the runner's line.
-  const char separator[] = {ovhost::kNativeSeparator, 0};
+  const char* const separator = ovhost::kNativeSeparatorText;
   COvProcess process;
   TOvString<char> out, err;
   process.RunProcessRetrieveOutput(OvFindProgram(toolPath.getFilePath() + separator, "convert"),
