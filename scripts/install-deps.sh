@@ -4,7 +4,8 @@
 set -euo pipefail
 
 # binutils-mingw-w64-x86-64 brings windres, which checks the packager's Windows resource script.
-packages=(cmake g++ make pkg-config libtinyxml-dev liblzma-dev libgtest-dev libbenchmark-dev imagemagick
+# ccache keeps repeated builds (the three legs, later runs on the same machine) short.
+packages=(ccache cmake g++ make pkg-config libtinyxml-dev liblzma-dev libgtest-dev libbenchmark-dev imagemagick
   binutils-mingw-w64-x86-64)
 if [ "${1:-}" = "--windows" ]; then
   packages+=(wine wine64 g++-mingw-w64-x86-64-posix dpkg-dev)

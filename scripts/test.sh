@@ -8,6 +8,8 @@ cd "$root"
 legs=("$@")
 [ ${#legs[@]} -eq 0 ] && legs=(linux asan windows)
 jobs=$(nproc)
+# One compiler cache for every build folder and checkout of this tree.
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
 
 want_windows=""
 for leg in "${legs[@]}"; do [ "$leg" = windows ] && want_windows="--windows"; done
