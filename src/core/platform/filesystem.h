@@ -60,4 +60,8 @@ bool CopyFileReplacing(const char* source, const char* target);
 // directory path fails. POSIX systems without a birth time use the status-change time.
 bool ReadFileTime(const char* path, uint64_t& fileTime);
 
+// Gives the file source the name target, replacing a file of that name in one step, so a
+// reader of target sees the old file or the new one, never a mix. Both must be on one volume.
+bool RenameReplacing(const char* source, const char* target);
+
 }  // namespace ovfs

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -253,6 +254,10 @@ bool ReadFileTime(const char* path, uint64_t& fileTime) {
   bool ok = fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode) && StatFileTime(fd, nullptr, fileTime);
   close(fd);
   return ok;
+}
+
+bool RenameReplacing(const char* source, const char* target) {
+  return source && target && *source && *target && rename(source, target) == 0;
 }
 
 }  // namespace ovfs

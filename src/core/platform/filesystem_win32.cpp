@@ -104,4 +104,9 @@ bool ReadFileTime(const char* path, uint64_t& fileTime) {
   return true;
 }
 
+bool RenameReplacing(const char* source, const char* target) {
+  return source && target && *source && *target &&
+         MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING) != FALSE;
+}
+
 }  // namespace ovfs
