@@ -2,23 +2,26 @@
 
 #include <cstdio>
 
-#include "core/ovfile.h"
+#include "core/ovfilehandle.h"
+#include "core/ovfilereplace.h"
 
 bool OvWriteTextFile(const TOvString<char>& path, const TOvString<char>& text, const char* openError,
                      const char* writeError, const char* closeError) {
-  COvFile file;
-  if (file.Open(path.GetBuffer(), eOvFileSystemOpenMode_WriteText, false) != eOvFileSystemError_None) {
-    std::fprintf(stderr, openError, path.GetBuffer());
-    return false;
+  const char* message = nullptr;
+  switch (OvReplaceFile(path, text.GetBuffer(), text.GetLength(), eOvFileSystemOpenMode_WriteText)) {
+    case eOvReplaceStep_None:
+      return true;
+    case eOvReplaceStep_Open:
+      message = openError;
+      break;
+    case eOvReplaceStep_Write:
+      message = writeError;
+      break;
+    case eOvReplaceStep_Close:
+    case eOvReplaceStep_Rename:
+      message = closeError;
+      break;
   }
-  if (file.Write(text.GetBuffer(), text.GetLength()) != text.GetLength()) {
-    std::fprintf(stderr, writeError, path.GetBuffer());
-    file.Close();
-    return false;
-  }
-  if (file.Close() != eOvFileSystemError_None) {
-    std::fprintf(stderr, closeError, path.GetBuffer());
-    return false;
-  }
-  return true;
+  std::fprintf(stderr, message, path.GetBuffer());
+  return false;
 }

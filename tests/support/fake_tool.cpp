@@ -25,8 +25,14 @@
 //                              "ov_fake_tool\n", as a tool's product
 //   OV_FAKE_TOOL_COPY_FROM     with OV_FAKE_TOOL_COPY_TO: a file copied over another, as a
 //   OV_FAKE_TOOL_COPY_TO       tool that rewrites a file in place (the project updater)
+//   OV_FAKE_TOOL_READ_STDIN    when set, standard input is read to its end first
+//   OV_FAKE_TOOL_PRODUCT_BYTES this many bytes "abc...z" repeated written to the file named by
+//                              the last argument, as convert writes its product; a failed
+//                              write ends the tool with exit code 1
+//   OV_FAKE_TOOL_SIGNAL        at the end, the tool raises this signal instead of exiting
 //   OV_FAKE_TOOL_EXIT          exit code (default 0)
 #include <cctype>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -93,6 +99,10 @@ int main(int argc, char** argv) {
   g_toolName = ToolNameOf(argc > 0 ? argv[0] : nullptr);
 
   if (const char* log = Setting("OV_FAKE_TOOL_LOG")) faketool::Record(log, argc, argv);
+  if (Setting("OV_FAKE_TOOL_READ_STDIN")) {
+    while (std::fgetc(stdin) != EOF) {
+    }
+  }
   if (const char* text = Setting("OV_FAKE_TOOL_STDOUT")) std::fputs(text, stdout);
   if (const char* text = Setting("OV_FAKE_TOOL_STDERR")) std::fputs(text, stderr);
 
@@ -125,8 +135,17 @@ int main(int argc, char** argv) {
   const char* copyTo = Setting("OV_FAKE_TOOL_COPY_TO");
   if (copyFrom && copyTo) CopyOver(copyFrom, copyTo);
 
+  if (unsigned long long productLeft = Count(Setting("OV_FAKE_TOOL_PRODUCT_BYTES"))) {
+    FILE* product = argc > 1 ? std::fopen(argv[argc - 1], "wb") : nullptr;
+    if (!product) return 1;
+    unsigned long long position = 0;
+    while (productLeft > 0) WritePattern(product, 'a', productLeft, position);
+    if (std::ferror(product) | std::fclose(product)) return 1;
+  }
+
   std::fflush(stdout);
   std::fflush(stderr);
+  if (const char* signal = Setting("OV_FAKE_TOOL_SIGNAL")) std::raise(std::atoi(signal));
   const char* code = Setting("OV_FAKE_TOOL_EXIT");
   return code ? std::atoi(code) : 0;
 }

@@ -39,6 +39,8 @@ class PackagerSandbox {
   TempDir m_dir;
   std::string m_log;
   ScopedEnv m_logEnv;
+  // A fake convert writes its product to its last argument, as ImageMagick does.
+  ScopedEnv m_convertProductEnv{"OV_FAKE_TOOL_PRODUCT_BYTES_convert", "64"};
 };
 
 // A configuration file with one build entry per line of builds (each a whole <build .../>

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/ovstrfuncs.h"
+#include "packager/ovxmlfile.h"
 
 using namespace ovmanifest;
 
@@ -68,7 +69,7 @@ bool COvAndroidManifest::Initialize(const COvFilePath& manifestPath, const TOvSt
   return true;
 }
 
-bool COvAndroidManifest::Save() { return root && document.SaveFile(path.GetAsString().GetBuffer()); }
+bool COvAndroidManifest::Save() { return root && OvSaveXmlDocument(document, path.GetAsString()); }
 
 bool COvAndroidManifest::RemoveActivities() {
   if (!root) return false;

@@ -161,11 +161,12 @@ const char* COvPackagerAndroid::SplashLayoutText() {
 }
 
 bool COvPackagerAndroid::RunTool(const TOvString<char>& tool, const TOvString<char>& arguments,
-                                 bool announce) {
+                                 bool announce, bool* ranClean) {
   if (announce) std::printf("%s %s\n", tool.GetBuffer(), arguments.GetBuffer());
   COvProcess process;
   TOvString<char> out, err;
-  process.RunProcessRetrieveOutput(tool, arguments, out, err);
+  const bool clean = process.RunProcessRetrieveOutput(tool, arguments, out, err);
+  if (ranClean) *ranClean = clean;
   std::printf("%s", out.GetBuffer());
   std::fprintf(stderr, "%s", err.GetBuffer());
   process.WaitForCompletion();

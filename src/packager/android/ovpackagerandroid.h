@@ -76,8 +76,10 @@ class COvPackagerAndroid : public COvPackager {
  private:
   void ReadAndroidSettings();
   // Prints "tool arguments" first when announce is set, runs the tool, echoes what it wrote and
-  // tells whether no tool run of this process has failed so far.
-  bool RunTool(const TOvString<char>& tool, const TOvString<char>& arguments, bool announce);
+  // tells whether no tool run of this process has failed so far. ranClean, when given, tells
+  // whether this run itself ended with exit code 0.
+  bool RunTool(const TOvString<char>& tool, const TOvString<char>& arguments, bool announce,
+               bool* ranClean = nullptr);
 
   TOvString<char> androidSourcesDirectory;
   TOvString<char> architecture;

@@ -6,17 +6,16 @@
 #include <cstdio>
 
 #include "core/ovdirectory.h"
-#include "core/ovfile.h"
 #include "core/ovfilepath.h"
+#include "core/ovfilereplace.h"
 #include "core/ovfilesystem.h"
 #include "core/ovstrfuncs.h"
 #include "packager/android/ovpackagerandroid.h"
 #include "packager/android/ovpackagerandroidinternal.h"
+#include "packager/ovtextfile.h"
+#include "packager/ovxmlfile.h"
 
 namespace {
-
-// COvFile open mode: write, text.
-constexpr int kWriteText = 5;
 
 struct IconDensity {
   const char* directory;
@@ -102,19 +101,8 @@ bool COvPackagerAndroid::WriteSplashLayout() {
   const TOvString<char> separator = Separator();
   const TOvString<char> resDirectory = buildDirectory + "res" + separator;
   const TOvString<char> layoutPath = resDirectory + "layout" + separator + "main.xml";
-  COvFile file;
-  if (file.Open(layoutPath, kWriteText, false) != eOvFileSystemError_None) {
-    std::fprintf(stderr, "Can't open %s\n", layoutPath.GetBuffer());
-    return false;
-  }
-  const char* layout = SplashLayoutText();
-  int length = ovStrlen(layout);
-  if (file.Write(layout, length) < length) {
-    std::fprintf(stderr, "Failed writing main.xml\n");
-    return false;
-  }
-  if (file.Close() != eOvFileSystemError_None) {
-    std::fprintf(stderr, "Failed closing main.xml\n");
+  if (!OvWriteTextFile(layoutPath, SplashLayoutText(), "Can't open %s\n", "Failed writing main.xml\n",
+                       "Failed closing main.xml\n")) {
     return false;
   }
 
@@ -150,10 +138,18 @@ bool COvPackagerAndroid::RenderIcons() {
   for (const IconDensity& density : kIconDensities) {
     OvCreateDirectory(buildDirectory + "res" + separator + density.directory);
     const TOvString<char> size = Decimal(density.size);
-    TOvString<char> arguments = iconPath + " -resize " + size + "x" + size + "! " + buildDirectory +
-                                separator + "res" + separator + density.directory + separator +
-                                "ic_launcher.png";
-    RunTool(convertTool, arguments, false);
+    // The converter writes a temporary image that replaces the icon only after a clean run.
+    const TOvString<char> icon =
+        buildDirectory + separator + "res" + separator + density.directory + separator + "ic_launcher.png";
+    const TOvString<char> temporaryIcon = OvTemporarySibling(icon);
+    TOvString<char> arguments = iconPath + " -resize " + size + "x" + size + "! " + temporaryIcon;
+    bool made = false;
+    RunTool(convertTool, arguments, false, &made);
+    if (made) {
+      OvCommitTemporary(temporaryIcon, icon);
+    } else {
+      OvDeleteFile(temporaryIcon);
+    }
   }
   return true;
 }
@@ -183,7 +179,7 @@ bool COvPackagerAndroid::EditStrings() {
   applicationName.SetAttribute("name", "app_name");
   applicationName.InsertEndChild(TiXmlText(ApplicationName(gameName).GetBuffer()));
   resources->InsertEndChild(applicationName);
-  if (!document.SaveFile(path.GetBuffer())) {
+  if (!OvSaveXmlDocument(document, path)) {
     std::fprintf(stderr, "Cannot same strings.xml file \n");
     return false;
   }
@@ -197,15 +193,8 @@ bool COvPackagerAndroid::EditAntProperties() {
   }
   const TOvString<char> path = buildDirectory + "ant.properties";
   std::printf("#Info: Start rewriting ant.properties %s\n", path.GetBuffer());
-  COvFile file;
-  if (file.Open(path, kWriteText, false) != eOvFileSystemError_None) {
-    std::fprintf(stderr, "Failed to open %s\n", path.GetBuffer());
-    return false;
-  }
-  for (const TOvString<char>* line :
-       {&keyStoreLine, &keyStorePasswordLine, &keyAliasLine, &keyAliasPasswordLine}) {
-    file.Write(line->GetBuffer(), line->GetLength());
-  }
-  file.Close();
-  return true;
+  // A properties file cut short by a full disk would sign with a missing key: a failed write
+  // or close fails the step too, and the previous file stays.
+  return OvWriteTextFile(path, keyStoreLine + keyStorePasswordLine + keyAliasLine + keyAliasPasswordLine,
+                         "Failed to open %s\n", "Failed to write %s\n", "Failed to write %s\n");
 }

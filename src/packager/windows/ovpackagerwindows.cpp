@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/ovdirectory.h"
+#include "core/ovfilereplace.h"
 #include "core/ovfindprogram.h"
 #include "core/ovprocess.h"
 #include "core/platform/host.h"
@@ -81,15 +82,23 @@ bool COvPackagerWindows::CreateResourceScript() {
   }
 
   // As for every joined path, the separator after the tool directory (which ends with one) is
-  // doubled; the program text is shown in the runner's line.
+  // doubled; the program text is shown in the runner's line. convert writes a temporary icon
+  // that replaces the previous one only once the conversion succeeded, so a failed or killed
+  // conversion never leaves a partial icon under the name that game.rc uses.
   const char* const separator = ovhost::kNativeSeparatorText;
+  const TOvString<char> temporaryIco = OvTemporarySibling(ico);
   COvProcess process;
   TOvString<char> out, err;
   process.RunProcessRetrieveOutput(OvFindProgram(toolPath.getFilePath() + separator, "convert"),
-                                   iconPath + kIconArguments + ico, out, err);
+                                   iconPath + kIconArguments + temporaryIco, out, err);
   std::fprintf(stdout, "%s", out.GetBuffer());
   std::fprintf(stderr, "%s", err.GetBuffer());
   if (COvProcess::CheckForErrors()) {
+    OvDeleteFile(temporaryIco);
+    std::fprintf(stderr, "Error : Can't create .ico file !\n");
+    return false;
+  }
+  if (!OvCommitTemporary(temporaryIco, ico)) {
     std::fprintf(stderr, "Error : Can't create .ico file !\n");
     return false;
   }

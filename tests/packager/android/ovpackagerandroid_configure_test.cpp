@@ -138,8 +138,10 @@ TEST_F(AndroidConfigureTest, LauncherIconsAreRenderedPerDensity) {
     EXPECT_EQ(ArgumentsOf(runs[i]),
               (std::vector<std::string>{
                   sandbox.GameDir() + s + "art/icon.png", "-resize", densities[i].second,
-                  BuildDirectory() + s + "res" + s + densities[i].first + s + "ic_launcher.png"}));
-    EXPECT_TRUE(std::filesystem::is_directory(Built("res/" + densities[i].first)));
+                  BuildDirectory() + s + "res" + s + densities[i].first + s + ".tmp-ic_launcher.png"}));
+    // The converter's product is renamed into place.
+    EXPECT_EQ(64u, ReadFileBytes(Built("res/" + densities[i].first + "/ic_launcher.png")).size());
+    EXPECT_FALSE(std::filesystem::exists(Built("res/" + densities[i].first + "/.tmp-ic_launcher.png")));
   }
 }
 
@@ -149,6 +151,8 @@ TEST_F(AndroidConfigureTest, FailingIconConversionDoesNotStopConfigure) {
   ProgramResult result = Run("--configure");
   ExpectSuccess(result);
   EXPECT_EQ(RunsOf("convert").size(), 6u);
+  EXPECT_FALSE(std::filesystem::exists(Built("res/drawable-ldpi/ic_launcher.png")));
+  EXPECT_FALSE(std::filesystem::exists(Built("res/drawable-ldpi/.tmp-ic_launcher.png")));
   EXPECT_EQ(AppName(Built("res/values/strings.xml")), "Demo");
 }
 

@@ -57,6 +57,11 @@ class WindowsPackager : public ::testing::Test {
     }
     return ico;
   }
+  // The temporary icon that convert writes, renamed to the icon once it succeeded.
+  std::string TemporaryIco() const {
+    std::string ico = IcoForScript();
+    return ico.insert(ico.rfind('/') + 1, ".tmp-");
+  }
   std::string ExpectedScript() const {
     return "#include \"res.h\"\nGAME_ICON ICON \"" + IcoForScript() + "\"\n";
   }
@@ -76,8 +81,10 @@ TEST_F(WindowsPackager, ConfigureWritesTheResourceFilesAndRunsConvert) {
   EXPECT_EQ(program, runs[0].args[0]);
   std::vector<std::string> expected{sandbox.GameDir() + kSep + "icons/game.png"};
   expected.insert(expected.end(), kIconOptions.begin(), kIconOptions.end());
-  expected.push_back(IcoForScript());
+  expected.push_back(TemporaryIco());
   EXPECT_EQ(expected, std::vector<std::string>(runs[0].args.begin() + 1, runs[0].args.end()));
+  EXPECT_EQ(64u, ReadFileBytes(Rsc() + "game.ico").size());
+  EXPECT_FALSE(fs::exists(TemporaryIco()));
   EXPECT_NE(std::string::npos, WithoutCarriageReturns(result.out).find("RunProcessAsync(" + program + ", "));
   EXPECT_EQ(std::string::npos, IcoForScript().find('\\'));
 
@@ -119,7 +126,9 @@ TEST_F(WindowsPackager, IconPathWithBlanksReachesConvertAsTwoWords) {
   ASSERT_EQ(3 + kIconOptions.size(), runs[0].args.size() - 1);
   EXPECT_EQ(sandbox.GameDir() + kSep + "my", runs[0].args[1]);
   EXPECT_EQ("icons/game.png", runs[0].args[2]);
-  EXPECT_EQ(IcoForScript(), runs[0].args.back());
+  EXPECT_EQ(TemporaryIco(), runs[0].args.back());
+  EXPECT_FALSE(fs::exists(TemporaryIco()));
+  EXPECT_FALSE(fs::exists(Rsc() + "game.ico"));
   // The resource script is written before the conversion and stays.
   EXPECT_EQ(ExpectedScript(), WithoutCarriageReturns(ReadFileBytes(Rsc() + "game.rc")));
 }
