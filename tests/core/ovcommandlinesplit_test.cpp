@@ -36,8 +36,10 @@ TEST(OvCommandLineSplit, SplitsByTheQuotingRules) {
       {"ab\"c d\"ef g", {"abc def", "g"}},
       {"\"say \\\"hi\\\"\"", {"say \"hi\""}},
       {"\\\"", {"\""}},
-      {"a\\\\\"b c\"", {"a\\\"b", "c"}},
-      {"C:\\Program Files\\Tool\\ \"C:\\My Dir\\\\\"", {"C:\\Program", "Files\\Tool\\", "C:\\My Dir\\\""}},
+      // Backslash runs before a quote are read in pairs, as a Windows program reads them.
+      {"a\\\\\"b c\"", {"a\\b c"}},
+      {"a\\\\\\\"b c", {"a\\\"b", "c"}},
+      {"C:\\Program Files\\Tool\\ \"C:\\My Dir\\\\\"", {"C:\\Program", "Files\\Tool\\", "C:\\My Dir\\"}},
       {"trailing\\", {"trailing\\"}},
       {"\"unclosed quote", {"unclosed quote"}},
       {"x;y | z & $(w) `v` *", {"x;y", "|", "z", "&", "$(w)", "`v`", "*"}},
@@ -47,6 +49,33 @@ TEST(OvCommandLineSplit, SplitsByTheQuotingRules) {
     SCOPED_TRACE(row.input);
     EXPECT_EQ(row.expected, Split(row.input));
   }
+}
+
+TEST(OvCommandLineSplit, QuoteOnlyRuleReadsEachBackslashAlone) {
+  const SplitRow rows[] = {
+      {"a\\\\\"b c\"", {"a\\\"b", "c"}},
+      {"\"C:\\My Dir\\\\\"", {"C:\\My Dir\\\""}},
+      {"x\\\\ \\\"y", {"x\\\\", "\"y"}},
+  };
+  for (const SplitRow& row : rows) {
+    SCOPED_TRACE(row.input);
+    std::vector<std::string> tokens;
+    const char* cursor = row.input;
+    for (TOvString<char> token; OvCommandLineNextToken(cursor, token);) tokens.push_back(token.GetBuffer());
+    EXPECT_EQ(row.expected, tokens);
+  }
+}
+
+TEST(OvCommandLineSplit, QuotedArgumentsComeBackWhole) {
+  const char* const words[] = {"plain", "C:\\dir\\", "", "two words", "tab\tand\nline", "say \"hi\"",
+                               "end\\", "pa ss\\", "pa ss\\\\", "q\\\"uote", "\\\"", "\"\"", "\\ \\\\\"\\"};
+  for (const char* word : words) {
+    SCOPED_TRACE(word);
+    const std::string quoted = OvQuoteCommandLineArgument(word).GetBuffer();
+    EXPECT_EQ((std::vector<std::string>{"x", word, "y"}), Split(("x " + quoted + " y").c_str()));
+  }
+  EXPECT_STREQ("\"pa ss\\\\\"", OvQuoteCommandLineArgument("pa ss\\").GetBuffer());
+  EXPECT_STREQ("\"a\\\\\\\"b\"", OvQuoteCommandLineArgument("a\\\"b").GetBuffer());
 }
 
 TEST(OvCommandLineSplit, NextTokenStepsThroughTheText) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "configuration/ovconfigurationdistribution.h"
+#include "core/ovcommandlinesplit.h"
 #include "core/ovdirectory.h"
 #include "core/ovfilepath.h"
 #include "core/ovprocess.h"
@@ -11,12 +12,11 @@
 
 namespace {
 
-// A command-line word that reaches the program as one argument whatever it holds: quoted when
-// it has blanks or quotes, with inner quotes doubled. An empty text stays empty, so an empty
-// password gives no argument at all (steamcmd then logs in with its cached credentials).
+// A command-line word that reaches the program as one argument whatever it holds (blanks,
+// quotes, backslashes before them). An empty text stays empty, so an empty password gives no
+// argument at all (steamcmd then logs in with its cached credentials).
 TOvString<char> CommandLineWord(const TOvString<char>& text) {
-  if (text.Find(" ") < 0 && text.Find("\t") < 0 && text.Find("\"") < 0) return text;
-  return "\"" + text.Replace("\"", "\"\"") + "\"";
+  return text.IsEmpty() ? text : OvQuoteCommandLineArgument(text);
 }
 
 bool WriteScript(const TOvString<char>& path, const TOvString<char>& text) {

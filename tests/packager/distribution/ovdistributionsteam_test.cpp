@@ -14,6 +14,11 @@ using namespace packagertest;
 
 namespace {
 
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+  for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) text.replace(at, from.size(), to);
+  return text;
+}
+
 const char kPlainPassword[] = "s3cret-pw";
 // Blanks, quotes and markup: written escaped in the configuration file, one argument for steamcmd.
 const char kAwkwardPassword[] = "p&ss\"<w rd>";
@@ -32,11 +37,12 @@ class SteamDistribution : public ::testing::Test {
     fs::create_directories(Build());
   }
 
-  void WriteConfiguration(const std::string& passwordXml, const std::string& desc) {
+  void WriteConfiguration(const std::string& passwordXml, const std::string& desc,
+                          const std::string& account = "builder") {
     const std::string distribution = Lines({
         "        <distrib name=\"Store\" distribution=\"Steam\">",
         "            <steambuilderspath value=\"" + sandbox.Path("steam") + "\"/>",
-        "            <steamaccount value=\"builder\"/>",
+        "            <steamaccount value=\"" + account + "\"/>",
         "            <steampassword value=\"" + passwordXml + "\"/>",
         "            <appid value=\"1000\"/>",
         "            <desc value=\"" + desc + "\"/>",
@@ -167,6 +173,27 @@ TEST_F(SteamDistribution, PasswordWithBlanksQuotesAndMarkupIsOneArgument) {
   EXPECT_EQ("builder", runs[0].args[2]);
   EXPECT_EQ(password, runs[0].args[3]);
   EXPECT_EQ("+run_app_build_http", runs[0].args[4]);
+}
+
+TEST_F(SteamDistribution, BackslashesBeforeAQuoteOrAtTheEndReachSteamcmdIntact) {
+  struct Row {
+    const char* account;
+    const char* password;
+  };
+  const Row rows[] = {{"domain\\", "pa ss\\"}, {"team\\\\", "q\\&quot;uote d\\"}, {"b\\&quot;", "\\\\&quot; \\"}};
+  for (const Row& row : rows) {
+    password = ReplaceAll(row.password, "&quot;", "\"");
+    const std::string account = ReplaceAll(row.account, "&quot;", "\"");
+    SCOPED_TRACE(account + " / " + password);
+    WriteConfiguration(row.password, "nightly", row.account);
+    fs::remove(sandbox.Path("tools.log"));
+    ExpectOutcome(Run({"--build"}), 0, "");
+    std::vector<FakeToolRun> runs = sandbox.ToolRuns();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ((std::vector<std::string>{"+login", account, password, "+run_app_build_http",
+                                        Build() + "app_build.vdf", "+quit"}),
+              std::vector<std::string>(runs[0].args.begin() + 1, runs[0].args.end()));
+  }
 }
 
 TEST_F(SteamDistribution, EmptyPasswordGivesNoArgument) {
