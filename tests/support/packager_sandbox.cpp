@@ -20,9 +20,9 @@ std::string PackagerSandbox::InstallFakeTool(const std::string& relative) const 
   return target;
 }
 
-ProgramResult PackagerSandbox::Run(const std::vector<std::string>& arguments) const {
+ProgramResult PackagerSandbox::Run(const std::vector<std::string>& arguments, int timeoutSeconds) const {
   return RunProgram(Path(std::string("tools/OvGamePackager") + ovhost::kExecutableSuffix), arguments,
-                    m_dir.Path());
+                    m_dir.Path(), timeoutSeconds);
 }
 
 std::string ConfigurationXml(const std::string& projectFile, const std::string& builds,

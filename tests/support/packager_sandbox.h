@@ -32,8 +32,9 @@ class PackagerSandbox {
   std::string Read(const std::string& relative) const { return ReadFileBytes(Path(relative)); }
   std::vector<FakeToolRun> ToolRuns() const { return ReadFakeToolLog(m_log); }
 
-  // Runs the sandbox's packager with the given arguments (argv[1] on), from the sandbox.
-  ProgramResult Run(const std::vector<std::string>& arguments) const;
+  // Runs the sandbox's packager with the given arguments (argv[1] on), from the sandbox; see
+  // RunProgram for the time limit.
+  ProgramResult Run(const std::vector<std::string>& arguments, int timeoutSeconds = 0) const;
 
  private:
   TempDir m_dir;

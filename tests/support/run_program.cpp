@@ -1,6 +1,10 @@
 #include "support/run_program.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
+#include <mutex>
+#include <thread>
 
 #include "core/platform/host.h"
 #include "core/platform/process.h"
@@ -18,10 +22,42 @@ std::string Quoted(const std::string& argument) {
   return quoted + "\"";
 }
 
+// Ends the child when it is still running after the time limit (none when not positive).
+class Watchdog {
+ public:
+  Watchdog(const ovproc::ChildInfo& child, int seconds, bool& fired) : m_child(child), m_fired(fired) {
+    if (seconds > 0) m_thread = std::thread([this, seconds] { Watch(seconds); });
+  }
+  ~Watchdog() {
+    {
+      std::lock_guard<std::mutex> lock(m_mutex);
+      m_done = true;
+    }
+    m_wake.notify_one();
+    if (m_thread.joinable()) m_thread.join();
+  }
+
+ private:
+  void Watch(int seconds) {
+    std::unique_lock<std::mutex> lock(m_mutex);
+    if (!m_wake.wait_for(lock, std::chrono::seconds(seconds), [this] { return m_done; })) {
+      m_fired = true;
+      ovproc::TerminateChild(m_child);
+    }
+  }
+
+  ovproc::ChildInfo m_child;
+  bool& m_fired;
+  std::mutex m_mutex;
+  std::condition_variable m_wake;
+  bool m_done = false;
+  std::thread m_thread;
+};
+
 }  // namespace
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::string& workingDirectory) {
+                         const std::string& workingDirectory, int timeoutSeconds) {
   ProgramResult result;
   std::string commandLine = Quoted(program);
   std::vector<const char*> argv{program.c_str()};
@@ -51,7 +87,12 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
     outWrite = errWrite = ovproc::kInvalidHandle;
     ovproc::ChildOutput output;
     uint32_t exitCode = 0;
-    if (ovproc::WaitForChild(info, outRead, errRead, SIZE_MAX, output, exitCode, error)) {
+    bool waited;
+    {
+      Watchdog watchdog(info, timeoutSeconds, result.timedOut);
+      waited = ovproc::WaitForChild(info, outRead, errRead, SIZE_MAX, output, exitCode, error);
+    }
+    if (waited) {
       result.started = true;
       result.exitCode = static_cast<int>(exitCode);
       result.out = output.out;

@@ -7,15 +7,18 @@
 
 struct ProgramResult {
   bool started = false;
+  // The run outlasted its time limit and was ended.
+  bool timedOut = false;
   // As the parent sees it: on POSIX the low eight bits (main's -1 is 255).
   int exitCode = -1;
   std::string out;
   std::string err;
 };
 
-// workingDirectory empty: the test's own current directory.
+// workingDirectory empty: the test's own current directory. With a positive timeoutSeconds a
+// program still running after that long is ended, and timedOut is set.
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::string& workingDirectory = std::string());
+                         const std::string& workingDirectory = std::string(), int timeoutSeconds = 0);
 
 // The path of an executable built into the build tree (OvGamePackager, ov_fake_tool, ...),
 // with the host's executable suffix.

@@ -77,4 +77,8 @@ void ReleaseChild(ChildInfo& info);
 // message table do; empty when the system has none.
 std::string SystemErrorText(uint32_t error);
 
+// Ends a child that is still running, at once and without letting it clean up (SIGKILL,
+// TerminateProcess); its waiter then sees it end. False when there is no such child.
+bool TerminateChild(const ChildInfo& info);
+
 }  // namespace ovproc

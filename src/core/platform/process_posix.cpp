@@ -236,4 +236,8 @@ std::string SystemErrorText(uint32_t error) {
   return std::string(text) + "\n";
 }
 
+bool TerminateChild(const ChildInfo& info) {
+  return info.process != kInvalidHandle && kill(static_cast<pid_t>(info.process), SIGKILL) == 0;
+}
+
 }  // namespace ovproc

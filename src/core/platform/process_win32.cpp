@@ -150,4 +150,9 @@ std::string SystemErrorText(uint32_t error) {
   return result;
 }
 
+bool TerminateChild(const ChildInfo& info) {
+  return info.process != kInvalidHandle &&
+         TerminateProcess(AsHandle(info.process), 1) != FALSE;
+}
+
 }  // namespace ovproc
