@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need, when missing.
-# Usage: scripts/install-deps.sh [--windows]   (--windows adds the mingw-w64 and Wine toolchain)
+# Usage: scripts/install-deps.sh [--windows] [--fuzz]
+#   --windows adds the mingw-w64 and Wine toolchain, --fuzz clang with libFuzzer's runtime.
 set -euo pipefail
 
 # binutils-mingw-w64-x86-64 brings windres, which checks the packager's Windows resource script.
 # ccache keeps repeated builds (the three legs, later runs on the same machine) short.
 packages=(ccache cmake g++ make pkg-config libtinyxml-dev liblzma-dev libgtest-dev libbenchmark-dev imagemagick
   binutils-mingw-w64-x86-64)
-if [ "${1:-}" = "--windows" ]; then
-  packages+=(wine wine64 g++-mingw-w64-x86-64-posix dpkg-dev)
-fi
+for option in "$@"; do
+  case "$option" in
+    --windows) packages+=(wine wine64 g++-mingw-w64-x86-64-posix dpkg-dev) ;;
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    *) echo "unknown option: $option" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

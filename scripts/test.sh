@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the native build, the same build under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and the Windows cross build under Wine.
-# Usage: scripts/test.sh [linux|asan|windows]...   (default: all three legs)
+# UndefinedBehaviorSanitizer, the Windows cross build under Wine, and a short run of every fuzz
+# target (clang, libFuzzer).
+# Usage: scripts/test.sh [linux|asan|windows|fuzz]...   (default: all four legs)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 legs=("$@")
-[ ${#legs[@]} -eq 0 ] && legs=(linux asan windows)
+[ ${#legs[@]} -eq 0 ] && legs=(linux asan windows fuzz)
 jobs=$(nproc)
 # One compiler cache for every build folder and checkout of this tree.
 export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
 
-want_windows=""
-for leg in "${legs[@]}"; do [ "$leg" = windows ] && want_windows="--windows"; done
-scripts/install-deps.sh $want_windows
+deps_options=()
+for leg in "${legs[@]}"; do
+  [ "$leg" = windows ] && deps_options+=(--windows)
+  [ "$leg" = fuzz ] && deps_options+=(--fuzz)
+done
+scripts/install-deps.sh "${deps_options[@]}"
 
 summary=()
 for leg in "${legs[@]}"; do
@@ -32,6 +36,10 @@ for leg in "${legs[@]}"; do
       ;;
     windows)
       scripts/windows-leg.sh
+      ;;
+    fuzz)
+      # About 15 s per target, two at a time: a smoke run that keeps the targets working.
+      FUZZ_JOBS=2 scripts/fuzz.sh all 15
       ;;
     *) echo "unknown leg: $leg" >&2; exit 2 ;;
   esac

@@ -1,0 +1,49 @@
+// Small helpers shared by the fuzz targets: the input as a text, and a scratch file for readers
+// that only take a path. Fuzz targets are built for POSIX hosts only.
+#pragma once
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "core/ovstring.h"
+
+namespace ovfuzz {
+
+// The bytes up to the first 0 byte as a text (the readers take NUL-terminated texts).
+inline TOvString<char> AsText(const uint8_t* data, size_t size) {
+  std::string text(reinterpret_cast<const char*>(data), size);
+  return TOvString<char>(text.c_str());
+}
+
+// A file of this process holding the input, rewritten on each call; named by its extension.
+inline const std::string& WriteScratchFile(const uint8_t* data, size_t size, const char* name) {
+  static std::string directory;
+  if (directory.empty()) {
+    const char* base = std::getenv("TMPDIR");
+    directory = std::string(base && *base ? base : "/tmp") + "/ovfuzz-" + std::to_string(getpid());
+    mkdir(directory.c_str(), 0700);
+  }
+  static std::string path;
+  path = directory + "/" + name;
+  if (FILE* file = std::fopen(path.c_str(), "wb")) {
+    if (size) std::fwrite(data, 1, size, file);
+    std::fclose(file);
+  }
+  return path;
+}
+
+// Stops the fuzzer with a finding when a property of the reader does not hold.
+inline void Check(bool holds, const char* what) {
+  if (!holds) {
+    std::fprintf(stderr, "property failed: %s\n", what);
+    std::abort();
+  }
+}
+
+}  // namespace ovfuzz

@@ -1,0 +1,125 @@
+// ov_fuzz_seeds: writes the seed corpus of every fuzz target into <output>/<target>/: valid
+// inputs made by the library's own writers, then a few damaged copies of each (cut in half,
+// one byte changed, the first byte dropped). Run as  ov_fuzz_seeds <output> <examples/demo>.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "configuration/ovconfigurationmanager.h"
+#include "core/ovcommandlinesplit.h"
+#include "core/ovidentifier.h"
+#include "project/ovproject.h"
+#include "scripttree/ovscripttree.h"
+#include "scripttree/ovscripttreeserializerxml.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteAll(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Writes seed as <name> and its damaged copies as <name>-half, -flip and -shift.
+void AddSeed(const fs::path& directory, const std::string& name, const std::string& seed) {
+  fs::create_directories(directory);
+  WriteAll(directory / name, seed);
+  if (seed.size() < 2) return;
+  WriteAll(directory / (name + "-half"), seed.substr(0, seed.size() / 2));
+  std::string flipped = seed;
+  flipped[seed.size() / 2] = static_cast<char>(flipped[seed.size() / 2] ^ 0x5A);
+  WriteAll(directory / (name + "-flip"), flipped);
+  WriteAll(directory / (name + "-shift"), seed.substr(1));
+}
+
+std::string XmlSeed() {
+  COvScriptTree tree;
+  COvScriptTreeNode* root = tree.CreateRootNode(COvIdentifier("scene"));
+  COvScriptTreeNode* child = new COvScriptTreeNode(COvIdentifier("object"));
+  child->AddAttribute(COvIdentifier("name")).SetValue("crate <&> \"one\"");
+  child->AddAttribute(COvIdentifier("position")).SetValue("1.5 -2 3e4");
+  root->AddChild(child);
+  COvScriptTreeNode* text = new COvScriptTreeNode();
+  text->SetText("free text &amp; more");
+  child->AddChild(text);
+  root->AddChild(COvIdentifier("color"), COvRGB<float>(0.25f, 0.5f, 1.0f));
+  COvScriptTreeSerializerXML serializer;
+  TOvString<char> out;
+  serializer.Dump(tree, out);
+  return out.GetBuffer();
+}
+
+std::string ConfigurationSeed(const fs::path& work, const fs::path& demo) {
+  const fs::path path = work / "game.config";
+  fs::copy_file(demo / "demo.config", path, fs::copy_options::overwrite_existing);
+  COvConfigurationManager manager;
+  manager.Initialize(path.string().c_str());
+  manager.AddBuild("Android Release");
+  if (COvConfigurationBuild* build = manager.GetBuild(COvIdentifier("Android_Release"))) {
+    build->SetPlatform("Android");
+    build->SetApi("OpenGLES2");
+    build->SetArgs("-DSTEAM=\"1\" &quot;x&quot;");
+    build->AddArchitecture("armeabi-v7a");
+    build->AddArchitecture("x86");
+  }
+  manager.SaveAll();
+  return ReadAll(path);
+}
+
+std::string ProjectSeed(const fs::path& work, const fs::path& demo) {
+  const fs::path path = work / "game.project";
+  fs::copy_file(demo / "demo.project", path, fs::copy_options::overwrite_existing);
+  COvProject project{TOvString<char>(path.string().c_str())};
+  project.AddExtension("Physics");
+  project.AddExtension("Audio");
+  project.Save();
+  return ReadAll(path);
+}
+
+std::string HashSeed(const fs::path& work, bool swap) {
+  COvIdentifierHashTable table;
+  for (const char* name : {"generalname", "generalicon", "android", "", "a much longer identifier name"}) {
+    table.Insert(new COvIdentifierHashEntry(name, COvIdentifier(name).GetCrc64()));
+  }
+  const fs::path path = work / "ids.hash";
+  table.SaveHashFile(path.string().c_str(), swap);
+  return ReadAll(path);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: ov_fuzz_seeds <output directory> <examples/demo directory>\n");
+    return 2;
+  }
+  const fs::path output = argv[1];
+  const fs::path demo = argv[2];
+  const fs::path work = output / ".work";
+  fs::create_directories(work);
+
+  AddSeed(output / "fuzz_xml", "tree.xml", XmlSeed());
+  AddSeed(output / "fuzz_xml", "demo.config", ReadAll(demo / "demo.config"));
+  AddSeed(output / "fuzz_configuration", "game.config", ConfigurationSeed(work, demo));
+  AddSeed(output / "fuzz_project", "game.project", ProjectSeed(work, demo));
+  AddSeed(output / "fuzz_identifier_hash", "little.hash", HashSeed(work, false));
+  AddSeed(output / "fuzz_identifier_hash", "big.hash", HashSeed(work, true));
+
+  std::string commandLine;
+  for (const char* argument : {"+login", "builder", "pa ss\\", "q\\\"uote", "", "C:\\My Dir\\", "-DX=\"1\""}) {
+    commandLine += OvQuoteCommandLineArgument(argument).GetBuffer() + std::string(" ");
+  }
+  AddSeed(output / "fuzz_command_line", "arguments.txt", commandLine);
+  AddSeed(output / "fuzz_command_line", "rules.txt", "a \"b c\" \"d\"\"e\" \\\"f x\\\\\\\\\"y z\" \\\\\\\"");
+
+  fs::remove_all(work);
+  return 0;
+}
