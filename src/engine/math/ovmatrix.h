@@ -124,6 +124,9 @@ class COvMatrix33 : public TOvMatrixOps<COvMatrix33, 3> {
   COvMatrix33 getAdjugate() const;
   // The rotation matrix of q (see COvMatrix44::setRotation).
   void setRotation(const COvQuaternion& q, bool transposed = false);
+  // The unit quaternion of this rotation in the transposed (row-vector) arrangement, the
+  // inverse of setRotation(q, true). Scale is not removed.
+  COvQuaternion getRotation() const;
   COvVector3 transform(const COvVector3& v) const {
     return COvVector3(v.x * m[0] + v.y * m[3] + v.z * m[6], v.x * m[1] + v.y * m[4] + v.z * m[7],
                       v.x * m[2] + v.y * m[5] + v.z * m[8]);
@@ -188,6 +191,25 @@ class COvMatrix44 : public TOvMatrixOps<COvMatrix44, 4> {
 
   float determinant() const;
   COvMatrix44 getAdjugate() const;
+  // The unit quaternion of the upper 3×3 block as COvMatrix33::getRotation.
+  COvQuaternion getRotation() const;
+
+  // Camera matrices for row vectors (clip = (p, 1) × M): a left-handed system looks down +Z,
+  // a right-handed one down -Z; visible depths map to z/w in [0, 1] from near to far. Each
+  // returns false and leaves the matrix unchanged for degenerate arguments (zero extent,
+  // near equal to far, eye at the target, up parallel to the view direction).
+  bool makePerspectiveFovLH(float fovY, float aspect, float zNear, float zFar);
+  bool makePerspectiveFovRH(float fovY, float aspect, float zNear, float zFar);
+  // Width and height of the view volume at the near plane.
+  bool makePerspectiveLH(float width, float height, float zNear, float zFar);
+  bool makePerspectiveRH(float width, float height, float zNear, float zFar);
+  bool makeOrthoLH(float width, float height, float zNear, float zFar);
+  bool makeOrthoRH(float width, float height, float zNear, float zFar);
+  bool makeOrthoOffCenterLH(float left, float right, float bottom, float top, float zNear, float zFar);
+  bool makeOrthoOffCenterRH(float left, float right, float bottom, float top, float zNear, float zFar);
+  // View matrices: the eye goes to the origin, the target onto +Z (LH) or -Z (RH), up onto +Y.
+  bool makeLookAtLH(const COvVector3& eye, const COvVector3& at, const COvVector3& up);
+  bool makeLookAtRH(const COvVector3& eye, const COvVector3& at, const COvVector3& up);
 };
 
 static_assert(sizeof(COvMatrix22) == 16 && sizeof(COvMatrix33) == 36 && sizeof(COvMatrix44) == 64,
