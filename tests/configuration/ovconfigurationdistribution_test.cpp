@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "configuration_test_support.h"
 
 namespace {
@@ -17,52 +19,22 @@ COvConfigurationDistribution ReadDistribution(const char* xml) {
 
 }  // namespace
 
-TEST(ConfigurationDistributionFields, SettersStoreTextsAndAccountLosesBlanks) {
-  COvConfigurationDistribution distrib;
-  distrib.SetName("Store");
-  distrib.SetDistribution("Steam");
-  distrib.SetSteamBuildersPath("tools\\ContentBuilder");
-  distrib.SetSteamAccount("build bot");
-  distrib.SetSteamPassword("pass word");
-  distrib.SetAppID("1000");
-  distrib.SetDesc("Release build");
-  distrib.SetDepotID("1001");
-  EXPECT_STREQ(distrib.GetName(), "Store");
-  EXPECT_STREQ(distrib.GetDistribution(), "Steam");
-  EXPECT_STREQ(distrib.GetSteamBuildersPath(), "tools\\ContentBuilder");
-  EXPECT_STREQ(distrib.GetSteamAccount(), "build_bot");
-  EXPECT_STREQ(distrib.GetSteamPassword(), "pass word");
-  EXPECT_STREQ(distrib.GetAppID(), "1000");
-  EXPECT_STREQ(distrib.GetDesc(), "Release build");
-  EXPECT_STREQ(distrib.GetDepotID(), "1001");
-
-  COvConfigurationDistribution copy(distrib);
-  COvConfigurationDistribution assigned;
-  assigned = distrib;
-  distrib.SetAppID("2000");
-  EXPECT_STREQ(copy.GetAppID(), "1000");
-  EXPECT_STREQ(assigned.GetDepotID(), "1001");
-}
-
-TEST(ConfigurationDistributionCompatibility, SteamServesTheDesktopPlatforms) {
-  COvConfigurationDistribution distrib;
-  distrib.SetDistribution("Steam");
-  for (const char* platform : {"Windows", "Linux", "Mac"}) {
-    SCOPED_TRACE(platform);
-    EXPECT_TRUE(distrib.IsCompatibleWith(platform));
-  }
-  for (const char* platform : {"windows", "iOS", "Android", ""}) {
-    SCOPED_TRACE(platform);
-    EXPECT_FALSE(distrib.IsCompatibleWith(platform));
-  }
-}
-
-TEST(ConfigurationDistributionCompatibility, OtherKindsServeNothing) {
-  for (const char* kind : {"steam", "Zip", "Windows", ""}) {
-    SCOPED_TRACE(kind);
+TEST(ConfigurationDistributionCompatibility, OnlySteamServesTheDesktopPlatforms) {
+  const struct {
+    const char* kind;
+    const char* platform;
+    bool compatible;
+  } cases[] = {
+      {"Steam", "Windows", true}, {"Steam", "Linux", true},    {"Steam", "Mac", true},
+      {"Steam", "windows", false}, {"Steam", "iOS", false},    {"Steam", "Android", false},
+      {"Steam", "", false},        {"steam", "Windows", false}, {"Zip", "Windows", false},
+      {"", "Windows", false},
+  };
+  for (const auto& test : cases) {
+    SCOPED_TRACE(std::string(test.kind) + " " + test.platform);
     COvConfigurationDistribution distrib;
-    distrib.SetDistribution(kind);
-    EXPECT_FALSE(distrib.IsCompatibleWith("Windows"));
+    distrib.SetDistribution(test.kind);
+    EXPECT_EQ(distrib.IsCompatibleWith(test.platform), test.compatible);
   }
 }
 
@@ -106,29 +78,6 @@ TEST(ConfigurationDistributionWrite, ZipStillWritesTheSixSteamChildren) {
             "    <desc value=\"\"/>\n"
             "    <depotid value=\"\"/>\n"
             "</distrib>\n");
-}
-
-TEST(ConfigurationDistributionWrite, WrittenNodeReadsBackEqual) {
-  COvConfigurationDistribution distrib;
-  distrib.SetName("Store");
-  distrib.SetDistribution("Steam");
-  distrib.SetSteamBuildersPath("builder");
-  distrib.SetSteamAccount("bot");
-  distrib.SetSteamPassword("p&ss\"<word>");
-  distrib.SetAppID("1");
-  distrib.SetDesc("d");
-  distrib.SetDepotID("2");
-  COvScriptTreeNode* node = distrib.ToCOvScriptTreeNode();
-  COvConfigurationDistribution copy;
-  copy.Initialize(node);
-  node->Empty();
-  delete node;
-  EXPECT_STREQ(copy.GetSteamBuildersPath(), "builder");
-  EXPECT_STREQ(copy.GetSteamAccount(), "bot");
-  EXPECT_STREQ(copy.GetSteamPassword(), "p&ss\"<word>");
-  EXPECT_STREQ(copy.GetAppID(), "1");
-  EXPECT_STREQ(copy.GetDesc(), "d");
-  EXPECT_STREQ(copy.GetDepotID(), "2");
 }
 
 TEST(ConfigurationDistributionWellFormed, ListsNameAndKind) {
