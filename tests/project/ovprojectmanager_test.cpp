@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/platform/host.h"
 #include "project/ovproject.h"
@@ -47,8 +49,6 @@ TEST_F(OvProjectManagerTest, InstanceIsCreatedOnceAndStartsEmpty) {
   EXPECT_EQ(Manager(), COvProjectManager::GetInstance());
   EXPECT_EQ(nullptr, Manager()->GetCurrentProject());
   EXPECT_STREQ("", Manager()->GetCurrentProjectFile());
-  EXPECT_STREQ("", Manager()->GetCurrentProjectDirectory());
-  EXPECT_EQ(0, Manager()->GetCurrentProjectExtensions().GetCount());
   EXPECT_EQ(nullptr, Manager()->GetEditorProjectSettings());
   // Forwarding without a project does nothing.
   Manager()->AddExtensionInCurrentProject("Audio");
@@ -134,54 +134,37 @@ TEST_F(OvProjectManagerTest, EditorSettingsMissingGiveNull) {
   EXPECT_EQ(nullptr, Manager()->GetEditorProjectSettings());
 }
 
-TEST_F(OvProjectManagerTest, CompleteWorkspaceIsAccepted) {
+TEST_F(OvProjectManagerTest, CompleteWorkspaceIsAcceptedWithExtraDirectoriesOutsideGeneric) {
   std::string workspace = MakeWorkspace();
   EXPECT_TRUE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
   // Without the final separator the same directory is meant.
   EXPECT_TRUE(COvProjectManager::IsAcceptableWorkspace(m_dir.Path().c_str()));
-  // Other directories beside Generic and inside Resources are allowed.
   MakeDirectory("Tools");
   MakeDirectory("Generic/Resources/Extra");
   EXPECT_TRUE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
 }
 
-TEST_F(OvProjectManagerTest, EmptyOrMissingWorkspaceIsRejected) {
+TEST_F(OvProjectManagerTest, IncompleteOrMissingWorkspaceIsRejected) {
   EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace((m_dir.Path() + ovhost::kNativeSeparator).c_str()));
   EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(m_dir.Join("absent").c_str()));
   EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(""));
-}
-
-TEST_F(OvProjectManagerTest, GenericMustHoldExactlyTheFourDirectories) {
-  std::string workspace = MakeWorkspace();
-  MakeDirectory("Generic/Tools");
-  EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
-  RemoveDirectory("Generic/Tools");
-  RemoveDirectory("Generic/Videos");
-  EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
-  // Four directories, but one of the wrong name.
-  MakeDirectory("Generic/Movies");
-  EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
-}
-
-TEST_F(OvProjectManagerTest, NamesAreCaseSensitive) {
-  std::string workspace = MakeWorkspace();
-  RemoveDirectory("Generic/Levels");
-  MakeDirectory("Generic/levels");
-  EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
-}
-
-TEST_F(OvProjectManagerTest, EveryResourceDirectoryIsRequired) {
-  std::string workspace = MakeWorkspace();
-  for (const char* name : kResourceDirectories) {
-    SCOPED_TRACE(name);
-    RemoveDirectory(std::string("Generic/Resources/") + name);
+  // Each row spoils a complete workspace: {directory removed, directory added}.
+  std::vector<std::pair<std::string, std::string>> cases = {
+      {"", "Generic/Tools"},                 // Generic holds exactly four directories
+      {"Generic/Videos", ""},
+      {"Generic/Videos", "Generic/Movies"},  // four, one of the wrong name
+      {"Generic/Levels", "Generic/levels"},  // names are case-sensitive
+  };
+  for (const char* name : kResourceDirectories) cases.push_back({std::string("Generic/Resources/") + name, ""});
+  for (const auto& [removed, added] : cases) {
+    SCOPED_TRACE(removed + " | " + added);
+    std::string workspace = MakeWorkspace();
+    if (!removed.empty()) RemoveDirectory(removed);
+    if (!added.empty()) MakeDirectory(added);
     EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
-    MakeDirectory(std::string("Generic/Resources/") + name);
+    RemoveDirectory("Generic");
   }
-  EXPECT_TRUE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
-}
-
-TEST_F(OvProjectManagerTest, FilesDoNotCountAsDirectories) {
+  // A file does not count as a directory.
   std::string workspace = MakeWorkspace();
   RemoveDirectory("Generic/Resources/Subtitles");
   m_dir.WriteFile("Generic/Resources/Subtitles", "not a directory");
