@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "engine/math/ovmathutil.h"
-#include "math_test_util.h"
+#include "engine/math/math_test_util.h"
 
 namespace {
 

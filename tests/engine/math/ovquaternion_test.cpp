@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "engine/math/ovmathutil.h"
-#include "math_test_util.h"
+#include "engine/math/math_test_util.h"
 
 TEST(OvQuaternion, HamiltonProduct) {
   // (4 + i + 2j + 3k)(8 + 5i + 6j + 7k) = -6 + 24i + 48j + 48k, w stored last.
