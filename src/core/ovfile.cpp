@@ -3,7 +3,13 @@
 
 #include <cstring>
 
+#include "bigfile/ovcompressedfilereader.h"
+
 namespace {
+
+// First block for a compressed file: this many times its stream size, at least the minimum.
+constexpr int kCompressedGrowthGuess = 8;
+constexpr int kMinCompressedBlock = 1 << 20;
 
 template <typename T>
 EOvFileSystemError ReadValue(COvFile& file, T& value) {
@@ -117,12 +123,29 @@ EOvFileSystemError COvFile::AsyncWrite(const void* buffer, int n) {
 uint8_t* COvFile::ReadEntireFile(int& size) {
   size = 0;
   if (!m_pHandle) return nullptr;
-  int total = GetSize();
-  if (total <= 0 || !SeekFromStart(0)) return nullptr;
-  uint8_t* data = new uint8_t[static_cast<size_t>(total)];
+  int total = 0;
+  COvCompressedFileReader reader(*this, total);
+  if (total <= 0) return nullptr;
+  // A compressed file's header may promise more than its stream holds: the block starts at a
+  // size the stream can plausibly fill and grows as the data comes.
+  int capacity = total;
+  if (reader.IsCompressed()) {
+    int64_t guess = static_cast<int64_t>(reader.GetSourceLeft()) * kCompressedGrowthGuess;
+    if (guess < kMinCompressedBlock) guess = kMinCompressedBlock;
+    if (guess < capacity) capacity = static_cast<int>(guess);
+  }
+  uint8_t* data = new uint8_t[static_cast<size_t>(capacity)];
   int count = 0;
   while (count < total) {
-    int got = Read(data + count, total - count);
+    if (count == capacity) {
+      int grown = capacity > total / 2 ? total : capacity * 2;
+      uint8_t* larger = new uint8_t[static_cast<size_t>(grown)];
+      std::memcpy(larger, data, static_cast<size_t>(count));
+      delete[] data;
+      data = larger;
+      capacity = grown;
+    }
+    int got = reader.Read(data + count, capacity - count);
     if (got <= 0) break;
     count += got;
   }

@@ -72,7 +72,9 @@ class COvFile {
   EOvFileSystemError AsyncWait() { return eOvFileSystemError_None; }
 
   // Reads the whole file from its start into a new array owned by the caller (delete[]);
-  // size receives the number of bytes read. Null (size 0) when the file is closed or empty.
+  // size receives the number of bytes read. A compressed engine file is expanded (see
+  // COvCompressedFileReader); a damaged one gives the bytes decoded before the damage. Null
+  // (size 0) when the file is closed or empty or nothing could be read.
   uint8_t* ReadEntireFile(int& size);
 
  private:

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "bigfile/ovcompressedheader.h"
 #include "core/ovfilesystem.h"
 
 namespace {
@@ -29,15 +30,57 @@ EOvFileSystemError COvFileHandleCached::Open(const char* name, int mode, bool us
   m_iFileSize = COvFileSystemUnCached::GetSize(file);
   std::memset(m_aHeader, 0, sizeof m_aHeader);
   if (m_iFileSize >= kHeaderSize) {
-    COvFileSystemUnCached::Read(file, m_aHeader, kHeaderSize);
-    COvFileSystemUnCached::SeekFromStart(file, 0);
+    if (COvFileSystemUnCached::Read(file, m_aHeader, kHeaderSize) == kHeaderSize &&
+        OvIsCompressed(m_aHeader, kHeaderSize))
+      OpenCompressed();
+    else
+      COvFileSystemUnCached::SeekFromStart(file, 0);
   }
   ResetSlots();
   return eOvFileSystemError_None;
 }
 
+void COvFileHandleCached::OpenCompressed() {
+  m_iCompressedSize = m_iFileSize - kHeaderSize;
+  m_pCompressed = new uint8_t[static_cast<size_t>(m_iCompressedSize) + 1];
+  m_iCompressedSize = COvFileSystemUnCached::Read(m_pFile, m_pCompressed, m_iCompressedSize);
+  uint32_t declared = OvReadCompressedSize(m_aHeader);
+  // A size no int can hold is damage: such a file reads as empty.
+  m_iFileSize = declared > 0x7FFFFFFFu ? 0 : static_cast<int>(declared);
+  m_iPosition = 0;
+  m_Decompressor.Initialize(m_pCompressed, m_iCompressedSize, m_iFileSize);
+}
+
+void COvFileHandleCached::ReleaseCompressed() {
+  m_Decompressor.Release();
+  delete[] m_pCompressed;
+  m_pCompressed = nullptr;
+  m_iCompressedSize = m_iPosition = 0;
+}
+
+int COvFileHandleCached::ReadCompressed(uint8_t* out, int n) {
+  int left = m_iFileSize - m_iPosition;
+  int got = m_Decompressor.DecompressOutputBytes(out, n < left ? n : left);
+  m_iPosition += got;
+  return got;
+}
+
+bool COvFileHandleCached::SeekCompressed(int position) {
+  if (position < m_iPosition) {
+    m_Decompressor.Initialize(m_pCompressed, m_iCompressedSize, m_iFileSize);
+    m_iPosition = 0;
+  }
+  uint8_t scratch[1024];
+  while (m_iPosition < position) {
+    int step = position - m_iPosition;
+    if (ReadCompressed(scratch, step < 1024 ? step : 1024) <= 0) return false;
+  }
+  return true;
+}
+
 EOvFileSystemError COvFileHandleCached::Close() {
   if (!m_pFile) return eOvFileSystemError_Close;
+  ReleaseCompressed();
   EOvFileSystemError result = COvFileSystemUnCached::Close(m_pFile);
   // A handle the file system could not close is still ours to release.
   delete m_pFile;
@@ -77,6 +120,7 @@ bool COvFileHandleCached::EnsureBuffer(Slot& slot) {
 int COvFileHandleCached::Read(void* buffer, int n) {
   if (!m_pFile || !buffer || n < 1) return 0;
   uint8_t* out = static_cast<uint8_t*>(buffer);
+  if (m_pCompressed) return ReadCompressed(out, n);
   Slot& slot = m_aSlots[m_iCurrent];
   if (slot.pendingSeek >= 0) {
     slot.filePos = slot.pendingSeek;
@@ -124,6 +168,7 @@ int COvFileHandleCached::Read(void* buffer, int n) {
 
 bool COvFileHandleCached::SeekStart(int position) {
   if (!m_pFile || position < 0 || position > m_iFileSize) return false;
+  if (m_pCompressed) return SeekCompressed(position);
   // A slot that already holds the position.
   for (int i = 0; i < kSlotCount; ++i) {
     Slot& slot = m_aSlots[i];
@@ -161,7 +206,7 @@ bool COvFileHandleCached::SeekStart(int position) {
 }
 
 int COvFileHandleCached::Write(const void* buffer, int n) {
-  if (!m_pFile) return 0;
+  if (!m_pFile || m_pCompressed) return 0;
   int position = FilePos();
   COvFileSystemUnCached::SeekFromStart(m_pFile, position);
   int written = COvFileSystemUnCached::Write(m_pFile, buffer, n);
@@ -177,6 +222,7 @@ int COvFileHandleCached::Write(const void* buffer, int n) {
 }
 
 int COvFileHandleCached::FilePos() const {
+  if (m_pCompressed) return m_iPosition;
   const Slot& slot = m_aSlots[m_iCurrent];
   return slot.pendingSeek >= 0 ? slot.pendingSeek : slot.filePos + slot.offset;
 }

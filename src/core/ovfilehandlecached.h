@@ -1,11 +1,14 @@
 // COvFileHandleCached: a read cache over a file opened through COvFileSystemUnCached. Reads
 // are served from eight 8192-byte slots that each hold one window of the file; large reads
-// bypass them. The handle is driven through its own methods (the file system's routing treats
-// it as a foreign handle type).
+// bypass them. A compressed engine file (see OvIsCompressed) is loaded whole when opened and
+// read through a memory decompressor instead: positions and sizes are then those of the
+// uncompressed data. The handle is driven through its own methods (the file system's routing
+// treats it as a foreign handle type).
 #pragma once
 
 #include <cstdint>
 
+#include "bigfile/ovmemorydecompressor.h"
 #include "core/ovfilehandle.h"
 
 class COvFileHandleCached : public COvFileHandle {
@@ -35,16 +38,20 @@ class COvFileHandleCached : public COvFileHandle {
   // the count; 0 when closed or for n < 1; kReadShortRefill when the file turned out shorter
   // than when it was opened.
   int Read(void* buffer, int n);
-  // Moves the read position; false when closed or outside [0, size].
+  // Moves the read position; false when closed or outside [0, size]. In a compressed file a
+  // backward move decodes again from the start, and a position the damaged stream cannot
+  // reach gives false.
   bool SeekStart(int position);
   // Writes at the current position through the underlying file (a handle opened for writing)
-  // and drops the cached data; returns the count as COvFileSystemUnCached::Write.
+  // and drops the cached data; returns the count as COvFileSystemUnCached::Write. Nothing is
+  // written to a compressed file (0).
   int Write(const void* buffer, int n);
 
   int FilePos() const;
   // Bytes left after the current position.
   int EndOfFile() const;
   int GetSize() const { return m_iFileSize; }
+  bool IsCompressed() const { return m_pCompressed != nullptr; }
   // The first kHeaderSize bytes of the file; zeros when the file is shorter.
   const uint8_t* GetHeader() const { return m_aHeader; }
 
@@ -63,6 +70,11 @@ class COvFileHandleCached : public COvFileHandle {
   // Makes slot the current one, positioned at position, to be filled on the next read.
   void Aim(int slot, int position);
   bool EnsureBuffer(Slot& slot);
+  // The compressed-file side of Open, Read and SeekStart.
+  void OpenCompressed();
+  int ReadCompressed(uint8_t* out, int n);
+  bool SeekCompressed(int position);
+  void ReleaseCompressed();
 
   COvFileHandle* m_pFile = nullptr;
   int m_iFileSize = 0;
@@ -72,4 +84,8 @@ class COvFileHandleCached : public COvFileHandle {
   COvString m_strName;
   int m_iOpenMode = 0;
   uint8_t m_aHeader[kHeaderSize] = {};
+  uint8_t* m_pCompressed = nullptr;  // the file after its header, for a compressed file
+  int m_iCompressedSize = 0;
+  int m_iPosition = 0;  // position in the uncompressed data
+  COvMemoryDecompressor m_Decompressor;
 };
