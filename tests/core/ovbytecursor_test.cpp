@@ -185,23 +185,4 @@ TEST(ByteWriter, NeverWritesPastTheCapacity) {
   EXPECT_EQ(0xAA, buffer[5]);
 }
 
-TEST(ByteWriter, RoundTripThroughTheCursor) {
-  uint8_t buffer[32];
-  COvByteWriter writer(buffer, sizeof buffer);
-  writer.WriteS64(-5);
-  writer.WriteF32(2.5f);
-  writer.WriteString("name");
-  COvByteCursor cursor(buffer, writer.GetSize());
-  int64_t s64;
-  float f32;
-  COvString text;
-  EXPECT_TRUE(cursor.ReadS64(s64));
-  EXPECT_TRUE(cursor.ReadF32(f32));
-  EXPECT_TRUE(cursor.ReadString(text));
-  EXPECT_EQ(-5, s64);
-  EXPECT_EQ(2.5f, f32);
-  EXPECT_EQ(COvString("name"), text);
-  EXPECT_TRUE(cursor.AtEnd());
-}
-
 }  // namespace

@@ -76,16 +76,6 @@ TEST_F(FileTest, FailedOpenLeavesTheFileClosed) {
   EXPECT_FALSE(file.IsOpened());
 }
 
-TEST_F(FileTest, DestructorClosesAnOwnedHandle) {
-  std::string path = m_dir.Join("owned.bin");
-  {
-    COvFile file;
-    ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
-    EXPECT_EQ(5, file.Write("hello", 5));
-  }
-  EXPECT_EQ("hello", ReadFileBytes(path));
-}
-
 TEST_F(FileTest, WrappedHandleStaysOpen) {
   std::string path = m_dir.WriteFile("shared.bin", "wxyz");
   COvFileHandle* handle = nullptr;
@@ -100,16 +90,6 @@ TEST_F(FileTest, WrappedHandleStaysOpen) {
   }
   EXPECT_EQ(1, COvFileSystemUnCached::GetPos(handle));
   EXPECT_EQ(eOvFileSystemError_None, COvFileSystemUnCached::Close(handle));
-}
-
-TEST_F(FileTest, ReadOfNothingLeavesThePosition) {
-  std::string path = m_dir.WriteFile("a.bin", "abc");
-  COvFile file;
-  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
-  char buffer[2];
-  EXPECT_EQ(0, file.Read(buffer, 0));
-  EXPECT_EQ(0, file.Read(buffer, -1));
-  EXPECT_EQ(0, file.GetPos());
 }
 
 TEST_F(FileTest, TypedValuesRoundTrip) {
@@ -232,22 +212,6 @@ TEST_F(FileTest, ReadStringTakesExactlyTheLongestText) {
   EXPECT_EQ(COvString("z"), text);
 }
 
-TEST_F(FileTest, ReadStringStopsAfterTheLongestText) {
-  std::string head(COvFile::kMaxStringLength, 'a');
-  std::string tail(905, 'b');
-  std::string path = m_dir.WriteFile("overlong.bin", head + tail + std::string(1, '\0'));
-  COvFile file;
-  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
-  COvString text;
-  EXPECT_EQ(eOvFileSystemError_Read, file.ReadString(text));
-  EXPECT_EQ(COvString(head.c_str()), text);
-  EXPECT_EQ(COvFile::kMaxStringLength, file.GetPos());
-  // The rest is the next text.
-  EXPECT_EQ(eOvFileSystemError_None, file.ReadString(text));
-  EXPECT_EQ(COvString(tail.c_str()), text);
-  EXPECT_EQ(file.GetSize(), file.GetPos());
-}
-
 TEST_F(FileTest, ReadStringOverRandomBytesAlwaysEnds) {
   std::mt19937 generator(1234);
   std::string bytes(20000, '\0');
@@ -284,22 +248,6 @@ TEST_F(FileTest, SeeksAndSizeForward) {
   EXPECT_EQ('2', c);
 }
 
-TEST_F(FileTest, AsyncReadAndWriteForward) {
-  std::string path = m_dir.Join("async.bin");
-  {
-    COvFile out;
-    ASSERT_EQ(eOvFileSystemError_None, out.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
-    EXPECT_EQ(eOvFileSystemError_None, out.AsyncWrite("data", 4));
-    EXPECT_EQ(eOvFileSystemError_None, out.AsyncWait());
-  }
-  COvFile in;
-  ASSERT_EQ(eOvFileSystemError_None, in.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
-  char buffer[8] = {};
-  EXPECT_EQ(eOvFileSystemError_None, in.AsyncRead(buffer, 4));
-  EXPECT_EQ(eOvFileSystemError_Read, in.AsyncRead(buffer, 4));
-  EXPECT_STREQ("data", buffer);
-}
-
 TEST_F(FileTest, ReadEntireFileFromTheStart) {
   std::string content = std::string("head\0tail", 9);
   std::string path = m_dir.WriteFile("whole.bin", content);
@@ -312,15 +260,6 @@ TEST_F(FileTest, ReadEntireFileFromTheStart) {
   EXPECT_EQ(9, size);
   EXPECT_EQ(content, std::string(reinterpret_cast<char*>(data), size));
   delete[] data;
-}
-
-TEST_F(FileTest, ReadEntireFileOfAnEmptyFile) {
-  std::string path = m_dir.WriteFile("empty.bin", "");
-  COvFile file;
-  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
-  int size = 7;
-  EXPECT_EQ(nullptr, file.ReadEntireFile(size));
-  EXPECT_EQ(0, size);
 }
 
 }  // namespace

@@ -21,21 +21,6 @@ TEST(COvFilePathConstruction, NativeFlagConvertsSeparators) {
   EXPECT_EQ(Str(COvFilePath(TOvString<char>("a/b\\c.txt"), false).GetAsString()), "a/b\\c.txt");
 }
 
-TEST(COvFilePathConstruction, AssignmentCopiesUnchangedAndSetNullEmpties) {
-  COvFilePath path("x", true);
-  path = TOvString<char>("a/b\\c");
-  EXPECT_EQ(Str(path.GetAsString()), "a/b\\c");
-  path = "d\\e/f";
-  EXPECT_EQ(Str(path.GetAsString()), "d\\e/f");
-  COvFilePath copy(path);
-  EXPECT_EQ(Str(copy.GetAsString()), "d\\e/f");
-  path.SetNull();
-  EXPECT_TRUE(path.GetAsString().IsEmpty());
-  EXPECT_EQ(Str(copy.GetAsString()), "d\\e/f");
-  copy.GetAsString() = "changed";
-  EXPECT_EQ(Str(copy.GetAsString()), "changed");
-}
-
 TEST(COvFilePathParts, AccessorsSplitTheStoredPath) {
   struct Row {
     const char* path;

@@ -63,16 +63,6 @@ TEST_F(FileSystemTest, BinaryModesWriteAppendAndRead) {
   EXPECT_EQ("x", ReadFileBytes(path));
 }
 
-TEST_F(FileSystemTest, AppendModesCreateMissingFiles) {
-  std::string binary = m_dir.Join("new.bin");
-  std::string text = m_dir.Join("new.txt");
-  ASSERT_TRUE(WriteWith(binary, eOvFileSystemOpenMode_AppendBinary, ""));
-  ASSERT_TRUE(WriteWith(text, eOvFileSystemOpenMode_AppendText, "t"));
-  EXPECT_TRUE(FileExists(binary));
-  EXPECT_EQ("", ReadFileBytes(binary));
-  EXPECT_EQ("t", ReadFileBytes(text));
-}
-
 TEST_F(FileSystemTest, TextModesUseTheHostLineEnd) {
   std::string path = m_dir.Join("lines.txt");
   ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_WriteText, "one\n"));
@@ -83,20 +73,6 @@ TEST_F(FileSystemTest, TextModesUseTheHostLineEnd) {
   EXPECT_EQ("one\ntwo\n", ReadFileBytes(path));
 #endif
   EXPECT_EQ("one\ntwo\n", ReadWith(path, eOvFileSystemOpenMode_ReadText));
-}
-
-TEST_F(FileSystemTest, HandleKeepsNameAndMode) {
-  std::string path = m_dir.WriteFile("named.bin", "z");
-  COvFileHandle* handle = nullptr;
-  ASSERT_EQ(eOvFileSystemError_None,
-            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_ReadText, true));
-  ASSERT_NE(nullptr, handle);
-  EXPECT_EQ(eOvFileHandleType_Disk, handle->GetType());
-  EXPECT_EQ(COvString(path.c_str()), handle->GetName());
-  EXPECT_EQ(eOvFileSystemOpenMode_ReadText, handle->GetOpenMode());
-  EXPECT_EQ(eOvFileAsyncState_Idle, handle->GetAsyncState());
-  EXPECT_EQ(eOvFileSystemError_None, COvFileSystemUnCached::Close(handle));
-  EXPECT_EQ(nullptr, handle);
 }
 
 TEST_F(FileSystemTest, InvalidModesAreRefused) {
@@ -235,18 +211,6 @@ TEST_F(FileSystemTest, SeekBeforeTheStartFails) {
   COvFileSystemUnCached::Close(handle);
 }
 
-TEST_F(FileSystemTest, SizeOfAWrittenFile) {
-  std::string path = m_dir.Join("grow.bin");
-  COvFileHandle* handle = nullptr;
-  ASSERT_EQ(eOvFileSystemError_None,
-            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
-  EXPECT_EQ(0, COvFileSystemUnCached::GetSize(handle));
-  EXPECT_EQ(6, COvFileSystemUnCached::Write(handle, "abcdef", 6));
-  EXPECT_EQ(6, COvFileSystemUnCached::GetSize(handle));
-  EXPECT_EQ(6, COvFileSystemUnCached::GetPos(handle));
-  COvFileSystemUnCached::Close(handle);
-}
-
 TEST_F(FileSystemTest, ExistsOnlyForFiles) {
   std::string file = m_dir.WriteFile("sub/file.txt", "x");
   EXPECT_TRUE(COvFileSystemUnCached::Exists(file.c_str()));
@@ -272,13 +236,6 @@ TEST_F(FileSystemTest, SwapFlagReversesCompleteWordsOnly) {
   COvFileSystemUnCached::Close(handle);
   EXPECT_EQ(std::string("\x04\x03\x02\x01\x05xyzdcbahgfe"), ReadFileBytes(path));
   EXPECT_EQ(0, std::memcmp(original, bytes, sizeof bytes));  // the caller's buffer is untouched
-}
-
-TEST_F(FileSystemTest, SwapFlagOffWritesBytesAsGiven) {
-  std::string path = m_dir.Join("plain.bin");
-  COvFileSystemUnCached::SetSwapDWORDOnWrite(false);
-  ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_WriteBinary, "\x01\x02\x03\x04\x05"));
-  EXPECT_EQ("\x01\x02\x03\x04\x05", ReadFileBytes(path));
 }
 
 TEST_F(FileSystemTest, AsyncOperationsCompleteAtOnce) {

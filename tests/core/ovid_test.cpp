@@ -4,30 +4,6 @@
 
 #include <set>
 
-TEST(OVID, IsOneInstance) { EXPECT_EQ(&OVID::GetSingleton(), &OVID::GetSingleton()); }
-
-TEST(OVID, FirstMembersFollowTheListedOrder) {
-  const OVID& ids = OVID::GetSingleton();
-  const char* const expected[] = {
-      "",           "version", "count", "node",   "mask", "weight",        "transition_weight", "mode",
-      "identifier", "far",     "near",  "global", "name", "instance_name", "property"};
-  int i = 0;
-  for (const char* name : expected) {
-    SCOPED_TRACE(name);
-    EXPECT_EQ(COvIdentifier(name), ids.GetByIndex(i++));
-  }
-  EXPECT_TRUE(ids.empty.IsNull());
-  EXPECT_EQ(COvIdentifier("global"), ids.global);
-  EXPECT_EQ(COvIdentifier("far"), ids.far_);
-}
-
-TEST(OVID, LastMembersAreTheHierarchyNames) {
-  const OVID& ids = OVID::GetSingleton();
-  const char* const expected[] = {"parent", "child", "point", "point_manager", "parent_point"};
-  int first = OVID::GetCount() - 5;
-  for (int i = 0; i < 5; ++i) EXPECT_STREQ(expected[i], ids.GetByIndex(first + i).DebugCString());
-}
-
 TEST(OVID, MixedCaseNamesAreRegisteredLowerCase) {
   const OVID& ids = OVID::GetSingleton();
   EXPECT_STREQ("p1adjacent", ids.p1adjacent.DebugCString());

@@ -78,18 +78,6 @@ TEST(OvIdentifier, FirstRegisteredTextIsLowerCasedEvenWhenMixed) {
   EXPECT_STREQ("caf\xC3\x89z", accented.DebugCString());
 }
 
-TEST(OvIdentifier, StringAndSetGiveTheSameIdentifier) {
-  TOvString<char> text("Some_Setting");
-  COvIdentifier a(text);
-  COvIdentifier b;
-  b.Set("some_setting");
-  COvIdentifier c;
-  c.Set(text);
-  EXPECT_EQ(a, b);
-  EXPECT_EQ(a, c);
-  EXPECT_EQ(CreateCrc64("some_setting", 12), a.GetCrc64());
-}
-
 TEST(OvIdentifier, AppendEqualsTheIdentifierOfTheWholeName) {
   COvIdentifier ab("ab");
   COvIdentifier abc = ab.Append("c");
@@ -109,16 +97,6 @@ TEST(OvIdentifier, FromCrcFindsTheRegisteredName) {
   COvIdentifier unknown(kUnknownCrc);
   EXPECT_EQ(nullptr, unknown.GetDebugName());
   EXPECT_EQ(kUnknownCrc, unknown.GetCrc64());
-}
-
-TEST(OvIdentifier, CrcAndTextAreStoredAsGivenAndTheTextRegistered) {
-  static const char kText[] = "Given_Text_For_Crc";
-  COvIdentifier id(kUnknownCrc ^ 1, kText);
-  EXPECT_EQ(kUnknownCrc ^ 1, id.GetCrc64());
-  EXPECT_EQ(kText, id.GetDebugName());
-  // Filed under the text's own CRC, lower-cased.
-  EXPECT_STREQ("given_text_for_crc", COvIdentifier(CreateCrc64_ToLower(kText, 18, ~0ull)).GetDebugName());
-  EXPECT_EQ(nullptr, COvIdentifierManager::GetInstance()->FindNameForCrc64(kUnknownCrc ^ 1));
 }
 
 TEST_F(OvIdentifierRegistry, NameRegisteredLaterIsFoundByDebugString) {
@@ -142,44 +120,6 @@ TEST(OvIdentifier, OrderIsUnsignedCrcOrder) {
   EXPECT_EQ(low, *ordered.begin());
   std::unordered_set<COvIdentifier> hashed{COvIdentifier("x"), COvIdentifier("X")};
   EXPECT_EQ(1u, hashed.size());
-}
-
-TEST(OvIdentifier, CopiesKeepCrcAndName) {
-  COvIdentifier a("copied");
-  COvIdentifier b(a);
-  COvIdentifier c;
-  c = a;
-  EXPECT_EQ(a, b);
-  EXPECT_EQ(a.GetDebugName(), b.GetDebugName());
-  EXPECT_EQ(a.GetDebugName(), c.GetDebugName());
-}
-
-TEST(OvIdentifierHashPolicy, KeysAndHashes) {
-  COvIdentifierHashEntry entry("abc", 0x1122334455667788ull);
-  EXPECT_EQ(0x1122334455667788ull, COvIdentifierHashPolicy::GetKey(entry));
-  EXPECT_EQ(0x1122334455667788ull, COvIdentifierHashPolicy::GetKey(&entry));
-  EXPECT_TRUE(COvIdentifierHashPolicy::MatchKey(entry, 0x1122334455667788ull));
-  EXPECT_FALSE(COvIdentifierHashPolicy::MatchKey(&entry, 0x1122334455667789ull));
-  EXPECT_EQ(0x55667788u, COvIdentifierHashPolicy::CreateHash(0x1122334455667788ull));
-  struct Object {
-    COvIdentifier id;
-    const COvIdentifier& GetIdentifier() const { return id; }
-  } object{COvIdentifier("pooled")};
-  EXPECT_EQ(COvIdentifier("POOLED"), COvObjectHashingPolicy::GetKey(&object));
-  EXPECT_TRUE(COvObjectHashingPolicy::MatchKey(&object, COvIdentifier("pooled")));
-  EXPECT_EQ(static_cast<uint32_t>(object.id.GetCrc64()), COvObjectHashingPolicy::CreateHash(object.id));
-}
-
-TEST(OvIdentifierHashEntry, ConstructorsAndAssignment) {
-  COvIdentifierHashEntry empty;
-  EXPECT_EQ(0u, empty.GetCrc64());
-  EXPECT_TRUE(empty.GetName().IsEmpty());
-  COvIdentifierHashEntry fromString(TOvString<char>("two"), 2);
-  COvIdentifierHashEntry copy(fromString);
-  EXPECT_STREQ("two", copy.GetName().GetBuffer());
-  empty = copy;
-  EXPECT_EQ(2u, empty.GetCrc64());
-  EXPECT_STREQ("two", empty.GetName().GetBuffer());
 }
 
 TEST_F(OvIdentifierRegistry, ReleaseEmptiesTheRegistryButKeepsHandedOutNames) {
@@ -254,21 +194,6 @@ TEST_F(OvIdentifierWarnings, UnknownCrcLogsOneWarningPerQuery) {
   EXPECT_EQ("[WARNING] MISSING", main.substr(9, 17));
 }
 
-TEST_F(OvIdentifierWarnings, KnownNamesLogNothing) {
-  COvIdentifier known("known_name_no_warning");
-  EXPECT_STREQ("known_name_no_warning", known.DebugCString());
-  EXPECT_STREQ("known_name_no_warning", known.DebugString().GetBuffer());
-  OvLogRelease();
-  EXPECT_EQ("", ReadFileBytes(LogFile("")));
-}
-
-TEST_F(OvIdentifierWarnings, WarningFollowsTheIdentifierLogType) {
-  OvLogSetTypeMask(OV_LOG_DEFAULT_TYPE_MASK & ~static_cast<uint32_t>(eLogType_Identifier));
-  EXPECT_STREQ("<empty>", COvIdentifier(kUnknownCrc).DebugCString());
-  OvLogRelease();
-  EXPECT_EQ("", ReadFileBytes(LogFile("")));
-}
-
 namespace {
 
 // Entries whose CRCs are chosen so that their home slots are known.
@@ -313,15 +238,6 @@ TEST(OvIdentifierHashTable, SamePointerIsSuccessSameCrcIsFailure) {
   EXPECT_FALSE(table.Insert(&other));
   EXPECT_FALSE(table.Insert(nullptr));
   EXPECT_EQ(1, table.GetEntryCount());
-}
-
-TEST_F(OvIdentifierRegistry, ManagerTableGrowsAtThe65thName) {
-  Manager()->Release();
-  for (int i = 0; i < 64; ++i) COvIdentifier(("growth_name_" + std::to_string(i)).c_str());
-  EXPECT_EQ(64, Manager()->GetTable().GetEntryCount());
-  EXPECT_EQ(256, Manager()->GetTable().GetSlotCount());
-  COvIdentifier("growth_name_64");
-  EXPECT_EQ(512, Manager()->GetTable().GetSlotCount());
 }
 
 namespace {

@@ -139,12 +139,6 @@ TEST_F(OvLogFiles, StandardOutputReceivesTheLine) {
   EXPECT_EQ("[  ERROR]     done 100%\n", WithoutStamps(out));
 }
 
-TEST_F(OvLogFiles, WithoutInitFileOutputWritesNothing) {
-  OvLogSetOutputMask(eLogOutput_Files);
-  OvLog(eLogLevel_Warning, 1, 0, "nowhere");
-  EXPECT_FALSE(FileExists(m_dir.Join("_logs")));
-}
-
 TEST_F(OvLogFiles, InitTruncatesAndReleaseStopsFileOutput) {
   ASSERT_TRUE(OvLogInit("game"));
   OvLog(eLogLevel_Info, 1, 0, "first run");
@@ -161,10 +155,4 @@ TEST_F(OvLogFiles, UncreatableFilesAreSkipped) {
   OvLogSetOutputMask(eLogOutput_Files);
   OvLog(eLogLevel_Info, 1, 0, "dropped");
   EXPECT_FALSE(FileExists(m_dir.Join("missing")));
-}
-
-TEST(OvTrace, AcceptsAMessageAndPrintsNothing) {
-  testing::internal::CaptureStdout();
-  OvTrace("Set parameters in %s FSM\n", "main");
-  EXPECT_EQ("", testing::internal::GetCapturedStdout());
 }

@@ -72,13 +72,6 @@ class OvProcessTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(OvProcessTest, NewRunnerIsIdle) {
-  EXPECT_EQ(COvProcess::Idle, process.GetStatus());
-  EXPECT_EQ(kInvalidWaitHandle, process.GetWaitHandle());
-  EXPECT_EQ(0u, process.GetLastErrorCode());
-  EXPECT_FALSE(COvProcess::CheckForErrors());
-}
-
 TEST_F(OvProcessTest, SuccessfulChildReturnsBothOutputsWithoutReport) {
   ScopedEnv out("OV_FAKE_TOOL_STDOUT", "to out");
   ScopedEnv err("OV_FAKE_TOOL_STDERR", "warning on err");
@@ -121,16 +114,6 @@ TEST_F(OvProcessTest, HugeOutputsOnBothStreamsNeitherBlockNorTruncate) {
   EXPECT_TRUE(expectedPrinted == printed);
   EXPECT_EQ("\nReturn code = 3\n\n", printed.substr(printed.size() - 18));
   EXPECT_TRUE(COvProcess::CheckForErrors());
-}
-
-TEST_F(OvProcessTest, HugeOutputDoesNotBlockAPlainWait) {
-  const size_t size = kHugeOutput;
-  ScopedEnv outBytes("OV_FAKE_TOOL_STDOUT_BYTES", std::to_string(size));
-  ScopedEnv errBytes("OV_FAKE_TOOL_STDERR_BYTES", std::to_string(size));
-  ScopedEnv exitCode("OV_FAKE_TOOL_EXIT", "3");
-  CaptureStdout();
-  EXPECT_FALSE(process.RunProcess(tool.c_str(), "big"));
-  EXPECT_EQ(StartLine(tool, "big") + ExitReport(tool, "big", Pattern('A', 1023), 3), GetCapturedStdout());
 }
 
 TEST_F(OvProcessTest, MissingProgramFailsToStartWithTheSystemText) {
@@ -291,15 +274,6 @@ TEST_F(OvProcessTest, SuccessWithErrorOutputIsNoFailure) {
   EXPECT_FALSE(COvProcess::CheckForErrors());
 }
 
-TEST_F(OvProcessTest, QuietChildGivesTwoEmptyTexts) {
-  Str outText("stale"), errText("stale");
-  CaptureStdout();
-  EXPECT_TRUE(process.RunProcessRetrieveOutput(tool.c_str(), "quiet", outText, errText));
-  GetCapturedStdout();
-  EXPECT_TRUE(outText.IsEmpty());
-  EXPECT_TRUE(errText.IsEmpty());
-}
-
 TEST_F(OvProcessTest, EmptyArgumentsStartNothing) {
   CaptureStdout();
   EXPECT_FALSE(process.RunProcess(tool.c_str(), ""));
@@ -312,17 +286,6 @@ TEST_F(OvProcessTest, EmptyArgumentsStartNothing) {
   EXPECT_TRUE(process.RunProcess(tool.c_str(), "now"));
   GetCapturedStdout();
   EXPECT_EQ(1u, Runs().size());
-}
-
-TEST_F(OvProcessTest, WaitingWithNothingRunningReturnsFalseSilently) {
-  Str outText("stale"), errText("stale");
-  CaptureStdout();
-  EXPECT_FALSE(process.WaitForCompletion());
-  EXPECT_FALSE(process.WaitForCompletionRetrieveOutput(outText, errText));
-  EXPECT_EQ("", GetCapturedStdout());
-  EXPECT_TRUE(outText.IsEmpty());
-  EXPECT_TRUE(errText.IsEmpty());
-  EXPECT_FALSE(COvProcess::CheckForErrors());
 }
 
 TEST_F(OvProcessTest, SecondStartWhileRunningIsIgnored) {

@@ -139,25 +139,3 @@ TEST(OvReflectionSnapShot, BackUpSwapsAndTwiceRestores) {
   EXPECT_EQ(COvBasicVariant::eTypeInt, snapshots[1].GetVariant().GetEType());
   EXPECT_EQ(COvBasicVariant::eTypeRGBAF, snapshots[5].GetVariant().GetEType());
 }
-
-TEST(OvBasicVariant, TypeTable) {
-  EXPECT_EQ(8, COvBasicVariant::GetETypeEnumFromName("vector3"));
-  EXPECT_EQ(21, COvBasicVariant::GetETypeEnumFromName("bool"));
-  EXPECT_EQ(-1, COvBasicVariant::GetETypeEnumFromName("Bool"));
-  EXPECT_EQ(3, COvBasicVariant::GetETypeNumComponents(12));
-  EXPECT_EQ(9, COvBasicVariant::GetETypeNumComponents(COvBasicVariant::eTypeMatrix3x3));
-  EXPECT_EQ(COvBasicVariant::eTypeUInt, COvBasicVariant::GetETypeComponentScalarType(11));
-  EXPECT_STREQ("eulerangles", COvBasicVariant::GetETypeName(9));
-  EXPECT_EQ(nullptr, COvBasicVariant::GetETypeName(22));
-  EXPECT_FALSE(COvBasicVariant::IsValidEType(-1));
-
-  COvBasicVariant variant;
-  variant.SetValue(COvVector2(1.5f, -2.0f));
-  EXPECT_EQ(8, variant.ByteSize());
-  float out[2];
-  variant.MemoryCopyTo(out);
-  EXPECT_EQ(1.5f, out[0]);
-  EXPECT_EQ(-2.0f, out[1]);
-  EXPECT_FALSE(variant.SetValueFromMemory(out, 22));
-  EXPECT_EQ(COvBasicVariant::eTypeVector2, variant.GetEType());
-}

@@ -102,18 +102,6 @@ TEST(OvString, ComparisonIsBytewiseAndToLowerIsAscii) {
   EXPECT_TRUE(Str() == "");
 }
 
-TEST(OvArray, GrowsByFourThirds) {
-  COvArray<int> array;
-  EXPECT_EQ(0, array.GetCapacity());
-  array.Add(0);
-  EXPECT_EQ(16, array.GetCapacity());
-  for (int i = 1; i < 17; ++i) array.Add(i);
-  EXPECT_EQ(22, array.GetCapacity());
-  for (int i = 17; i < 23; ++i) array.Add(i);
-  EXPECT_EQ(30, array.GetCapacity());
-  for (int i = 0; i < 23; ++i) EXPECT_EQ(i, array[i]);
-}
-
 TEST(OvArray, RemoveAtShiftsAndCopiesDuplicate) {
   COvArray<Str> array;
   for (const char* text : {"a", "b", "c"}) array.Add(Str(text));
