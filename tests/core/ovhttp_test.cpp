@@ -1,0 +1,193 @@
+#include "core/ovhttp.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include "core/platform/socket.h"
+
+namespace {
+
+using testing::internal::CaptureStdout;
+using testing::internal::GetCapturedStdout;
+
+constexpr const char* kLoopback = "127.0.0.1";
+// Generous bounds: a server waiting longer than this gives up and the test fails.
+constexpr int kWaitMilliseconds = 10000;
+constexpr int kMaxTurns = 4096;
+
+// A server on 127.0.0.1 for one connection: it reads the request up to its blank line, sends
+// the canned response, ends its sending side and then waits for the client to close. Every
+// wait is bounded, so it always stops by itself.
+class OneShotServer {
+ public:
+  explicit OneShotServer(std::string response) : m_response(std::move(response)) {
+    m_started = ovsock::StartLibrary(2, 2) == ovsock::LibraryStart::kStarted;
+    m_listener = ovsock::ListenOnLoopback(m_port);
+    if (m_listener != ovsock::kInvalidSocket) m_thread = std::thread([this] { Serve(); });
+  }
+  ~OneShotServer() {
+    Finish();
+    ovsock::Close(m_listener);
+    if (m_started) ovsock::StopLibrary();
+  }
+  unsigned short Port() const { return m_port; }
+  bool Listening() const { return m_listener != ovsock::kInvalidSocket; }
+  // Waits for the exchange to end.
+  void Finish() {
+    if (m_thread.joinable()) m_thread.join();
+  }
+  const std::string& Request() const { return m_request; }
+  bool ClientClosed() const { return m_clientClosed; }
+
+ private:
+  void Serve() {
+    ovsock::Socket client = ovsock::Accept(m_listener, kWaitMilliseconds);
+    if (client == ovsock::kInvalidSocket) return;
+    char chunk[1024];
+    for (int turn = 0; turn < kMaxTurns && m_request.find("\r\n\r\n") == std::string::npos; ++turn) {
+      if (!ovsock::WaitReadable(client, kWaitMilliseconds)) break;
+      long n = ovsock::Receive(client, chunk, sizeof(chunk));
+      if (n <= 0) break;
+      m_request.append(chunk, static_cast<size_t>(n));
+    }
+    for (size_t done = 0; done < m_response.size();) {
+      long n = ovsock::Send(client, m_response.data() + done, m_response.size() - done);
+      if (n <= 0) break;  // the client stopped reading and closed
+      done += static_cast<size_t>(n);
+    }
+    ovsock::ShutdownSend(client);
+    // The client has closed once a read sees the end of the stream or a reset.
+    for (int turn = 0; turn < kMaxTurns; ++turn) {
+      if (!ovsock::WaitReadable(client, kWaitMilliseconds)) break;
+      if (ovsock::Receive(client, chunk, sizeof(chunk)) <= 0) {
+        m_clientClosed = true;
+        break;
+      }
+    }
+    ovsock::Close(client);
+  }
+
+  std::string m_response;
+  bool m_started = false;
+  ovsock::Socket m_listener = ovsock::kInvalidSocket;
+  unsigned short m_port = 0;
+  std::thread m_thread;
+  std::string m_request;
+  bool m_clientClosed = false;
+};
+
+std::string Binary(size_t size) {
+  std::string bytes(size, '\0');
+  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7 % 251);
+  return bytes;
+}
+
+// Open descriptors of this process where the host tells, else -1.
+int OpenDescriptorCount() {
+#ifdef __linux__
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) count += entry.exists() ? 1 : 0;
+  return count;
+#else
+  return -1;
+#endif
+}
+
+std::string StartupLines() {
+#ifdef _WIN32
+  return "\nWinsock 2.2 initialized via wsa2_32.dll";
+#else
+  return "";
+#endif
+}
+
+struct Row {
+  const char* name;
+  std::string response;
+  unsigned bufferSize;
+  bool ok;
+  std::string body;  // expected body when ok
+};
+
+TEST(OvDownloadFile, ResponsesAreJudgedAndTheConnectionIsClosedOnEveryPath) {
+  const std::string big = Binary(10000);
+  const Row rows[] = {
+      {"empty body", "HTTP/1.0 200 OK\r\nContent-Length: 0\r\n\r\n", 16, true, ""},
+      {"body fits exactly", "HTTP/1.0 200 OK\r\n\r\nabcd", 4, true, "abcd"},
+      {"body too large", "HTTP/1.0 200 OK\r\n\r\nabcde", 4, false, ""},
+      {"body far too large", "HTTP/1.0 200 OK\r\n\r\n" + Binary(1 << 20), 16, false, ""},
+      {"no blank line", "HTTP/1.0 200 OK\r\nhello", 64, false, ""},
+      {"not found", "HTTP/1.0 404 Not Found\r\n\r\nmissing", 64, false, ""},
+      {"server error with a body", "HTTP/1.0 500 Internal Server Error\r\n\r\noops", 64, true, "oops"},
+      {"redirect with a body", "HTTP/1.0 301 Moved\r\nLocation: /x\r\n\r\nmoved", 64, true, "moved"},
+      {"binary body over several receives", "HTTP/1.0 200 OK\r\n\r\n" + big, 10000, true, big},
+      {"response shorter than a status line", "\r\n\r\nab", 64, true, "ab"},
+      {"nothing at all", "", 64, false, ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    OneShotServer server(row.response);
+    ASSERT_TRUE(server.Listening());
+    std::string buffer(row.bufferSize + 8, 'x');
+    unsigned size = 12345;
+    CaptureStdout();
+    bool ok = OvDownloadFileFromPort(kLoopback, server.Port(), "/data/file.bin", &buffer[0], row.bufferSize, size);
+    GetCapturedStdout();
+    server.Finish();
+    EXPECT_EQ(row.ok, ok);
+    EXPECT_TRUE(server.ClientClosed());
+    EXPECT_EQ("GET /data/file.bin HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n", server.Request());
+    if (row.ok) {
+      EXPECT_EQ(row.body.size(), size);
+      EXPECT_EQ(row.body, buffer.substr(0, row.body.size()));
+      EXPECT_EQ(std::string(8, 'x'), buffer.substr(row.bufferSize));
+    } else {
+      EXPECT_EQ(12345u, size);
+      EXPECT_EQ(std::string(row.bufferSize + 8, 'x'), buffer);
+    }
+  }
+}
+
+TEST(OvDownloadFile, NarratesEachStepOnStandardOutput) {
+  const std::string header = "HTTP/1.0 200 OK\r\nServer: test\r\n\r\n";
+  OneShotServer server(header + "body");
+  ASSERT_TRUE(server.Listening());
+  char buffer[16];
+  unsigned size = 0;
+  CaptureStdout();
+  bool ok = OvDownloadFileFromPort(kLoopback, server.Port(), "/a", buffer, sizeof(buffer), size);
+  std::string out = GetCapturedStdout();
+  ASSERT_TRUE(ok);
+  const std::string port = std::to_string(server.Port());
+  EXPECT_EQ(StartupLines() + "\nHost lookup succeeded for 127.0.0.1\nNow connected to 127.0.0.1 via port " +
+                port +
+                "\nHTTP request constructed successfully:\nGET /a HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n"
+                "Successfully sent HTTP request to the server\nWaiting for download to complete"
+                "\n\nFile starts at offset " +
+                std::to_string(header.size()) + "\n\nInitial response from server:\n" + header,
+            out);
+}
+
+TEST(OvDownloadFile, RefusedConnectionFailsAndKeepsNoDescriptor) {
+  unsigned short port = 0;
+  bool started = ovsock::StartLibrary(2, 2) == ovsock::LibraryStart::kStarted;
+  ovsock::Socket probe = ovsock::ListenOnLoopback(port);  // a port that is free once closed
+  ASSERT_NE(ovsock::kInvalidSocket, probe);
+  ovsock::Close(probe);
+  int before = OpenDescriptorCount();
+  char buffer[4];
+  unsigned size = 7;
+  CaptureStdout();
+  bool ok = OvDownloadFileFromPort(kLoopback, port, "/", buffer, sizeof(buffer), size);
+  std::string out = GetCapturedStdout();
+  if (started) ovsock::StopLibrary();
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(7u, size);
+  EXPECT_EQ(StartupLines() + "\nHost lookup succeeded for 127.0.0.1\nconnect() failed", out);
+  EXPECT_EQ(before, OpenDescriptorCount());
+}
+
+}  // namespace
