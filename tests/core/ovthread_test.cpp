@@ -1,0 +1,127 @@
+#include "core/ovthread.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "core/ovwaitevent.h"
+
+namespace {
+
+unsigned StoreSeven(void* target) {
+  *static_cast<int*>(target) = 7;
+  return 0;
+}
+
+TEST(OvThread, ThreadRunsWithItsArgumentAndCanBeWaitedForTwice) {
+  int value = 0;
+  OvHandle thread = nullptr;
+  unsigned id = 0;
+  ASSERT_EQ(0u, OvCreateThread(&StoreSeven, &value, thread, id));
+  EXPECT_EQ(0u, OvWaitForHandle(thread));
+  EXPECT_EQ(7, value);
+  EXPECT_EQ(0u, OvWaitForHandle(thread));
+  EXPECT_EQ(0u, OvCloseHandle(thread));
+}
+
+struct PingPong {
+  OvHandle ping = nullptr;  // event: one more round may run
+  OvHandle pong = nullptr;  // semaphore: a round ended
+  int rounds = 0;
+};
+
+unsigned PlayRounds(void* argument) {
+  PingPong& game = *static_cast<PingPong*>(argument);
+  for (int i = 0; i < 3; ++i) {
+    OvWaitForHandle(game.ping);
+    ++game.rounds;
+    OvReleaseSemaphore(game.pong);
+  }
+  return 0;
+}
+
+TEST(OvThread, EventReleasesOneWaitPerSet) {
+  PingPong game;
+  ASSERT_EQ(0u, OvCreateEvent(game.ping));
+  ASSERT_EQ(0u, OvCreateSemaphore(game.pong, 0, 1));
+  OvHandle thread = nullptr;
+  unsigned id = 0;
+  ASSERT_EQ(0u, OvCreateThread(&PlayRounds, &game, thread, id));
+  for (int i = 1; i <= 3; ++i) {
+    EXPECT_EQ(0u, OvSetEvent(game.ping));
+    EXPECT_EQ(0u, OvWaitForHandle(game.pong));
+    EXPECT_EQ(i, game.rounds);
+  }
+  EXPECT_EQ(0u, OvWaitForHandle(thread));
+  EXPECT_EQ(0u, OvResetEvent(game.ping));
+  for (OvHandle handle : {thread, game.ping, game.pong}) EXPECT_EQ(0u, OvCloseHandle(handle));
+}
+
+TEST(OvThread, SemaphoreCountsUpToItsMaximum) {
+  OvHandle semaphore = nullptr;
+  ASSERT_EQ(0u, OvCreateSemaphore(semaphore, 1, 2));
+  EXPECT_EQ(0u, OvReleaseSemaphore(semaphore));
+  EXPECT_NE(0u, OvReleaseSemaphore(semaphore));  // already at 2
+  EXPECT_EQ(0u, OvWaitForHandle(semaphore));
+  EXPECT_EQ(0u, OvWaitForHandle(semaphore));
+  EXPECT_EQ(0u, OvReleaseSemaphore(semaphore));
+  EXPECT_EQ(0u, OvCloseHandle(semaphore));
+  OvHandle bad = nullptr;
+  EXPECT_NE(0u, OvCreateSemaphore(bad, 3, 2));
+  EXPECT_NE(0u, OvCloseHandle(nullptr));
+}
+
+struct Shared {
+  COvCriticalSection lock;
+  long total = 0;  // guarded by lock only
+};
+
+unsigned AddUnderLock(void* argument) {
+  Shared& shared = *static_cast<Shared*>(argument);
+  for (int i = 0; i < 20000; ++i) {
+    shared.lock.Enter();
+    shared.lock.Enter();  // recursive
+    ++shared.total;
+    shared.lock.Leave();
+    shared.lock.Leave();
+  }
+  return 0;
+}
+
+TEST(OvThread, CriticalSectionSerialisesTheThreads) {
+  Shared shared;
+  ASSERT_EQ(0u, shared.lock.Initialize());
+  OvHandle threads[3];
+  unsigned id = 0;
+  for (OvHandle& thread : threads) ASSERT_EQ(0u, OvCreateThread(&AddUnderLock, &shared, thread, id));
+  for (OvHandle thread : threads) {
+    EXPECT_EQ(0u, OvWaitForHandle(thread));
+    EXPECT_EQ(0u, OvCloseHandle(thread));
+  }
+  EXPECT_EQ(60000, shared.total);
+}
+
+TEST(OvThread, ProcessorCountIsTheSystemsOwn) {
+  unsigned expected = std::thread::hardware_concurrency();
+  if (expected == 0) GTEST_SKIP() << "the standard library cannot tell";
+  EXPECT_EQ(static_cast<int>(expected), OvGetProcessorCount());
+}
+
+TEST(OvWaitEvent, WaitReturnsOnceSet) {
+  COvWaitEvent event;
+  EXPECT_TRUE(event.Test());
+  event.Wait();  // set from the start: returns at once
+  event.Clear();
+  EXPECT_FALSE(event.Test());
+  std::atomic<bool> written{false};
+  std::thread setter([&] {
+    written = true;
+    event.Set();
+  });
+  event.Wait();
+  EXPECT_TRUE(written);
+  setter.join();
+}
+
+}  // namespace
