@@ -26,15 +26,6 @@ TEST(ScriptTreeRoot, StartsEmptyAndEmptyDeletesEverything) {
   tree.Empty();
 }
 
-TEST(ScriptTreeRoot, SetRootNodeTakesTheNode) {
-  COvScriptTree tree;
-  COvScriptTreeNode* root = new COvScriptTreeNode(COvIdentifier("r"));
-  AddNode(root, "child");
-  tree.SetRootNode(root);
-  EXPECT_EQ(root, tree.GetRootNode());
-  // The destructor deletes the root and its child (checked by the sanitizer build).
-}
-
 TEST(ScriptTreeCopy, CopiesAreDeepAndIndependent) {
   COvScriptTree tree;
   AddNode(tree.CreateRootNode(COvIdentifier("root")), "child", "k", "v");
@@ -100,13 +91,6 @@ TEST_F(ScriptTreePath, FailuresLeaveTheOutputUnchanged) {
   TOvString<char> out("unchanged");
   COvScriptTree empty;
   EXPECT_FALSE(empty.GetValueAsString("root/child/name", out));
-}
-
-TEST_F(ScriptTreePath, RootAttributeIsReachable) {
-  tree.GetRootNode()->AddAttribute(COvScriptTreeAttribute(COvIdentifier("version"), "3"));
-  int version = 0;
-  EXPECT_TRUE(tree.GetValueAsInt("root/version", version));
-  EXPECT_EQ(3, version);
 }
 
 TEST_F(ScriptTreePath, NumbersAndTheLookupThatFindsNothing) {

@@ -8,14 +8,6 @@ namespace {
 
 using EType = COvScriptTreeAttribute::EType;
 
-TEST(ScriptTreeAttributeConstruction, DefaultIsNullNoneAndEmpty) {
-  COvScriptTreeAttribute attribute;
-  EXPECT_TRUE(attribute.GetIdentifier().IsNull());
-  EXPECT_EQ(COvScriptTreeAttribute::eTypeNone, attribute.GetType());
-  EXPECT_STREQ("", attribute.GetValue().GetBuffer());
-  EXPECT_EQ(0u, attribute.GetRawValue());
-}
-
 TEST(ScriptTreeAttributeConstruction, UnsignedSixtyFourBitIsUpperCaseHex) {
   COvScriptTreeAttribute attribute(COvIdentifier("mask"), uint64_t{255});
   EXPECT_STREQ("0X00000000000000FF", attribute.GetValue().GetBuffer());
@@ -80,18 +72,6 @@ TEST(ScriptTreeAttributeConstruction, MathAndColourValuesAreBlankSeparatedFloats
   EXPECT_STREQ("0.000000 0.250000 0.500000 1.000000", colourAlpha.GetValue().GetBuffer());
 }
 
-TEST(ScriptTreeAttributeCopy, CopiesCompareEqualIncludingRawValue) {
-  COvScriptTreeAttribute source(COvIdentifier("mask"), uint64_t{0x1234});
-  COvScriptTreeAttribute copy(source);
-  EXPECT_EQ(source, copy);
-  EXPECT_EQ(0x1234u, copy.GetRawValue());
-
-  COvScriptTreeAttribute assigned;
-  assigned = source;
-  EXPECT_EQ(source, assigned);
-  EXPECT_EQ(COvScriptTreeAttribute::eTypeU64, assigned.GetType());
-}
-
 TEST(ScriptTreeAttributeEquality, EveryFieldCounts) {
   COvScriptTreeAttribute base(COvIdentifier("name"), "Value");
   EXPECT_EQ(base, COvScriptTreeAttribute(COvIdentifier("NAME"), "Value"));
@@ -115,13 +95,6 @@ TEST(ScriptTreeAttributeValue, SetValueMakesAStringAndKeepsTheRawValue) {
   EXPECT_STREQ("abc", attribute.GetValue().GetBuffer());
   EXPECT_EQ(COvScriptTreeAttribute::eTypeString, attribute.GetType());
   EXPECT_EQ(9u, attribute.GetRawValue());
-}
-
-TEST(ScriptTreeAttributeValue, SetTypeChangesOnlyTheTag) {
-  COvScriptTreeAttribute attribute(COvIdentifier("n"), 3);
-  attribute.SetType(COvScriptTreeAttribute::eTypeFloat);
-  EXPECT_EQ(COvScriptTreeAttribute::eTypeFloat, attribute.GetType());
-  EXPECT_STREQ("3", attribute.GetValue().GetBuffer());
 }
 
 TEST(ScriptTreeAttributeValue, WideTextIsHeldAsUtf8) {

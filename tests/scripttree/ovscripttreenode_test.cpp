@@ -221,49 +221,6 @@ TEST(ScriptTreeNodeAttributes, DuplicateNamesSeeTheFirstAndRemoveOnlyIt) {
   EXPECT_EQ(nullptr, node.FindAttribute(COvIdentifier("absent")));
 }
 
-TEST(ScriptTreeNodeAttributes, MovedAttributesAndReservedStorageKeepOrder) {
-  COvScriptTreeNode node(COvIdentifier("node"));
-  node.ReserveAttributes(2);
-  node.ReserveChildren(1);
-  for (int i = 0; i < 20; ++i) {
-    COvScriptTreeAttribute attribute(COvIdentifier(("a" + std::to_string(i)).c_str()), i);
-    node.AddAttribute(std::move(attribute));
-    node.AddChild(MakeNode(("c" + std::to_string(i)).c_str()));
-  }
-  node.ReserveAttributes(100);  // storage exists already: nothing changes
-  ASSERT_EQ(20, node.GetAttributeCount());
-  ASSERT_EQ(20, node.GetChildCount());
-  for (int i = 0; i < 20; ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(COvIdentifier(("A" + std::to_string(i)).c_str()), node.GetAttribute(i).GetIdentifier());
-    EXPECT_EQ(i, node.GetAttributeValueAsInt(node.GetAttribute(i).GetIdentifier()));
-    EXPECT_EQ(COvScriptTreeAttribute::eTypeInt, node.GetAttribute(i).GetType());
-    EXPECT_EQ(COvIdentifier(("c" + std::to_string(i)).c_str()), node.GetChild(i)->GetIdentifier());
-  }
-  node.Empty();
-}
-
-TEST(ScriptTreeNodeAttributes, AddByNameGivesAnEmptyAttributeToFill) {
-  COvScriptTreeNode node(COvIdentifier("node"));
-  node.AddAttribute(COvScriptTreeAttribute(COvIdentifier("first"), "1"));
-  COvScriptTreeAttribute& added = node.AddAttribute(COvIdentifier("Second"));
-  EXPECT_EQ(COvScriptTreeAttribute::eTypeNone, added.GetType());
-  EXPECT_STREQ("", added.GetValue().GetBuffer());
-  added.SetValue("2");
-  ASSERT_EQ(2, node.GetAttributeCount());
-  EXPECT_EQ(&node.GetAttribute(1), &added);
-  EXPECT_EQ(2, node.GetAttributeValueAsInt(COvIdentifier("second")));
-}
-
-TEST(ScriptTreeNodeText, SetTextCopiesAndNullEmpties) {
-  COvScriptTreeNode node;
-  EXPECT_TRUE(node.GetIdentifier().IsNull());
-  node.SetText("hello");
-  EXPECT_STREQ("hello", node.GetText().GetBuffer());
-  node.SetText(nullptr);
-  EXPECT_STREQ("", node.GetText().GetBuffer());
-}
-
 TEST(ScriptTreeNodeChildren, AddFindCountAndList) {
   OwnedNode root(MakeNode("root"));
   COvScriptTreeNode* a1 = MakeNode("A");
@@ -350,18 +307,6 @@ TEST(ScriptTreeNodeChildren, EmptyDeletesChildrenAndKeepsTheRest) {
   EXPECT_EQ(COvIdentifier("node"), node.GetIdentifier());
 }
 
-TEST(ScriptTreeNodeSearch, ByAttributeValueIgnoresCase) {
-  OwnedNode root(MakeNode("builds"));
-  COvScriptTreeNode* debug = MakeNode("build", "name", "Debug");
-  COvScriptTreeNode* release = MakeNode("build", "name", "release");
-  root->AddChild(debug);
-  root->AddChild(release);
-  const COvIdentifier name("name");
-  EXPECT_EQ(release, root->FindChildByAttribute(name, COvIdentifier("Release")));
-  EXPECT_EQ(debug, root->FindChildByAttribute(name, COvIdentifier("DEBUG")));
-  EXPECT_EQ(nullptr, root->FindChildByAttribute(name, COvIdentifier("profile")));
-}
-
 TEST(ScriptTreeNodeSearch, ChildWithoutTheAttributeMatchesTheNullIdentifier) {
   OwnedNode root(MakeNode("root"));
   COvScriptTreeNode* named = MakeNode("x", "name", "a");
@@ -431,16 +376,6 @@ TEST(ScriptTreeNodeEquality, ComparesNamesAttributesInOrderTextsAndChildren) {
   EXPECT_TRUE(*a == *same);
   same->AddChild(MakeNode("child"));
   EXPECT_FALSE(*a == *same);
-}
-
-TEST(ScriptTreeNodeCopy, CopyConstructorIsAnExactDeepCopy) {
-  OwnedNode source(MakeChain(4));
-  source->SetText("root text");
-  COvScriptTreeNode copy(*source);
-  EXPECT_TRUE(copy == *source);
-  ASSERT_EQ(1, copy.GetChildCount());
-  EXPECT_NE(source->GetChild(0), copy.GetChild(0));
-  copy.Empty();
 }
 
 TEST(ScriptTreeNodeCopy, CopyKeepsExistingChildrenInFront) {

@@ -99,17 +99,4 @@ TEST_F(XmlSaver, ValuesWithoutAnOpenSectionAreIgnored) {
   EXPECT_EQ(nullptr, document.RootElement()->Attribute("m"));
 }
 
-TEST_F(XmlSaver, ClearMakesLaterCallsHarmless) {
-  COvXMLSaver saver;
-  saver.beginSection("a");
-  saver.clear();
-  saver.beginSection("b");
-  saver.addValue("n", 1);
-  saver.endSection();
-  EXPECT_STREQ("", saver.getSectionName().GetBuffer());
-  std::string path = dir.Join("cleared.xml");
-  saver.save(path.c_str());
-  EXPECT_FALSE(FileExists(path));
-}
-
 }  // namespace
