@@ -59,11 +59,6 @@ class PackagerInitialization : public ::testing::Test {
   std::string updater;
 };
 
-TEST_F(PackagerInitialization, CurrentProjectIsNotUpgraded) {
-  ExpectOutcome(Run("--clean"), 0, "");
-  EXPECT_TRUE(UpdaterRuns().empty());
-}
-
 TEST_F(PackagerInitialization, OldProjectIsUpgradedOnceBeforeLoading) {
   const std::string upgraded =
       sandbox.WriteFile("game/upgraded.project", ProjectXml("1.1", GeneralSettings()));

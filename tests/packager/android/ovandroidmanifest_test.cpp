@@ -75,12 +75,6 @@ class AndroidManifestTest : public ::testing::Test {
   COvAndroidManifest manifest;
 };
 
-TEST_F(AndroidManifestTest, StartsWithItsFileNameAndTheDefaultLevel) {
-  EXPECT_STREQ(manifest.GetPath().GetAsString().GetBuffer(), "AndroidManifest.xml");
-  EXPECT_STREQ(manifest.GetTargetSdkVersion().GetBuffer(), "19");
-  EXPECT_EQ(manifest.GetRoot(), nullptr);
-}
-
 TEST_F(AndroidManifestTest, InitializeLoadsTheManifestElement) {
   std::string path = Write(kCreatedManifest);
   ASSERT_TRUE(manifest.Initialize(COvFilePath(path.c_str()), "21"));
@@ -134,34 +128,6 @@ TEST_F(AndroidManifestTest, RemoveActivitiesEmptiesTheApplication) {
   EXPECT_EQ(Names(Children(application)), std::vector<std::string>{"meta-data"});
 }
 
-TEST_F(AndroidManifestTest, RemoveActivitiesNeedsAnApplicationWithAnActivity) {
-  for (const char* content : {"", "<application/>\n", "<application><service/></application>\n"}) {
-    SCOPED_TRACE(content);
-    Write(Manifest("", content));
-    ASSERT_TRUE(manifest.Initialize(COvFilePath(temp.Join("AndroidManifest.xml").c_str()), "19"));
-    EXPECT_FALSE(manifest.RemoveActivities());
-  }
-}
-
-TEST_F(AndroidManifestTest, FirstConfigureGivesTheEngineManifest) {
-  std::string path = Write(kCreatedManifest);
-  ASSERT_TRUE(manifest.Initialize(COvFilePath(path.c_str()), "21"));
-  ASSERT_TRUE(manifest.RemoveActivities());
-  ASSERT_TRUE(manifest.Save());
-  ASSERT_TRUE(manifest.Initialize(COvFilePath(path.c_str()), "21"));
-  ASSERT_TRUE(manifest.Update("com.example.demo", "1", "2.5"));
-  ASSERT_TRUE(manifest.Save());
-  EXPECT_EQ(Saved(), ConfiguredManifest("21"));
-}
-
-TEST_F(AndroidManifestTest, SecondUpdateChangesNothing) {
-  std::string path = Write(kCreatedManifest);
-  UpdateAndReload("21");
-  std::string first = ReadFileBytes(path);
-  UpdateAndReload("21");
-  EXPECT_EQ(ReadFileBytes(path), first);
-}
-
 TEST_F(AndroidManifestTest, UpdateSetsTheIdentityOnTheRoot) {
   Write(Manifest(" package=\"old.package\" android:installLocation=\"internalOnly\"", ""));
   ASSERT_TRUE(manifest.Initialize(COvFilePath(temp.Join("AndroidManifest.xml").c_str()), "19"));
@@ -193,14 +159,6 @@ TEST_F(AndroidManifestTest, ConflictingSdkDeclarationIsReplaced) {
   EXPECT_EQ(AttributeOf(sdks[0], "android:minSdkVersion"), "9");
   EXPECT_EQ(AttributeOf(sdks[0], "android:targetSdkVersion"), "21");
   EXPECT_EQ(Names(Children(Root())), (std::vector<std::string>{"application", "uses-sdk", "uses-feature"}));
-}
-
-TEST_F(AndroidManifestTest, SdkDeclarationForAnotherLevelIsReplaced) {
-  Write(Manifest("", "<uses-sdk android:minSdkVersion=\"9\" android:targetSdkVersion=\"19\"/>\n"));
-  UpdateAndReload("21");
-  std::vector<const TiXmlElement*> sdks = Children(Root(), "uses-sdk");
-  ASSERT_EQ(sdks.size(), 1u);
-  EXPECT_EQ(AttributeOf(sdks[0], "android:targetSdkVersion"), "21");
 }
 
 TEST_F(AndroidManifestTest, DuplicateMatchingSdkDeclarationsAreReducedToTheFirst) {

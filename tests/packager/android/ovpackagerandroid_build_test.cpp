@@ -120,11 +120,6 @@ TEST_F(AndroidBuildTest, CleanEmptiesTheBuildDirectory) {
   EXPECT_TRUE(Contains(result.out, "Deleting "));
 }
 
-TEST_F(AndroidBuildTest, CleanOfAMissingBuildDirectorySucceeds) {
-  ProgramResult result = Run("--clean");
-  EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
-}
-
 // Configure on a project whose files are damaged: the project exists (so it is updated), and
 // one of the files that Configure edits is wrong.
 class AndroidDamagedProjectTest : public AndroidSandbox {
@@ -144,11 +139,6 @@ class AndroidDamagedProjectTest : public AndroidSandbox {
     EXPECT_TRUE(Contains(WithoutCarriageReturns(result.err), "Failed Configure in OvGamePackager.\n"));
   }
 };
-
-TEST_F(AndroidDamagedProjectTest, IntactProjectConfigures) {
-  ProgramResult result = Run("--configure");
-  EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
-}
 
 TEST_F(AndroidDamagedProjectTest, ManifestThatIsNotXml) {
   sandbox.WriteFile("game/tmp/Android/Release/AndroidManifest.xml", "this is not XML <<<");

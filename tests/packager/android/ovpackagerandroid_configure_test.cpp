@@ -102,15 +102,6 @@ TEST_F(AndroidConfigureTest, GeneratedJavaSourcesAreRemoved) {
   EXPECT_TRUE(std::filesystem::is_empty(Built("src")));
 }
 
-TEST_F(AndroidConfigureTest, StringsHoldTheApplicationName) {
-  WriteGame({"My Big Game", false, true, ""});
-  ExpectSuccess(Run("--configure"));
-  std::vector<FakeToolRun> runs = RunsOf("android");
-  ASSERT_EQ(runs.size(), 1u);
-  EXPECT_EQ(ArgumentsOf(runs[0]), CreateArguments("MyBig Game"));
-  EXPECT_EQ(AppName(Built("res/values/strings.xml")), "MyBig Game");
-}
-
 TEST_F(AndroidConfigureTest, NameWithXmlCharactersStaysWellFormed) {
   WriteGame({"My &lt;Game&gt; &amp; Co", false, true, ""});
   ExpectSuccess(Run("--configure"));

@@ -77,19 +77,6 @@ TEST(AndroidSplashLayout, IsTheTwentyLineLayout) {
   EXPECT_NE(layout.find("\t\tandroid:src=\"@drawable/splash\" />\n</RelativeLayout>\n"), std::string::npos);
 }
 
-TEST(AndroidPackager, StartsWithTheDefaults) {
-  COvPackagerAndroid packager;
-  EXPECT_STREQ(packager.GetAndroidTool().GetBuffer(), "android");
-  EXPECT_STREQ(packager.GetAntTool().GetBuffer(), "ant");
-  EXPECT_STREQ(packager.GetConvertTool().GetBuffer(), "convert");
-  EXPECT_EQ(packager.GetTargetSdkVersion(), 19);
-  EXPECT_STREQ(packager.GetPackageName().GetBuffer(), "com.example.demo");
-  EXPECT_EQ(packager.GetVersionCode(), 1);
-  EXPECT_TRUE(packager.GetKeyStoreLine().IsEmpty());
-  EXPECT_TRUE(packager.GetArchitecture().IsEmpty());
-  EXPECT_STREQ(packager.GetManifest().GetPath().GetAsString().GetBuffer(), "AndroidManifest.xml");
-}
-
 class AndroidInitializeTest : public AndroidSandbox {
  protected:
   void ExpectInitializeFailure(const ProgramResult& result, const std::string& message) {
@@ -116,14 +103,6 @@ TEST_F(AndroidInitializeTest, NeedsTheTemplateBesideTheToolDirectory) {
   const std::string s = Separator();
   ExpectInitializeFailure(Run("--configure"), "Cant find Android sources at " + sandbox.ToolDir() + s + s +
                                                   ".." + s + "Android\n");
-}
-
-TEST_F(AndroidInitializeTest, TemplateNameIsCaseSensitive) {
-  std::filesystem::remove_all(sandbox.Path("Android"));
-  std::filesystem::create_directories(sandbox.Path("android/src"));
-  ProgramResult result = Run("--configure");
-  EXPECT_EQ(result.exitCode, ExpectedExitCode(-4));
-  EXPECT_TRUE(Contains(WithoutCarriageReturns(result.err), "Cant find Android sources at "));
 }
 
 TEST_F(AndroidInitializeTest, NeedsASplashScreen) {
