@@ -193,6 +193,10 @@ class COvMatrix44 : public TOvMatrixOps<COvMatrix44, 4> {
   COvMatrix44 getAdjugate() const;
   // The unit quaternion of the upper 3×3 block as COvMatrix33::getRotation.
   COvQuaternion getRotation() const;
+  // The angles that setRotation(x, y, z, order) turns into this rotation (scale removed): the
+  // middle axis's angle in [-π/2, π/2], the others in [-π, π]. At the middle angle's ends
+  // (gimbal lock) the last axis's angle is 0. An order outside 0..5 gives zero angles.
+  COvEulerAngles getEulerAngles(ERotationOrder order) const;
 
   // Camera matrices for row vectors (clip = (p, 1) × M): a left-handed system looks down +Z,
   // a right-handed one down -Z; visible depths map to z/w in [0, 1] from near to far. Each

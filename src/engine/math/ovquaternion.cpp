@@ -35,6 +35,19 @@ void COvQuaternion::setRotation(const COvAngleAxis& aa) {
   w = std::cos(aa.angle * 0.5f);
 }
 
+void COvQuaternion::setRotation(const COvEulerAngles& euler, ERotationOrder order) {
+  static const int kAxes[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+  int index = static_cast<int>(order);
+  if (index < 0 || index >= 6) return;
+  COvQuaternion q;
+  for (int axis : kAxes[index]) {
+    COvVector3 unit(axis == 0 ? 1.0f : 0.0f, axis == 1 ? 1.0f : 0.0f, axis == 2 ? 1.0f : 0.0f);
+    // Each later rotation applies after the ones before: it multiplies on the left.
+    q = COvQuaternion(COvAngleAxis(unit, euler[axis])) * q;
+  }
+  *this = q;
+}
+
 COvAngleAxis COvQuaternion::getAngleAxis() const {
   float s = std::sqrt(x * x + y * y + z * z);
   if (s == 0.0f) return COvAngleAxis();

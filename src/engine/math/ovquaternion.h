@@ -77,6 +77,9 @@ class COvQuaternion {
   // Rotation by aa.angle about aa.axis (the axis need not be unit length; a zero axis gives
   // the identity).
   void setRotation(const COvAngleAxis& aa);
+  // The rotation of COvMatrix44::setRotation(x, y, z, order): the axes in the order's
+  // sequence; an order outside 0..5 leaves the quaternion unchanged.
+  void setRotation(const COvEulerAngles& euler, ERotationOrder order);
   // The axis and angle in [0, 2π] of this (normalized) rotation; the identity gives axis X, 0.
   COvAngleAxis getAngleAxis() const;
   // v rotated by this quaternion (q v q*; the quaternion is assumed normalized).

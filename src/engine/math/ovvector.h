@@ -91,6 +91,14 @@ class TOvFloatVectorOps : public TOvVectorOps<Derived, float, N> {
       if (std::fabs(Base::Self()[i] - o[i]) > epsilon) return false;
     return true;
   }
+  float distance(const Derived& o) const { return (Base::Self() - o).length(); }
+  // This vector mirrored about the plane of the unit normal n (a bounce off a surface).
+  Derived reflect(const Derived& n) const { return Base::Self() - n * (2.0f * Base::dot(n)); }
+  // The part of this vector along onto; zero for a zero onto.
+  Derived project(const Derived& onto) const {
+    float oo = onto.dot(onto);
+    return oo == 0.0f ? onto : onto * (Base::dot(onto) / oo);
+  }
 };
 
 class COvVector2 : public TOvFloatVectorOps<COvVector2, 2> {

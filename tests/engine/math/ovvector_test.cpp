@@ -20,4 +20,7 @@ TEST(OvVector, StorageAndArithmetic) {
   EXPECT_TRUE(c.equals(COvVector3(0.6f, 0, 0.8f)));
   EXPECT_EQ(0.0f, zero.normalize());
   EXPECT_EQ(COvVector3(), zero);
+  EXPECT_EQ(COvVector3(1, 1, 0), COvVector3(1, -1, 0).reflect(COvVector3(0, 1, 0)));
+  EXPECT_EQ(COvVector3(0, 2, 0), COvVector3(5, 2, 1).project(COvVector3(0, 3, 0)));
+  EXPECT_EQ(5.0f, COvVector2(1, 1).distance(COvVector2(4, 5)));
 }

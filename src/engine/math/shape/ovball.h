@@ -45,6 +45,24 @@ class TOvBall {
     for (int i = 0; i < static_cast<int>(sizeof(V) / sizeof(float)); ++i) r[i] = radius;
     return Box(center - r, center + r);
   }
+  // A ball holding every point (Ritter's: at most about 5 % larger than the smallest one);
+  // the zero ball at the origin for no points.
+  static Derived FromPoints(const V* points, int count) {
+    Derived ball;
+    if (!points || count <= 0) return ball;
+    // Start from the two points farthest apart along a sweep from the first point.
+    auto farthest = [points, count](const V& from) {
+      int best = 0;
+      for (int i = 1; i < count; ++i)
+        if ((points[i] - from).lengthSquared() > (points[best] - from).lengthSquared()) best = i;
+      return points[best];
+    };
+    V p = farthest(points[0]), q = farthest(p);
+    ball.center = (p + q) * 0.5f;
+    ball.radius = (q - p).length() * 0.5f;
+    for (int i = 0; i < count; ++i) ball.extend(points[i]);
+    return ball;
+  }
   // Grows to the smallest ball holding both this one and p, keeping the far side fixed.
   void extend(const V& p) {
     V d = p - center;

@@ -57,6 +57,14 @@ EOvFrustumTest COvFrustum3::classify(const COvAABB3& b) const {
   return result;
 }
 
+bool COvFrustum3::getCorners(COvVector3 corners[8]) const {
+  for (int i = 0; i < 8; ++i)
+    if (!COvPlane::Intersect(planes[i & 1 ? eRight : eLeft], planes[i & 2 ? eTop : eBottom],
+                             planes[i & 4 ? eFar : eNear], corners[i]))
+      return false;
+  return true;
+}
+
 void COvFrustum2::set(const COvVector2& apex, const COvVector2& direction, float halfAngle, float zNear,
                       float zFar) {
   COvVector2 dir = direction.getNormalized();

@@ -32,6 +32,9 @@ class COvFrustum3 {
   bool intersects(const COvAABB3& b) const { return classify(b) != eFrustumOutside; }
   EOvFrustumTest classify(const COvSphere& s) const;
   EOvFrustumTest classify(const COvAABB3& b) const;
+  // The eight corners: bit 0 of the index picks right over left, bit 1 top over bottom,
+  // bit 2 far over near. False when the planes do not close a volume.
+  bool getCorners(COvVector3 corners[8]) const;
 };
 
 // A half-plane of the 2-D frustum: the points with normal · p + d >= 0.

@@ -56,6 +56,9 @@ class COvTriangle3 : public TOvTriangle<COvTriangle3, COvVector3> {
   COvVector3 getUnitNormal() const { return getNormal().getNormalized(); }
   float getArea() const { return 0.5f * getNormal().length(); }
   COvPlane getPlane() const { return COvPlane(a, b, c); }
+  // Exact overlap of the filled triangle with the solid box (separating axes), touching
+  // included.
+  bool intersects(const COvAABB3& box) const;
 };
 
 // Ericson's region test: works on dot products only, so in any dimension.

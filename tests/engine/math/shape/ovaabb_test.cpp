@@ -53,6 +53,12 @@ TEST(OvBall, ContainmentIntersectionAndGrowth) {
   // The box corner (2.5, 1.5, 0) is farther than 2 from the centre, the face point is not.
   EXPECT_FALSE(s.intersects(COvAABB3(COvVector3(2.5f, 1.5f, -1), COvVector3(4, 4, 1))));
   EXPECT_TRUE(s.intersects(COvAABB3(COvVector3(2.5f, -1, -1), COvVector3(4, 4, 1))));
+  COvVector3 cloud[50];
+  COvRandom pts(3);
+  for (auto& p : cloud) p = RandomPoint(pts, 2);
+  COvSphere bound = COvSphere::FromPoints(cloud, 50);
+  for (const auto& p : cloud) EXPECT_LE(bound.center.distance(p), bound.radius + 1e-4f);
+  EXPECT_LT(bound.radius, 2 * 1.74f);  // never worse than the cube's circumsphere
   COvCircle c(COvVector2(0, 0), 1);
   COvRandom rng(2);
   for (int n = 0; n < 20; ++n) {

@@ -23,6 +23,12 @@ TEST(OvFrustum3, ContainsExactlyThePointsThatProjectIntoClipSpace) {
     EXPECT_TRUE(m < 0 || frustum.classify(COvSphere(p, 0.3f)) != eFrustumOutside);
     EXPECT_TRUE(m < 0 || frustum.intersects(COvAABB3(p - COvVector3(0.2f, 0.2f, 0.2f), p)));
   }
+  COvVector3 corners[8];
+  ASSERT_TRUE(frustum.getCorners(corners));
+  for (int i = 0; i < 8; ++i) {
+    COvVector4 c = vp.transform(COvVector4(corners[i], 1));
+    EXPECT_VEC_NEAR(COvVector3(i & 1 ? 1 : -1, i & 2 ? 1 : -1, i & 4 ? 1 : 0), c.getXYZ() / c.w, 1e-3f);
+  }
   EXPECT_EQ(eFrustumInside, frustum.classify(COvSphere(COvVector3(0, 0, 0), 0.5f)));
   EXPECT_EQ(eFrustumIntersect, frustum.classify(COvSphere(COvVector3(0, 0, 0), 30.0f)));
   EXPECT_EQ(eFrustumOutside, frustum.classify(COvSphere(COvVector3(2, -20, 2), 1.0f)));
