@@ -33,6 +33,7 @@ class COvFileSystemUnCached {
   static int GetPos(COvFileHandle* handle);
   // False for a null handle or when the position cannot be set. An archive entry counts
   // SeekFromEnd's offset back from its end (size - offset); a disk file adds it to the end.
+  // An archive entry refuses positions outside 0 .. its size.
   static bool SeekFromStart(COvFileHandle* handle, int offset);
   static bool SeekFromCurrent(COvFileHandle* handle, int offset);
   static bool SeekFromEnd(COvFileHandle* handle, int offset);
@@ -43,7 +44,8 @@ class COvFileSystemUnCached {
   static bool Exists(const char* name);
 
   // Carried out at once. 6 for a null handle, 10 while another asynchronous operation runs on
-  // the handle, 7 / 8 when fewer than n bytes were read / written.
+  // the handle, 7 / 8 when fewer than n bytes were read / written (an archive entry's read
+  // advances its position as Read does; its writes are dropped with result 0).
   static EOvFileSystemError AsyncRead(COvFileHandle* handle, void* buffer, int n);
   static EOvFileSystemError AsyncWrite(COvFileHandle* handle, const void* buffer, int n);
 

@@ -1,25 +1,71 @@
 // The archive side of COvFileSystemUnCached: registering big files, looking names up in them
-// and the operations on archive-entry handles. No archive type is built into the library yet,
-// so nothing can be registered, no name is found in an archive and archive-entry handles get
-// the answers of an unknown handle type.
+// and the operations on archive-entry handles, which read through their archive.
+#include "bigfile/ovbigfile.h"
 #include "core/ovfilesystem.h"
 
-bool COvFileSystemUnCached::AddBigFile(const char*) { return false; }
+namespace {
 
-COvFileHandle* COvFileSystemUnCached::OpenInBigFiles(const char*) { return nullptr; }
+COvFileHandleBigFile* AsEntry(COvFileHandle* handle) { return static_cast<COvFileHandleBigFile*>(handle); }
 
-EOvFileSystemError COvFileSystemUnCached::CloseBigFileEntry(COvFileHandle*&) {
-  return eOvFileSystemError_Close;
+}  // namespace
+
+bool COvFileSystemUnCached::AddBigFile(const char* path) {
+  if (!path) return false;
+  for (COvBigFile* registered : m_aBigFile) {
+    if (registered->GetPath() == path) return false;
+  }
+  COvBigFile* bigFile = new COvBigFile;
+  if (bigFile->Open(path, eOvFileSystemOpenMode_ReadBinary) != eOvFileSystemError_None) {
+    delete bigFile;
+    return false;
+  }
+  m_aBigFile.Add(bigFile);
+  return true;
 }
 
-int COvFileSystemUnCached::ReadBigFileEntry(COvFileHandle*, void*, int) { return 0; }
+COvFileHandle* COvFileSystemUnCached::OpenInBigFiles(const char* name) {
+  for (COvBigFile* bigFile : m_aBigFile) {
+    if (COvFileHandleBigFile* handle = bigFile->FileOpen(name)) return handle;
+  }
+  return nullptr;
+}
 
-int COvFileSystemUnCached::GetBigFileEntryPos(COvFileHandle*) { return 0; }
+EOvFileSystemError COvFileSystemUnCached::CloseBigFileEntry(COvFileHandle*& handle) {
+  COvFileHandleBigFile* entry = AsEntry(handle);
+  COvBigFile* bigFile = entry->GetBigFile();
+  bool closed = bigFile && bigFile->FileClose(entry);
+  // A handle its archive does not know is released all the same.
+  if (!closed) delete entry;
+  handle = nullptr;
+  return closed ? eOvFileSystemError_None : eOvFileSystemError_Close;
+}
 
-bool COvFileSystemUnCached::SeekBigFileEntry(COvFileHandle*, int, ESeekOrigin) { return false; }
+int COvFileSystemUnCached::ReadBigFileEntry(COvFileHandle* handle, void* buffer, int n) {
+  COvFileHandleBigFile* entry = AsEntry(handle);
+  if (!entry->GetBigFile()) return 0;
+  int got = entry->GetBigFile()->FileRead(entry, buffer, n);
+  entry->SetPosition(entry->GetPosition() + got);
+  return got;
+}
 
-int COvFileSystemUnCached::GetBigFileEntrySize(COvFileHandle*) { return 0; }
+int COvFileSystemUnCached::GetBigFileEntryPos(COvFileHandle* handle) {
+  return AsEntry(handle)->GetPosition();
+}
 
-EOvFileSystemError COvFileSystemUnCached::AsyncReadBigFileEntry(COvFileHandle*, void*, int) {
-  return eOvFileSystemError_Read;
+bool COvFileSystemUnCached::SeekBigFileEntry(COvFileHandle* handle, int offset, ESeekOrigin origin) {
+  COvFileHandleBigFile* entry = AsEntry(handle);
+  int64_t size = entry->GetSize();
+  int64_t position = origin == SEEK_ORIGIN_START     ? offset
+                     : origin == SEEK_ORIGIN_CURRENT ? static_cast<int64_t>(entry->GetPosition()) + offset
+                                                     : size - offset;
+  // Positions outside the entry would read the bytes of its neighbours.
+  if (position < 0 || position > size) return false;
+  entry->SetPosition(static_cast<int>(position));
+  return true;
+}
+
+int COvFileSystemUnCached::GetBigFileEntrySize(COvFileHandle* handle) { return AsEntry(handle)->GetSize(); }
+
+EOvFileSystemError COvFileSystemUnCached::AsyncReadBigFileEntry(COvFileHandle* handle, void* buffer, int n) {
+  return ReadBigFileEntry(handle, buffer, n) < n ? eOvFileSystemError_Read : eOvFileSystemError_None;
 }
