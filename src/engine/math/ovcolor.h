@@ -199,6 +199,33 @@ class COvARGB : public TOvColorOps<COvARGB<T>, T, 4> {
   T operator[](int i) const { return i == 0 ? a : i == 1 ? r : i == 2 ? g : b; }
 };
 
+// A colour converted to another channel type or order: each channel rescaled from the
+// source's range to the target's (0..255, 0..65535 or 0..1 for floats, rounded to nearest and
+// clamped for integer targets). A target alpha without a source alpha is opaque.
+template <typename To, typename From>
+To OvConvertColor(const From& from) {
+  using TFrom = std::remove_cv_t<std::remove_reference_t<decltype(from.r)>>;
+  using TTo = std::remove_cv_t<std::remove_reference_t<decltype(To().r)>>;
+  auto channel = [](TFrom v) {
+    float unit = static_cast<float>(v) / static_cast<float>(TOvColorTraits<TFrom>::kMax);
+    if constexpr (std::is_floating_point_v<TTo>) {
+      return static_cast<TTo>(unit);
+    } else {
+      float scaled = unit * TOvColorTraits<TTo>::kMax + 0.5f;
+      return static_cast<TTo>(scaled <= 0.0f ? 0.0f : (scaled >= TOvColorTraits<TTo>::kMax ? TOvColorTraits<TTo>::kMax : scaled));
+    }
+  };
+  To to;
+  to.r = channel(from.r), to.g = channel(from.g), to.b = channel(from.b);
+  if constexpr (To::e_max == 4) {
+    if constexpr (From::e_max == 4)
+      to.a = channel(from.a);
+    else
+      to.a = TOvColorTraits<TTo>::kMax;
+  }
+  return to;
+}
+
 static_assert(sizeof(COvRGB<unsigned char>) == 3 && sizeof(COvARGB<unsigned short>) == 8 &&
                   sizeof(COvRGBA<float>) == 16 && sizeof(COvBGR<float>) == 12,
               "colours are stored as their bare channels");

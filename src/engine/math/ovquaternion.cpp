@@ -62,6 +62,30 @@ COvVector3 COvQuaternion::rotate(const COvVector3& v) const {
   return v + t * w + u.cross(t);
 }
 
+COvQuaternion COvQuaternion::FromTwoVectors(const COvVector3& from, const COvVector3& to) {
+  COvVector3 a = from.getNormalized(), b = to.getNormalized();
+  if (a.lengthSquared() == 0.0f || b.lengthSquared() == 0.0f) return COvQuaternion();
+  float c = a.dot(b);
+  if (c < -1.0f + 1e-6f) {
+    // Opposite: half a turn about any axis perpendicular to a.
+    COvVector3 axis = a.cross(std::fabs(a.x) < 0.9f ? COvVector3(1, 0, 0) : COvVector3(0, 1, 0));
+    return COvQuaternion(COvAngleAxis(axis, 3.14159265358979f));
+  }
+  // The half-angle quaternion (a × b, 1 + a · b), normalized.
+  COvVector3 axis = a.cross(b);
+  COvQuaternion q(axis.x, axis.y, axis.z, 1.0f + c);
+  q.normalize();
+  return q;
+}
+
+COvQuaternion COvQuaternion::nlerp(const COvQuaternion& a, const COvQuaternion& b, float t) {
+  float sign = a.dot(b) < 0.0f ? -1.0f : 1.0f;
+  COvQuaternion r(a.x + (sign * b.x - a.x) * t, a.y + (sign * b.y - a.y) * t, a.z + (sign * b.z - a.z) * t,
+                  a.w + (sign * b.w - a.w) * t);
+  r.normalize();
+  return r;
+}
+
 COvQuaternion COvQuaternion::slerp(const COvQuaternion& a, const COvQuaternion& b, float t) {
   COvQuaternion to = b;
   float c = a.dot(b);

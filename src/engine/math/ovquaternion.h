@@ -84,6 +84,12 @@ class COvQuaternion {
   COvAngleAxis getAngleAxis() const;
   // v rotated by this quaternion (q v q*; the quaternion is assumed normalized).
   COvVector3 rotate(const COvVector3& v) const;
+  // The shortest rotation turning the direction of from into the direction of to (any half
+  // turn for opposite directions; the identity when either is zero).
+  static COvQuaternion FromTwoVectors(const COvVector3& from, const COvVector3& to);
+  // Normalized linear interpolation along the shorter way: cheaper than slerp, the same path
+  // at an uneven speed.
+  static COvQuaternion nlerp(const COvQuaternion& a, const COvQuaternion& b, float t);
   // Shortest-path spherical interpolation, t in [0, 1].
   static COvQuaternion slerp(const COvQuaternion& a, const COvQuaternion& b, float t);
 };

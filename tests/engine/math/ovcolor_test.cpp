@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 
 using RGBb = COvRGB<unsigned char>;
@@ -16,15 +17,17 @@ TEST(OvColor, ChannelsInTheOrderOfTheName) {
   COvARGB<unsigned char> argb(1, 2, 3, 4);
   std::memcpy(raw, &argb, 4);
   EXPECT_EQ(0, std::memcmp(raw, "\4\1\2\3", 4));
-  EXPECT_EQ(RGBb(1, 2, 3), argb.GetRGB());
-  EXPECT_EQ(4, COvARGB<unsigned short>::e_max);
+  EXPECT_TRUE(argb.GetRGB() == RGBb(1, 2, 3) && COvARGB<unsigned short>::e_max == 4);
+  // Conversions rescale the channel ranges; a missing alpha becomes opaque.
+  EXPECT_EQ(COvARGB<unsigned short>(257, 514, 771, 65535), OvConvertColor<COvARGB<unsigned short>>(RGBb(1, 2, 3)));
+  EXPECT_EQ(RGBb(128, 0, 255), OvConvertColor<RGBb>(RGBAf(0.5f, -1.0f, 2.0f, 0.0f)));
+  RGBAf wide = OvConvertColor<RGBAf>(COvBGR<unsigned short>(65535, 0, 13107));
+  EXPECT_TRUE(wide.r == 1 && wide.g == 0 && std::fabs(wide.b - 0.2f) < 1e-6f && wide.a == 1);
 }
 
 TEST(OvColor, FloatsAreExactIntegersSaturate) {
   RGBf a(0.5f, 0.25f, 1.0f), b(0.5f, 0.5f, 0.5f);
-  EXPECT_EQ(RGBf(1.0f, 0.75f, 1.5f), a + b);
-  EXPECT_EQ(RGBf(0.0f, -0.25f, 0.5f), a - 0.5f);
-  EXPECT_EQ(RGBf(1.0f, 0.5f, 2.0f), a / b);
+  EXPECT_TRUE(a + b == RGBf(1.0f, 0.75f, 1.5f) && a - 0.5f == RGBf(0.0f, -0.25f, 0.5f) && a / b == RGBf(1, 0.5f, 2));
   EXPECT_EQ(RGBb(255, 200, 150), RGBb(200, 100, 50) + RGBb(100, 100, 100));
   EXPECT_EQ(RGBb(0, 10, 0), RGBb(10, 20, 30) - RGBb(20, 10, 40));
   EXPECT_EQ(RGBb(255, 40, 0), RGBb(200, 20, 0) * 2);
@@ -32,10 +35,8 @@ TEST(OvColor, FloatsAreExactIntegersSaturate) {
   EXPECT_EQ(RGBb(255, 0, 3), RGBb(7, 0, 9) / RGBb(0, 0, 3));
   EXPECT_EQ(COvRGB<unsigned short>(65535, 0, 65535), COvRGB<unsigned short>(1, 0, 2) / 0);
   RGBAf c(-1.0f, 0.5f, 2.0f, 3.0f);
-  c.ClampR(0.0f, 1.0f);
-  EXPECT_EQ(RGBAf(0.0f, 0.5f, 2.0f, 3.0f), c);
-  c.ClampRGBA(0.3f, 1.0f);
-  EXPECT_EQ(RGBAf(0.3f, 0.5f, 1.0f, 1.0f), c);
+  c.ClampR(0.0f, 1.0f), c.ClampRGB(0.3f, 1.0f);
+  EXPECT_EQ(RGBAf(0.3f, 0.5f, 1.0f, 3.0f), c);
   EXPECT_EQ(12884508675ull, COvRGB<unsigned short>(65535, 65535, 65535).DotProduct(
                                 COvRGB<unsigned short>(65535, 65535, 65535)));
 }

@@ -46,4 +46,8 @@ class COvCapsule3 : public TOvCapsule<COvCapsule3, COvVector3, COvSegment3, COvS
   float getVolume() const {
     return kOvPi * radius * radius * ((4.0f / 3.0f) * radius + (end - start).length());
   }
+  // True when the ray meets the capsule, with the parameter of the first point met in t (0
+  // when the origin is inside).
+  bool intersects(const COvRay3& ray, float* t = nullptr) const;
+  using TOvCapsule::intersects;
 };

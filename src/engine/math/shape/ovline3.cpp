@@ -2,6 +2,7 @@
 #include "engine/math/shape/ovline3.h"
 
 #include <cmath>
+#include <initializer_list>
 
 bool COvLine3::getClosestParameters(const COvLine3& o, float& s, float& t) const {
   COvVector3 r = origin - o.origin;
@@ -18,6 +19,26 @@ float COvLine3::getDistance(const COvLine3& o) const {
   float s, t;
   if (!getClosestParameters(o, s, t)) return o.getDistance(origin);
   return (getPoint(s) - o.getPoint(t)).length();
+}
+
+bool OvRayCylinderSide(const COvRay3& ray, const COvVector3& start, const COvVector3& end, float radius, float& t) {
+  // |m + t n|² − ((m + t n) · d)² / (d · d) = r², multiplied through by d · d.
+  COvVector3 d = end - start, m = ray.origin - start, n = ray.direction;
+  float dd = d.dot(d), md = m.dot(d), nd = n.dot(d), nn = n.dot(n), mn = m.dot(n);
+  float a = dd * nn - nd * nd, b = dd * mn - nd * md, c = dd * (m.dot(m) - radius * radius) - md * md;
+  if (dd == 0.0f || a <= kOvEpsilon * dd * nn) return false;
+  float disc = b * b - a * c;
+  if (disc < 0.0f) return false;
+  float root = std::sqrt(disc);
+  // The nearer root ahead of the origin (the far one when the origin is inside the side).
+  for (float hit : {(-b - root) / a, (-b + root) / a}) {
+    float along = md + hit * nd;
+    if (hit >= 0.0f && along >= 0.0f && along <= dd) {
+      t = hit;
+      return true;
+    }
+  }
+  return false;
 }
 
 bool COvRay3::intersects(const COvPlane& p, float* t) const {

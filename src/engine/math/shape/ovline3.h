@@ -24,6 +24,12 @@ class COvSegment3 : public TOvSegment<COvSegment3, COvVector3> {
   using TOvSegment::TOvSegment;
 };
 
+class COvRay3;
+// The first parameter t >= 0 at which the ray meets the side of the infinite cylinder of the
+// given radius about start→end, within the part between start and end; false when it does
+// not (a ray along the axis never meets the side). Capsules and cylinders build on it.
+bool OvRayCylinderSide(const COvRay3& ray, const COvVector3& start, const COvVector3& end, float radius, float& t);
+
 class COvRay3 : public TOvDirected<COvRay3, COvVector3, 1> {
  public:
   using TOvDirected::TOvDirected;

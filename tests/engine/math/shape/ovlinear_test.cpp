@@ -6,8 +6,15 @@
 #include "engine/math/math_test_util.h"
 #include "engine/math/shape/ovline2.h"
 #include "engine/math/shape/ovline3.h"
+#include "engine/math/shape/ovcapsule.h"
+#include "engine/math/shape/ovcylinder.h"
 
 namespace {
+
+template <typename Ray, typename Shape>
+bool Cast(const Ray& ray, const Shape& shape, float* t) { return ray.intersects(shape, t); }
+bool Cast(const COvRay3& ray, const COvCapsule3& shape, float* t) { return shape.intersects(ray, t); }
+bool Cast(const COvRay3& ray, const COvCylinder& shape, float* t) { return shape.intersects(ray, t); }
 
 // Casts against marching in small steps along the ray; a hit that the marching stepped over
 // must be a graze: a point on the surface.
@@ -16,7 +23,7 @@ void ExpectCastMatchesMarching(const Ray& ray, const Shape& shape) {
   float marched = -1.0f, t = -1.0f;
   for (float s = 0.0f; s <= 10.0f && marched < 0.0f; s += 0.001f)
     if (shape.contains(ray.getPoint(s))) marched = s;
-  bool hit = ray.intersects(shape, &t);
+  bool hit = Cast(ray, shape, &t);
   if (marched >= 0.0f) {
     EXPECT_TRUE(hit);
     EXPECT_NEAR(marched, t, 0.002f);
@@ -39,9 +46,9 @@ TEST(OvLinear, SegmentDistanceMatchesSampling) {
     EXPECT_LE(exact, sampled + 1e-4);
     EXPECT_NEAR(sampled, exact, 0.05);
   }
-  COvVector3 p(-2, 1, 0);
-  EXPECT_FLOAT_EQ(1.0f, COvLine3(COvVector3(), COvVector3(2, 0, 0)).getDistance(p));
-  EXPECT_FLOAT_EQ(std::sqrt(5.0f), COvRay3(COvVector3(), COvVector3(2, 0, 0)).getDistance(p));
+  // Lines reach behind their origin, rays do not.
+  EXPECT_TRUE(COvLine3(COvVector3(), COvVector3(2, 0, 0)).getDistance(COvVector3(-2, 1, 0)) == 1.0f);
+  EXPECT_FLOAT_EQ(std::sqrt(5.0f), COvRay3(COvVector3(), COvVector3(2, 0, 0)).getDistance(COvVector3(-2, 1, 0)));
   COvLine3 x(COvVector3(), COvVector3(1, 0, 0)), y(COvVector3(5, 0, 2), COvVector3(0, 3, 0));
   float s = 0, t = 0;
   ASSERT_TRUE(x.getClosestParameters(y, s, t));
@@ -86,6 +93,8 @@ TEST(OvLinear, RayCastsMatchMarching) {
     ExpectCastMatchesMarching(ray, sphere);
     ExpectCastMatchesMarching(ray, box);
     ExpectCastMatchesMarching(ray, obb);
+    ExpectCastMatchesMarching(ray, COvCapsule3(COvVector3(-1, 0, 0), COvVector3(1, 2, 1), 0.7f));
+    ExpectCastMatchesMarching(ray, COvCylinder(COvVector3(-1, 0, 0), COvVector3(1, 2, 1), 0.7f));
     ExpectCastMatchesMarching(ray2, COvCircle(COvVector2(0, 1), 1.0f));
     ExpectCastMatchesMarching(ray2, COvAABB2(COvVector2(-1, -1), COvVector2(1, 0.5f)));
   }
@@ -98,9 +107,10 @@ TEST(OvLinear, RayAgainstPlaneTriangleAndSegment) {
   ASSERT_TRUE(COvRay3(COvVector3(0.5f, 0.5f, 3), COvVector3(0, 0, -2)).intersects(tri, &t, &uvw));
   EXPECT_FLOAT_EQ(1.0f, t);
   EXPECT_VEC_NEAR(COvVector3(0.5f, 0.25f, 0.25f), uvw, 1e-6f);
-  EXPECT_TRUE(COvRay3(COvVector3(0.5f, 0.5f, -3), COvVector3(0, 0, 1)).intersects(tri));  // back face
-  EXPECT_FALSE(COvRay3(COvVector3(1.5f, 1.5f, 3), COvVector3(0, 0, -1)).intersects(tri));
-  EXPECT_FALSE(COvRay3(COvVector3(0.5f, 0.5f, 3), COvVector3(0, 0, 1)).intersects(tri));  // behind
+  // From the back face; past the hypotenuse; pointing away.
+  EXPECT_TRUE(COvRay3(COvVector3(0.5f, 0.5f, -3), COvVector3(0, 0, 1)).intersects(tri));
+  EXPECT_FALSE(COvRay3(COvVector3(1.5f, 1.5f, 3), COvVector3(0, 0, -1)).intersects(tri) ||
+               COvRay3(COvVector3(0.5f, 0.5f, 3), COvVector3(0, 0, 1)).intersects(tri));
   ASSERT_TRUE(COvRay3(COvVector3(0, 0, 3), COvVector3(0, 0, -4)).intersects(tri.getPlane(), &t));
   EXPECT_FLOAT_EQ(0.5f, t);
   ASSERT_TRUE(COvRay2(COvVector2(), COvVector2(2, 0)).intersects(COvSegment2(COvVector2(5, 0), COvVector2(3, 0)), &t));

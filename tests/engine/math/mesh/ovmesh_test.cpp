@@ -1,0 +1,158 @@
+// Delaunay triangulation, tangent frames and skinning tables.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/math/math_test_util.h"
+#include "engine/math/mesh/ovskin.h"
+#include "engine/math/mesh/ovtangentspacecomputer.h"
+#include "engine/math/mesh/ovtriangledelaunay.h"
+
+namespace {
+
+// Checks in double precision that no point is inside a triangle's circumcircle, that the
+// triangles run counter-clockwise and that they tile the hull's area.
+void ExpectDelaunay(const std::vector<COvVector2>& pts, const COvTriangleDelaunay& d, double hullArea) {
+  double area = 0;
+  for (const COvTriangle& t : d.GetTriangles()) {
+    const COvVector2 &a = pts[t[0]], &b = pts[t[1]], &c = pts[t[2]];
+    double twice = (double(b.x) - a.x) * (double(c.y) - a.y) - (double(b.y) - a.y) * (double(c.x) - a.x);
+    EXPECT_GT(twice, 0.0);
+    area += 0.5 * twice;
+    for (size_t i = 0; i < pts.size(); ++i) {
+      double ax = a.x - pts[i].x, ay = a.y - pts[i].y, bx = b.x - pts[i].x, by = b.y - pts[i].y;
+      double cx = c.x - pts[i].x, cy = c.y - pts[i].y;
+      double in = (ax * ax + ay * ay) * (bx * cy - by * cx) - (bx * bx + by * by) * (ax * cy - ay * cx) +
+                  (cx * cx + cy * cy) * (ax * by - ay * bx);
+      EXPECT_TRUE(t.uses(static_cast<int>(i)) || in <= 1e-9) << "point " << i;
+    }
+  }
+  EXPECT_NEAR(hullArea, area, 1e-6 * hullArea);
+}
+
+}  // namespace
+
+TEST(OvTriangleDelaunay, RandomPointsInASquare) {
+  COvRandom rng(51);
+  for (int count : {4, 10, 100, 300}) {
+    SCOPED_TRACE(count);
+    // The corners make the hull the square [-5, 5]², with h = 4 hull points.
+    std::vector<COvVector2> pts = {COvVector2(-5, -5), COvVector2(5, -5), COvVector2(5, 5), COvVector2(-5, 5)};
+    while (static_cast<int>(pts.size()) < count) pts.push_back(RandomPoint2(rng, 4.9f));
+    COvTriangleDelaunay d;
+    ASSERT_TRUE(d.Triangulate(pts.data(), count));
+    EXPECT_EQ(2 * count - 2 - 4, d.GetTriangles().GetCount());  // Euler
+    ExpectDelaunay(pts, d, 100.0);
+  }
+}
+
+TEST(OvTriangleDelaunay, GridDuplicatesAndDegenerateInput) {
+  std::vector<COvVector2> grid;
+  for (int i = 0; i < 25; ++i) grid.push_back(COvVector2(static_cast<float>(i % 5), static_cast<float>(i / 5)));
+  grid.push_back(COvVector2(2, 2));  // a repeat
+  COvTriangleDelaunay d;
+  ASSERT_TRUE(d.Triangulate(grid.data(), static_cast<int>(grid.size())));
+  EXPECT_EQ(32, d.GetTriangles().GetCount());
+  ExpectDelaunay(grid, d, 16.0);
+  for (const COvTriangle& t : d.GetTriangles()) EXPECT_FALSE(t.uses(25));
+  const COvVector2 line[] = {COvVector2(0, 0), COvVector2(1, 1), COvVector2(3, 3), COvVector2(1, 1)};
+  EXPECT_FALSE(d.Triangulate(line, 4));
+  EXPECT_EQ(0, d.GetTriangles().GetCount());
+}
+
+namespace {
+
+void ExpectOrthonormal(const COvTriangleBasis& b) {
+  EXPECT_NEAR(1.0f, b.tangent.length() * b.binormal.length() * b.normal.length(), 1e-5f);
+  EXPECT_NEAR(0.0f, std::fabs(b.tangent.dot(b.normal)) + std::fabs(b.binormal.dot(b.normal)), 1e-5f);
+  EXPECT_NEAR(0.0f, b.tangent.dot(b.binormal), 1e-5f);
+}
+
+}  // namespace
+
+TEST(OvTangentSpaceComputer, FramesFollowTheTextureDirections) {
+  // A unit quad in the plane z = x, u along the slope and v along Y; mirrored reverses u.
+  const COvVector3 pos[4] = {COvVector3(0, 0, 0), COvVector3(1, 0, 1), COvVector3(1, 1, 1), COvVector3(0, 1, 0)};
+  const COvTriangle tris[2] = {COvTriangle(0, 1, 2), COvTriangle(0, 2, 3)};
+  COvVector3 slope = COvVector3(1, 0, 1).getNormalized();
+  for (bool mirrored : {false, true}) {
+    SCOPED_TRACE(mirrored);
+    COvTriangleVertex v[4];
+    for (int i = 0; i < 4; ++i) {
+      float u = (i == 1 || i == 2) ? 1.0f : 0.0f;
+      v[i] = COvTriangleVertex(pos[i], i == 0 ? COvVector3() : COvVector3(-1, 0, 1),
+                               COvVector2(mirrored ? 1 - u : u, i >= 2 ? 1.0f : 0.0f));
+    }
+    COvArray<COvTriangleBasis> bases;
+    ASSERT_TRUE(COvTangentSpaceComputer().Compute(v, 4, tris, 2, bases));
+    ASSERT_EQ(4, bases.GetCount());
+    for (const COvTriangleBasis& b : bases) {
+      ExpectOrthonormal(b);
+      EXPECT_TRUE(b.tangent.equals(mirrored ? -slope : slope) && b.binormal.equals(COvVector3(0, 1, 0)));
+      EXPECT_EQ(mirrored ? -1.0f : 1.0f, b.handedness);
+    }
+    EXPECT_VEC_NEAR(COvVector3(-1, 0, 1).getNormalized(), bases[0].normal, 1e-5f);  // from the faces
+  }
+}
+
+TEST(OvTangentSpaceComputer, RandomMeshesGiveOrthonormalFramesAndBadIndicesFail) {
+  COvRandom rng(61);
+  COvTriangleVertex v[20];
+  for (auto& vertex : v) vertex = COvTriangleVertex(RandomPoint(rng, 2), rng.UnitVector3(), RandomPoint2(rng, 1));
+  COvTriangle tris[15];
+  for (auto& t : tris) t = COvTriangle(rng.RangeInt(0, 18), rng.RangeInt(0, 18), rng.RangeInt(0, 18));
+  COvArray<COvTriangleBasis> bases;
+  ASSERT_TRUE(COvTangentSpaceComputer().Compute(v, 20, tris, 15, bases));
+  for (const COvTriangleBasis& b : bases) ExpectOrthonormal(b);
+  EXPECT_VEC_NEAR(v[19].normal, bases[19].normal, 1e-5f);  // unused vertex
+  for (int bad : {20, -1}) {
+    tris[3][1] = bad;
+    EXPECT_FALSE(COvTangentSpaceComputer().Compute(v, 20, tris, 15, bases));
+    EXPECT_EQ(0, bases.GetCount());
+  }
+}
+
+TEST(OvSkinInfluenceList, KeepsTheHeaviestInfluences) {
+  COvSkinInfluenceList list;
+  // Bone 3 is added twice (summed); 2 is lighter than every kept one; 4 replaces 7; 8 weighs 0.
+  const COvSkinInfluence added[] = {{7, 0.1f}, {3, 0.4f}, {5, 0.2f}, {3, 0.1f}, {9, 0.3f}, {2, 0.05f}, {4, 0.15f}, {8, 0}};
+  for (const auto& influence : added) list.Add(influence.bone, influence.weight);
+  ASSERT_EQ(4, list.GetCount());
+  list.Sort();
+  const COvSkinInfluence expected[] = {{3, 0.5f}, {9, 0.3f}, {5, 0.2f}, {4, 0.15f}};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(expected[i], list[i]);
+  ASSERT_TRUE(list.Normalize());
+  EXPECT_FLOAT_EQ(1.0f, list.GetTotalWeight());
+  EXPECT_FALSE(COvSkinInfluenceList().Normalize());
+}
+
+TEST(OvSkinMatrixLUT, SkinsFromTheBindPoseToTheCurrentPose) {
+  COvRandom rng(71);
+  COvMatrix44 bind[3], pose[3], inv[3];
+  for (int i = 0; i < 6; ++i) {
+    COvMatrix44& m = i < 3 ? bind[i] : pose[i - 3];
+    m.setRotation(rng.UnitQuaternion(), true);
+    m.setTranslation(RandomPoint(rng, 3));
+  }
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(bind[i].getInverse(inv[i]));
+  COvSkinMatrixLUT lut;
+  lut.SetBoneCount(2);
+  // Mesh bone 0 is skeleton bone 2, mesh bone 1 is skeleton bone 0.
+  ASSERT_TRUE(lut.SetRemap(0, 2) && lut.SetRemap(1, 0) && lut.SetBindPose(0, bind[2]) && lut.SetBindPose(1, bind[0]));
+  EXPECT_FALSE(lut.SetBindPose(2, bind[0]));
+  EXPECT_FALSE(lut.SetBindPose(0, COvMatrix44() * 0.0f));
+  COvSkinInfluenceList one, both;
+  one.Add(0, 1.0f);
+  both.Add(0, 0.25f), both.Add(1, 0.75f);
+  COvVector3 p = RandomPoint(rng, 2), n(0, 0, 1);
+  ASSERT_TRUE(lut.Update(bind, 3));
+  EXPECT_VEC_NEAR(p, lut.SkinPoint(p, both), 1e-4f);  // the bind pose moves nothing
+  ASSERT_TRUE(lut.Update(pose, 3));
+  COvVector3 by2 = pose[2].transformPoint(inv[2].transformPoint(p)), by0 = pose[0].transformPoint(inv[0].transformPoint(p));
+  EXPECT_VEC_NEAR(by2, lut.SkinPoint(p, one), 1e-4f);
+  EXPECT_VEC_NEAR(by2 * 0.25f + by0 * 0.75f, lut.SkinPoint(p, both), 1e-4f);
+  EXPECT_VEC_NEAR(pose[2].transformVector(inv[2].transformVector(n)), lut.SkinVector(n, one), 1e-4f);
+  // A skeleton too short for the remap gives identities and a failure.
+  EXPECT_FALSE(lut.Update(pose, 2));
+  EXPECT_EQ(COvMatrix44(), lut.GetMatrix(0));
+}

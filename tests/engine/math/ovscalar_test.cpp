@@ -1,0 +1,99 @@
+// Vectors, quaternions, complex numbers and random values.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "engine/math/math_test_util.h"
+#include "engine/math/ovcomplex.h"
+#include "engine/math/ovmathutil.h"
+#include "engine/math/ovquaternion.h"
+#include "engine/math/ovrandom.h"
+#include "engine/math/ovvector.h"
+
+TEST(OvVector, StorageAndArithmetic) {
+  COvVector4 v(COvVector3(1, 2, 3), 4);
+  float raw[4];
+  std::memcpy(raw, &v, sizeof(raw));
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(i + 1.0f, raw[i]);
+  COvVector3 a(1, 2, 3), b(4, 5, 6);
+  EXPECT_EQ(COvVector3(5, 7, 9), a + b);
+  EXPECT_EQ(COvVector3(0.5f, 1, 1.5f), a / 2.0f);
+  EXPECT_EQ(COvVector3(4, 10, 18), a.multiply(b));
+  EXPECT_EQ(32.0f, a.dot(b));
+  EXPECT_EQ(COvVector3(-3, 6, -3), a.cross(b));
+  COvVector3 c(3, 0, 4), zero;
+  EXPECT_EQ(5.0f, c.normalize());
+  EXPECT_TRUE(c.equals(COvVector3(0.6f, 0, 0.8f)));
+  EXPECT_EQ(0.0f, zero.normalize());
+  EXPECT_EQ(COvVector3(), zero);
+  EXPECT_EQ(COvVector3(1, 1, 0), COvVector3(1, -1, 0).reflect(COvVector3(0, 1, 0)));
+  EXPECT_EQ(COvVector3(0, 2, 0), COvVector3(5, 2, 1).project(COvVector3(0, 3, 0)));
+  EXPECT_EQ(5.0f, COvVector2(1, 1).distance(COvVector2(4, 5)));
+}
+
+TEST(OvQuaternion, HamiltonProductAndRotation) {
+  // (4 + i + 2j + 3k)(8 + 5i + 6j + 7k) = -6 + 24i + 48j + 48k, w stored last.
+  EXPECT_EQ(COvQuaternion(24, 48, 48, -6), COvQuaternion(1, 2, 3, 4) * COvQuaternion(5, 6, 7, 8));
+  EXPECT_EQ(COvQuaternion(0, 0, -1, 0), COvQuaternion(0, 1, 0, 0) * COvQuaternion(1, 0, 0, 0));
+  COvRandom rng(3);
+  for (int n = 0; n < 20; ++n) {
+    COvQuaternion q = rng.UnitQuaternion();
+    COvVector3 v = RandomPoint(rng, 5.0f);
+    COvQuaternion r = q * COvQuaternion(v.x, v.y, v.z, 0.0f) * q.getConjugate();
+    EXPECT_VEC_NEAR(COvVector3(r.x, r.y, r.z), q.rotate(v), 1e-4f);
+  }
+}
+
+TEST(OvQuaternion, AngleAxisInverseSlerpAndPacking) {
+  COvQuaternion q(COvAngleAxis(COvVector3(0, 0, 2), kOvHalfPi));
+  EXPECT_TRUE(q.equals(COvQuaternion(0, 0, std::sqrt(0.5f), std::sqrt(0.5f))) && std::fabs(q.getAngleAxis().angle - kOvHalfPi) < 1e-5f);
+  EXPECT_TRUE((COvQuaternion(1, 2, 3, 4) * COvQuaternion(1, 2, 3, 4).getInverse()).equals(COvQuaternion()));
+  COvQuaternion half = COvQuaternion::slerp(COvQuaternion(), q, 0.5f);
+  EXPECT_TRUE(half.equals(COvQuaternion(COvAngleAxis(COvVector3(0, 0, 1), kOvHalfPi / 2))));
+  EXPECT_TRUE(COvQuaternion::slerp(COvQuaternion(), COvQuaternion(-q.x, -q.y, -q.z, -q.w), 0.5f).equals(half));
+  COvVector3 from(1, 2, 0), to(0, -1, 3);
+  for (const COvVector3& target : {to, -from, from}) {
+    COvQuaternion arc = COvQuaternion::FromTwoVectors(from, target);
+    EXPECT_VEC_NEAR(target.getNormalized(), arc.rotate(from).getNormalized(), 1e-5f);
+  }
+  EXPECT_TRUE(COvQuaternion::nlerp(COvQuaternion(), COvQuaternion(-q.x, -q.y, -q.z, -q.w), 0.5f).equals(half));
+  COvPackedQuaternion p(COvQuaternion(0, 0, 2, 2));
+  EXPECT_EQ(23170, p.z);  // round(sqrt(0.5) * 32767)
+  EXPECT_TRUE(p.unpack().equals(q, 1e-4f));
+  EXPECT_EQ(COvPackedQuaternion(), COvPackedQuaternion(COvQuaternion(0, 0, 0, 0)));
+}
+
+TEST(OvComplex, ArithmeticAndPolarForm) {
+  COvComplex a(1, 2), b(3, -1), q = a / b;
+  EXPECT_EQ(COvComplex(5, 5), a * b);
+  EXPECT_NEAR(0.0f, ((q * b) - a).magnitude(), 1e-6f);
+  EXPECT_EQ(COvComplex(), a / COvComplex());
+  // Multiplying adds the angles and multiplies the magnitudes.
+  COvComplex p = COvComplex::FromPolar(2, 0.5f) * COvComplex::FromPolar(1.5f, 0.75f);
+  EXPECT_NEAR(3.0f, p.magnitude(), 1e-6f);
+  EXPECT_NEAR(1.25f, p.argument(), 1e-6f);
+  EXPECT_NEAR(0.0f, (COvComplex(0, kOvPi).exp() - COvComplex(-1, 0)).magnitude(), 1e-6f);
+}
+
+TEST(OvRandom, RepeatableSequencesAndRanges) {
+  COvRandom a(1), b(1), c(2), rng(5);
+  int same = 0, hits[4] = {0, 0, 0, 0};
+  for (int i = 0; i < 100; ++i) {
+    uint32_t x = a.NextUInt();
+    EXPECT_EQ(x, b.NextUInt());
+    same += x == c.NextUInt();
+  }
+  EXPECT_LT(same, 3);
+  double sum = 0;
+  for (int i = 0; i < 20000; ++i) {
+    float f = rng.NextFloat(), r = rng.Range(-3, 5);
+    int k = rng.RangeInt(-1, 2);
+    ASSERT_TRUE(f >= 0.0f && f < 1.0f && r >= -3 && r < 5 && k >= -1 && k <= 2);
+    sum += f, ++hits[k + 1];
+    EXPECT_NEAR(1.0f, rng.UnitVector3().length() * rng.UnitQuaternion().length(), 1e-5f);
+  }
+  EXPECT_NEAR(0.5, sum / 20000, 0.01);
+  for (int h : hits) EXPECT_NEAR(5000, h, 300);
+  EXPECT_EQ(7, rng.RangeInt(7, 3));
+}

@@ -1,0 +1,128 @@
+// Axis-aligned and oriented boxes, balls and rectangles.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "engine/math/math_test_util.h"
+#include "engine/math/shape/ovaabb.h"
+#include "engine/math/shape/ovball.h"
+#include "engine/math/shape/ovline2.h"
+#include "engine/math/shape/ovobb.h"
+#include "engine/math/shape/ovrectangle.h"
+
+TEST(OvAABB, ContainmentAndIntersectionIncludeTheBoundary) {
+  COvAABB2 box(COvVector2(0, 0), COvVector2(2, 1)), common;
+  const struct {
+    COvAABB2 other;
+    bool intersects, contains;
+  } rows[] = {{COvAABB2(COvVector2(1, 0.5f), COvVector2(1.5f, 1)), true, true},
+              {COvAABB2(COvVector2(2, 1), COvVector2(3, 2)), true, false},  // touching corners
+              {COvAABB2(COvVector2(2.01f, 0), COvVector2(3, 1)), false, false},
+              {COvAABB2::Empty(), false, false}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.other.min.x);
+    EXPECT_EQ(row.intersects, box.intersects(row.other) && row.other.intersects(box));
+    EXPECT_EQ(row.contains, box.contains(row.other));
+  }
+  ASSERT_TRUE(box.getIntersection(COvAABB2(COvVector2(1, -1), COvVector2(5, 0.5f)), common));
+  EXPECT_EQ(COvAABB2(COvVector2(1, 0), COvVector2(2, 0.5f)), common);
+  EXPECT_FLOAT_EQ(5.0f, box.getDistanceSquared(COvVector2(4, -1)));
+  COvAABB3 grown = COvAABB3::Empty();
+  grown.extend(COvVector3(1, 2, 3)), grown.extend(COvVector3(-1, 4, 3));
+  grown.inflate(1.0f);
+  EXPECT_EQ(COvAABB3(COvVector3(-2, 1, 2), COvVector3(2, 5, 4)), grown);
+  EXPECT_FLOAT_EQ(2 * (16 + 8 + 8), grown.getSurfaceArea());
+}
+
+TEST(OvAABB, TransformedBoxIsTheBoxOfTheTransformedCorners) {
+  COvRandom rng(5);
+  for (int n = 0; n < 20; ++n) {
+    COvMatrix44 m, s;
+    s.makeScale(COvVector3(rng.Range(0.5f, 2), rng.Range(-2, -0.5f), 1));
+    m.setRotation(rng.UnitQuaternion(), true);
+    m = s * m;
+    m.setTranslation(RandomPoint(rng, 5));
+    COvAABB3 box(COvVector3(-1, 0, 2), COvVector3(2, 3, 2.5f)), expected = COvAABB3::Empty();
+    for (int c = 0; c < 8; ++c) expected.extend(m.transformPoint(box.getCorner(c)));
+    EXPECT_TRUE(expected.min.equals(box.getTransformed(m).min, 1e-4f) && expected.max.equals(box.getTransformed(m).max, 1e-4f));
+  }
+}
+
+TEST(OvBall, ContainmentIntersectionAndBounds) {
+  COvSphere s(COvVector3(1, 0, 0), 2);
+  EXPECT_TRUE(s.contains(COvVector3(3, 0, 0)) && !s.contains(COvVector3(3, 0.1f, 0)));
+  EXPECT_TRUE(s.intersects(COvSphere(COvVector3(5, 0, 0), 2)) && !s.intersects(COvSphere(COvVector3(5, 0.1f, 0), 2)));
+  // The box corner (2.5, 1.5, 0) is farther than 2 from the centre, the face point is not.
+  EXPECT_FALSE(s.intersects(COvAABB3(COvVector3(2.5f, 1.5f, -1), COvVector3(4, 4, 1))));
+  EXPECT_TRUE(s.intersects(COvAABB3(COvVector3(2.5f, -1, -1), COvVector3(4, 4, 1))));
+  COvVector3 cloud[50];
+  COvRandom pts(3);
+  for (auto& p : cloud) p = RandomPoint(pts, 2);
+  COvSphere bound = COvSphere::FromPoints(cloud, 50);
+  for (const auto& p : cloud) EXPECT_LE(bound.center.distance(p), bound.radius + 1e-4f);
+  EXPECT_LT(bound.radius, 2 * 1.74f);  // never worse than the cube's circumsphere
+}
+
+TEST(OvOBB, PointQueriesInTheBoxFrame) {
+  COvOBB3 b3(COvVector3(), COvVector3(1, 2, 3), COvQuaternion(COvAngleAxis(COvVector3(0, 0, 1), kOvHalfPi)));
+  EXPECT_TRUE(b3.contains(COvVector3(1.9f, 0.9f, 2.9f)) && !b3.contains(COvVector3(0.9f, 1.9f, 0)));
+  EXPECT_VEC_NEAR(COvVector3(2, 0, 3), b3.getClosestPoint(COvVector3(5, 0, 4)), 1e-5f);
+  EXPECT_VEC_NEAR(COvVector3(-2, -1, -3), b3.getAABB().min, 1e-5f);
+  COvMatrix44 m;
+  m.makeScale(COvVector3(2, 1, 1));
+  m.setTranslation(COvVector3(0, 0, 5));
+  COvOBB3 fromBox(COvAABB3(COvVector3(0, 0, 0), COvVector3(1, 1, 1)), m);
+  EXPECT_TRUE(fromBox.center.equals(COvVector3(1, 0.5f, 5.5f)) && fromBox.halfSize.equals(COvVector3(1, 0.5f, 0.5f)));
+}
+
+TEST(OvOBB, SeparatingAxisTest2DMatchesEdgeCrossings) {
+  COvRandom rng(12);
+  const int ring[5] = {0, 1, 3, 2, 0};
+  for (int n = 0; n < 300; ++n) {
+    COvOBB2 a(RandomPoint2(rng, 2), COvVector2(rng.Range(0.1f, 1.5f), rng.Range(0.1f, 1.5f)), rng.Range(0, 7));
+    COvOBB2 b(RandomPoint2(rng, 2), COvVector2(rng.Range(0.1f, 1.5f), rng.Range(0.1f, 1.5f)), rng.Range(0, 7));
+    // Convex polygons meet when edges cross or one holds the other's centre.
+    bool expected = a.contains(b.center) || b.contains(a.center);
+    for (int i = 0; i < 4; ++i)
+      for (int j = 0; j < 4; ++j)
+        expected |= COvSegment2(a.getCorner(ring[i]), a.getCorner(ring[i + 1]))
+                        .intersects(COvSegment2(b.getCorner(ring[j]), b.getCorner(ring[j + 1])));
+    EXPECT_EQ(expected, a.intersects(b)) << n;
+  }
+}
+
+TEST(OvOBB, SeparatingAxisTest3DAgreesWithSampling) {
+  COvRandom rng(13);
+  for (int n = 0; n < 100; ++n) {
+    COvOBB3 a(RandomPoint(rng, 2), COvVector3(rng.Range(0.2f, 1), rng.Range(0.2f, 1), 0.5f), rng.UnitQuaternion());
+    COvOBB3 b(RandomPoint(rng, 2), COvVector3(0.5f, rng.Range(0.2f, 1), rng.Range(0.2f, 1)), rng.UnitQuaternion());
+    bool common = false;
+    for (int k = 0; k < 2000 && !common; ++k) common = b.contains(a.toWorld(RandomPoint(rng, 1).multiply(a.halfSize)));
+    EXPECT_TRUE(!common || a.intersects(b)) << n;
+    EXPECT_EQ(a.intersects(b), b.intersects(a));
+  }
+  // A's edge along Z faces B's edge along Y at 2√2 on X, an axis only the cross products offer.
+  COvOBB3 a(COvVector3(), COvVector3(1, 1, 1), COvQuaternion(COvAngleAxis(COvVector3(0, 0, 1), kOvHalfPi / 2)));
+  COvQuaternion aboutY(COvAngleAxis(COvVector3(0, 1, 0), kOvHalfPi / 2));
+  EXPECT_TRUE(a.intersects(COvOBB3(COvVector3(2.8f, 0, 0), COvVector3(1, 1, 1), aboutY)));
+  EXPECT_FALSE(a.intersects(COvOBB3(COvVector3(2.86f, 0, 0), COvVector3(1, 1, 1), aboutY)));
+}
+
+TEST(OvRectangle, IntersectionAndUnionMatchPixelCounts) {
+  const COvRectangle2i rects[] = {{0, 0, 4, 3}, {2, 1, 4, 4}, {4, 0, 2, 2}, {1, 1, 0, 5}, {-2, -2, 9, 9}};
+  for (const auto& a : rects)
+    for (const auto& b : rects) {
+      int common = 0;
+      for (int y = -3; y < 10; ++y)
+        for (int x = -3; x < 10; ++x) common += a.contains(x, y) && b.contains(x, y);
+      SCOPED_TRACE(testing::Message() << a.x << "," << a.y << " " << b.x << "," << b.y);
+      COvRectangle2i out(9, 9, 9, 9), u = a.getUnion(b);
+      EXPECT_EQ(common > 0, a.intersects(b) && a.getIntersection(b, out));
+      EXPECT_EQ(common > 0 ? common : 81, out.getArea());
+      EXPECT_EQ(common == b.getArea() && common > 0, a.contains(b));
+      EXPECT_TRUE((a.isEmpty() || u.contains(a)) && (b.isEmpty() || u.contains(b)));
+    }
+  // Half-open edges; wide integer rectangles do not overflow.
+  EXPECT_FALSE(COvRectangle2(0.5f, 0.5f, 1, 1).contains(COvVector2(1.5f, 1.0f)));
+  EXPECT_TRUE(COvRectangle2i(INT_MAX - 10, 0, 100, 5).contains(INT_MAX, 2));
+}
