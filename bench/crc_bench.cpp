@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/ovcrc.h"
+#include "core/ovcrc64paths.h"
 #include "core/ovidentifier.h"
 
 namespace {
@@ -85,6 +86,45 @@ void BM_Crc64SpeedupInterleaved(benchmark::State& state) {
   state.counters["speedup"] = ratios.empty() ? 0.0 : ratios[ratios.size() / 2];
 }
 BENCHMARK(BM_Crc64SpeedupInterleaved)->Unit(benchmark::kMillisecond)->Iterations(15);
+
+// Every code path over one 1 GiB buffer, taken in turn round after round (byte loop, table,
+// carry-less multiply, its 512-bit form); each counter is the median GB/s of its path, and
+// "x_table" the median per-round speedup of the public function over the table.
+void BM_Crc64PathsOneGiBInterleaved(benchmark::State& state) {
+  constexpr size_t kSize = size_t(1) << 30;
+  std::vector<uint8_t> buffer(kSize);
+  std::mt19937_64 random(3);
+  for (size_t i = 0; i < kSize; i += 8) {
+    uint64_t v = random();
+    for (int k = 0; k < 8; ++k) buffer[i + k] = static_cast<uint8_t>(v >> (8 * k));
+  }
+  using ovcrc::Crc64Path;
+  const char* names[] = {"bytewise", "table", "clmul", "clmul512", "public"};
+  std::vector<double> rates[5], speedups;
+  auto time = [&](int which) {
+    auto t0 = std::chrono::steady_clock::now();
+    if (which == 0) benchmark::DoNotOptimize(CreateCrc64Bytewise(buffer.data(), int(kSize - 1), ~0ull));
+    else if (which == 4) benchmark::DoNotOptimize(CreateCrc64(buffer.data(), int(kSize - 1)));
+    else benchmark::DoNotOptimize(ovcrc::Crc64ByPath(Crc64Path(which - 1), buffer.data(), kSize, ~0ull, false));
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+  };
+  for (auto _ : state) {
+    double seconds[5] = {};
+    for (int which = 0; which < 5; ++which) {
+      if (which >= 2 && which <= 3 && !ovcrc::Crc64PathAvailable(Crc64Path(which - 1))) continue;
+      seconds[which] = time(which);
+      rates[which].push_back(kSize / seconds[which] / 1e9);
+    }
+    speedups.push_back(seconds[1] / seconds[4]);
+  }
+  auto median = [](std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0.0 : v[v.size() / 2];
+  };
+  for (int which = 0; which < 5; ++which) state.counters[std::string(names[which]) + "_GBps"] = median(rates[which]);
+  state.counters["x_table"] = median(speedups);
+}
+BENCHMARK(BM_Crc64PathsOneGiBInterleaved)->Unit(benchmark::kSecond)->Iterations(7);
 
 void BM_Crc64ShortNamesBytewise(benchmark::State& state) {
   const auto& names = ShortNames();

@@ -1,8 +1,11 @@
 // CRC implementations. The 64-bit CRC runs slice-by-16 over constant tables built at compile
-// time, so it is usable from any static initializer (identifiers are often globals).
+// time, so it is usable from any static initializer (identifiers are often globals); long
+// buffers go to the carry-less multiply path when the processor has one.
 #include "core/ovcrc.h"
 
 #include <cstddef>
+
+#include "core/ovcrc64paths.h"
 
 namespace {
 
@@ -118,16 +121,27 @@ uint64_t Crc64Sliced(const uint8_t* p, size_t n, uint64_t crc) {
   return crc;
 }
 
+// Below this length the table beats setting up the folding.
+constexpr int kFoldingThreshold = 256;
+
 }  // namespace
+
+uint64_t ovcrc::Crc64Table(const uint8_t* p, size_t n, uint64_t crc, bool toLower) {
+  return toLower ? Crc64Sliced<true>(p, n, crc) : Crc64Sliced<false>(p, n, crc);
+}
 
 uint64_t CreateCrc64(const void* data, int length) {
   if (!data || length <= 0) return 0xFFFFFFFFFFFFFFFFull;
+  if (length >= kFoldingThreshold)
+    return ovcrc::Crc64ByPath(ovcrc::Crc64BestPath(), data, static_cast<size_t>(length), ~0ull, false);
   return Crc64Sliced<false>(static_cast<const uint8_t*>(data), static_cast<size_t>(length),
                             0xFFFFFFFFFFFFFFFFull);
 }
 
 uint64_t CreateCrc64_ToLower(const void* data, int length, uint64_t initial) {
   if (!data || length <= 0) return initial;
+  if (length >= kFoldingThreshold)
+    return ovcrc::Crc64ByPath(ovcrc::Crc64BestPath(), data, static_cast<size_t>(length), initial, true);
   return Crc64Sliced<true>(static_cast<const uint8_t*>(data), static_cast<size_t>(length), initial);
 }
 
