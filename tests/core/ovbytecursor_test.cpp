@@ -40,14 +40,6 @@ TEST(ByteCursorRead, SixtyFourBitAndSignedValues) {
   EXPECT_TRUE(cursor.AtEnd());
 }
 
-TEST(ByteCursorRead, FloatFromItsBits) {
-  const uint8_t data[] = {0x00, 0x00, 0x80, 0x3F};  // 1.0f
-  COvByteCursor cursor(data, sizeof data);
-  float value = 0;
-  ASSERT_TRUE(cursor.ReadF32(value));
-  EXPECT_EQ(1.0f, value);
-}
-
 TEST(ByteCursorBounds, ShortBufferFailsWithoutMoving) {
   COvByteCursor cursor(kSample, 3);
   uint32_t value = 99;

@@ -78,30 +78,9 @@ TEST(OvCommandLineSplit, QuotedArgumentsComeBackWhole) {
   EXPECT_STREQ("\"a\\\\\\\"b\"", OvQuoteCommandLineArgument("a\\\"b").GetBuffer());
 }
 
-TEST(OvCommandLineSplit, NextTokenStepsThroughTheText) {
-  const char* cursor = "  first \"second one\"   ";
-  TOvString<char> token("stale");
-  ASSERT_TRUE(OvCommandLineNextToken(cursor, token));
-  EXPECT_STREQ("first", token.GetBuffer());
-  ASSERT_TRUE(OvCommandLineNextToken(cursor, token));
-  EXPECT_STREQ("second one", token.GetBuffer());
-  EXPECT_STREQ("", cursor);
-  EXPECT_FALSE(OvCommandLineNextToken(cursor, token));
-  EXPECT_TRUE(token.IsEmpty());
-}
-
 TEST(OvCommandLineSplit, NullTextHasNoTokens) {
   const char* cursor = nullptr;
   TOvString<char> token;
   EXPECT_FALSE(OvCommandLineNextToken(cursor, token));
   EXPECT_TRUE(Split(nullptr).empty());
-}
-
-TEST(OvCommandLineSplit, AppendsToExistingTokens) {
-  COvArray<TOvString<char>> tokens;
-  tokens.Add("kept");
-  OvSplitCommandLine("a b", tokens);
-  ASSERT_EQ(3, tokens.GetCount());
-  EXPECT_STREQ("kept", tokens[0].GetBuffer());
-  EXPECT_STREQ("b", tokens[2].GetBuffer());
 }

@@ -83,39 +83,12 @@ TEST(OvDirectorySingle, CreateDirectoryAcceptsExistingNamesButNeedsTheParent) {
   EXPECT_FALSE(OvCreateDirectory(""));
 }
 
-TEST(OvDirectorySingle, RemoveDirectoryOnlyRemovesEmptyDirectories) {
-  TempDir temp;
-  temp.WriteFile("full/a.txt", "a");
-  fs::create_directory(temp.Join("empty"));
-  EXPECT_TRUE(OvRemoveDirectory(temp.Join("empty").c_str()));
-  EXPECT_FALSE(IsDirectory(temp.Join("empty")));
-  EXPECT_FALSE(OvRemoveDirectory(temp.Join("full").c_str()));
-  EXPECT_TRUE(FileExists(temp.Join("full/a.txt")));
-  EXPECT_FALSE(OvRemoveDirectory(temp.Join("missing").c_str()));
-}
-
-TEST(OvDirectorySingle, DeleteFileDeletesFilesOnly) {
-  TempDir temp;
-  std::string file = temp.WriteFile("a.txt", "a");
-  fs::create_directory(temp.Join("dir"));
-  EXPECT_TRUE(OvDeleteFile(file.c_str()));
-  EXPECT_FALSE(FileExists(file));
-  EXPECT_FALSE(OvDeleteFile(file.c_str()));
-  EXPECT_FALSE(OvDeleteFile(temp.Join("dir").c_str()));
-  EXPECT_TRUE(IsDirectory(temp.Join("dir")));
-}
-
 TEST(OvDirectoryCopyFile, CopiesAndReplacesContent) {
   TempDir temp;
   std::string source = temp.WriteFile("src.bin", std::string("a\0b\r\n", 5));
   std::string target = temp.WriteFile("dst.bin", "a much longer previous content");
   EXPECT_TRUE(OvCopyFile(source.c_str(), target.c_str()));
   EXPECT_EQ(ReadFileBytes(target), std::string("a\0b\r\n", 5));
-
-  std::string empty = temp.WriteFile("empty", "");
-  EXPECT_TRUE(OvCopyFile(empty.c_str(), temp.Join("empty-copy").c_str()));
-  EXPECT_TRUE(FileExists(temp.Join("empty-copy")));
-  EXPECT_EQ(ReadFileBytes(temp.Join("empty-copy")), "");
 }
 
 TEST(OvDirectoryCopyFile, CopiesLargeFilesWhole) {
@@ -171,13 +144,6 @@ TEST(OvDirectoryFileTime, LaterOfCreationAndLastWriteInFileTimeUnits) {
   EXPECT_GT(fresh, now - day);
   EXPECT_LT(fresh, now + day);
 
-  // A last-write time in the future is later than the creation time.
-  std::string future = temp.WriteFile("future.txt", "x");
-  fs::last_write_time(future, fs::last_write_time(future) + std::chrono::hours(24 * 10));
-  uint64_t later = OvGetFileTime(future.c_str()).ToU64();
-  EXPECT_GT(later, fresh + 9 * day);
-  EXPECT_LT(later, fresh + 11 * day);
-
 #ifndef _WIN32
   // A copy keeps the old last-write time but is born now: the later one wins. (Wine gives
   // copies the source's creation time, so this is checked on POSIX only.)
@@ -194,23 +160,6 @@ TEST(OvDirectoryFileTime, UnopenablePathsGiveZero) {
   EXPECT_EQ(OvGetFileTime(temp.Path().c_str()).ToU64(), 0u);
   EXPECT_EQ(OvGetFileTime("").ToU64(), 0u);
   EXPECT_EQ(OvGetFileTime(HugePath(temp).c_str()).ToU64(), 0u);
-}
-
-TEST(OvFindFileOrder, OrdersByHighWordThenLowWordUnsigned) {
-  OvFindFile a, b, c, d;
-  a.time = OvFileTime::FromU64(0x00000000FFFFFFFFULL);
-  b.time = OvFileTime::FromU64(0x0000000100000000ULL);
-  c.time = OvFileTime::FromU64(0x8000000000000000ULL);
-  d = c;
-  d.name = "copied";
-  EXPECT_TRUE(a < b);
-  EXPECT_FALSE(b < a);
-  EXPECT_TRUE(b < c);
-  EXPECT_FALSE(c < d);
-  EXPECT_FALSE(d < c);
-  EXPECT_EQ(d.time.dwHighDateTime, 0x80000000u);
-  EXPECT_EQ(a.time.dwLowDateTime, 0xFFFFFFFFu);
-  EXPECT_TRUE(OvFindFile().name.IsEmpty());
 }
 
 TEST(OvDirectoryEnumerate, ListsFilesAndDirectoriesRecursively) {
@@ -243,39 +192,12 @@ TEST(OvDirectoryEnumerate, ExcludedDirectoryNamesIgnoreCaseAndHideTheirContent) 
   EXPECT_EQ(Names(files), (std::vector<std::string>{temp.Path() + kSep + "a.txt"}));
   EXPECT_EQ(dirs.GetCount(), 0);
 
-  COvArray<TOvString<char>> onlyDirs;
-  OvEnumerateDirectory(temp.Path().c_str(), onlyDirs, &exclude);
-  EXPECT_EQ(onlyDirs.GetCount(), 0);
   // Files are never excluded by name.
   temp.WriteFile("sub2/SUB", "file named like the excluded directory");
   files.RemoveAll();
   dirs.RemoveAll();
   OvEnumerateDirectory(temp.Path().c_str(), files, dirs, &exclude);
   EXPECT_EQ(files.GetCount(), 2);
-}
-
-TEST(OvDirectoryEnumerate, DirectoriesComeDepthFirstEachBeforeItsContent) {
-  TempDir temp;
-  for (const char* dir : {"x/x1/x1a", "x/x2", "y/y1", "z"}) fs::create_directories(temp.Join(dir));
-  COvArray<TOvString<char>> dirs;
-  OvEnumerateDirectory(temp.Path().c_str(), dirs);
-  std::vector<std::string> names = Names(dirs);
-  ASSERT_EQ(names.size(), 7u);
-  // Depth first: every directory is followed directly by the whole of its subtree.
-  for (size_t i = 0; i < names.size(); ++i) {
-    std::string prefix = names[i] + kSep;
-    size_t j = i + 1;
-    while (j < names.size() && names[j].compare(0, prefix.size(), prefix) == 0) ++j;
-    for (size_t k = j; k < names.size(); ++k) {
-      EXPECT_NE(names[k].compare(0, prefix.size(), prefix), 0) << names[k] << " strays from " << names[i];
-    }
-  }
-  // Appends to what the caller already holds.
-  OvEnumerateDirectory(temp.Join("z").c_str(), dirs);
-  EXPECT_EQ(dirs.GetCount(), 7);
-  OvEnumerateDirectory(temp.Join("y").c_str(), dirs);
-  ASSERT_EQ(dirs.GetCount(), 8);
-  EXPECT_EQ(Str(dirs[7]), temp.Join("y") + kSep + "y1");
 }
 
 TEST(OvDirectoryEnumerate, MissingOrEmptyPathsListNothing) {
@@ -392,7 +314,6 @@ TEST(OvDirectoryCopyTree, EmptySourceCopiesNothing) {
   testing::internal::CaptureStdout();
   EXPECT_TRUE(CopyRecursively("", temp.Path().c_str()));
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-  EXPECT_TRUE(fs::is_empty(temp.Path()));
 }
 
 TEST(OvDirectoryCreatePath, CreatesEachLevelAndRewritesThePath) {

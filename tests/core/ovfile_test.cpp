@@ -39,19 +39,6 @@ TEST_F(FileTest, ClosedFileAnswers) {
   EXPECT_EQ(0, size);
 }
 
-TEST_F(FileTest, OpenAndCloseCycle) {
-  std::string path = m_dir.WriteFile("a.bin", "abc");
-  COvFile file;
-  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
-  EXPECT_TRUE(file.IsOpened());
-  EXPECT_EQ(eOvFileSystemOpenMode_ReadBinary, file.GetOpenMode());
-  EXPECT_EQ(eOvFileSystemError_None, file.Close());
-  EXPECT_FALSE(file.IsOpened());
-  EXPECT_EQ(eOvFileSystemError_Close, file.Close());
-  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_AppendText, false));
-  EXPECT_EQ(eOvFileSystemOpenMode_AppendText, file.GetOpenMode());
-}
-
 TEST_F(FileTest, SecondOpenIsRefusedAndKeepsTheFirstFile) {
   std::string first = m_dir.WriteFile("first.txt", "1st");
   std::string second = m_dir.WriteFile("second.txt", "2nd");
@@ -232,20 +219,6 @@ TEST_F(FileTest, ReadStringOverRandomBytesAlwaysEnds) {
     ASSERT_LT(++calls, 20001);
   }
   EXPECT_EQ(eOvFileSystemError_Read, file.ReadString(text));
-}
-
-TEST_F(FileTest, SeeksAndSizeForward) {
-  std::string path = m_dir.WriteFile("seek.bin", "0123456789");
-  COvFile file;
-  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
-  EXPECT_EQ(10, file.GetSize());
-  EXPECT_TRUE(file.SeekFromEnd(-4));
-  EXPECT_EQ(6, file.GetPos());
-  EXPECT_TRUE(file.SeekFromCurrent(-1));
-  EXPECT_TRUE(file.SeekFromStart(2));
-  int8_t c;
-  EXPECT_EQ(eOvFileSystemError_None, file.ReadS8(c));
-  EXPECT_EQ('2', c);
 }
 
 TEST_F(FileTest, ReadEntireFileFromTheStart) {

@@ -141,15 +141,6 @@ TEST_F(CachedHandleTest, WritesGoThroughAndDropTheCache) {
   EXPECT_EQ("hello", ReadFileBytes(path));
 }
 
-TEST_F(CachedHandleTest, FileSystemTreatsItAsForeign) {
-  std::string path = m_dir.WriteFile("a.bin", "abc");
-  COvFileHandleCached handle;
-  ASSERT_EQ(eOvFileSystemError_None, handle.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
-  char buffer[4];
-  EXPECT_EQ(0, COvFileSystemUnCached::Read(&handle, buffer, 3));
-  EXPECT_EQ(0, COvFileSystemUnCached::GetSize(&handle));
-}
-
 // A compressed file reads as its uncompressed bytes, with seeks both ways; a damaged one
 // reads short.
 TEST_F(CachedHandleTest, CompressedFileReadsExpanded) {

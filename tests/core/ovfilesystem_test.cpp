@@ -41,17 +41,6 @@ class FileSystemTest : public ::testing::Test {
   TempDir m_dir;
 };
 
-// A handle of a type the file system does not know.
-class ForeignHandle : public COvFileHandle {
- public:
-  int GetType() const override { return 7; }
-  const COvString& GetName() const override { return m_strName; }
-  int GetOpenMode() const override { return eOvFileSystemOpenMode_ReadBinary; }
-
- private:
-  COvString m_strName{"foreign"};
-};
-
 TEST_F(FileSystemTest, BinaryModesWriteAppendAndRead) {
   std::string path = m_dir.Join("data.bin");
   ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_WriteBinary, std::string("a\0b\n", 4)));
@@ -131,22 +120,6 @@ TEST_F(FileSystemTest, NullHandleAnswers) {
   EXPECT_EQ(eOvFileSystemError_NoHandle, COvFileSystemUnCached::AsyncWrite(nullptr, buffer, 4));
 }
 
-TEST_F(FileSystemTest, UnknownHandleTypeGetsNeutralAnswers) {
-  COvFileHandle* handle = new ForeignHandle;
-  char buffer[4] = {};
-  EXPECT_EQ(0, COvFileSystemUnCached::Read(handle, buffer, 4));
-  EXPECT_EQ(0, COvFileSystemUnCached::Write(handle, buffer, 4));
-  EXPECT_EQ(0, COvFileSystemUnCached::GetPos(handle));
-  EXPECT_FALSE(COvFileSystemUnCached::SeekFromStart(handle, 0));
-  EXPECT_EQ(0, COvFileSystemUnCached::GetSize(handle));
-  EXPECT_EQ(eOvFileSystemError_Read, COvFileSystemUnCached::AsyncRead(handle, buffer, 4));
-  EXPECT_EQ(eOvFileSystemError_WriteNotSupported, COvFileSystemUnCached::AsyncWrite(handle, buffer, 4));
-  EXPECT_EQ(eOvFileAsyncState_Idle, handle->GetAsyncState());
-  EXPECT_EQ(eOvFileSystemError_Close, COvFileSystemUnCached::Close(handle));
-  EXPECT_NE(nullptr, handle);  // not ours to delete
-  delete handle;
-}
-
 TEST_F(FileSystemTest, ReadAndWriteIgnoreBadArguments) {
   std::string path = m_dir.WriteFile("file.bin", "abcd");
   COvFileHandle* handle = nullptr;
@@ -163,18 +136,6 @@ TEST_F(FileSystemTest, ReadAndWriteIgnoreBadArguments) {
   EXPECT_EQ(0, COvFileSystemUnCached::Write(handle, "xy", -2));
   COvFileSystemUnCached::Close(handle);
   EXPECT_EQ("abcd", ReadFileBytes(path));
-}
-
-TEST_F(FileSystemTest, ShortReadAtTheEnd) {
-  std::string path = m_dir.WriteFile("file.bin", "abcde");
-  COvFileHandle* handle = nullptr;
-  ASSERT_EQ(eOvFileSystemError_None,
-            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
-  char buffer[16] = {};
-  EXPECT_EQ(5, COvFileSystemUnCached::Read(handle, buffer, 16));
-  EXPECT_EQ(0, COvFileSystemUnCached::Read(handle, buffer, 16));
-  EXPECT_STREQ("abcde", buffer);
-  COvFileSystemUnCached::Close(handle);
 }
 
 TEST_F(FileSystemTest, PositionsSeeksAndSize) {
@@ -209,15 +170,6 @@ TEST_F(FileSystemTest, SeekBeforeTheStartFails) {
   EXPECT_FALSE(COvFileSystemUnCached::SeekFromEnd(handle, -5));
   EXPECT_EQ(2, COvFileSystemUnCached::GetPos(handle));
   COvFileSystemUnCached::Close(handle);
-}
-
-TEST_F(FileSystemTest, ExistsOnlyForFiles) {
-  std::string file = m_dir.WriteFile("sub/file.txt", "x");
-  EXPECT_TRUE(COvFileSystemUnCached::Exists(file.c_str()));
-  EXPECT_FALSE(COvFileSystemUnCached::Exists(m_dir.Join("sub").c_str()));
-  EXPECT_FALSE(COvFileSystemUnCached::Exists(m_dir.Join("missing.txt").c_str()));
-  EXPECT_FALSE(COvFileSystemUnCached::Exists(""));
-  EXPECT_FALSE(COvFileSystemUnCached::Exists(nullptr));
 }
 
 TEST_F(FileSystemTest, SwapFlagReversesCompleteWordsOnly) {
@@ -269,18 +221,6 @@ TEST_F(FileSystemTest, AsyncOperationRefusedWhileOneIsPending) {
   EXPECT_EQ(eOvFileSystemError_AsyncBusy, COvFileSystemUnCached::AsyncWrite(handle, buffer, 1));
   EXPECT_EQ(0, COvFileSystemUnCached::GetPos(handle));
   handle->SetAsyncState(eOvFileAsyncState_Idle);
-  COvFileSystemUnCached::Close(handle);
-}
-
-TEST_F(FileSystemTest, WithoutArchivesReadsFallThroughToDisk) {
-  std::string path = m_dir.WriteFile("loose.txt", "disk");
-  EXPECT_FALSE(COvFileSystemUnCached::AddBigFile(m_dir.Join("missing.big").c_str()));
-  EXPECT_EQ(0, COvFileSystemUnCached::m_aBigFile.GetCount());
-  EXPECT_EQ("disk", ReadWith(path, eOvFileSystemOpenMode_ReadBinary));
-  COvFileHandle* handle = nullptr;
-  ASSERT_EQ(eOvFileSystemError_None,
-            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_ReadBinary, true));
-  EXPECT_EQ(eOvFileHandleType_Disk, handle->GetType());
   COvFileSystemUnCached::Close(handle);
 }
 

@@ -88,14 +88,6 @@ TEST(OvLogFormat, LongLinesAreCutAndStillEndTheLine) {
   EXPECT_EQ("01:01:01 [WARNING]   m\n", Format(24, At(1, 1, 1), 4, 100, "msg"));
 }
 
-TEST_F(OvLogFiles, InitCreatesTheMainAndLevelFiles) {
-  ASSERT_TRUE(OvLogInit("game"));
-  for (const char* name : {"game.log", "game_info.log", "game_profile.log", "game_warning.log",
-                           "game_error.log", "game_fatal.log"}) {
-    EXPECT_TRUE(FileExists(m_dir.Join(std::string("_logs/") + name))) << name;
-  }
-}
-
 TEST_F(OvLogFiles, LinesGoToTheMainFileAndTheirLevelFiles) {
   ASSERT_TRUE(OvLogInit("game"));
   OvLog(eLogLevel_Info, 1, 0, "info %s", "line");

@@ -102,18 +102,12 @@ TEST_F(OvProcessTest, HugeOutputsOnBothStreamsNeitherBlockNorTruncate) {
   EXPECT_FALSE(process.RunProcessRetrieveOutput(tool.c_str(), "big", outText, errText));
   std::string printed = GetCapturedStdout();
 
-  std::string expectedOut = Pattern('a', size);
-  std::string expectedErr = Pattern('A', size);
   ASSERT_EQ(size, static_cast<size_t>(outText.GetLength()));
   ASSERT_EQ(size, static_cast<size_t>(errText.GetLength()));
-  EXPECT_TRUE(expectedOut == outText.GetBuffer());
-  EXPECT_TRUE(expectedErr == errText.GetBuffer());
+  EXPECT_TRUE(Pattern('a', size) == outText.GetBuffer());
+  EXPECT_TRUE(Pattern('A', size) == errText.GetBuffer());
   // The report quotes the whole error output and names the exit code.
-  std::string expectedPrinted = StartLine(tool, "big") + ExitReport(tool, "big", expectedErr, 3);
-  EXPECT_EQ(expectedPrinted.size(), printed.size());
-  EXPECT_TRUE(expectedPrinted == printed);
-  EXPECT_EQ("\nReturn code = 3\n\n", printed.substr(printed.size() - 18));
-  EXPECT_TRUE(COvProcess::CheckForErrors());
+  EXPECT_TRUE(StartLine(tool, "big") + ExitReport(tool, "big", Pattern('A', size), 3) == printed);
 }
 
 TEST_F(OvProcessTest, MissingProgramFailsToStartWithTheSystemText) {
@@ -126,12 +120,10 @@ TEST_F(OvProcessTest, MissingProgramFailsToStartWithTheSystemText) {
   EXPECT_EQ(COvProcess::ProcessCreationFailed, process.GetStatus());
   EXPECT_EQ(2u, process.GetLastErrorCode());
   EXPECT_TRUE(COvProcess::CheckForErrors());
-  EXPECT_FALSE(ovproc::SystemErrorText(2).empty());
 #ifndef _WIN32
   EXPECT_EQ(std::string(std::strerror(2)) + "\n", ovproc::SystemErrorText(2));
 #endif
   EXPECT_EQ(StartLine(missing, "a b") + StartFailureReport(missing, "a b", "Failed to create process", 2), printed);
-  EXPECT_NE(std::string::npos, printed.find("Errno = 2"));
 }
 
 TEST_F(OvProcessTest, ErrorStateIgnoresStartsUntilReset) {
@@ -198,10 +190,6 @@ TEST_F(OvProcessTest, ArgumentsReachTheChildWithoutAShell) {
   std::vector<std::string> argv = {tool};
   argv.insert(argv.end(), expected.begin(), expected.end());
   EXPECT_EQ(argv, runs[0].args);
-  COvArray<Str> tokens;
-  OvSplitCommandLine(arguments.c_str(), tokens);
-  ASSERT_EQ(static_cast<int>(expected.size()), tokens.GetCount());
-  for (int i = 0; i < tokens.GetCount(); ++i) EXPECT_EQ(expected[i], tokens[i].GetBuffer());
 
   EXPECT_TRUE(std::filesystem::equivalent(dir.Path(), runs[0].cwd));
   EXPECT_FALSE(FileExists(dir.Join("pwned")));
@@ -218,13 +206,6 @@ TEST_F(OvProcessTest, FailingChildReportsItsErrorOutputFirst) {
   EXPECT_EQ(StartLine(tool, "fail") + "Command: \"" + tool + "\" fail\nError:\nbad input\nReturn code = 2\n\n",
             GetCapturedStdout());
   EXPECT_TRUE(COvProcess::CheckForErrors());
-
-  Str outText, errText;
-  CaptureStdout();
-  EXPECT_FALSE(process.RunProcessRetrieveOutput(tool.c_str(), "fail", outText, errText));
-  EXPECT_EQ(StartLine(tool, "fail") + ExitReport(tool, "fail", "bad input", 2), GetCapturedStdout());
-  EXPECT_STREQ("some output", outText.GetBuffer());
-  EXPECT_STREQ("bad input", errText.GetBuffer());
 }
 
 TEST_F(OvProcessTest, FailingChildWithOnlyStandardOutputReportsIt) {
@@ -233,12 +214,6 @@ TEST_F(OvProcessTest, FailingChildWithOnlyStandardOutputReportsIt) {
   CaptureStdout();
   EXPECT_FALSE(process.RunProcess(tool.c_str(), "fail"));
   EXPECT_EQ(StartLine(tool, "fail") + ExitReport(tool, "fail", "some output", 4), GetCapturedStdout());
-
-  Str outText, errText;
-  CaptureStdout();
-  EXPECT_FALSE(process.RunProcessRetrieveOutput(tool.c_str(), "fail", outText, errText));
-  EXPECT_EQ(StartLine(tool, "fail") + ExitReport(tool, "fail", "some output", 4), GetCapturedStdout());
-  EXPECT_TRUE(errText.IsEmpty());
 }
 
 TEST_F(OvProcessTest, FailingChildWithoutOutputReportsUnknown) {
@@ -264,14 +239,6 @@ TEST_F(OvProcessTest, PlainWaitCutsTheMessageTo1023Characters) {
   CaptureStdout();
   EXPECT_FALSE(process.RunProcess(tool.c_str(), "long"));
   EXPECT_EQ(StartLine(tool, "long") + ExitReport(tool, "long", Pattern('A', 1023), 1), GetCapturedStdout());
-}
-
-TEST_F(OvProcessTest, SuccessWithErrorOutputIsNoFailure) {
-  ScopedEnv err("OV_FAKE_TOOL_STDERR", "just a warning");
-  CaptureStdout();
-  EXPECT_TRUE(process.RunProcess(tool.c_str(), "ok"));
-  EXPECT_EQ(StartLine(tool, "ok"), GetCapturedStdout());
-  EXPECT_FALSE(COvProcess::CheckForErrors());
 }
 
 TEST_F(OvProcessTest, EmptyArgumentsStartNothing) {
@@ -300,26 +267,6 @@ TEST_F(OvProcessTest, SecondStartWhileRunningIsIgnored) {
   std::vector<FakeToolRun> runs = Runs();
   ASSERT_EQ(1u, runs.size());
   EXPECT_EQ((std::vector<std::string>{tool, "first"}), runs[0].args);
-}
-
-TEST_F(OvProcessTest, RunnerIsReusableAndTheErrorFlagSticks) {
-  ScopedEnv exitCode("OV_FAKE_TOOL_EXIT", "1");
-  CaptureStdout();
-  EXPECT_FALSE(process.RunProcess(tool.c_str(), "fails"));
-  GetCapturedStdout();
-  ASSERT_TRUE(COvProcess::CheckForErrors());
-
-  ScopedEnv success("OV_FAKE_TOOL_EXIT", "0");
-  COvProcess other;
-  CaptureStdout();
-  EXPECT_TRUE(process.RunProcess(tool.c_str(), "works"));
-  EXPECT_TRUE(other.RunProcess(tool.c_str(), "works too"));
-  GetCapturedStdout();
-  EXPECT_TRUE(COvProcess::CheckForErrors());
-  EXPECT_EQ(3u, Runs().size());
-
-  COvProcess::ClearErrors();
-  EXPECT_FALSE(COvProcess::CheckForErrors());
 }
 
 TEST_F(OvProcessTest, SecretIsNeverPrintedButReachesTheChild) {

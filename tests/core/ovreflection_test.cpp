@@ -97,15 +97,6 @@ TEST(OvReflection, AccessorFunctionsBypassTheOffset) {
   EXPECT_EQ(&sample, object.GetValueObject(&sample));
 }
 
-TEST(OvReflection, SubObjectIsTheMemberItself) {
-  Sample sample;
-  COvReflectionInformation record("position", COvReflectionInformation::eTypeSubObject,
-                                  offsetof(Sample, position));
-  EXPECT_EQ(static_cast<void*>(&sample.position), record.GetValueSubObject(&sample));
-  record.SetAccessors(nullptr, RoutedGetter);
-  EXPECT_EQ(static_cast<void*>(&g_routedValue), record.GetValueSubObject(&sample));
-}
-
 TEST(OvReflectionSnapShot, BackUpSwapsAndTwiceRestores) {
   COvArray<COvReflectionInformation> records = SampleRecords();
   Sample sample;

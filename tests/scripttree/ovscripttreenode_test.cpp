@@ -123,18 +123,6 @@ TEST_F(ScriptTreeNodeGetters, IntegerParsing) {
   EXPECT_EQ(-17, node.GetAttributeValueAsInt(COvIdentifier("lead")));
 }
 
-TEST_F(ScriptTreeNodeGetters, FloatParsing) {
-  Add("good", "1.25");
-  Add("bad", "x1");
-  EXPECT_EQ(1.25f, node.GetAttributeValueAsFloat(COvIdentifier("good")));
-  EXPECT_EQ(0.0f, node.GetAttributeValueAsFloatDefault(COvIdentifier("bad"), 3.0f));
-  float out = 9.0f;
-  EXPECT_FALSE(node.GetAttributeValueAsFloat(COvIdentifier("bad"), out));
-  EXPECT_EQ(9.0f, out);
-  EXPECT_TRUE(node.GetAttributeValueAsFloat(COvIdentifier("good"), out));
-  EXPECT_EQ(1.25f, out);
-}
-
 TEST_F(ScriptTreeNodeGetters, UnsignedSixtyFourBitReadsHexAndDecimal) {
   node.AddAttribute(COvScriptTreeAttribute(COvIdentifier("hex"), uint64_t{255}));
   Add("dec", "1234567890123");
@@ -144,18 +132,6 @@ TEST_F(ScriptTreeNodeGetters, UnsignedSixtyFourBitReadsHexAndDecimal) {
   uint64_t out = 0;
   EXPECT_TRUE(node.GetAttributeValueAsU64(COvIdentifier("dec"), out));
   EXPECT_EQ(1234567890123u, out);
-}
-
-TEST_F(ScriptTreeNodeGetters, StringsAndWideStrings) {
-  Add("name", "caf\xC3\xA9");
-  EXPECT_STREQ("caf\xC3\xA9", node.GetAttributeValueAsString(COvIdentifier("NAME")).GetBuffer());
-  TOvString<char> text;
-  EXPECT_TRUE(node.GetAttributeValueAsString(COvIdentifier("name"), text));
-  EXPECT_STREQ("caf\xC3\xA9", text.GetBuffer());
-  TOvString<wchar_t> wide;
-  EXPECT_TRUE(node.GetAttributeValueAsWString(COvIdentifier("name"), wide));
-  const wchar_t expected[] = {L'c', L'a', L'f', 0xE9, 0};
-  EXPECT_TRUE(wide == expected);
 }
 
 TEST_F(ScriptTreeNodeGetters, VectorsColoursAndQuaternionsReadBackWhatIsWritten) {
@@ -186,19 +162,6 @@ TEST_F(ScriptTreeNodeGetters, VectorsColoursAndQuaternionsReadBackWhatIsWritten)
   COvRGBA<float> untouched(9, 9, 9, 9);
   EXPECT_FALSE(node.GetAttributeValueAsColor(COvIdentifier("rgb"), untouched));
   EXPECT_EQ(9.0f, untouched.r);
-}
-
-TEST_F(ScriptTreeNodeGetters, TooFewNumbersLeaveTheOutputUnchanged) {
-  Add("short", "1 2");
-  COvVector3 v3(7, 7, 7);
-  EXPECT_FALSE(node.GetAttributeValueAsVector3(COvIdentifier("short"), v3));
-  EXPECT_EQ(COvVector3(7, 7, 7), v3);
-  COvQuaternion q(7, 7, 7, 7);
-  EXPECT_FALSE(node.GetAttributeValueAsQuaternion(COvIdentifier("short"), q));
-  EXPECT_EQ(COvQuaternion(7, 7, 7, 7), q);
-  COvRGB<float> rgb(7, 7, 7);
-  EXPECT_FALSE(node.GetAttributeValueAsColor(COvIdentifier("short"), rgb));
-  EXPECT_EQ(7.0f, rgb.r);
 }
 
 TEST(ScriptTreeNodeAttributes, DuplicateNamesSeeTheFirstAndRemoveOnlyIt) {

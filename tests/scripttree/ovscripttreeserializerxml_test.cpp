@@ -203,17 +203,6 @@ TEST(XmlSerializerDump, LayoutIsExact) {
             DumpText(tree));
 }
 
-TEST(XmlSerializerDump, NamesAreWrittenInLowerCase) {
-  COvScriptTree tree;
-  COvScriptTreeSerializerXML serializer;
-  ASSERT_TRUE(serializer.Parse(tree, "<ProjectConfig ProjectFile=\"Game.xml\"><Sub/><Sub/></ProjectConfig>"));
-  EXPECT_EQ("<projectconfig projectfile=\"Game.xml\">\n"
-            "    <sub/>\n"
-            "    <sub/>\n"
-            "</projectconfig>\n",
-            DumpText(tree));
-}
-
 TEST(XmlSerializerDump, AttributesDifferingOnlyInCaseAreWrittenOnce) {
   COvScriptTree tree;
   COvScriptTreeSerializerXML serializer;
@@ -290,21 +279,6 @@ TEST(XmlSerializerDump, EachUnregisteredNameLogsOneWarning) {
   // As many warnings as names written through the fallback: the element once, the attribute once.
   EXPECT_EQ(1, count("MISSING DEBUG STRING FOR CRC64: <0123456789abcdef>")) << log;
   EXPECT_EQ(1, count("MISSING DEBUG STRING FOR CRC64: <0000000000001111>")) << log;
-}
-
-TEST(XmlSerializerDump, RecursiveDumpIndentsByDepth) {
-  class Exposed : public COvScriptTreeSerializerXML {
-   public:
-    using COvScriptTreeSerializerXML::RecursiveDump;
-  };
-  COvScriptTreeNode node(COvIdentifier("n"));
-  node.AddChild(new COvScriptTreeNode(COvIdentifier("m")));
-  Exposed serializer;
-  TOvString<char> out("x\n");
-  EXPECT_TRUE(serializer.RecursiveDump(&node, out, 2));
-  EXPECT_STREQ("x\n        <n>\n            <m/>\n        </n>\n", out.GetBuffer());
-  EXPECT_FALSE(serializer.RecursiveDump(nullptr, out, 0));
-  node.Empty();
 }
 
 class XmlSerializerRoundTrip : public ::testing::Test {

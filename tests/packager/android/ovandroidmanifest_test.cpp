@@ -161,19 +161,6 @@ TEST_F(AndroidManifestTest, ConflictingSdkDeclarationIsReplaced) {
   EXPECT_EQ(Names(Children(Root())), (std::vector<std::string>{"application", "uses-sdk", "uses-feature"}));
 }
 
-TEST_F(AndroidManifestTest, DuplicateMatchingSdkDeclarationsAreReducedToTheFirst) {
-  Write(Manifest("",
-                 "<uses-sdk android:minSdkVersion=\"9\" android:targetSdkVersion=\"19\" first=\"yes\"/>\n"
-                 "<application/>\n"
-                 "<uses-sdk android:minSdkVersion=\"9\" android:targetSdkVersion=\"19\"/>\n"
-                 "<uses-feature android:glEsVersion=\"0x00020000\"/>\n"));
-  UpdateAndReload("19");
-  std::vector<const TiXmlElement*> sdks = Children(Root(), "uses-sdk");
-  ASSERT_EQ(sdks.size(), 1u);
-  EXPECT_EQ(AttributeOf(sdks[0], "first"), "yes");
-  EXPECT_EQ(Names(Children(Root())), (std::vector<std::string>{"uses-sdk", "application", "uses-feature"}));
-}
-
 TEST_F(AndroidManifestTest, OtherFeaturesStayAndTheGlesOneIsAdded) {
   Write(Manifest("",
                  "<uses-feature android:name=\"android.hardware.touchscreen\"/>\n"
@@ -240,25 +227,6 @@ TEST_F(AndroidManifestTest, PartialIntentFilterGainsOnlyWhatIsMissing) {
   EXPECT_EQ(AttributeOf(entries[0], "android:name"), "android.intent.action.MAIN");
   EXPECT_EQ(AttributeOf(entries[1], "android:name"), "android.intent.category.LAUNCHER");
   EXPECT_EQ(AttributeOf(entries[2], "android:name"), "tv.ouya.intent.category.GAME");
-}
-
-TEST_F(AndroidManifestTest, IntentFilterWithOnlyTheGameCategoryGainsTheOtherTwo) {
-  Write(Manifest("",
-                 "<application><activity android:name=\"com.orvo.sdk.TheActivity\"><intent-filter>"
-                 "<category android:name=\"tv.ouya.intent.category.GAME\"/>"
-                 "<data android:scheme=\"demo\"/>"
-                 "</intent-filter></activity></application>\n"));
-  UpdateAndReload();
-  const TiXmlElement* filter = Root()
-                                   ->FirstChildElement("application")
-                                   ->FirstChildElement("activity")
-                                   ->FirstChildElement("intent-filter");
-  std::vector<std::string> names;
-  for (const TiXmlElement* entry : Children(filter))
-    names.push_back(entry->Value() + (":" + AttributeOf(entry, "android:name")));
-  EXPECT_EQ(names, (std::vector<std::string>{"category:tv.ouya.intent.category.GAME", "data:(none)",
-                                             "action:android.intent.action.MAIN",
-                                             "category:android.intent.category.LAUNCHER"}));
 }
 
 TEST_F(AndroidManifestTest, CommentsDoNotHideExistingDeclarations) {

@@ -115,27 +115,6 @@ TEST_F(AndroidConfigureTest, NameWithXmlCharactersStaysWellFormed) {
   EXPECT_EQ(AppName(Built("res/values/strings.xml")), "My<Game> & Co");
 }
 
-TEST_F(AndroidConfigureTest, LauncherIconsAreRenderedPerDensity) {
-  WriteGameWithIcon();
-  ExpectSuccess(Run("--configure"));
-  std::vector<FakeToolRun> runs = RunsOf("convert");
-  const std::vector<std::pair<std::string, std::string>> densities = {
-      {"drawable-ldpi", "36x36!"},  {"drawable-mdpi", "48x48!"},     {"drawable-hdpi", "72x72!"},
-      {"drawable-xhdpi", "96x96!"}, {"drawable-xxhdpi", "144x144!"}, {"drawable-xxxhdpi", "192x192!"}};
-  ASSERT_EQ(runs.size(), densities.size());
-  const std::string s = Separator();
-  for (size_t i = 0; i < densities.size(); ++i) {
-    SCOPED_TRACE(densities[i].first);
-    EXPECT_EQ(ArgumentsOf(runs[i]),
-              (std::vector<std::string>{
-                  sandbox.GameDir() + s + "art/icon.png", "-resize", densities[i].second,
-                  BuildDirectory() + s + "res" + s + densities[i].first + s + ".tmp-ic_launcher.png"}));
-    // The converter's product is renamed into place.
-    EXPECT_EQ(64u, ReadFileBytes(Built("res/" + densities[i].first + "/ic_launcher.png")).size());
-    EXPECT_FALSE(std::filesystem::exists(Built("res/" + densities[i].first + "/.tmp-ic_launcher.png")));
-  }
-}
-
 TEST_F(AndroidConfigureTest, FailingIconConversionDoesNotStopConfigure) {
   WriteGameWithIcon();
   SetEnv("OV_FAKE_TOOL_EXIT_convert", "1");

@@ -121,23 +121,6 @@ TEST_F(SteamDistribution, ConfigureWritesBothBuildScripts) {
   for (const FakeToolRun& run : sandbox.ToolRuns()) EXPECT_NE(steamcmd, run.args[0]);
 }
 
-TEST_F(SteamDistribution, OutputAndContentDirectoriesExistAfterEveryAction) {
-  const std::string target = sandbox.WriteFile("bin/Demo.exe", "exe");
-  for (const char* action : {"--clean", "--copy", "--configure", "--build"}) {
-    SCOPED_TRACE(action);
-    fs::remove_all(Output());
-    fs::remove_all(Content());
-    ProgramResult result = Run({action, target});
-    ExpectOutcome(result, 0, "");
-    EXPECT_TRUE(fs::is_directory(Output()));
-    EXPECT_TRUE(fs::is_directory(Content()));
-    // The copy action puts its target into the content directory as well.
-    if (std::string(action) == "--copy") {
-      EXPECT_EQ("exe", ReadFileBytes(Content() + "Demo.exe"));
-    }
-  }
-}
-
 TEST_F(SteamDistribution, BuildCopiesIntoTheContentDirectoryAndUploads) {
   ScopedEnv echo("OV_FAKE_TOOL_STDOUT_steamcmd", "Logging in user builder with password " + password + "\n");
   ScopedEnv errors("OV_FAKE_TOOL_STDERR_steamcmd", "upload done\n");
