@@ -172,24 +172,6 @@ TEST_F(FileSystemTest, SeekBeforeTheStartFails) {
   COvFileSystemUnCached::Close(handle);
 }
 
-TEST_F(FileSystemTest, SwapFlagReversesCompleteWordsOnly) {
-  std::string path = m_dir.Join("swap.bin");
-  const unsigned char bytes[] = {1, 2, 3, 4, 5};
-  unsigned char original[sizeof bytes];
-  std::memcpy(original, bytes, sizeof bytes);
-  COvFileSystemUnCached::SetSwapDWORDOnWrite(true);
-  EXPECT_TRUE(COvFileSystemUnCached::GetSwapDWORDOnWrite());
-  COvFileHandle* handle = nullptr;
-  ASSERT_EQ(eOvFileSystemError_None,
-            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
-  EXPECT_EQ(5, COvFileSystemUnCached::Write(handle, bytes, 5));
-  EXPECT_EQ(3, COvFileSystemUnCached::Write(handle, "xyz", 3));
-  EXPECT_EQ(8, COvFileSystemUnCached::Write(handle, "abcdefgh", 8));
-  COvFileSystemUnCached::Close(handle);
-  EXPECT_EQ(std::string("\x04\x03\x02\x01\x05xyzdcbahgfe"), ReadFileBytes(path));
-  EXPECT_EQ(0, std::memcmp(original, bytes, sizeof bytes));  // the caller's buffer is untouched
-}
-
 TEST_F(FileSystemTest, AsyncOperationsCompleteAtOnce) {
   std::string path = m_dir.WriteFile("file.bin", "abc");
   COvFileHandle* handle = nullptr;

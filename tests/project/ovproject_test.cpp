@@ -219,22 +219,6 @@ TEST_F(OvProjectTest, SaveUpgradesTheVersionAndReplacesEveryOldSettingsElement) 
   EXPECT_STREQ("Saved", General(loaded).GetstrProjectName());
 }
 
-TEST_F(OvProjectTest, NamesInAnyCaseLoadAndAreWrittenBackLowerCased) {
-  Write(
-      "<Project Project_Version='1.1'><Project_Settings><General><Setting Name='generalName' Value='Demo'/>"
-      "<Desktop><setting name='DesktopWidth' value='640'/></Desktop></General></Project_Settings></Project>");
-  COvProject project(ProjectPath().c_str());
-  EXPECT_STREQ("Demo", General(project).GetstrProjectName());
-  EXPECT_EQ(640, static_cast<COvProjectSettingsDesktop*>(project.FindGroupSettings("desktop"))->GetiWidth());
-  ASSERT_TRUE(project.Save());
-  std::string bytes = ReadFileBytes(ProjectPath());
-  EXPECT_EQ(
-      0u,
-      bytes.find(TextFile("<project project_version=\"1.1\">\n    <project_settings>\n        <general>\n")))
-      << bytes;
-  EXPECT_NE(std::string::npos, bytes.find("<setting name=\"desktopwidth\" value=\"640\"/>"));
-}
-
 TEST_F(OvProjectTest, SaveToAnUnwritablePathFails) {
   COvProject project(m_dir.Join("missing/dir/demo.ovproject").c_str());
   EXPECT_FALSE(project.Save());
@@ -290,15 +274,6 @@ TEST_F(OvProjectTest, InitializeStartsFromFreshDefaults) {
   EXPECT_FALSE(General(project).GetbItalian());
   EXPECT_STREQ("", General(project).GetstrIconPath());
   EXPECT_STREQ("Demo", General(project).GetstrProjectName());
-}
-
-TEST_F(OvProjectTest, FindGroupSettingsCoversRootAndDescendants) {
-  COvProject project(ProjectPath().c_str());
-  EXPECT_EQ(project.GetGeneralProjectSettings(), project.FindGroupSettings("GENERAL"));
-  COvProjectSettings* ios = project.FindGroupSettings("iOS");
-  ASSERT_NE(nullptr, ios);
-  EXPECT_EQ(&COvProjectSettingsIos::TYPE, ios->GetRtti());
-  EXPECT_EQ(nullptr, project.FindGroupSettings("switch"));
 }
 
 TEST_F(OvProjectTest, SetPropertyWritesByKindInItsOwnGroupOnly) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "project/ovprojectsettingsconsole.h"
 #include "project/ovprojectsettingsdesktop.h"
@@ -13,12 +12,6 @@
 #include "scripttree/ovscripttreeserializerxml.h"
 
 namespace {
-
-// The groups of the tree in depth-first pre-order, by registered name.
-void CollectGroups(const COvProjectSettings& group, std::vector<std::string>& out) {
-  out.push_back(group.GetIdentifier().DebugCString());
-  for (int i = 0; i < group.GetChildCount(); ++i) CollectGroups(*group.GetChild(i), out);
-}
 
 std::string Dump(COvScriptTreeNode* root) {
   COvScriptTree tree;
@@ -38,24 +31,6 @@ void LoadFromXml(COvProjectSettings& group, const char* xml) {
 }
 
 }  // namespace
-
-TEST(OvProjectSettingsTypes, GetRttiGivesTheObjectsOwnClass) {
-  COvProjectSettingsGeneral general;
-  EXPECT_EQ(&COvProjectSettingsGeneral::TYPE, general.GetRtti());
-  COvProjectSettings* android = general.FindChild("android");
-  ASSERT_NE(nullptr, android);
-  EXPECT_EQ(&COvProjectSettingsAndroid::TYPE, android->GetRtti());
-  EXPECT_TRUE(android->GetRtti()->IsDerived(&COvProjectSettings::TYPE));
-}
-
-TEST(OvProjectSettingsTree, RootBuildsEveryGroupInOrder) {
-  COvProjectSettingsGeneral general;
-  std::vector<std::string> groups;
-  CollectGroups(general, groups);
-  EXPECT_EQ((std::vector<std::string>{"general", "desktop", "windows", "linux", "mac", "console", "ps4",
-                                      "ps3", "xboxone", "xbox360", "mobile", "android", "ios"}),
-            groups);
-}
 
 TEST(OvProjectSettingsTree, FindChildSearchesDescendantsOnly) {
   COvProjectSettingsGeneral general;
@@ -82,16 +57,6 @@ TEST(OvProjectSettingsTables, RecordsReachTheMembersAndTablesAreShared) {
   EXPECT_FALSE(general.GetbRecording());
   COvProjectSettingsGeneral other;
   EXPECT_EQ(&general.GetReflectionInformationArray(), &other.GetReflectionInformationArray());
-}
-
-TEST(OvProjectSettingsTables, FindReflectionInformationSearchesOwnTableOnly) {
-  COvProjectSettingsGeneral general;
-  COvReflectionInformation info("untouched", COvReflectionInformation::eTypeFloat, 3);
-  EXPECT_FALSE(general.FindReflectionInformation("desktopWidth", info));
-  EXPECT_FALSE(general.FindReflectionInformation("nothing", info));
-  EXPECT_EQ(COvIdentifier("untouched"), info.GetIdentifier());
-  EXPECT_TRUE(general.FindChild("desktop")->FindReflectionInformation("DesktopWidth", info));
-  EXPECT_EQ(COvIdentifier("desktopwidth"), info.GetIdentifier());
 }
 
 TEST(OvProjectSettingsValues, InitializeResetsOwnSettingsOnly) {
