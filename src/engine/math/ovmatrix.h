@@ -150,6 +150,15 @@ class COvMatrix44 : public TOvMatrixOps<COvMatrix44, 4> {
     makeIdentity();
     m[0] = s.x, m[5] = s.y, m[10] = s.z;
   }
+  // The upper 3×3 block (rotation and scale) out of and into this matrix; setting it leaves
+  // the translation and the last column alone.
+  COvMatrix33 getMatrix33() const {
+    return COvMatrix33(m[0], m[1], m[2], m[4], m[5], m[6], m[8], m[9], m[10]);
+  }
+  void setMatrix33(const COvMatrix33& r) {
+    for (int i = 0; i < 3; ++i)
+      for (int j = 0; j < 3; ++j) m[4 * i + j] = r(i, j);
+  }
   COvVector3 getRight() const { return COvVector3(m[0], m[1], m[2]); }
   COvVector3 getFront() const { return COvVector3(m[4], m[5], m[6]); }
   COvVector3 getUp() const { return COvVector3(m[8], m[9], m[10]); }
@@ -159,6 +168,16 @@ class COvMatrix44 : public TOvMatrixOps<COvMatrix44, 4> {
   void makeRotationX(float angle);
   void makeRotationY(float angle);
   void makeRotationZ(float angle);
+  // Rotation by angle radians about axis (need not be unit length; zero gives the identity),
+  // counter-clockwise looking down the axis as the single-axis rotations.
+  void makeRotationAxis(const COvVector3& axis, float angle);
+  // The mirror image through the plane normal · p + d = 0 (normal of any non-zero length);
+  // false, unchanged, for a zero normal.
+  bool makeReflection(const COvVector3& normal, float d);
+  // The inverse of a rotation followed by a translation (an orthonormal upper block, as view
+  // and bone matrices are): the transposed block and the translation moved back. Cheaper and
+  // more accurate than getInverse() for such matrices; wrong for any other.
+  COvMatrix44 getRigidInverse() const;
 
   // Rotation about X, Y and Z applied in the given order (each a rotation by the axis angle
   // as makeRotationX/Y/Z; an angle of exactly 0 skips its axis), composed in the rotated

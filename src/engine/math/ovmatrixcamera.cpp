@@ -1,5 +1,5 @@
-// Projection and view matrices of COvMatrix44, in the row-vector arrangement with depth in
-// [0, 1], and the rotation read back as a quaternion.
+// Camera, axis-rotation, reflection and rigid-inverse matrices of COvMatrix44, in the
+// row-vector arrangement (depth in [0, 1]), and the rotation read back as a quaternion.
 #include <cmath>
 
 #include "engine/math/ovmathutil.h"
@@ -119,6 +119,29 @@ bool COvMatrix44::makeOrthoOffCenterLH(float left, float right, float bottom, fl
 bool COvMatrix44::makeOrthoOffCenterRH(float left, float right, float bottom, float top, float zNear,
                                        float zFar) {
   return Ortho(*this, left, right, bottom, top, zNear, zFar, -1.0f);
+}
+
+void COvMatrix44::makeRotationAxis(const COvVector3& axis, float angle) {
+  setRotation(COvQuaternion(COvAngleAxis(axis, angle)), true);
+}
+
+bool COvMatrix44::makeReflection(const COvVector3& normal, float d) {
+  float nn = normal.lengthSquared();
+  if (nn <= kOvEpsilon * kOvEpsilon) return false;
+  // p' = p − 2 (n · p + d) n / |n|²: symmetric, so rows and columns agree.
+  makeIdentity();
+  for (int i = 0; i < 3; ++i) {
+    for (int j = 0; j < 3; ++j) m[4 * i + j] -= 2.0f * normal[i] * normal[j] / nn;
+    m[12 + i] = -2.0f * d * normal[i] / nn;
+  }
+  return true;
+}
+
+COvMatrix44 COvMatrix44::getRigidInverse() const {
+  COvMatrix44 r;
+  r.setMatrix33(getMatrix33().getTransposed());
+  r.setTranslation(-r.transformVector(getTranslation()));
+  return r;
 }
 
 bool COvMatrix44::makeLookAtLH(const COvVector3& eye, const COvVector3& at, const COvVector3& up) {

@@ -6,11 +6,10 @@
 
 #include "engine/math/math_test_util.h"
 #include "engine/math/ovmathutil.h"
-
-namespace {
+#include "engine/math/ovtransform.h"
 
 // Determinant by Laplace expansion along the first row, in double precision.
-double Det(const double* a, int n) {
+static double Det(const double* a, int n) {
   if (n == 1) return a[0];
   double sum = 0.0, sub[16];
   for (int col = 0; col < n; ++col) {
@@ -23,7 +22,6 @@ double Det(const double* a, int n) {
   return sum;
 }
 
-}  // namespace
 
 TEST(OvMatrix, StorageAndMultiplicationOrder) {
   const float e[16] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
@@ -70,6 +68,11 @@ TEST(OvMatrix, EulerOrdersAndTheirInverse) {
   m.makeTranslation(COvVector3(5, 6, 7));
   m.rotate(0, 0, kOvHalfPi, eRotationOrderXYZ);
   EXPECT_VEC_NEAR(COvVector3(5, 7, 7), m.transformPoint(COvVector3(1, 0, 0)), 1e-5f);
+  COvVector3 axis(1, -2, 0.5f);
+  m.makeRotationAxis(axis, 0.8f);
+  EXPECT_VEC_NEAR(COvQuaternion(COvAngleAxis(axis, 0.8f)).rotate(COvVector3(3, 1, 2)), m.transformVector(COvVector3(3, 1, 2)), 1e-5f);
+  ASSERT_TRUE(m.makeReflection(COvVector3(0, 0, 2), -2));  // the plane z = 1
+  EXPECT_VEC_NEAR(COvVector3(4, 5, -4), m.transformPoint(COvVector3(4, 5, 6)), 1e-5f);
   // q = (1, 2, 3, 4): |q|² = 30; element 1 of the plain matrix is 2(xy - wz)/30 = -10/15.
   m.setRotation(COvQuaternion(1, 2, 3, 4));
   EXPECT_TRUE(std::fabs(m[1] + 10 / 15.f) < 1e-6f && std::fabs(m[4] - 14 / 15.f) < 1e-6f);
@@ -85,6 +88,10 @@ TEST(OvMatrix, DeterminantAndInverseAgainstReferences) {
     COvMatrix33 m3(m[0], m[1], m[2], m[4], m[5], m[6], m[8], m[9], m[10]), inv3;
     if (std::fabs(m.determinant()) < 0.1f || std::fabs(m3.determinant()) < 0.1f) continue;
     ASSERT_TRUE(m.getInverse(inv) && m3.getInverse(inv3));
+    COvMatrix44 rigid;
+    rigid.makeRotationAxis(RandomPoint(rng, 1), rng.Range(-3, 3));
+    rigid.setTranslation(RandomPoint(rng, 3));
+    EXPECT_TRUE((rigid * rigid.getRigidInverse()).equals(COvMatrix44(), 1e-4f));
     EXPECT_TRUE((m * inv).equals(COvMatrix44(), 1e-3f) && (inv3 * m3).equals(COvMatrix33(), 1e-3f));
   }
   COvMatrix44 out = COvMatrix44() * 5.0f, singular = COvMatrix44() * 0.0f;
@@ -131,4 +138,29 @@ TEST(OvMatrix, CameraMatrices) {
   EXPECT_FALSE(m.makePerspectiveFovLH(1.0f, 1.0f, 3.0f, 3.0f) || m.makeOrthoRH(0.0f, 1.0f, 1.0f, 2.0f));
   EXPECT_FALSE(m.makeLookAtRH(COvVector3(), COvVector3(0, 3, 0), COvVector3(0, 1, 0)));
   EXPECT_EQ(before, m);
+}
+
+TEST(OvTransform, MatrixFormCompositionAndInverse) {
+  COvRandom rng(81);
+  for (int n = 0; n < 20; ++n) {
+    COvTransform t[2];
+    for (COvTransform& x : t) {
+      float s = rng.Range(0.5f, 2);
+      x = COvTransform(RandomPoint(rng, 4), rng.UnitQuaternion(), COvVector3(s, n % 2 ? s : 1.5f, s));
+    }
+    COvVector3 p = RandomPoint(rng, 3);
+    EXPECT_VEC_NEAR(t[0].getMatrix().transformPoint(p), t[0].transformPoint(p), 1e-4f);
+    COvTransform back(t[0].getMatrix());
+    EXPECT_VEC_NEAR(t[0].scale, back.scale, 1e-4f);
+    EXPECT_VEC_NEAR(t[0].transformPoint(p), back.transformPoint(p), 1e-4f);
+    if (n % 2 == 0) continue;  // composition and inversion are exact for uniform scales
+    EXPECT_VEC_NEAR(t[1].transformPoint(t[0].transformPoint(p)), t[0].combine(t[1]).transformPoint(p), 1e-3f);
+    EXPECT_VEC_NEAR(p, t[0].getInverse().transformPoint(t[0].transformPoint(p)), 1e-4f);
+  }
+  COvMatrix44 mirror;
+  mirror.makeScale(COvVector3(-2, 1, 1));
+  EXPECT_VEC_NEAR(COvVector3(-2, 1, 1), COvTransform(mirror).transformPoint(COvVector3(1, 1, 1)), 1e-5f);
+  COvTransform mid = COvTransform::blend(COvTransform(), COvTransform(COvVector3(4, 0, 0), COvQuaternion(), COvVector3(3, 3, 3)), 0.5f);
+  EXPECT_TRUE(mid.position == COvVector3(2, 0, 0) && mid.scale == COvVector3(2, 2, 2));
+  EXPECT_EQ(COvVector3(0, 0.5f, 1), COvTransform(COvVector3(), COvQuaternion(), COvVector3(0, 2, 1)).getInverse().scale);
 }

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cfloat>
+#include <cmath>
 
 #include "engine/math/ovmatrix.h"
+#include "engine/math/shape/ovplane.h"
 #include "engine/math/ovvector.h"
 
 template <typename Derived, typename V, int N>
@@ -99,6 +101,14 @@ class COvAABB3 : public TOvAABB<COvAABB3, COvVector3, 3> {
     if (isEmpty()) return 0.0f;
     COvVector3 s = getSize();
     return 2.0f * (s.x * s.y + s.y * s.z + s.z * s.x);
+  }
+  // -1 when the box is wholly behind the plane, +1 wholly in front, 0 when the plane cuts it
+  // or touches it (an empty box reports -1).
+  int classify(const COvPlane& plane) const {
+    if (isEmpty()) return -1;
+    float r = 0.0f, dist = plane.getDistance(getCenter());
+    for (int i = 0; i < 3; ++i) r += 0.5f * (max[i] - min[i]) * std::fabs(plane.normal[i]);
+    return dist > r ? 1 : (dist < -r ? -1 : 0);
   }
   // The box of the eight corners transformed by m as points (row vectors, translation
   // applied); an empty box stays empty.

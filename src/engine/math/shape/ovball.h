@@ -86,4 +86,9 @@ class COvSphere : public TOvBall<COvSphere, COvVector3, COvAABB3> {
   using TOvBall::TOvBall;
   float getVolume() const { return (4.0f / 3.0f) * kOvPi * radius * radius * radius; }
   float getSurfaceArea() const { return 4.0f * kOvPi * radius * radius; }
+  // -1 wholly behind the plane, +1 wholly in front, 0 cut or touched (unit-normal plane).
+  int classify(const COvPlane& plane) const {
+    float dist = plane.getDistance(center);
+    return dist > radius ? 1 : (dist < -radius ? -1 : 0);
+  }
 };

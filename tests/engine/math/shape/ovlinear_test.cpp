@@ -9,17 +9,15 @@
 #include "engine/math/shape/ovcapsule.h"
 #include "engine/math/shape/ovcylinder.h"
 
-namespace {
-
 template <typename Ray, typename Shape>
-bool Cast(const Ray& ray, const Shape& shape, float* t) { return ray.intersects(shape, t); }
-bool Cast(const COvRay3& ray, const COvCapsule3& shape, float* t) { return shape.intersects(ray, t); }
-bool Cast(const COvRay3& ray, const COvCylinder& shape, float* t) { return shape.intersects(ray, t); }
+static bool Cast(const Ray& ray, const Shape& shape, float* t) { return ray.intersects(shape, t); }
+static bool Cast(const COvRay3& ray, const COvCapsule3& shape, float* t) { return shape.intersects(ray, t); }
+static bool Cast(const COvRay3& ray, const COvCylinder& shape, float* t) { return shape.intersects(ray, t); }
 
 // Casts against marching in small steps along the ray; a hit that the marching stepped over
 // must be a graze: a point on the surface.
 template <typename Ray, typename Shape>
-void ExpectCastMatchesMarching(const Ray& ray, const Shape& shape) {
+static void ExpectCastMatchesMarching(const Ray& ray, const Shape& shape) {
   float marched = -1.0f, t = -1.0f;
   for (float s = 0.0f; s <= 10.0f && marched < 0.0f; s += 0.001f)
     if (shape.contains(ray.getPoint(s))) marched = s;
@@ -33,7 +31,6 @@ void ExpectCastMatchesMarching(const Ray& ray, const Shape& shape) {
   }
 }
 
-}  // namespace
 
 TEST(OvLinear, SegmentDistanceMatchesSampling) {
   COvRandom rng(9);

@@ -66,20 +66,15 @@ TEST(OvTriangleShape, ClosestPointMatchesSampling) {
     float exact = (tri.getClosestPoint(p) - p).length();
     EXPECT_LE(exact, best + 1e-4f);
     EXPECT_NEAR(best, exact, 0.05f);
-    // Box overlap: a sampled common point proves it; none among many makes it unlikely.
+    // A sampled common point proves an overlap with the box.
     COvVector3 corner = RandomPoint(rng, 1.5f);
     COvAABB3 box(corner, corner + COvVector3(1, 1, 1));
-    int common = 0;
-    for (int i = 0; i < 3000; ++i) {
+    bool common = false;
+    for (int i = 0; i < 3000 && !common; ++i) {
       float u = rng.NextFloat(), v = rng.NextFloat() * (1 - u);
-      common += box.contains(tri.getPoint(1 - u - v, u, v));
+      common = box.contains(tri.getPoint(1 - u - v, u, v));
     }
-    if (common > 0) {
-      EXPECT_TRUE(tri.intersects(box));
-    }
-    if (!tri.intersects(box)) {
-      EXPECT_GT(box.getDistanceSquared(tri.getClosestPoint(box.getCenter())), 0.0f);
-    }
+    EXPECT_TRUE(!common || tri.intersects(box)) << n;
   }
   // The triangle's plane passes just beyond the box's corner (1, 1, 0), or just through it.
   COvAABB3 unit(COvVector3(0, 0, 0), COvVector3(1, 1, 1));
