@@ -63,6 +63,24 @@ float COvBezierCurve::getLength(int segments) const {
   return length;
 }
 
+float COvBezierCurve::getClosestParameter(const COvVector3& point, int samples) const {
+  if (samples < 1) samples = 1;
+  float best = 0.0f, bestDist = (p[0] - point).lengthSquared();
+  for (int i = 1; i <= samples; ++i) {
+    float t = static_cast<float>(i) / samples, dist = (getPoint(t) - point).lengthSquared();
+    if (dist < bestDist) best = t, bestDist = dist;
+  }
+  for (int step = 0; step < 8; ++step) {
+    COvVector3 d = getPoint(best) - point, d1 = getTangent(best), d2 = getSecondDerivative(best);
+    float slope = d1.dot(d1) + d.dot(d2);
+    if (slope <= 0.0f) break;  // not a minimum nearby: keep the sample
+    float next = OvClamp(best - d.dot(d1) / slope, 0.0f, 1.0f);
+    if ((getPoint(next) - point).lengthSquared() > bestDist) break;
+    best = next, bestDist = (getPoint(next) - point).lengthSquared();
+  }
+  return best;
+}
+
 void COvBezierCurve::getCoefficients(COvVector3 c[4]) const {
   c[0] = p[0];
   c[1] = (p[1] - p[0]) * 3.0f;

@@ -26,6 +26,9 @@ class COvBezierCurve {
   void split(float t, COvBezierCurve& left, COvBezierCurve& right) const;
   // Length of the polyline through segments + 1 evenly spaced points (at least one segment).
   float getLength(int segments = 32) const;
+  // The parameter in [0, 1] of the curve point nearest to point: the best of `samples` even
+  // samples, refined by Newton steps on (B(t) − point) · B'(t).
+  float getClosestParameter(const COvVector3& point, int samples = 16) const;
   // The tight box of the curve (not of its control points).
   COvAABB3 getAABB() const;
   // Polynomial coefficients: getPoint(t) = ((c[3] t + c[2]) t + c[1]) t + c[0].

@@ -26,6 +26,12 @@ class TOvCubicInterpolator {
   void setCatmullRom(const T& p0, const T& p1, const T& p2, const T& p3) {
     setHermite(p1, p2, (p2 - p0) * 0.5f, (p3 - p1) * 0.5f);
   }
+  // Cardinal spline: Catmull-Rom with the tangents scaled by (1 − tension); tension 1 gives
+  // zero tangents, 0 is Catmull-Rom.
+  void setCardinal(const T& p0, const T& p1, const T& p2, const T& p3, float tension) {
+    float k = 0.5f * (1.0f - tension);
+    setHermite(p1, p2, (p2 - p0) * k, (p3 - p1) * k);
+  }
   void setBezier(const T& p0, const T& p1, const T& p2, const T& p3) {
     setHermite(p0, p3, (p1 - p0) * 3.0f, (p3 - p2) * 3.0f);
   }

@@ -14,17 +14,39 @@ COvVector3 AnyPerpendicular(const COvVector3& n) {
   return (axis - n * n.dot(axis)).getNormalized();
 }
 
-}  // namespace
-
-bool COvTangentSpaceComputer::Compute(const COvTriangleVertex* vertices, int vertexCount,
-                                      const COvTriangle* triangles, int triangleCount,
-                                      COvArray<COvTriangleBasis>& bases) const {
-  bases.RemoveAll();
+// Counts and every index in range.
+bool ValidMesh(const void* vertices, int vertexCount, const COvTriangle* triangles, int triangleCount) {
   if (vertexCount < 0 || triangleCount < 0 || (vertexCount > 0 && !vertices) || (triangleCount > 0 && !triangles))
     return false;
   for (int t = 0; t < triangleCount; ++t)
     for (int k = 0; k < 3; ++k)
       if (triangles[t][k] < 0 || triangles[t][k] >= vertexCount) return false;
+  return true;
+}
+
+}  // namespace
+
+bool COvTangentSpaceComputer::ComputeNormals(COvTriangleVertex* vertices, int vertexCount,
+                                             const COvTriangle* triangles, int triangleCount) const {
+  if (!ValidMesh(vertices, vertexCount, triangles, triangleCount)) return false;
+  // The cross product's length is twice the area: summing it weights by area.
+  std::vector<COvVector3> sum(vertexCount);
+  for (int t = 0; t < triangleCount; ++t) {
+    const COvTriangle& tri = triangles[t];
+    COvVector3 n = (vertices[tri[1]].position - vertices[tri[0]].position)
+                       .cross(vertices[tri[2]].position - vertices[tri[0]].position);
+    for (int k = 0; k < 3; ++k) sum[tri[k]] += n;
+  }
+  for (int i = 0; i < vertexCount; ++i)
+    if (sum[i].lengthSquared() > 0.0f) vertices[i].normal = sum[i].getNormalized();
+  return true;
+}
+
+bool COvTangentSpaceComputer::Compute(const COvTriangleVertex* vertices, int vertexCount,
+                                      const COvTriangle* triangles, int triangleCount,
+                                      COvArray<COvTriangleBasis>& bases) const {
+  bases.RemoveAll();
+  if (!ValidMesh(vertices, vertexCount, triangles, triangleCount)) return false;
 
   std::vector<COvVector3> tan(vertexCount), bin(vertexCount), faceNormal(vertexCount);
   for (int t = 0; t < triangleCount; ++t) {

@@ -15,4 +15,9 @@ class COvTangentSpaceComputer {
   // their normal.
   bool Compute(const COvTriangleVertex* vertices, int vertexCount, const COvTriangle* triangles, int triangleCount,
                COvArray<COvTriangleBasis>& bases) const;
+  // Smooth vertex normals: the unit sum of the normals of the triangles using each vertex,
+  // weighted by their areas, written into the vertices (unused vertices keep theirs). Fails,
+  // changing nothing, on the same bad input as Compute.
+  bool ComputeNormals(COvTriangleVertex* vertices, int vertexCount, const COvTriangle* triangles,
+                      int triangleCount) const;
 };

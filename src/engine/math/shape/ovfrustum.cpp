@@ -57,6 +57,16 @@ EOvFrustumTest COvFrustum3::classify(const COvAABB3& b) const {
   return result;
 }
 
+EOvFrustumTest COvFrustum3::classify(const COvOBB3& b) const {
+  EOvFrustumTest result = eFrustumInside;
+  for (const COvPlane& plane : planes) {
+    float dist = plane.getDistance(b.center), r = b.getProjectedRadius(plane.normal);
+    if (dist < -r) return eFrustumOutside;
+    if (dist < r) result = eFrustumIntersect;
+  }
+  return result;
+}
+
 bool COvFrustum3::getCorners(COvVector3 corners[8]) const {
   for (int i = 0; i < 8; ++i)
     if (!COvPlane::Intersect(planes[i & 1 ? eRight : eLeft], planes[i & 2 ? eTop : eBottom],

@@ -9,6 +9,7 @@
 #include "engine/math/ovmatrix.h"
 #include "engine/math/shape/ovaabb.h"
 #include "engine/math/shape/ovball.h"
+#include "engine/math/shape/ovobb.h"
 #include "engine/math/shape/ovplane.h"
 
 enum EOvFrustumTest : int {
@@ -32,6 +33,8 @@ class COvFrustum3 {
   bool intersects(const COvAABB3& b) const { return classify(b) != eFrustumOutside; }
   EOvFrustumTest classify(const COvSphere& s) const;
   EOvFrustumTest classify(const COvAABB3& b) const;
+  EOvFrustumTest classify(const COvOBB3& b) const;
+  bool intersects(const COvOBB3& b) const { return classify(b) != eFrustumOutside; }
   // The eight corners: bit 0 of the index picks right over left, bit 1 top over bottom,
   // bit 2 far over near. False when the planes do not close a volume.
   bool getCorners(COvVector3 corners[8]) const;

@@ -38,6 +38,15 @@ bool COvRay2::intersects(const COvAABB2& b, float* t) const {
   return true;
 }
 
+bool COvRay2::intersects(const COvOBB2& b, float* t) const {
+  // In the box's frame the box is the AABB [-half, half] and parameters are unchanged.
+  COvVector2 o = b.toLocal(origin), d(direction.dot(b.axis[0]), direction.dot(b.axis[1]));
+  float hit;
+  if (!OvSlabTest<COvVector2, 2>(o, d, -b.halfSize, b.halfSize, 0.0f, FLT_MAX, hit)) return false;
+  if (t) *t = hit;
+  return true;
+}
+
 bool COvRay2::intersects(const COvSegment2& s, float* t) const {
   COvVector2 e = s.end - s.start, q = s.start - origin;
   float denom = direction.cross(e);

@@ -5,6 +5,7 @@
 #include "engine/math/shape/ovaabb.h"
 #include "engine/math/shape/ovball.h"
 #include "engine/math/shape/ovlinear.h"
+#include "engine/math/shape/ovobb.h"
 
 class COvLine2 : public TOvDirected<COvLine2, COvVector2, -1> {
  public:
@@ -32,4 +33,5 @@ class COvRay2 : public TOvDirected<COvRay2, COvVector2, 1> {
   bool intersects(const COvCircle& c, float* t = nullptr) const;
   bool intersects(const COvAABB2& b, float* t = nullptr) const;
   bool intersects(const COvSegment2& s, float* t = nullptr) const;
+  bool intersects(const COvOBB2& b, float* t = nullptr) const;
 };

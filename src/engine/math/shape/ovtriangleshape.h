@@ -59,6 +59,7 @@ class COvTriangle3 : public TOvTriangle<COvTriangle3, COvVector3> {
   // Exact overlap of the filled triangle with the solid box (separating axes), touching
   // included.
   bool intersects(const COvAABB3& box) const;
+  bool intersects(const COvSphere& s) const { return getDistanceSquared(s.center) <= s.radius * s.radius; }
 };
 
 // Ericson's region test: works on dot products only, so in any dimension.

@@ -36,6 +36,10 @@ TEST(OvBezierCurve, MatchesDeCasteljauAndItsDerivatives) {
       EXPECT_VEC_NEAR((Casteljau(c.p, 1, t + 1e-3) - Casteljau(c.p, 1, t - 1e-3)) / 2e-3f, c.getTangent(t), 2e-2f);
       EXPECT_VEC_NEAR((c.getTangent(t + 1e-3f) - c.getTangent(t - 1e-3f)) / 2e-3f, c.getSecondDerivative(t), 5e-2f);
       EXPECT_VEC_NEAR(c.getPoint(0.3f * t), left.getPoint(t), 1e-5f);
+      COvVector3 q = RandomPoint(rng, 4);
+      float nearest = 1e30f;
+      for (int i = 0; i <= 4000; ++i) nearest = std::fmin(nearest, (Casteljau(c.p, 1, i / 4000.0) - q).length());
+      EXPECT_NEAR(nearest, (c.getPoint(c.getClosestParameter(q)) - q).length(), 1e-3f);
       EXPECT_VEC_NEAR(c.getPoint(0.3f + 0.7f * t), right.getPoint(t), 1e-5f);
     }
   }
@@ -82,6 +86,9 @@ TEST(OvCubicInterpolator, HermiteCatmullRomBezierAndLinearForms) {
   spline.setCatmullRom(p[0], p[1], p[2], p[3]);
   EXPECT_TRUE(spline.getValue(0).equals(p[1]) && spline.getValue(1).equals(p[2]));
   EXPECT_VEC_NEAR((p[2] - p[0]) * 0.5f, spline.getDerivative(0), 1e-6f);
+  COvCubicInterpolator3 cardinal;
+  cardinal.setCardinal(p[0], p[1], p[2], p[3], 0.5f);
+  EXPECT_VEC_NEAR((p[2] - p[0]) * 0.25f, cardinal.getDerivative(0), 1e-6f);
   bez.setBezier(p[0], p[1], p[2], p[3]);
   for (float t = 0; t <= 1; t += 0.25f) EXPECT_VEC_NEAR(COvBezierCurve(p[0], p[1], p[2], p[3]).getPoint(t), bez.getValue(t), 1e-5f);
   COvCubicInterpolator2 line;

@@ -98,8 +98,16 @@ TEST(OvTangentSpaceComputer, RandomMeshesGiveOrthonormalFramesAndBadIndicesFail)
   COvArray<COvTriangleBasis> bases;
   ASSERT_TRUE(COvTangentSpaceComputer().Compute(v, 20, tris, 15, bases));
   for (const COvTriangleBasis& b : bases) ExpectOrthonormal(b);
+  // Smooth normals of a roof of two faces: the ridge takes the mean, the eaves their face's.
+  COvTriangleVertex roof[4] = {{COvVector3(0, 0, 1), {}, {}}, {COvVector3(0, 1, 1), {}, {}}, {COvVector3(1, 0, 0), {}, {}},
+                               {COvVector3(-1, 0, 0), {}, {}}};
+  const COvTriangle faces[2] = {COvTriangle(0, 2, 1), COvTriangle(0, 1, 3)};
+  ASSERT_TRUE(COvTangentSpaceComputer().ComputeNormals(roof, 4, faces, 2));
+  EXPECT_VEC_NEAR(COvVector3(0, 0, 1), roof[0].normal, 1e-6f);
+  EXPECT_VEC_NEAR(COvVector3(1, 0, 1).getNormalized(), roof[2].normal, 1e-6f);
   tris[3][1] = 20;  // one past the last vertex
   EXPECT_FALSE(COvTangentSpaceComputer().Compute(v, 20, tris, 15, bases));
+  EXPECT_FALSE(COvTangentSpaceComputer().ComputeNormals(v, 20, tris, 15));
   EXPECT_EQ(0, bases.GetCount());
 }
 

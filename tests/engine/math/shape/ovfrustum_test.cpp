@@ -22,6 +22,7 @@ TEST(OvFrustum3, ContainsExactlyThePointsThatProjectIntoClipSpace) {
     // Shapes around a visible point are never culled.
     EXPECT_TRUE(m < 0 || frustum.classify(COvSphere(p, 0.3f)) != eFrustumOutside);
     EXPECT_TRUE(m < 0 || frustum.intersects(COvAABB3(p - COvVector3(0.2f, 0.2f, 0.2f), p)));
+    EXPECT_TRUE(m < 0 || frustum.intersects(COvOBB3(p, COvVector3(0.1f, 0.3f, 0.2f), rng.UnitQuaternion())));
   }
   COvVector3 corners[8];
   ASSERT_TRUE(frustum.getCorners(corners));
@@ -32,6 +33,7 @@ TEST(OvFrustum3, ContainsExactlyThePointsThatProjectIntoClipSpace) {
   EXPECT_EQ(eFrustumInside, frustum.classify(COvSphere(COvVector3(0, 0, 0), 0.5f)));
   EXPECT_EQ(eFrustumIntersect, frustum.classify(COvSphere(COvVector3(0, 0, 0), 30.0f)));
   EXPECT_EQ(eFrustumOutside, frustum.classify(COvAABB3(COvVector3(0, -30, 0), COvVector3(1, -20, 1))));
+  EXPECT_EQ(eFrustumInside, frustum.classify(COvOBB3(COvVector3(), COvVector3(0.1f, 0.1f, 0.1f), COvQuaternion())));
 }
 
 TEST(OvFrustum2, ContainsThePointsWithinTheAngleAndDistances) {

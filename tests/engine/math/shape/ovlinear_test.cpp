@@ -94,6 +94,7 @@ TEST(OvLinear, RayCastsMatchMarching) {
     ExpectCastMatchesMarching(ray, COvCylinder(COvVector3(-1, 0, 0), COvVector3(1, 2, 1), 0.7f));
     ExpectCastMatchesMarching(ray2, COvCircle(COvVector2(0, 1), 1.0f));
     ExpectCastMatchesMarching(ray2, COvAABB2(COvVector2(-1, -1), COvVector2(1, 0.5f)));
+    ExpectCastMatchesMarching(ray2, COvOBB2(COvVector2(0.5f, 0), COvVector2(1, 0.3f), 0.6f));
   }
 }
 

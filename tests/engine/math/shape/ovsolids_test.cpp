@@ -75,6 +75,7 @@ TEST(OvTriangleShape, ClosestPointMatchesSampling) {
       common = box.contains(tri.getPoint(1 - u - v, u, v));
     }
     EXPECT_TRUE(!common || tri.intersects(box)) << n;
+    EXPECT_EQ(exact <= 1.0f, tri.intersects(COvSphere(p, 1.0f)));
   }
   // The triangle's plane passes just beyond the box's corner (1, 1, 0), or just through it.
   COvAABB3 unit(COvVector3(0, 0, 0), COvVector3(1, 1, 1));
