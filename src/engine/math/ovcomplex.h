@@ -42,6 +42,13 @@ class COvComplex {
   float argument() const { return std::atan2(im, re); }
   // e^this.
   COvComplex exp() const { return FromPolar(std::exp(re), im); }
+  // The principal logarithm, square root and power (angles from argument()); log of zero
+  // gives a real part of minus infinity.
+  COvComplex log() const { return COvComplex(std::log(magnitude()), argument()); }
+  COvComplex sqrt() const { return FromPolar(std::sqrt(magnitude()), 0.5f * argument()); }
+  COvComplex pow(float n) const {
+    return normSquared() == 0.0f ? COvComplex() : FromPolar(std::pow(magnitude(), n), n * argument());
+  }
 };
 
 static_assert(sizeof(COvComplex) == 8, "a complex number is its two parts");

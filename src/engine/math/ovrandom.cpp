@@ -42,6 +42,19 @@ COvVector3 COvRandom::UnitVector3() {
   return COvVector3(r * std::cos(a), r * std::sin(a), z);
 }
 
+COvVector2 COvRandom::PointInDisc() {
+  // The square root of a uniform radius spreads the points evenly over the area.
+  return UnitVector2() * std::sqrt(NextFloat());
+}
+
+COvVector3 COvRandom::PointInBall() { return UnitVector3() * std::cbrt(NextFloat()); }
+
+float COvRandom::Gaussian(float mean, float deviation) {
+  // 1 − u is in (0, 1], so the logarithm stays finite.
+  float u = 1.0f - NextFloat(), v = NextFloat();
+  return mean + deviation * std::sqrt(-2.0f * std::log(u)) * std::cos(kOvTwoPi * v);
+}
+
 COvQuaternion COvRandom::UnitQuaternion() {
   // Shoemake's method: uniform over the rotations.
   float u1 = NextFloat(), u2 = Range(0.0f, kOvTwoPi), u3 = Range(0.0f, kOvTwoPi);

@@ -25,6 +25,11 @@ class COvRandom {
   COvVector2 UnitVector2();
   COvVector3 UnitVector3();
   COvQuaternion UnitQuaternion();
+  // Uniform inside the unit disc and the unit ball.
+  COvVector2 PointInDisc();
+  COvVector3 PointInBall();
+  // Normally distributed with the given mean and standard deviation (Box-Muller).
+  float Gaussian(float mean = 0.0f, float deviation = 1.0f);
 
  private:
   uint64_t m_state = 1;

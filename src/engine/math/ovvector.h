@@ -49,6 +49,14 @@ class TOvVectorOps {
     return sum;
   }
   Scalar lengthSquared() const { return dot(Self()); }
+  // Component-wise smaller and larger values, and each component limited to [lo, hi].
+  Derived getMin(const Derived& o) const {
+    return Zip(o, [](Scalar a, Scalar b) { return b < a ? b : a; });
+  }
+  Derived getMax(const Derived& o) const {
+    return Zip(o, [](Scalar a, Scalar b) { return b > a ? b : a; });
+  }
+  Derived getClamped(const Derived& lo, const Derived& hi) const { return getMax(lo).getMin(hi); }
 
  protected:
   Derived& Self() { return static_cast<Derived&>(*this); }

@@ -23,6 +23,7 @@ TEST(OvVector, StorageAndArithmetic) {
   EXPECT_EQ(COvVector3(1, 1, 0), COvVector3(1, -1, 0).reflect(COvVector3(0, 1, 0)));
   EXPECT_EQ(COvVector3(0, 2, 0), COvVector3(5, 2, 1).project(COvVector3(0, 3, 0)));
   EXPECT_EQ(5.0f, COvVector2(1, 1).distance(COvVector2(4, 5)));
+  EXPECT_EQ(COvVector2i(0, 3), COvVector2i(-5, 9).getClamped(COvVector2i(0, 0), COvVector2i(4, 3)));
 }
 
 TEST(OvQuaternion, HamiltonProductAndRotation) {
@@ -54,7 +55,6 @@ TEST(OvQuaternion, AngleAxisInverseSlerpAndPacking) {
   COvPackedQuaternion p(COvQuaternion(0, 0, 2, 2));
   EXPECT_EQ(23170, p.z);  // round(sqrt(0.5) * 32767)
   EXPECT_TRUE(p.unpack().equals(q, 1e-4f));
-  EXPECT_EQ(COvPackedQuaternion(), COvPackedQuaternion(COvQuaternion(0, 0, 0, 0)));
 }
 
 TEST(OvComplex, ArithmeticAndPolarForm) {
@@ -67,20 +67,28 @@ TEST(OvComplex, ArithmeticAndPolarForm) {
   EXPECT_NEAR(3.0f, p.magnitude(), 1e-6f);
   EXPECT_NEAR(1.25f, p.argument(), 1e-6f);
   EXPECT_NEAR(0.0f, (COvComplex(0, kOvPi).exp() - COvComplex(-1, 0)).magnitude(), 1e-6f);
+  EXPECT_NEAR(0.0f, (COvComplex(-4, 0).sqrt() - COvComplex(0, 2)).magnitude() + (a.log().exp() - a).magnitude(), 1e-5f);
+  EXPECT_NEAR(0.0f, (a.pow(3) - a * a * a).magnitude(), 1e-4f);
 }
 
 TEST(OvRandom, RepeatableSequencesAndRanges) {
   COvRandom a(1), b(1), rng(5);
   for (int i = 0; i < 100; ++i) EXPECT_EQ(a.NextUInt(), b.NextUInt());
   int hits[4] = {0, 0, 0, 0};
-  double sum = 0;
+  double sum = 0, gauss = 0, gauss2 = 0;
   for (int i = 0; i < 20000; ++i) {
     float f = rng.NextFloat(), r = rng.Range(-3, 5);
     int k = rng.RangeInt(-1, 2);
     ASSERT_TRUE(f >= 0.0f && f < 1.0f && r >= -3 && r < 5 && k >= -1 && k <= 2);
     sum += f, ++hits[k + 1];
     EXPECT_NEAR(1.0f, rng.UnitVector3().length() * rng.UnitQuaternion().length(), 1e-5f);
+    ASSERT_TRUE(rng.PointInDisc().length() <= 1.0f && rng.PointInBall().length() <= 1.0f);
+    float g = rng.Gaussian(2, 3);
+    gauss += g, gauss2 += g * g;
   }
+  // Mean 2, variance 9.
+  EXPECT_NEAR(2.0, gauss / 20000, 0.1);
+  EXPECT_NEAR(9.0, gauss2 / 20000 - (gauss / 20000) * (gauss / 20000), 0.4);
   EXPECT_NEAR(0.5, sum / 20000, 0.01);
   for (int h : hits) EXPECT_NEAR(5000, h, 300);
   EXPECT_EQ(7, rng.RangeInt(7, 3));

@@ -28,6 +28,12 @@ class TOvCapsule {
     float r = radius + b.radius;
     return getSegment().getDistanceSquared(b.center) <= r * r;
   }
+  // The box of the two end balls.
+  auto getAABB() const {
+    auto box = Ball(start, radius).getAABB();
+    box.extend(Ball(end, radius).getAABB());
+    return box;
+  }
   V getClosestPoint(const V& p) const {
     V axisPoint = getSegment().getClosestPoint(p);
     return Ball(axisPoint, radius).getClosestPoint(p);

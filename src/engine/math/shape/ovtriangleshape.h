@@ -18,6 +18,8 @@ class TOvTriangle {
   bool operator!=(const Derived& o) const { return !(*this == o); }
 
   V getCentroid() const { return (a + b + c) * (1.0f / 3.0f); }
+  V getMin() const { return a.getMin(b).getMin(c); }
+  V getMax() const { return a.getMax(b).getMax(c); }
   V getPoint(float u, float v, float w) const { return a * u + b * v + c * w; }
   // The coordinates of p (projected onto the triangle's plane in 3-D); false for a
   // degenerate triangle.
@@ -42,6 +44,7 @@ class COvTriangle2 : public TOvTriangle<COvTriangle2, COvVector2> {
   // Positive when a, b, c run counter-clockwise.
   float getSignedArea() const { return 0.5f * (b - a).cross(c - a); }
   float getArea() const { return std::fabs(getSignedArea()); }
+  COvAABB2 getAABB() const { return COvAABB2(getMin(), getMax()); }
   // Either winding; the boundary is inside.
   bool contains(const COvVector2& p) const;
   // The circle through the three corners; false for collinear corners.
@@ -56,6 +59,7 @@ class COvTriangle3 : public TOvTriangle<COvTriangle3, COvVector3> {
   COvVector3 getUnitNormal() const { return getNormal().getNormalized(); }
   float getArea() const { return 0.5f * getNormal().length(); }
   COvPlane getPlane() const { return COvPlane(a, b, c); }
+  COvAABB3 getAABB() const { return COvAABB3(getMin(), getMax()); }
   // Exact overlap of the filled triangle with the solid box (separating axes), touching
   // included.
   bool intersects(const COvAABB3& box) const;

@@ -50,5 +50,4 @@ TEST(OvFrustum2, ContainsThePointsWithinTheAngleAndDistances) {
   }
   EXPECT_FALSE(f.intersects(COvCircle(COvVector2(1, -1), 1.5f)));
   EXPECT_TRUE(f.intersects(COvCircle(COvVector2(1, 0), 3.5f)));
-  EXPECT_FALSE(f.intersects(COvAABB2(COvVector2(4, 0), COvVector2(6, 2))));
 }
