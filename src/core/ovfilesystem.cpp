@@ -8,7 +8,6 @@
 #include "core/platform/filesystem.h"
 #include "core/platform/host.h"
 
-COvArray<COvBigFile*> COvFileSystemUnCached::m_aBigFile;
 bool COvFileSystemUnCached::m_bSwapDWORDOnWrite = false;
 
 namespace {

@@ -57,7 +57,7 @@ class COvFileSystemUnCached {
   // when one with exactly this path (case-sensitive) is registered or it cannot be opened.
   static bool AddBigFile(const char* path);
 
-  // Registered archives, in registration order. Not owned by anyone; never removed.
+  // Registered archives, in registration order. Never removed; deleted when the process ends.
   static COvArray<COvBigFile*> m_aBigFile;
 
  private:

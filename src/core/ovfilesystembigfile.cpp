@@ -3,7 +3,18 @@
 #include "bigfile/ovbigfile.h"
 #include "core/ovfilesystem.h"
 
+COvArray<COvBigFile*> COvFileSystemUnCached::m_aBigFile;
+
 namespace {
+
+// Archives stay registered until the process ends; this closes them then, before the list
+// itself (defined above, so destroyed after this) goes away.
+struct CRegisteredArchivesRelease {
+  ~CRegisteredArchivesRelease() {
+    for (COvBigFile* bigFile : COvFileSystemUnCached::m_aBigFile) delete bigFile;
+    COvFileSystemUnCached::m_aBigFile.RemoveAll();
+  }
+} g_RegisteredArchivesRelease;
 
 COvFileHandleBigFile* AsEntry(COvFileHandle* handle) { return static_cast<COvFileHandleBigFile*>(handle); }
 
