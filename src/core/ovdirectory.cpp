@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/ovcopyfiles.h"
 #include "core/ovfilepath.h"
 #include "core/ovpathtext.h"
 #include "core/platform/filesystem.h"
@@ -13,10 +14,25 @@ namespace {
 struct ListedEntry {
   TOvString<char> path;
   bool isDirectory;
-  bool descend;
+  bool isLink;
   bool excluded;
   uint64_t time;
 };
+
+// The directories a walk is inside, outermost first: a link to any of them would repeat the
+// walk forever.
+using Ancestors = std::vector<TOvString<char>>;
+
+bool LeadsBack(const TOvString<char>& link, const Ancestors& ancestors) {
+  uint64_t volume, index, ancestorVolume, ancestorIndex;
+  if (!ovfs::GetFileIdentity(link.GetBuffer(), volume, index)) return false;
+  for (const TOvString<char>& ancestor : ancestors) {
+    if (ovfs::GetFileIdentity(ancestor.GetBuffer(), ancestorVolume, ancestorIndex) && ancestorVolume == volume &&
+        ancestorIndex == index)
+      return true;
+  }
+  return false;
+}
 
 bool IsExcluded(const char* name, const COvArray<TOvString<char>>* exclude) {
   if (!exclude) return false;
@@ -33,29 +49,45 @@ std::vector<ListedEntry> ListEntries(const TOvString<char>& directory, const TOv
   std::vector<ListedEntry> entries;
   if (directory.IsEmpty()) return entries;
   ovfs::ListDirectory(directory.GetBuffer(), wantTimes, [&](const ovfs::DirectoryEntry& entry) {
-    ListedEntry listed{prefix + entry.name, entry.isDirectory, entry.isDirectory && !entry.isLink,
+    ListedEntry listed{prefix + entry.name, entry.isDirectory, entry.isLink,
                        entry.isDirectory && IsExcluded(entry.name, exclude), entry.fileTime};
     entries.push_back(static_cast<ListedEntry&&>(listed));
   });
   return entries;
 }
 
-// Files and directories in the order of a depth-first walk; files is null when not wanted.
-void Enumerate(const TOvString<char>& path, COvArray<OvFindFile>* files, COvArray<TOvString<char>>& dirs,
-               const COvArray<TOvString<char>>* exclude, bool wantTimes) {
+// A depth-first walk. Links to directories are followed, except into a directory the walk is
+// inside (those go to loops, unlisted); without followLinks they are listed and not entered.
+struct Walk {
+  COvArray<OvFindFile>* files;  // null when not wanted
+  COvArray<TOvString<char>>& dirs;
+  const COvArray<TOvString<char>>* exclude;
+  bool wantTimes;
+  bool followLinks;
+  std::vector<TOvString<char>>* loops;  // may be null
+  Ancestors ancestors;
+};
+
+void Enumerate(const TOvString<char>& path, Walk& walk) {
   TOvString<char> prefix = ovpath::JoinEntry(path, "", kOvHostPathStyle);
-  for (ListedEntry& entry : ListEntries(path, prefix, wantTimes, exclude)) {
+  walk.ancestors.push_back(path);
+  for (ListedEntry& entry : ListEntries(path, prefix, walk.wantTimes, walk.exclude)) {
     if (entry.isDirectory) {
       if (entry.excluded) continue;
-      dirs.Add(entry.path);
-      if (entry.descend) Enumerate(entry.path, files, dirs, exclude, wantTimes);
-    } else if (files) {
+      if (entry.isLink && walk.followLinks && LeadsBack(entry.path, walk.ancestors)) {
+        if (walk.loops) walk.loops->push_back(entry.path);
+        continue;
+      }
+      walk.dirs.Add(entry.path);
+      if (!entry.isLink || walk.followLinks) Enumerate(entry.path, walk);
+    } else if (COvArray<OvFindFile>* files = walk.files) {
       OvFindFile found;
       found.name = static_cast<TOvString<char>&&>(entry.path);
       found.time = OvFileTime::FromU64(entry.time);
       files->Add(found);
     }
   }
+  walk.ancestors.pop_back();
 }
 
 // The entries directly in dir, for the Retrieve functions.
@@ -65,14 +97,23 @@ std::vector<ListedEntry> ListForRetrieve(const TOvString<char>& dir) {
   return ListEntries(prefix, prefix, false, nullptr);
 }
 
-void RetrieveDirectoriesRecursive(const TOvString<char>& dir, COvArray<TOvString<char>>& out) {
+// A link back into a directory being walked is listed but not walked again.
+void RetrieveDirectoriesRecursive(const TOvString<char>& dir, COvArray<TOvString<char>>& out, Ancestors& ancestors) {
   std::vector<ListedEntry> entries = ListForRetrieve(dir);
   for (const ListedEntry& entry : entries) {
     if (entry.isDirectory) out.Add(entry.path);
   }
+  ancestors.push_back(dir);
   for (const ListedEntry& entry : entries) {
-    if (entry.isDirectory && entry.descend) RetrieveDirectoriesRecursive(entry.path, out);
+    if (entry.isDirectory && !(entry.isLink && LeadsBack(entry.path, ancestors)))
+      RetrieveDirectoriesRecursive(entry.path, out, ancestors);
   }
+  ancestors.pop_back();
+}
+
+void RetrieveDirectoriesRecursive(const TOvString<char>& dir, COvArray<TOvString<char>>& out) {
+  Ancestors ancestors;
+  RetrieveDirectoriesRecursive(dir, out, ancestors);
 }
 
 }  // namespace
@@ -97,12 +138,14 @@ bool OvCopyFile(const TOvString<char>& source, const TOvString<char>& target) {
 
 void OvEnumerateDirectory(const TOvString<char>& path, COvArray<TOvString<char>>& dirs,
                           const COvArray<TOvString<char>>* exclude) {
-  Enumerate(path, nullptr, dirs, exclude, false);
+  Walk walk{nullptr, dirs, exclude, false, true, nullptr, {}};
+  Enumerate(path, walk);
 }
 
 void OvEnumerateDirectory(const TOvString<char>& path, COvArray<OvFindFile>& files,
                           COvArray<TOvString<char>>& dirs, const COvArray<TOvString<char>>* exclude) {
-  Enumerate(path, &files, dirs, exclude, true);
+  Walk walk{&files, dirs, exclude, true, true, nullptr, {}};
+  Enumerate(path, walk);
 }
 
 void OvEnumerateDirectory(const TOvString<char>& path, COvArray<OvFindFile>& files) {
@@ -117,9 +160,11 @@ void OvEnumerateDirectory(const TOvString<char>& path, COvArray<OvFindFile>& fil
 }
 
 bool OvRemoveDirectoryRecursively(const TOvString<char>& path, bool clearReadOnly) {
+  // Links are removed themselves, never entered: nothing outside the tree is touched.
   COvArray<OvFindFile> files;
   COvArray<TOvString<char>> dirs;
-  Enumerate(path, &files, dirs, nullptr, false);
+  Walk walk{&files, dirs, nullptr, false, false, nullptr, {}};
+  Enumerate(path, walk);
   for (const OvFindFile& file : files) {
     std::printf("Deleting %s\n", file.name.GetBuffer());
     if (clearReadOnly) ovfs::ClearReadOnly(file.name.GetBuffer());
@@ -135,19 +180,23 @@ bool OvRemoveDirectoryRecursively(const TOvString<char>& path, bool clearReadOnl
 bool CopyRecursively(TOvString<char> source, TOvString<char> target) {
   COvArray<OvFindFile> files;
   COvArray<TOvString<char>> dirs;
-  Enumerate(source, &files, dirs, nullptr, false);
+  std::vector<TOvString<char>> loops;
+  Walk walk{&files, dirs, nullptr, false, true, &loops, {}};
+  Enumerate(source, walk);
+  for (const TOvString<char>& loop : loops)
+    std::fprintf(stderr, "Error : Can't copy %s, the link leads back into its own tree !\n", loop.GetBuffer());
   int skip = source.GetLength();
   for (const TOvString<char>& dir : dirs) {
     TOvString<char> created = target + (dir.GetBuffer() + skip);
     ovfs::MakeDirectory(created.GetBuffer());
     std::printf("Creating %s\n", created.GetBuffer());
   }
-  for (const OvFindFile& file : files) {
-    TOvString<char> copy = target + (file.name.GetBuffer() + skip);
-    std::printf("Copying %s\n", copy.GetBuffer());
-    ovfs::CopyFileReplacing(file.name.GetBuffer(), copy.GetBuffer());
-  }
-  return true;
+  std::vector<OvCopyJob> jobs;
+  jobs.reserve(static_cast<size_t>(files.GetCount()));
+  for (const OvFindFile& file : files) jobs.push_back({file.name, target + (file.name.GetBuffer() + skip)});
+  OvCopyFilesInOrder(
+      jobs, [&](size_t i) { std::printf("Copying %s\n", jobs[i].target.GetBuffer()); }, [](size_t, bool) {});
+  return loops.empty();
 }
 
 bool OvCreatePath(TOvString<char>& path) {

@@ -50,8 +50,9 @@ bool OvCopyFile(const TOvString<char>& source, const TOvString<char>& target);
 
 // Appends every subdirectory below path, recursively: each directory before its contents, in
 // the order of the listing. A directory whose plain name equals an entry of exclude (ignoring
-// case) is left out with everything below it; exclude may be null. Links are listed but never
-// followed. A missing directory adds nothing.
+// case) is left out with everything below it; exclude may be null. A link to a directory is
+// listed and followed as a directory, unless it leads back to a directory the listing is
+// inside: that link is left out. A missing directory adds nothing.
 void OvEnumerateDirectory(const TOvString<char>& path, COvArray<TOvString<char>>& dirs,
                           const COvArray<TOvString<char>>* exclude = nullptr);
 // As above, also appending every file below path (exclude applies to directories only).
@@ -62,13 +63,15 @@ void OvEnumerateDirectory(const TOvString<char>& path, COvArray<OvFindFile>& fil
 void OvEnumerateDirectory(const TOvString<char>& path, COvArray<OvFindFile>& files);
 
 // Deletes every file and directory below path (path itself stays), printing "Deleting %s\n"
-// for each. With clearReadOnly, read-only files are made writable first. Single failures are
+// for each. Links are deleted themselves, never followed. With clearReadOnly, read-only files are made writable first. Single failures are
 // ignored; the result is always true.
 bool OvRemoveDirectoryRecursively(const TOvString<char>& path, bool clearReadOnly);
 
 // Copies the tree below source into target, which must exist, printing "Creating %s\n" after
-// each directory and "Copying %s\n" before each file (target paths). Single failures are
-// ignored; the result is always true.
+// each directory and "Copying %s\n" before each file (target paths), in listing order while a
+// few threads copy. Links to directories are followed; one that leads back into the tree is
+// reported on standard error, not followed, and makes the result false. Other single failures
+// are ignored.
 bool CopyRecursively(TOvString<char> source, TOvString<char> target);
 
 // Creates every missing directory of path except its first part (a drive, or the first directory
@@ -85,6 +88,8 @@ bool OvRetrieveDirectoriesFromDirectory(const TOvString<char>& dir, COvArray<TOv
 bool OvRetrieveFilesFromDirectory(const TOvString<char>& dir, COvArray<TOvString<char>>& out,
                                   const COvArray<TOvString<char>>& extensions);
 // The direct subdirectories of dir, then for each of them (in order) its own recursive result.
+// Links to directories are followed, except one leading back to a directory being walked
+// (listed, not walked again).
 bool OvRetrieveDirectoriesFromDirectoryRecursive(const TOvString<char>& dir, COvArray<TOvString<char>>& out);
 // The files of dir, then those of each subdirectory in the order of the function above.
 bool OvRetrieveFilesFromDirectoryRecursive(const TOvString<char>& dir, COvArray<TOvString<char>>& out,

@@ -1,7 +1,9 @@
 // COvPackager::CopyContent: copies the compiled game content that a shipped game needs from
-// the platform's temporary directory into the build directory, one file at a time.
+// the platform's temporary directory into the build directory, one platform copy per file.
 #include <cstdio>
+#include <vector>
 
+#include "core/ovcopyfiles.h"
 #include "core/ovdirectory.h"
 #include "core/platform/host.h"
 #include "packager/ovpackager.h"
@@ -70,16 +72,21 @@ bool COvPackager::CopyContent(TOvString<char> sourceSubdirectory, TOvString<char
 
     COvArray<OvFindFile> files;
     OvEnumerateDirectory(source, files);
+    std::vector<OvCopyJob> jobs;
     for (const OvFindFile& file : files) {
       if (!PassesFilter(file.name, section.filter, platform)) continue;
-      std::fprintf(stdout, "Copying %s\n", file.name.GetBuffer());
       TOvString<char> destination = target + file.name.Mid(source.GetLength());
       if (section.filter == eFilterWav) destination += "e";
-      if (!OvCopyFile(file.name, destination)) {
-        std::fprintf(stderr, "Error : Can't copy %s !\n", file.name.GetBuffer());
-        allCopied = false;
-      }
+      jobs.push_back({file.name, destination});
     }
+    // A few threads copy; the lines still come one per file in listing order.
+    OvCopyFilesInOrder(
+        jobs, [&](size_t i) { std::fprintf(stdout, "Copying %s\n", jobs[i].source.GetBuffer()); },
+        [&](size_t i, bool copied) {
+          if (copied) return;
+          std::fprintf(stderr, "Error : Can't copy %s !\n", jobs[i].source.GetBuffer());
+          allCopied = false;
+        });
   }
   return allCopied;
 }

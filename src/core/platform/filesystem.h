@@ -12,9 +12,9 @@ namespace ovfs {
 enum class EntryKind { Missing, File, Directory };
 
 // One entry of a directory listing. name is the plain entry name, valid only during the
-// visitor call. isLink marks a symbolic link or reparse point: listings never descend into
-// one, so recursive removal cannot reach outside the tree (a POSIX link is a File entry,
-// whatever it points to). fileTime is 0 unless times were asked for.
+// visitor call. isLink marks a symbolic link or reparse point; isDirectory is then true when
+// it leads to a directory (on both systems), so callers choose whether to descend through it.
+// fileTime is 0 unless times were asked for.
 struct DirectoryEntry {
   const char* name;
   bool isDirectory;
@@ -40,8 +40,12 @@ enum class CreateResult { Created, AlreadyExists, Failed };
 // name (a file included), as CreateDirectoryA's ERROR_ALREADY_EXISTS.
 CreateResult MakeDirectory(const char* path);
 
-// Removes one empty directory.
+// Removes one empty directory; a link to a directory is removed itself, whatever it leads to.
 bool RemoveEmptyDirectory(const char* path);
+
+// Identity of the directory (or file) that path leads to, links followed: two paths with the
+// same volume and index are one directory. False when path is missing.
+bool GetFileIdentity(const char* path, uint64_t& volume, uint64_t& index);
 
 // Deletes one file (or link).
 bool RemoveFile(const char* path);

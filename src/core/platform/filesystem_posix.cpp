@@ -150,15 +150,13 @@ bool ListDirectory(const char* directory, bool wantTimes, const DirectoryVisitor
     if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
     DirectoryEntry out{name, false, false, 0};
     unsigned char type = entry->d_type;
-    if (type == DT_UNKNOWN) {
-      struct stat info;
-      if (fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) == 0) {
-        if (S_ISDIR(info.st_mode)) type = DT_DIR;
-        if (S_ISLNK(info.st_mode)) type = DT_LNK;
-      }
+    struct stat info;
+    if (type == DT_UNKNOWN && fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) == 0) {
+      if (S_ISDIR(info.st_mode)) type = DT_DIR;
+      if (S_ISLNK(info.st_mode)) type = DT_LNK;
     }
-    out.isDirectory = type == DT_DIR;
     out.isLink = type == DT_LNK;
+    out.isDirectory = type == DT_DIR || (out.isLink && fstatat(fd, name, &info, 0) == 0 && S_ISDIR(info.st_mode));
     if (wantTimes) StatFileTime(fd, name, out.fileTime);
     visit(out);
   }
@@ -185,7 +183,19 @@ CreateResult MakeDirectory(const char* path) {
   return errno == EEXIST ? CreateResult::AlreadyExists : CreateResult::Failed;
 }
 
-bool RemoveEmptyDirectory(const char* path) { return path && rmdir(path) == 0; }
+bool RemoveEmptyDirectory(const char* path) {
+  struct stat info;
+  if (!path || lstat(path, &info) != 0) return false;
+  return S_ISLNK(info.st_mode) ? unlink(path) == 0 : rmdir(path) == 0;
+}
+
+bool GetFileIdentity(const char* path, uint64_t& volume, uint64_t& index) {
+  struct stat info;
+  if (!path || !*path || stat(path, &info) != 0) return false;
+  volume = static_cast<uint64_t>(info.st_dev);
+  index = static_cast<uint64_t>(info.st_ino);
+  return true;
+}
 
 bool RemoveFile(const char* path) {
   if (!path) return false;

@@ -75,6 +75,14 @@ CreateResult MakeDirectory(const char* path) {
 
 bool RemoveEmptyDirectory(const char* path) { return path && *path && RemoveDirectoryA(path) != FALSE; }
 
+bool GetFileIdentity(const char* path, uint64_t& volume, uint64_t& index) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!path || !*path || !FileIdentity(path, info)) return false;
+  volume = info.dwVolumeSerialNumber;
+  index = (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+  return true;
+}
+
 bool RemoveFile(const char* path) { return path && *path && DeleteFileA(path) != FALSE; }
 
 bool ClearReadOnly(const char* path) {
