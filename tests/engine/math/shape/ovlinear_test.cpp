@@ -45,8 +45,7 @@ TEST(OvLinear, SegmentDistanceMatchesSampling) {
   }
   COvLine3 x(COvVector3(), COvVector3(1, 0, 0)), y(COvVector3(5, 0, 2), COvVector3(0, 3, 0));
   float s = 0, t = 0;
-  ASSERT_TRUE(x.getClosestParameters(y, s, t));
-  EXPECT_TRUE(s == 5.0f && t == 0.0f);
+  EXPECT_TRUE(x.getClosestParameters(y, s, t) && s == 5.0f && t == 0.0f);
   EXPECT_FLOAT_EQ(1.0f, x.getDistance(COvLine3(COvVector3(0, 1, 0), COvVector3(-2, 0, 0))));  // parallel
 }
 
