@@ -71,8 +71,7 @@ TEST(OvCubicInterpolator, HermiteCatmullRomBezierAndLinearForms) {
     SCOPED_TRACE(row[0]);
     COvCubicInterpolator c;
     c.setHermite(row[0], row[1], row[2], row[3]);
-    EXPECT_TRUE(c.getValue(0) == row[0] && c.getValue(1) == row[1]);
-    EXPECT_TRUE(c.getDerivative(0) == row[2] && c.getDerivative(1) == row[3]);
+    EXPECT_TRUE(c.getValue(0) == row[0] && c.getValue(1) == row[1] && c.getDerivative(0) == row[2] && c.getDerivative(1) == row[3]);
     for (float t = 0.1f; t < 1; t += 0.2f) {
       EXPECT_NEAR((c.getValue(t + 1e-3f) - c.getValue(t - 1e-3f)) / 2e-3f, c.getDerivative(t), 1e-2f);
       EXPECT_NEAR((c.getDerivative(t + 1e-3f) - c.getDerivative(t - 1e-3f)) / 2e-3f, c.getSecondDerivative(t), 1e-2f);
