@@ -29,17 +29,6 @@ inline std::string DumpNode(COvScriptTreeNode* node) {
   return out.GetBuffer();
 }
 
-// text as a text-mode write puts it on disk: lines end with CR LF on Windows.
-inline std::string TextModeBytes(const std::string& text) {
-  if (!ovhost::kIsWindows) return text;
-  std::string bytes;
-  for (char c : text) {
-    if (c == '\n') bytes += '\r';
-    bytes += c;
-  }
-  return bytes;
-}
-
 // A file written in text mode, read back with "\n" line ends.
 inline std::string ReadTextFile(const std::string& path) {
   std::string bytes = ReadFileBytes(path);

@@ -59,17 +59,6 @@ inline std::string BuildDirectory(const PackagerSandbox& sandbox, const std::str
   return sandbox.GameDir() + kSep + "tmp" + kSep + platform + kSep + kSep + build + kSep;
 }
 
-// Text as a file written in text mode holds it on this host.
-inline std::string TextModeBytes(const std::string& text) {
-  if (!ovhost::kIsWindows) return text;
-  std::string bytes;
-  for (char c : text) {
-    if (c == '\n') bytes += '\r';
-    bytes += c;
-  }
-  return bytes;
-}
-
 inline bool EndsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }

@@ -13,20 +13,6 @@
 
 namespace {
 
-// Texts written in text mode get CR LF line ends on Windows.
-std::string TextFile(std::string text) {
-#ifdef _WIN32
-  std::string out;
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-#else
-  return text;
-#endif
-}
-
 // '/' replaced by the host separator.
 std::string Native(std::string text) {
   for (char& c : text) {
@@ -109,7 +95,7 @@ TEST_F(OvProjectTest, NewProjectSavesTheDocumentedLayout) {
   COvProject project("Demo", ProjectPath().c_str(), "Generic", "tmp", "icon.png", "splash.png", 1, 2);
   EXPECT_FALSE(FileExists(ProjectPath()));
   ASSERT_TRUE(project.Save());
-  EXPECT_EQ(TextFile(kNewProjectFile), ReadFileBytes(ProjectPath()));
+  EXPECT_EQ(TextModeBytes(kNewProjectFile), ReadFileBytes(ProjectPath()));
 }
 
 TEST_F(OvProjectTest, SavedProjectLoadsTheSameSettings) {
@@ -182,7 +168,7 @@ TEST_F(OvProjectTest, SaveKeepsUnknownContentOfTheFile) {
   project.GetExtensions().Add("Other");
   ASSERT_TRUE(project.Save());
   std::string bytes = ReadFileBytes(ProjectPath());
-  std::string expectedHead = TextFile(
+  std::string expectedHead = TextModeBytes(
       "<project project_version=\"1.1\" owner=\"studio\">\n"
       "    <editor_settings theme=\"dark\">\n"
       "        <layout panes=\"3\"/>\n"
@@ -198,8 +184,8 @@ TEST_F(OvProjectTest, SaveKeepsUnknownContentOfTheFile) {
       "        <general>\n"
       "            <setting name=\"generalname\" value=\"New\"/>\n");
   EXPECT_EQ(expectedHead, bytes.substr(0, expectedHead.size()));
-  EXPECT_EQ(TextFile("    </project_settings>\n</project>\n"),
-            bytes.substr(bytes.size() - TextFile("    </project_settings>\n</project>\n").size()));
+  EXPECT_EQ(TextModeBytes("    </project_settings>\n</project>\n"),
+            bytes.substr(bytes.size() - TextModeBytes("    </project_settings>\n</project>\n").size()));
 }
 
 TEST_F(OvProjectTest, SaveUpgradesTheVersionAndReplacesEveryOldSettingsElement) {
@@ -212,7 +198,7 @@ TEST_F(OvProjectTest, SaveUpgradesTheVersionAndReplacesEveryOldSettingsElement) 
   General(project).SetstrProjectName("Saved");
   ASSERT_TRUE(project.Save());
   std::string bytes = ReadFileBytes(ProjectPath());
-  EXPECT_EQ(0u, bytes.find(TextFile("<project project_version=\"1.1\">\n")));
+  EXPECT_EQ(0u, bytes.find(TextModeBytes("<project project_version=\"1.1\">\n")));
   EXPECT_EQ(std::string::npos, bytes.find("First"));
   EXPECT_EQ(std::string::npos, bytes.find("Second"));
   COvProject loaded(ProjectPath().c_str());
@@ -398,7 +384,7 @@ TEST_F(OvProjectTest, ExtensionMaintenanceRewritesTheFile) {
   COvProject project(ProjectPath().c_str());
   project.AddExtension("Audio");
   project.AddExtension("Audio");
-  EXPECT_EQ(TextFile("<project project_version=\"1.1\">\n"
+  EXPECT_EQ(TextModeBytes("<project project_version=\"1.1\">\n"
                      "    <project_settings/>\n"
                      "    <extensions>\n"
                      "        <plugin name=\"Kept\"/>\n"
@@ -429,7 +415,7 @@ TEST_F(OvProjectTest, ExtensionMaintenanceRewritesTheFile) {
 
   project.RemoveAllExtensions();
   EXPECT_EQ(0, project.GetExtensions().GetCount());
-  EXPECT_EQ(TextFile("<project project_version=\"1.1\">\n    <project_settings/>\n</project>\n"),
+  EXPECT_EQ(TextModeBytes("<project project_version=\"1.1\">\n    <project_settings/>\n</project>\n"),
             ReadFileBytes(ProjectPath()));
 }
 

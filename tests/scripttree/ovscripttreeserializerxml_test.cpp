@@ -31,20 +31,6 @@ std::string DumpText(COvScriptTree& tree) {
   return out.GetBuffer();
 }
 
-// The bytes a text-mode ("wt") write of text produces on this platform.
-std::string TextModeBytes(const std::string& text) {
-#ifdef _WIN32
-  std::string result;
-  for (char c : text) {
-    if (c == '\n') result += '\r';
-    result += c;
-  }
-  return result;
-#else
-  return text;
-#endif
-}
-
 std::string Nested(int depth) {
   std::string text;
   for (int i = 0; i < depth; ++i) text += "<e>";

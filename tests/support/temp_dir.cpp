@@ -58,3 +58,16 @@ bool FileExists(const std::string& path) {
   std::error_code error;
   return fs::exists(path, error);
 }
+
+std::string TextModeBytes(const std::string& text) {
+#ifdef _WIN32
+  std::string bytes;
+  for (char c : text) {
+    if (c == '\n') bytes += '\r';
+    bytes += c;
+  }
+  return bytes;
+#else
+  return text;
+#endif
+}

@@ -24,3 +24,5 @@ class TempDir {
 // Whole content of a file as bytes; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
 bool FileExists(const std::string& path);
+// text as a text-mode ("wt") write puts it on disk: lines end with CR LF on Windows.
+std::string TextModeBytes(const std::string& text);
