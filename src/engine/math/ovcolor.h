@@ -212,7 +212,8 @@ To OvConvertColor(const From& from) {
       return static_cast<TTo>(unit);
     } else {
       float scaled = unit * TOvColorTraits<TTo>::kMax + 0.5f;
-      return static_cast<TTo>(scaled <= 0.0f ? 0.0f : (scaled >= TOvColorTraits<TTo>::kMax ? TOvColorTraits<TTo>::kMax : scaled));
+      return static_cast<TTo>(
+          scaled <= 0.0f ? 0.0f : (scaled >= TOvColorTraits<TTo>::kMax ? TOvColorTraits<TTo>::kMax : scaled));
     }
   };
   To to;

@@ -38,19 +38,31 @@ void SetRows(COvMatrix44& m, const float (&e)[16]) { m = COvMatrix44(e); }
 bool Perspective(COvMatrix44& m, float l, float r, float b, float t, float n, float f, float sign) {
   if (r == l || t == b || n <= 0.0f || f <= 0.0f || n == f) return false;
   float q = f / (f - n);
-  const float e[16] = {2.0f * n / (r - l),       0.0f, 0.0f, 0.0f,
-                       0.0f, 2.0f * n / (t - b),       0.0f, 0.0f,
-                       sign * (l + r) / (l - r), sign * (t + b) / (b - t), sign * q, sign,
-                       0.0f, 0.0f, -n * q,  0.0f};
+  const float e[16] = {2.0f * n / (r - l),
+                       0.0f,
+                       0.0f,
+                       0.0f,
+                       0.0f,
+                       2.0f * n / (t - b),
+                       0.0f,
+                       0.0f,
+                       sign * (l + r) / (l - r),
+                       sign * (t + b) / (b - t),
+                       sign * q,
+                       sign,
+                       0.0f,
+                       0.0f,
+                       -n * q,
+                       0.0f};
   SetRows(m, e);
   return true;
 }
 
 bool Ortho(COvMatrix44& m, float l, float r, float b, float t, float n, float f, float sign) {
   if (r == l || t == b || n == f) return false;
-  const float e[16] = {2.0f / (r - l), 0.0f, 0.0f, 0.0f, 0.0f, 2.0f / (t - b), 0.0f, 0.0f,
-                       0.0f, 0.0f, sign / (f - n), 0.0f,
-                       (l + r) / (l - r), (t + b) / (b - t), n / (n - f), 1.0f};
+  const float e[16] = {2.0f / (r - l), 0.0f, 0.0f, 0.0f,           0.0f, 2.0f / (t - b),    0.0f,
+                       0.0f,           0.0f, 0.0f, sign / (f - n), 0.0f, (l + r) / (l - r), (t + b) / (b - t),
+                       n / (n - f),    1.0f};
   SetRows(m, e);
   return true;
 }
@@ -61,8 +73,8 @@ bool LookAlong(COvMatrix44& m, const COvVector3& eye, COvVector3 z, const COvVec
   COvVector3 x = up.cross(z);
   if (x.normalize() <= kOvEpsilon) return false;
   COvVector3 y = z.cross(x);
-  const float e[16] = {x.x, y.x, z.x, 0.0f, x.y, y.y, z.y, 0.0f, x.z, y.z, z.z, 0.0f,
-                       -x.dot(eye), -y.dot(eye), -z.dot(eye), 1.0f};
+  const float e[16] = {x.x, y.x, z.x, 0.0f, x.y,         y.y,         z.y,         0.0f,
+                       x.z, y.z, z.z, 0.0f, -x.dot(eye), -y.dot(eye), -z.dot(eye), 1.0f};
   SetRows(m, e);
   return true;
 }

@@ -26,7 +26,9 @@ class COvTransform {
   }
   bool operator!=(const COvTransform& o) const { return !(*this == o); }
 
-  COvVector3 transformPoint(const COvVector3& p) const { return rotation.rotate(p.multiply(scale)) + position; }
+  COvVector3 transformPoint(const COvVector3& p) const {
+    return rotation.rotate(p.multiply(scale)) + position;
+  }
   COvVector3 transformVector(const COvVector3& v) const { return rotation.rotate(v.multiply(scale)); }
   // The row-vector matrix of this transform: scale × rotation × translation.
   COvMatrix44 getMatrix() const;

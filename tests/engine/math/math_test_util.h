@@ -6,9 +6,12 @@
 
 #include "engine/math/ovrandom.h"
 
-#define EXPECT_VEC_NEAR(expected, actual, tol) EXPECT_TRUE((expected).equals((actual), (tol))) \
-  << "expected (" << (expected)[0] << ", " << (expected)[1] << ") got (" << (actual)[0] << ", " << (actual)[1] << ")"
+#define EXPECT_VEC_NEAR(expected, actual, tol)                                                              \
+  EXPECT_TRUE((expected).equals((actual), (tol))) << "expected (" << (expected)[0] << ", " << (expected)[1] \
+                                                  << ") got (" << (actual)[0] << ", " << (actual)[1] << ")"
 
 // Uniform in the cube (square) [-e, e]³.
-inline COvVector3 RandomPoint(COvRandom& r, float e) { return COvVector3(r.Range(-e, e), r.Range(-e, e), r.Range(-e, e)); }
+inline COvVector3 RandomPoint(COvRandom& r, float e) {
+  return COvVector3(r.Range(-e, e), r.Range(-e, e), r.Range(-e, e));
+}
 inline COvVector2 RandomPoint2(COvRandom& r, float e) { return COvVector2(r.Range(-e, e), r.Range(-e, e)); }

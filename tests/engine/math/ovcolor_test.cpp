@@ -19,7 +19,8 @@ TEST(OvColor, ChannelsInTheOrderOfTheName) {
   EXPECT_EQ(0, std::memcmp(raw, "\4\1\2\3", 4));
   EXPECT_TRUE(argb.GetRGB() == RGBb(1, 2, 3) && COvARGB<unsigned short>::e_max == 4);
   // Conversions rescale the channel ranges; a missing alpha becomes opaque.
-  EXPECT_EQ(COvARGB<unsigned short>(257, 514, 771, 65535), OvConvertColor<COvARGB<unsigned short>>(RGBb(1, 2, 3)));
+  EXPECT_EQ(COvARGB<unsigned short>(257, 514, 771, 65535),
+            OvConvertColor<COvARGB<unsigned short>>(RGBb(1, 2, 3)));
   EXPECT_EQ(RGBb(128, 0, 255), OvConvertColor<RGBb>(RGBAf(0.5f, -1.0f, 2.0f, 0.0f)));
   RGBAf wide = OvConvertColor<RGBAf>(COvBGR<unsigned short>(65535, 0, 13107));
   EXPECT_TRUE(wide.r == 1 && wide.g == 0 && std::fabs(wide.b - 0.2f) < 1e-6f && wide.a == 1);
@@ -27,7 +28,8 @@ TEST(OvColor, ChannelsInTheOrderOfTheName) {
 
 TEST(OvColor, FloatsAreExactIntegersSaturate) {
   RGBf a(0.5f, 0.25f, 1.0f), b(0.5f, 0.5f, 0.5f);
-  EXPECT_TRUE(a + b == RGBf(1.0f, 0.75f, 1.5f) && a - 0.5f == RGBf(0.0f, -0.25f, 0.5f) && a / b == RGBf(1, 0.5f, 2));
+  EXPECT_TRUE(a + b == RGBf(1.0f, 0.75f, 1.5f) && a - 0.5f == RGBf(0.0f, -0.25f, 0.5f) &&
+              a / b == RGBf(1, 0.5f, 2));
   EXPECT_EQ(RGBb(255, 200, 150), RGBb(200, 100, 50) + RGBb(100, 100, 100));
   EXPECT_EQ(RGBb(0, 10, 0), RGBb(10, 20, 30) - RGBb(20, 10, 40));
   EXPECT_EQ(RGBb(255, 40, 0), RGBb(200, 20, 0) * 2);
@@ -43,7 +45,8 @@ TEST(OvColor, LuminanceRoundsIntegerChannels) {
   const struct {
     RGBb color;
     unsigned char expected;
-  } rows[] = {{RGBb(255, 255, 255), 255}, {RGBb(1, 1, 1), 1}, {RGBb(255, 0, 0), 76}, {RGBb(200, 100, 50), 124}};
+  } rows[] = {
+      {RGBb(255, 255, 255), 255}, {RGBb(1, 1, 1), 1}, {RGBb(255, 0, 0), 76}, {RGBb(200, 100, 50), 124}};
   for (const auto& row : rows) {
     SCOPED_TRACE(static_cast<int>(row.color.r) * 65536 + row.color.g * 256 + row.color.b);
     EXPECT_EQ(row.expected, row.color.GetLuminance());

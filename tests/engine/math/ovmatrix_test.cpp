@@ -14,7 +14,8 @@ TEST(OvMatrix, StorageAndMultiplicationOrder) {
   EXPECT_TRUE(m(1, 2) == 6.0f && m.getFront() == COvVector3(4, 5, 6) && m.getUp() == COvVector3(8, 9, 10));
   EXPECT_EQ(COvVector3(12, 13, 14), m.getTranslation());
   COvMatrix22 a(1, 2, 3, 4), b(5, 6, 7, 8);
-  EXPECT_TRUE(a.MultiplyCorrect(b) == COvMatrix22(19, 22, 43, 50) && a.MultiplyBugged(b) == COvMatrix22(23, 34, 31, 46));
+  EXPECT_TRUE(a.MultiplyCorrect(b) == COvMatrix22(19, 22, 43, 50) &&
+              a.MultiplyBugged(b) == COvMatrix22(23, 34, 31, 46));
   COvMatrix44 move, scale;
   move.makeTranslation(COvVector3(1, 2, 3));
   scale.makeScale(COvVector3(2, 2, 2));
@@ -54,7 +55,8 @@ TEST(OvMatrix, EulerOrdersAndTheirInverse) {
   EXPECT_VEC_NEAR(COvVector3(5, 7, 7), m.transformPoint(COvVector3(1, 0, 0)), 1e-5f);
   COvVector3 axis(1, -2, 0.5f);
   m.makeRotationAxis(axis, 0.8f);
-  EXPECT_VEC_NEAR(COvQuaternion(COvAngleAxis(axis, 0.8f)).rotate(COvVector3(3, 1, 2)), m.transformVector(COvVector3(3, 1, 2)), 1e-5f);
+  EXPECT_VEC_NEAR(COvQuaternion(COvAngleAxis(axis, 0.8f)).rotate(COvVector3(3, 1, 2)),
+                  m.transformVector(COvVector3(3, 1, 2)), 1e-5f);
   ASSERT_TRUE(m.makeReflection(COvVector3(0, 0, 2), -2));  // the plane z = 1
   EXPECT_VEC_NEAR(COvVector3(4, 5, -4), m.transformPoint(COvVector3(4, 5, 6)), 1e-5f);
   // q = (1, 2, 3, 4): |q|² = 30; element 1 of the plain matrix is 2(xy - wz)/30 = -10/15.
@@ -89,10 +91,14 @@ TEST(OvMatrix, CameraMatrices) {
   // goes to the origin and the target onto the view axis.
   const float n = 1, f = 10;
   COvMatrix44 proj[8];
-  const bool made[8] = {proj[0].makePerspectiveFovLH(kOvHalfPi, 2, n, f), proj[1].makePerspectiveFovRH(kOvHalfPi, 2, n, f),
-                        proj[2].makePerspectiveLH(4, 2, n, f),  proj[3].makePerspectiveRH(4, 2, n, f),
-                        proj[4].makeOrthoLH(4, 2, n, f),        proj[5].makeOrthoRH(4, 2, n, f),
-                        proj[6].makeOrthoOffCenterLH(1, 5, -3, 0, n, f), proj[7].makeOrthoOffCenterRH(1, 5, -3, 0, n, f)};
+  const bool made[8] = {proj[0].makePerspectiveFovLH(kOvHalfPi, 2, n, f),
+                        proj[1].makePerspectiveFovRH(kOvHalfPi, 2, n, f),
+                        proj[2].makePerspectiveLH(4, 2, n, f),
+                        proj[3].makePerspectiveRH(4, 2, n, f),
+                        proj[4].makeOrthoLH(4, 2, n, f),
+                        proj[5].makeOrthoRH(4, 2, n, f),
+                        proj[6].makeOrthoOffCenterLH(1, 5, -3, 0, n, f),
+                        proj[7].makeOrthoOffCenterRH(1, 5, -3, 0, n, f)};
   for (int kind = 0; kind < 8; ++kind) {
     SCOPED_TRACE(kind);
     const COvMatrix44& m = proj[kind];
@@ -102,9 +108,11 @@ TEST(OvMatrix, CameraMatrices) {
     for (float depth : {n, 4.0f, f}) {
       float s = perspective ? depth / n : 1.0f;
       for (int c = 0; c < 4; ++c) {
-        COvVector4 clip = m.transform(COvVector4((c & 1 ? r : l) * s, (c & 2 ? t : b) * s, rh ? -depth : depth, 1));
+        COvVector4 clip =
+            m.transform(COvVector4((c & 1 ? r : l) * s, (c & 2 ? t : b) * s, rh ? -depth : depth, 1));
         float z = perspective ? (depth - n) * f / ((f - n) * depth) : (depth - n) / (f - n);
-        EXPECT_VEC_NEAR(COvVector3(c & 1 ? 1.0f : -1.0f, c & 2 ? 1.0f : -1.0f, z), clip.getXYZ() / clip.w, 1e-5f);
+        EXPECT_VEC_NEAR(COvVector3(c & 1 ? 1.0f : -1.0f, c & 2 ? 1.0f : -1.0f, z), clip.getXYZ() / clip.w,
+                        1e-5f);
       }
     }
   }
@@ -135,7 +143,8 @@ TEST(OvTransform, MatrixFormCompositionAndInverse) {
     COvVector3 p = RandomPoint(rng, 3);
     EXPECT_VEC_NEAR(t[0].getMatrix().transformPoint(p), t[0].transformPoint(p), 1e-4f);
     COvTransform back(t[0].getMatrix());
-    EXPECT_TRUE(t[0].scale.equals(back.scale, 1e-4f) && t[0].transformPoint(p).equals(back.transformPoint(p), 1e-4f));
+    EXPECT_TRUE(t[0].scale.equals(back.scale, 1e-4f) &&
+                t[0].transformPoint(p).equals(back.transformPoint(p), 1e-4f));
     if (n % 2 == 0) continue;  // composition and inversion are exact for uniform scales
     EXPECT_VEC_NEAR(t[1].transformPoint(t[0].transformPoint(p)), t[0].combine(t[1]).transformPoint(p), 1e-3f);
     EXPECT_VEC_NEAR(p, t[0].getInverse().transformPoint(t[0].transformPoint(p)), 1e-4f);
@@ -143,5 +152,6 @@ TEST(OvTransform, MatrixFormCompositionAndInverse) {
   COvMatrix44 mirror;
   mirror.makeScale(COvVector3(-2, 1, 1));
   EXPECT_VEC_NEAR(COvVector3(-2, 1, 1), COvTransform(mirror).transformPoint(COvVector3(1, 1, 1)), 1e-5f);
-  EXPECT_EQ(COvVector3(0, 0.5f, 1), COvTransform(COvVector3(), COvQuaternion(), COvVector3(0, 2, 1)).getInverse().scale);
+  EXPECT_EQ(COvVector3(0, 0.5f, 1),
+            COvTransform(COvVector3(), COvQuaternion(), COvVector3(0, 2, 1)).getInverse().scale);
 }

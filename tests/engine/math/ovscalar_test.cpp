@@ -39,17 +39,20 @@ TEST(OvQuaternion, HamiltonProductAndRotation) {
 
 TEST(OvQuaternion, AngleAxisInverseSlerpAndPacking) {
   COvQuaternion q(COvAngleAxis(COvVector3(0, 0, 2), kOvHalfPi));
-  EXPECT_TRUE(q.equals(COvQuaternion(0, 0, std::sqrt(0.5f), std::sqrt(0.5f))) && std::fabs(q.getAngleAxis().angle - kOvHalfPi) < 1e-5f);
+  EXPECT_TRUE(q.equals(COvQuaternion(0, 0, std::sqrt(0.5f), std::sqrt(0.5f))) &&
+              std::fabs(q.getAngleAxis().angle - kOvHalfPi) < 1e-5f);
   EXPECT_TRUE((COvQuaternion(1, 2, 3, 4) * COvQuaternion(1, 2, 3, 4).getInverse()).equals(COvQuaternion()));
   COvQuaternion half = COvQuaternion::slerp(COvQuaternion(), q, 0.5f);
   EXPECT_TRUE(half.equals(COvQuaternion(COvAngleAxis(COvVector3(0, 0, 1), kOvHalfPi / 2))));
-  EXPECT_TRUE(COvQuaternion::slerp(COvQuaternion(), COvQuaternion(-q.x, -q.y, -q.z, -q.w), 0.5f).equals(half));
+  EXPECT_TRUE(
+      COvQuaternion::slerp(COvQuaternion(), COvQuaternion(-q.x, -q.y, -q.z, -q.w), 0.5f).equals(half));
   COvVector3 from(1, 2, 0), to(0, -1, 3);
   for (const COvVector3& target : {to, -from, from}) {
     COvQuaternion arc = COvQuaternion::FromTwoVectors(from, target);
     EXPECT_VEC_NEAR(target.getNormalized(), arc.rotate(from).getNormalized(), 1e-5f);
   }
-  EXPECT_TRUE(COvQuaternion::nlerp(COvQuaternion(), COvQuaternion(-q.x, -q.y, -q.z, -q.w), 0.5f).equals(half));
+  EXPECT_TRUE(
+      COvQuaternion::nlerp(COvQuaternion(), COvQuaternion(-q.x, -q.y, -q.z, -q.w), 0.5f).equals(half));
   COvPackedQuaternion p(COvQuaternion(0, 0, 2, 2));
   EXPECT_EQ(23170, p.z);  // round(sqrt(0.5) * 32767)
   EXPECT_TRUE(p.unpack().equals(q, 1e-4f));
@@ -65,7 +68,9 @@ TEST(OvComplex, ArithmeticAndPolarForm) {
   EXPECT_NEAR(3.0f, p.magnitude(), 1e-6f);
   EXPECT_NEAR(1.25f, p.argument(), 1e-6f);
   EXPECT_NEAR(0.0f, (COvComplex(0, kOvPi).exp() - COvComplex(-1, 0)).magnitude(), 1e-6f);
-  EXPECT_NEAR(0.0f, (COvComplex(-4, 0).sqrt() - COvComplex(0, 2)).magnitude() + (a.log().exp() - a).magnitude(), 1e-5f);
+  EXPECT_NEAR(0.0f,
+              (COvComplex(-4, 0).sqrt() - COvComplex(0, 2)).magnitude() + (a.log().exp() - a).magnitude(),
+              1e-5f);
   EXPECT_NEAR(0.0f, (a.pow(3) - a * a * a).magnitude(), 1e-4f);
 }
 

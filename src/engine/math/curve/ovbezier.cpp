@@ -15,7 +15,8 @@ void Bernstein(float t, float b[4]) {
 // Derivative of the basis: 3 × the quadratic basis on the point differences.
 void BernsteinDerivative(float t, float b[4]) {
   float s = 1.0f - t;
-  b[0] = -3.0f * s * s, b[1] = 3.0f * s * s - 6.0f * s * t, b[2] = 6.0f * s * t - 3.0f * t * t, b[3] = 3.0f * t * t;
+  b[0] = -3.0f * s * s, b[1] = 3.0f * s * s - 6.0f * s * t, b[2] = 6.0f * s * t - 3.0f * t * t,
+  b[3] = 3.0f * t * t;
 }
 
 COvVector3 Weighted(const COvVector3* p, int stride, const float b[4]) {

@@ -20,7 +20,7 @@ class COvOscillator {
   float frequency = 1.0f;  // cycles per second
   float phase = 0.0f;      // in cycles
   float offset = 0.0f;
-  float damping = 0.0f;    // per second; 0 keeps the amplitude
+  float damping = 0.0f;  // per second; 0 keeps the amplitude
 
   COvOscillator() = default;
   COvOscillator(EOvOscillatorWave w, float amp, float freq, float ph = 0.0f, float off = 0.0f)

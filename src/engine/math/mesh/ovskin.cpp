@@ -62,7 +62,8 @@ bool COvSkinMatrixLUT::SetRemap(int i, int skeletonBone) {
 
 bool COvSkinMatrixLUT::SetBindPose(int i, const COvMatrix44& bindWorld) {
   COvMatrix44 inverse;
-  return i >= 0 && i < m_inverseBind.GetCount() && bindWorld.getInverse(inverse) && SetInverseBindPose(i, inverse);
+  return i >= 0 && i < m_inverseBind.GetCount() && bindWorld.getInverse(inverse) &&
+         SetInverseBindPose(i, inverse);
 }
 
 bool COvSkinMatrixLUT::SetInverseBindPose(int i, const COvMatrix44& inverseBindWorld) {

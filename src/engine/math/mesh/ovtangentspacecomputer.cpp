@@ -16,7 +16,8 @@ COvVector3 AnyPerpendicular(const COvVector3& n) {
 
 // Counts and every index in range.
 bool ValidMesh(const void* vertices, int vertexCount, const COvTriangle* triangles, int triangleCount) {
-  if (vertexCount < 0 || triangleCount < 0 || (vertexCount > 0 && !vertices) || (triangleCount > 0 && !triangles))
+  if (vertexCount < 0 || triangleCount < 0 || (vertexCount > 0 && !vertices) ||
+      (triangleCount > 0 && !triangles))
     return false;
   for (int t = 0; t < triangleCount; ++t)
     for (int k = 0; k < 3; ++k)

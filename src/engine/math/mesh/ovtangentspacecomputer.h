@@ -13,8 +13,8 @@ class COvTangentSpaceComputer {
   // when a triangle names a vertex outside [0, vertexCount) or a count is negative. Vertices
   // that no triangle uses, or whose texture mapping is degenerate, get some frame around
   // their normal.
-  bool Compute(const COvTriangleVertex* vertices, int vertexCount, const COvTriangle* triangles, int triangleCount,
-               COvArray<COvTriangleBasis>& bases) const;
+  bool Compute(const COvTriangleVertex* vertices, int vertexCount, const COvTriangle* triangles,
+               int triangleCount, COvArray<COvTriangleBasis>& bases) const;
   // Smooth vertex normals: the unit sum of the normals of the triangles using each vertex,
   // weighted by their areas, written into the vertices (unused vertices keep theirs). Fails,
   // changing nothing, on the same bad input as Compute.

@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "engine/math/ovmatrix.h"
-#include "engine/math/shape/ovplane.h"
 #include "engine/math/ovvector.h"
+#include "engine/math/shape/ovplane.h"
 
 template <typename Derived, typename V, int N>
 class TOvAABB {

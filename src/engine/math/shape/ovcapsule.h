@@ -44,6 +44,9 @@ class COvCapsule2 : public TOvCapsule<COvCapsule2, COvVector2, COvSegment2, COvC
  public:
   using TOvCapsule::TOvCapsule;
   float getArea() const { return kOvPi * radius * radius + 2.0f * radius * (end - start).length(); }
+  // As COvCapsule3::intersects.
+  bool intersects(const COvRay2& ray, float* t = nullptr) const;
+  using TOvCapsule::intersects;
 };
 
 class COvCapsule3 : public TOvCapsule<COvCapsule3, COvVector3, COvSegment3, COvSphere> {

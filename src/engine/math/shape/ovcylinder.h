@@ -16,7 +16,9 @@ class COvCylinder {
   COvCylinder() = default;
   COvCylinder(const COvVector3& a, const COvVector3& b, float r) : start(a), end(b), radius(r) {}
 
-  bool operator==(const COvCylinder& o) const { return start == o.start && end == o.end && radius == o.radius; }
+  bool operator==(const COvCylinder& o) const {
+    return start == o.start && end == o.end && radius == o.radius;
+  }
   bool operator!=(const COvCylinder& o) const { return !(*this == o); }
 
   // True when the ray meets the solid cylinder (side or flat ends), with the parameter of the

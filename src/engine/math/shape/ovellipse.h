@@ -8,6 +8,8 @@
 #include "engine/math/ovmathutil.h"
 #include "engine/math/ovquaternion.h"
 #include "engine/math/shape/ovaabb.h"
+#include "engine/math/shape/ovline2.h"
+#include "engine/math/shape/ovline3.h"
 
 class COvEllipse2 {
  public:
@@ -18,7 +20,9 @@ class COvEllipse2 {
   COvEllipse2() = default;
   COvEllipse2(const COvVector2& c, const COvVector2& r, float a = 0.0f) : center(c), radii(r), angle(a) {}
 
-  bool operator==(const COvEllipse2& o) const { return center == o.center && radii == o.radii && angle == o.angle; }
+  bool operator==(const COvEllipse2& o) const {
+    return center == o.center && radii == o.radii && angle == o.angle;
+  }
   bool operator!=(const COvEllipse2& o) const { return !(*this == o); }
 
   // p in the frame of the axes, relative to the centre.
@@ -38,6 +42,9 @@ class COvEllipse2 {
     return center + COvVector2(x * c - y * s, x * s + y * c);
   }
   float getArea() const { return kOvPi * radii.x * radii.y; }
+  // True when the ray meets the ellipse, with the parameter of the first point met in t (0
+  // when the origin is inside); an ellipse with a zero semi-axis is never met.
+  bool intersects(const COvRay2& ray, float* t = nullptr) const;
   COvAABB2 getAABB() const {
     float c = std::cos(angle), s = std::sin(angle);
     COvVector2 h(std::hypot(radii.x * c, radii.y * s), std::hypot(radii.x * s, radii.y * c));
@@ -70,14 +77,19 @@ class COvEllipsoid {
   bool contains(const COvVector3& p) const {
     COvVector3 l = toLocal(p);
     return COvEllipse2::Inside(l.x, radii.x) + COvEllipse2::Inside(l.y, radii.y) +
-               COvEllipse2::Inside(l.z, radii.z) <= 1.0f;
+               COvEllipse2::Inside(l.z, radii.z) <=
+           1.0f;
   }
   float getVolume() const { return (4.0f / 3.0f) * kOvPi * radii.x * radii.y * radii.z; }
+  // As COvEllipse2::intersects.
+  bool intersects(const COvRay3& ray, float* t = nullptr) const;
   COvAABB3 getAABB() const {
-    const COvVector3 axes[3] = {rotation.rotate(COvVector3(radii.x, 0, 0)), rotation.rotate(COvVector3(0, radii.y, 0)),
+    const COvVector3 axes[3] = {rotation.rotate(COvVector3(radii.x, 0, 0)),
+                                rotation.rotate(COvVector3(0, radii.y, 0)),
                                 rotation.rotate(COvVector3(0, 0, radii.z))};
     COvVector3 h;
-    for (int i = 0; i < 3; ++i) h[i] = std::sqrt(axes[0][i] * axes[0][i] + axes[1][i] * axes[1][i] + axes[2][i] * axes[2][i]);
+    for (int i = 0; i < 3; ++i)
+      h[i] = std::sqrt(axes[0][i] * axes[0][i] + axes[1][i] * axes[1][i] + axes[2][i] * axes[2][i]);
     return COvAABB3(center - h, center + h);
   }
 };

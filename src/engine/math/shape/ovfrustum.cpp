@@ -29,6 +29,15 @@ void COvFrustum3::setFromMatrix(const COvMatrix44& m) {
   }
 }
 
+bool COvFrustum3::setFromCamera(const COvVector3& eye, const COvVector3& target, const COvVector3& up,
+                                float fovY, float aspect, float zNear, float zFar) {
+  COvMatrix44 view, projection;
+  if (!view.makeLookAtRH(eye, target, up) || !projection.makePerspectiveFovRH(fovY, aspect, zNear, zFar))
+    return false;
+  setFromMatrix(view * projection);
+  return true;
+}
+
 bool COvFrustum3::contains(const COvVector3& p) const {
   for (const COvPlane& plane : planes)
     if (plane.getDistance(p) < 0.0f) return false;

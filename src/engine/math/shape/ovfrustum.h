@@ -26,6 +26,11 @@ class COvFrustum3 {
   COvFrustum3() = default;
   explicit COvFrustum3(const COvMatrix44& viewProjection) { setFromMatrix(viewProjection); }
 
+  // The view volume of a camera at eye looking at target (right-handed, up the up vector),
+  // with the vertical field of view fovY radians; false (planes unchanged) for degenerate
+  // arguments, as the matrix functions reject them.
+  bool setFromCamera(const COvVector3& eye, const COvVector3& target, const COvVector3& up, float fovY,
+                     float aspect, float zNear, float zFar);
   // The planes of -w <= x <= w, -w <= y <= w, 0 <= z <= w in clip space, normalized.
   void setFromMatrix(const COvMatrix44& viewProjection);
   bool contains(const COvVector3& p) const;

@@ -5,7 +5,8 @@
 
 bool COvLine2::getIntersection(const COvLine2& o, COvVector2& point) const {
   float denom = direction.cross(o.direction);
-  if (std::fabs(denom) <= kOvEpsilon * direction.length() * o.direction.length() || denom == 0.0f) return false;
+  if (std::fabs(denom) <= kOvEpsilon * direction.length() * o.direction.length() || denom == 0.0f)
+    return false;
   point = getPoint((o.origin - origin).cross(o.direction) / denom);
   return true;
 }
@@ -22,7 +23,8 @@ bool COvSegment2::intersects(const COvSegment2& o, COvVector2* point) const {
   // Parallel, collinear or degenerate: they meet where their distance vanishes.
   float t, u;
   float scale = 1.0f + r.lengthSquared() + s.lengthSquared();
-  if (OvClosestSegmentSegment(start, end, o.start, o.end, t, u) > kOvEpsilon * kOvEpsilon * scale) return false;
+  if (OvClosestSegmentSegment(start, end, o.start, o.end, t, u) > kOvEpsilon * kOvEpsilon * scale)
+    return false;
   if (point) *point = getPoint(t);
   return true;
 }
@@ -33,7 +35,8 @@ bool COvRay2::intersects(const COvCircle& c, float* t) const {
 
 bool COvRay2::intersects(const COvAABB2& b, float* t) const {
   float hit;
-  if (b.isEmpty() || !OvSlabTest<COvVector2, 2>(origin, direction, b.min, b.max, 0.0f, FLT_MAX, hit)) return false;
+  if (b.isEmpty() || !OvSlabTest<COvVector2, 2>(origin, direction, b.min, b.max, 0.0f, FLT_MAX, hit))
+    return false;
   if (t) *t = hit;
   return true;
 }
@@ -44,6 +47,22 @@ bool COvRay2::intersects(const COvOBB2& b, float* t) const {
   float hit;
   if (!OvSlabTest<COvVector2, 2>(o, d, -b.halfSize, b.halfSize, 0.0f, FLT_MAX, hit)) return false;
   if (t) *t = hit;
+  return true;
+}
+
+bool COvRay2::intersects(const COvTriangle2& tri, float* t) const {
+  if (tri.contains(origin)) {
+    if (t) *t = 0.0f;
+    return true;
+  }
+  // From outside, the first point met is on an edge.
+  const COvSegment2 edges[3] = {COvSegment2(tri.a, tri.b), COvSegment2(tri.b, tri.c),
+                                COvSegment2(tri.c, tri.a)};
+  float best = FLT_MAX, hit;
+  for (const COvSegment2& e : edges)
+    if (intersects(e, &hit) && hit < best) best = hit;
+  if (best == FLT_MAX) return false;
+  if (t) *t = best;
   return true;
 }
 

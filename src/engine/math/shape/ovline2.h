@@ -6,6 +6,7 @@
 #include "engine/math/shape/ovball.h"
 #include "engine/math/shape/ovlinear.h"
 #include "engine/math/shape/ovobb.h"
+#include "engine/math/shape/ovtriangleshape.h"
 
 class COvLine2 : public TOvDirected<COvLine2, COvVector2, -1> {
  public:
@@ -34,4 +35,5 @@ class COvRay2 : public TOvDirected<COvRay2, COvVector2, 1> {
   bool intersects(const COvAABB2& b, float* t = nullptr) const;
   bool intersects(const COvSegment2& s, float* t = nullptr) const;
   bool intersects(const COvOBB2& b, float* t = nullptr) const;
+  bool intersects(const COvTriangle2& tri, float* t = nullptr) const;
 };

@@ -21,7 +21,8 @@ float COvLine3::getDistance(const COvLine3& o) const {
   return (getPoint(s) - o.getPoint(t)).length();
 }
 
-bool OvRayCylinderSide(const COvRay3& ray, const COvVector3& start, const COvVector3& end, float radius, float& t) {
+bool OvRayCylinderSide(const COvRay3& ray, const COvVector3& start, const COvVector3& end, float radius,
+                       float& t) {
   // |m + t n|² − ((m + t n) · d)² / (d · d) = r², multiplied through by d · d.
   COvVector3 d = end - start, m = ray.origin - start, n = ray.direction;
   float dd = d.dot(d), md = m.dot(d), nd = n.dot(d), nn = n.dot(n), mn = m.dot(n);
@@ -39,6 +40,20 @@ bool OvRayCylinderSide(const COvRay3& ray, const COvVector3& start, const COvVec
     }
   }
   return false;
+}
+
+bool COvSegment3::intersects(const COvPlane& p, float* t) const {
+  float hit;
+  if (!COvRay3(start, end - start).intersects(p, &hit) || hit > 1.0f) return false;
+  if (t) *t = hit;
+  return true;
+}
+
+bool COvSegment3::intersects(const COvTriangle3& tri, float* t) const {
+  float hit;
+  if (!COvRay3(start, end - start).intersects(tri, &hit) || hit > 1.0f) return false;
+  if (t) *t = hit;
+  return true;
 }
 
 bool COvRay3::intersects(const COvPlane& p, float* t) const {
@@ -60,14 +75,16 @@ bool COvRay3::intersects(const COvSphere& s, float* t) const {
 
 bool COvRay3::intersects(const COvAABB3& b, float* t) const {
   float hit;
-  if (b.isEmpty() || !OvSlabTest<COvVector3, 3>(origin, direction, b.min, b.max, 0.0f, FLT_MAX, hit)) return false;
+  if (b.isEmpty() || !OvSlabTest<COvVector3, 3>(origin, direction, b.min, b.max, 0.0f, FLT_MAX, hit))
+    return false;
   if (t) *t = hit;
   return true;
 }
 
 bool COvRay3::intersects(const COvOBB3& b, float* t) const {
   // In the box's frame the box is the AABB [-half, half] and parameters are unchanged.
-  COvVector3 o = b.toLocal(origin), d(direction.dot(b.axis[0]), direction.dot(b.axis[1]), direction.dot(b.axis[2]));
+  COvVector3 o = b.toLocal(origin),
+             d(direction.dot(b.axis[0]), direction.dot(b.axis[1]), direction.dot(b.axis[2]));
   float hit;
   if (!OvSlabTest<COvVector3, 3>(o, d, -b.halfSize, b.halfSize, 0.0f, FLT_MAX, hit)) return false;
   if (t) *t = hit;
@@ -79,7 +96,8 @@ bool COvRay3::intersects(const COvTriangle3& tri, float* t, COvVector3* uvw) con
   COvVector3 e1 = tri.b - tri.a, e2 = tri.c - tri.a;
   COvVector3 pv = direction.cross(e2);
   float det = e1.dot(pv);
-  if (std::fabs(det) <= kOvEpsilon * e1.length() * e2.length() * direction.length() || det == 0.0f) return false;
+  if (std::fabs(det) <= kOvEpsilon * e1.length() * e2.length() * direction.length() || det == 0.0f)
+    return false;
   float inv = 1.0f / det;
   COvVector3 tv = origin - tri.a;
   float v = tv.dot(pv) * inv;

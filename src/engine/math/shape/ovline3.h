@@ -22,13 +22,17 @@ class COvLine3 : public TOvDirected<COvLine3, COvVector3, -1> {
 class COvSegment3 : public TOvSegment<COvSegment3, COvVector3> {
  public:
   using TOvSegment::TOvSegment;
+  // The crossing with the plane or the (two-sided) triangle, t in [0, 1] along the segment.
+  bool intersects(const COvPlane& p, float* t = nullptr) const;
+  bool intersects(const COvTriangle3& tri, float* t = nullptr) const;
 };
 
 class COvRay3;
 // The first parameter t >= 0 at which the ray meets the side of the infinite cylinder of the
 // given radius about start→end, within the part between start and end; false when it does
 // not (a ray along the axis never meets the side). Capsules and cylinders build on it.
-bool OvRayCylinderSide(const COvRay3& ray, const COvVector3& start, const COvVector3& end, float radius, float& t);
+bool OvRayCylinderSide(const COvRay3& ray, const COvVector3& start, const COvVector3& end, float radius,
+                       float& t);
 
 class COvRay3 : public TOvDirected<COvRay3, COvVector3, 1> {
  public:

@@ -49,7 +49,8 @@ float OvClosestSegmentSegment(const V& p1, const V& q1, const V& p2, const V& q2
 // Slab test of origin + t × dir against the box [lo, hi] for t in [tMin, tMax]: the entry
 // parameter (tMin when the origin is inside) in tHit.
 template <typename V, int N>
-bool OvSlabTest(const V& origin, const V& dir, const V& lo, const V& hi, float tMin, float tMax, float& tHit) {
+bool OvSlabTest(const V& origin, const V& dir, const V& lo, const V& hi, float tMin, float tMax,
+                float& tHit) {
   for (int i = 0; i < N; ++i) {
     if (dir[i] == 0.0f) {
       if (origin[i] < lo[i] || origin[i] > hi[i]) return false;
@@ -123,7 +124,9 @@ class TOvSegment {
   float getLength() const { return (end - start).length(); }
   V getCenter() const { return (start + end) * 0.5f; }
   V getPoint(float t) const { return start + (end - start) * t; }
-  float getClosestParameter(const V& p) const { return OvClosestParameter(start, end - start, p, 0.0f, 1.0f); }
+  float getClosestParameter(const V& p) const {
+    return OvClosestParameter(start, end - start, p, 0.0f, 1.0f);
+  }
   V getClosestPoint(const V& p) const { return getPoint(getClosestParameter(p)); }
   float getDistanceSquared(const V& p) const { return (getClosestPoint(p) - p).lengthSquared(); }
   float getDistance(const V& p) const { return std::sqrt(getDistanceSquared(p)); }

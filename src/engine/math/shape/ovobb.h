@@ -7,6 +7,7 @@
 #include "engine/math/ovmathutil.h"
 #include "engine/math/ovmatrix.h"
 #include "engine/math/shape/ovaabb.h"
+#include "engine/math/shape/ovball.h"
 
 template <typename Derived, typename V, int N, typename Box>
 class TOvOBB {
@@ -70,7 +71,8 @@ class TOvOBB {
     V t = o.center - center;
     for (int i = 0; i < count; ++i) {
       if (axes[i].lengthSquared() <= kOvEpsilon * kOvEpsilon) continue;
-      if (std::fabs(t.dot(axes[i])) > getProjectedRadius(axes[i]) + o.getProjectedRadius(axes[i])) return false;
+      if (std::fabs(t.dot(axes[i])) > getProjectedRadius(axes[i]) + o.getProjectedRadius(axes[i]))
+        return false;
     }
     return true;
   }
@@ -100,5 +102,7 @@ class COvOBB3 : public TOvOBB<COvOBB3, COvVector3, 3, COvAABB3> {
   COvOBB3(const COvAABB3& box, const COvMatrix44& m);
 
   bool intersects(const COvOBB3& o) const;
+  bool intersects(const COvAABB3& b) const { return intersects(COvOBB3(b, COvMatrix44())); }
+  bool intersects(const COvSphere& s) const { return getDistanceSquared(s.center) <= s.radius * s.radius; }
   float getVolume() const { return 8.0f * halfSize.x * halfSize.y * halfSize.z; }
 };

@@ -49,7 +49,8 @@ class COvPlane {
   // The point common to three planes; false (out unchanged) when two of them are parallel
   // or all three share a line.
   static bool Intersect(const COvPlane& p1, const COvPlane& p2, const COvPlane& p3, COvVector3& out) {
-    COvVector3 c23 = p2.normal.cross(p3.normal), c31 = p3.normal.cross(p1.normal), c12 = p1.normal.cross(p2.normal);
+    COvVector3 c23 = p2.normal.cross(p3.normal), c31 = p3.normal.cross(p1.normal),
+               c12 = p1.normal.cross(p2.normal);
     float det = p1.normal.dot(c23);
     if (std::fabs(det) <= kOvEpsilon) return false;
     out = (c23 * p1.d + c31 * p2.d + c12 * p3.d) * (-1.0f / det);

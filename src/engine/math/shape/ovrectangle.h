@@ -17,7 +17,9 @@ class TOvRectangle {
   TOvRectangle() = default;
   TOvRectangle(T px, T py, T w, T h) : x(px), y(py), width(w), height(h) {}
 
-  bool operator==(const Derived& o) const { return x == o.x && y == o.y && width == o.width && height == o.height; }
+  bool operator==(const Derived& o) const {
+    return x == o.x && y == o.y && width == o.width && height == o.height;
+  }
   bool operator!=(const Derived& o) const { return !(*this == o); }
 
   T getRight() const { return x + width; }

@@ -5,7 +5,7 @@
 
 bool COvTriangle2::contains(const COvVector2& p) const {
   float d1 = (b - a).cross(p - a), d2 = (c - b).cross(p - b), d3 = (a - c).cross(p - c);
-  bool hasNeg = d1 < 0.0f || d2 < 0.0f || d3 < 0.0f, hasPos = d1 > 0.0f || d2 > 0.0f || d3 > 0.0f;
+  bool hasNeg = d1 < 0.0f || d2 < 0.0f || d3<0.0f, hasPos = d1> 0.0f || d2 > 0.0f || d3 > 0.0f;
   if (hasNeg && hasPos) return false;
   // All three zero: a degenerate triangle holds only the points of its segment.
   if (!hasNeg && !hasPos) return getDistanceSquared(p) == 0.0f;
@@ -19,7 +19,8 @@ bool COvTriangle3::intersects(const COvAABB3& box) const {
   COvVector3 center = box.getCenter(), h = box.getHalfSize();
   const COvVector3 v[3] = {a - center, b - center, c - center};
   const COvVector3 edges[3] = {v[1] - v[0], v[2] - v[1], v[0] - v[2]};
-  COvVector3 axes[13] = {COvVector3(1, 0, 0), COvVector3(0, 1, 0), COvVector3(0, 0, 1), edges[0].cross(edges[1])};
+  COvVector3 axes[13] = {COvVector3(1, 0, 0), COvVector3(0, 1, 0), COvVector3(0, 0, 1),
+                         edges[0].cross(edges[1])};
   for (int i = 0; i < 3; ++i)
     for (int e = 0; e < 3; ++e) axes[4 + 3 * i + e] = axes[i].cross(edges[e]);
   for (const COvVector3& axis : axes) {

@@ -83,7 +83,8 @@ V TOvTriangle<Derived, V>::getClosestPoint(const V& p) const {
   float vb = d5 * d2 - d1 * d6;
   if (vb <= 0.0f && d2 >= 0.0f && d6 <= 0.0f) return a + ac * (d2 / (d2 - d6));
   float va = d3 * d6 - d5 * d4;
-  if (va <= 0.0f && (d4 - d3) >= 0.0f && (d5 - d6) >= 0.0f) return b + (c - b) * ((d4 - d3) / ((d4 - d3) + (d5 - d6)));
+  if (va <= 0.0f && (d4 - d3) >= 0.0f && (d5 - d6) >= 0.0f)
+    return b + (c - b) * ((d4 - d3) / ((d4 - d3) + (d5 - d6)));
   float denom = va + vb + vc;
   // Degenerate (collinear) triangles end here with denom 0: the corner a is as good as any.
   if (denom == 0.0f) return a;

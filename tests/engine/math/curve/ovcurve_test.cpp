@@ -21,11 +21,11 @@ static COvVector3 Casteljau(const COvVector3* p, int stride, double t) {
   return r;
 }
 
-
 TEST(OvBezierCurve, MatchesDeCasteljauAndItsDerivatives) {
   COvRandom rng(41);
   for (int n = 0; n < 10; ++n) {
-    COvBezierCurve c(RandomPoint(rng, 3), RandomPoint(rng, 3), RandomPoint(rng, 3), RandomPoint(rng, 3)), left, right;
+    COvBezierCurve c(RandomPoint(rng, 3), RandomPoint(rng, 3), RandomPoint(rng, 3), RandomPoint(rng, 3)),
+        left, right;
     c.split(0.3f, left, right);
     COvAABB3 sampled = COvAABB3::Empty();
     for (int i = 0; i <= 2000; ++i) sampled.extend(Casteljau(c.p, 1, i / 2000.0));
@@ -33,18 +33,22 @@ TEST(OvBezierCurve, MatchesDeCasteljauAndItsDerivatives) {
     EXPECT_VEC_NEAR(sampled.max, c.getAABB().max, 1e-3f);
     for (float t = 0.0f; t <= 1.0f; t += 0.125f) {
       EXPECT_VEC_NEAR(Casteljau(c.p, 1, t), c.getPoint(t), 1e-5f);
-      EXPECT_VEC_NEAR((Casteljau(c.p, 1, t + 1e-3) - Casteljau(c.p, 1, t - 1e-3)) / 2e-3f, c.getTangent(t), 2e-2f);
-      EXPECT_VEC_NEAR((c.getTangent(t + 1e-3f) - c.getTangent(t - 1e-3f)) / 2e-3f, c.getSecondDerivative(t), 5e-2f);
+      EXPECT_VEC_NEAR((Casteljau(c.p, 1, t + 1e-3) - Casteljau(c.p, 1, t - 1e-3)) / 2e-3f, c.getTangent(t),
+                      2e-2f);
+      EXPECT_VEC_NEAR((c.getTangent(t + 1e-3f) - c.getTangent(t - 1e-3f)) / 2e-3f, c.getSecondDerivative(t),
+                      5e-2f);
       EXPECT_VEC_NEAR(c.getPoint(0.3f * t), left.getPoint(t), 1e-5f);
       COvVector3 q = RandomPoint(rng, 4);
       float nearest = 1e30f;
-      for (int i = 0; i <= 4000; ++i) nearest = std::fmin(nearest, (Casteljau(c.p, 1, i / 4000.0) - q).length());
+      for (int i = 0; i <= 4000; ++i)
+        nearest = std::fmin(nearest, (Casteljau(c.p, 1, i / 4000.0) - q).length());
       EXPECT_NEAR(nearest, (c.getPoint(c.getClosestParameter(q)) - q).length(), 1e-3f);
       EXPECT_VEC_NEAR(c.getPoint(0.3f + 0.7f * t), right.getPoint(t), 1e-5f);
     }
   }
   // A quarter circle approximated with the usual 0.5523 handles.
-  COvBezierCurve arc(COvVector3(1, 0, 0), COvVector3(1, 0.5523f, 0), COvVector3(0.5523f, 1, 0), COvVector3(0, 1, 0));
+  COvBezierCurve arc(COvVector3(1, 0, 0), COvVector3(1, 0.5523f, 0), COvVector3(0.5523f, 1, 0),
+                     COvVector3(0, 1, 0));
   EXPECT_NEAR(kOvHalfPi, arc.getLength(256), 1e-3f);
 }
 
@@ -71,10 +75,12 @@ TEST(OvCubicInterpolator, HermiteCatmullRomBezierAndLinearForms) {
     SCOPED_TRACE(row[0]);
     COvCubicInterpolator c;
     c.setHermite(row[0], row[1], row[2], row[3]);
-    EXPECT_TRUE(c.getValue(0) == row[0] && c.getValue(1) == row[1] && c.getDerivative(0) == row[2] && c.getDerivative(1) == row[3]);
+    EXPECT_TRUE(c.getValue(0) == row[0] && c.getValue(1) == row[1] && c.getDerivative(0) == row[2] &&
+                c.getDerivative(1) == row[3]);
     for (float t = 0.1f; t < 1; t += 0.2f) {
       EXPECT_NEAR((c.getValue(t + 1e-3f) - c.getValue(t - 1e-3f)) / 2e-3f, c.getDerivative(t), 1e-2f);
-      EXPECT_NEAR((c.getDerivative(t + 1e-3f) - c.getDerivative(t - 1e-3f)) / 2e-3f, c.getSecondDerivative(t), 1e-2f);
+      EXPECT_NEAR((c.getDerivative(t + 1e-3f) - c.getDerivative(t - 1e-3f)) / 2e-3f, c.getSecondDerivative(t),
+                  1e-2f);
     }
   }
   // Catmull-Rom runs through the middle samples; the Bézier form is the Bézier curve.
@@ -87,7 +93,8 @@ TEST(OvCubicInterpolator, HermiteCatmullRomBezierAndLinearForms) {
   cardinal.setCardinal(p[0], p[1], p[2], p[3], 0.5f);
   EXPECT_VEC_NEAR((p[2] - p[0]) * 0.25f, cardinal.getDerivative(0), 1e-6f);
   bez.setBezier(p[0], p[1], p[2], p[3]);
-  for (float t = 0; t <= 1; t += 0.25f) EXPECT_VEC_NEAR(COvBezierCurve(p[0], p[1], p[2], p[3]).getPoint(t), bez.getValue(t), 1e-5f);
+  for (float t = 0; t <= 1; t += 0.25f)
+    EXPECT_VEC_NEAR(COvBezierCurve(p[0], p[1], p[2], p[3]).getPoint(t), bez.getValue(t), 1e-5f);
   COvCubicInterpolator2 line;
   line.setLinear(COvVector2(1, 1), COvVector2(3, 5));
   EXPECT_VEC_NEAR(COvVector2(5, 9), line.getValue(2.0f), 1e-6f);
@@ -95,12 +102,14 @@ TEST(OvCubicInterpolator, HermiteCatmullRomBezierAndLinearForms) {
 
 TEST(OvOscillator, WavesAtKnownPhases) {
   const float at[5] = {0, 0.125f, 0.25f, 0.625f, 0.75f}, s = std::sqrt(0.5f);
-  const float expected[4][5] = {{0, s, 1, -s, -1}, {1, 1, 1, -1, -1}, {0, 0.5f, 1, -0.5f, -1}, {0, 0.25f, 0.5f, -0.75f, -0.5f}};
+  const float expected[4][5] = {
+      {0, s, 1, -s, -1}, {1, 1, 1, -1, -1}, {0, 0.5f, 1, -0.5f, -1}, {0, 0.25f, 0.5f, -0.75f, -0.5f}};
   for (int wave = 0; wave < 4; ++wave)
     for (int i = 0; i < 5; ++i) {
       SCOPED_TRACE(testing::Message() << wave << " at " << at[i]);
       EXPECT_NEAR(expected[wave][i], COvOscillator::Wave(static_cast<EOvOscillatorWave>(wave), at[i]), 1e-6f);
-      EXPECT_NEAR(expected[wave][i], COvOscillator::Wave(static_cast<EOvOscillatorWave>(wave), at[i] - 3), 1e-5f);
+      EXPECT_NEAR(expected[wave][i], COvOscillator::Wave(static_cast<EOvOscillatorWave>(wave), at[i] - 3),
+                  1e-5f);
     }
 }
 

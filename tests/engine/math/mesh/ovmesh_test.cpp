@@ -10,7 +10,8 @@
 
 // Checks in double precision that no point is inside a triangle's circumcircle, that the
 // triangles run counter-clockwise and that they tile the hull's area.
-static void ExpectDelaunay(const std::vector<COvVector2>& pts, const COvTriangleDelaunay& d, double hullArea) {
+static void ExpectDelaunay(const std::vector<COvVector2>& pts, const COvTriangleDelaunay& d,
+                           double hullArea) {
   double area = 0;
   for (const COvTriangle& t : d.GetTriangles()) {
     const COvVector2 &a = pts[t[0]], &b = pts[t[1]], &c = pts[t[2]];
@@ -28,13 +29,13 @@ static void ExpectDelaunay(const std::vector<COvVector2>& pts, const COvTriangle
   EXPECT_NEAR(hullArea, area, 1e-6 * hullArea);
 }
 
-
 TEST(OvTriangleDelaunay, RandomPointsInASquare) {
   COvRandom rng(51);
   for (int count : {4, 10, 100, 300}) {
     SCOPED_TRACE(count);
     // The corners make the hull the square [-5, 5]², with h = 4 hull points.
-    std::vector<COvVector2> pts = {COvVector2(-5, -5), COvVector2(5, -5), COvVector2(5, 5), COvVector2(-5, 5)};
+    std::vector<COvVector2> pts = {COvVector2(-5, -5), COvVector2(5, -5), COvVector2(5, 5),
+                                   COvVector2(-5, 5)};
     while (static_cast<int>(pts.size()) < count) pts.push_back(RandomPoint2(rng, 4.9f));
     COvTriangleDelaunay d;
     ASSERT_TRUE(d.Triangulate(pts.data(), count));
@@ -45,7 +46,8 @@ TEST(OvTriangleDelaunay, RandomPointsInASquare) {
 
 TEST(OvTriangleDelaunay, GridDuplicatesAndDegenerateInput) {
   std::vector<COvVector2> grid;
-  for (int i = 0; i < 25; ++i) grid.push_back(COvVector2(static_cast<float>(i % 5), static_cast<float>(i / 5)));
+  for (int i = 0; i < 25; ++i)
+    grid.push_back(COvVector2(static_cast<float>(i % 5), static_cast<float>(i / 5)));
   grid.push_back(COvVector2(2, 2));  // a repeat
   COvTriangleDelaunay d;
   ASSERT_TRUE(d.Triangulate(grid.data(), static_cast<int>(grid.size())));
@@ -63,10 +65,10 @@ static void ExpectOrthonormal(const COvTriangleBasis& b) {
   EXPECT_NEAR(0.0f, b.tangent.dot(b.binormal), 1e-5f);
 }
 
-
 TEST(OvTangentSpaceComputer, FramesFollowTheTextureDirections) {
   // A unit quad in the plane z = x, u along the slope and v along Y; mirrored reverses u.
-  const COvVector3 pos[4] = {COvVector3(0, 0, 0), COvVector3(1, 0, 1), COvVector3(1, 1, 1), COvVector3(0, 1, 0)};
+  const COvVector3 pos[4] = {COvVector3(0, 0, 0), COvVector3(1, 0, 1), COvVector3(1, 1, 1),
+                             COvVector3(0, 1, 0)};
   const COvTriangle tris[2] = {COvTriangle(0, 1, 2), COvTriangle(0, 2, 3)};
   COvVector3 slope = COvVector3(1, 0, 1).getNormalized();
   for (bool mirrored : {false, true}) {
@@ -91,7 +93,9 @@ TEST(OvTangentSpaceComputer, FramesFollowTheTextureDirections) {
 
 TEST(OvTangentSpaceComputer, SmoothNormalsDegenerateMappingsAndBadIndices) {
   // A roof of two faces: the ridge takes the mean normal, the eaves their face's.
-  COvTriangleVertex roof[4] = {{COvVector3(0, 0, 1), {}, {}}, {COvVector3(0, 1, 1), {}, {}}, {COvVector3(1, 0, 0), {}, {}},
+  COvTriangleVertex roof[4] = {{COvVector3(0, 0, 1), {}, {}},
+                               {COvVector3(0, 1, 1), {}, {}},
+                               {COvVector3(1, 0, 0), {}, {}},
                                {COvVector3(-1, 0, 0), {}, {}}};
   const COvTriangle faces[2] = {COvTriangle(0, 2, 1), COvTriangle(0, 1, 3)}, bad(0, 1, 4);
   ASSERT_TRUE(COvTangentSpaceComputer().ComputeNormals(roof, 4, faces, 2));
@@ -110,7 +114,8 @@ TEST(OvTangentSpaceComputer, SmoothNormalsDegenerateMappingsAndBadIndices) {
 TEST(OvSkinInfluenceList, KeepsTheHeaviestInfluences) {
   COvSkinInfluenceList list;
   // Bone 3 is added twice (summed); 2 is lighter than every kept one; 4 replaces 7; 8 weighs 0.
-  const COvSkinInfluence added[] = {{7, 0.1f}, {3, 0.4f}, {5, 0.2f}, {3, 0.1f}, {9, 0.3f}, {2, 0.05f}, {4, 0.15f}, {8, 0}};
+  const COvSkinInfluence added[] = {{7, 0.1f}, {3, 0.4f},  {5, 0.2f},  {3, 0.1f},
+                                    {9, 0.3f}, {2, 0.05f}, {4, 0.15f}, {8, 0}};
   for (const auto& influence : added) list.Add(influence.bone, influence.weight);
   ASSERT_EQ(4, list.GetCount());
   list.Sort();
@@ -133,7 +138,8 @@ TEST(OvSkinMatrixLUT, SkinsFromTheBindPoseToTheCurrentPose) {
   COvSkinMatrixLUT lut;
   lut.SetBoneCount(2);
   // Mesh bone 0 is skeleton bone 2, mesh bone 1 is skeleton bone 0.
-  ASSERT_TRUE(lut.SetRemap(0, 2) && lut.SetRemap(1, 0) && lut.SetBindPose(0, bind[2]) && lut.SetBindPose(1, bind[0]));
+  ASSERT_TRUE(lut.SetRemap(0, 2) && lut.SetRemap(1, 0) && lut.SetBindPose(0, bind[2]) &&
+              lut.SetBindPose(1, bind[0]));
   EXPECT_FALSE(lut.SetBindPose(2, bind[0]));
   EXPECT_FALSE(lut.SetBindPose(0, COvMatrix44() * 0.0f));
   COvSkinInfluenceList one, both;
@@ -143,7 +149,8 @@ TEST(OvSkinMatrixLUT, SkinsFromTheBindPoseToTheCurrentPose) {
   ASSERT_TRUE(lut.Update(bind, 3));
   EXPECT_VEC_NEAR(p, lut.SkinPoint(p, both), 1e-4f);  // the bind pose moves nothing
   ASSERT_TRUE(lut.Update(pose, 3));
-  COvVector3 by2 = pose[2].transformPoint(inv[2].transformPoint(p)), by0 = pose[0].transformPoint(inv[0].transformPoint(p));
+  COvVector3 by2 = pose[2].transformPoint(inv[2].transformPoint(p)),
+             by0 = pose[0].transformPoint(inv[0].transformPoint(p));
   EXPECT_VEC_NEAR(by2, lut.SkinPoint(p, one), 1e-4f);
   EXPECT_VEC_NEAR(by2 * 0.25f + by0 * 0.75f, lut.SkinPoint(p, both), 1e-4f);
   EXPECT_VEC_NEAR(pose[2].transformVector(inv[2].transformVector(n)), lut.SkinVector(n, one), 1e-4f);

@@ -42,14 +42,16 @@ TEST(OvAABB, TransformedBoxIsTheBoxOfTheTransformedCorners) {
     m.setTranslation(RandomPoint(rng, 5));
     COvAABB3 box(COvVector3(-1, 0, 2), COvVector3(2, 3, 2.5f)), expected = COvAABB3::Empty();
     for (int c = 0; c < 8; ++c) expected.extend(m.transformPoint(box.getCorner(c)));
-    EXPECT_TRUE(expected.min.equals(box.getTransformed(m).min, 1e-4f) && expected.max.equals(box.getTransformed(m).max, 1e-4f));
+    EXPECT_TRUE(expected.min.equals(box.getTransformed(m).min, 1e-4f) &&
+                expected.max.equals(box.getTransformed(m).max, 1e-4f));
   }
 }
 
 TEST(OvBall, ContainmentIntersectionAndBounds) {
   COvSphere s(COvVector3(1, 0, 0), 2);
   EXPECT_TRUE(s.contains(COvVector3(3, 0, 0)) && !s.contains(COvVector3(3, 0.1f, 0)));
-  EXPECT_TRUE(s.intersects(COvSphere(COvVector3(5, 0, 0), 2)) && !s.intersects(COvSphere(COvVector3(5, 0.1f, 0), 2)));
+  EXPECT_TRUE(s.intersects(COvSphere(COvVector3(5, 0, 0), 2)) &&
+              !s.intersects(COvSphere(COvVector3(5, 0.1f, 0), 2)));
   // The box corner (2.5, 1.5, 0) is farther than 2 from the centre, the face point is not.
   EXPECT_FALSE(s.intersects(COvAABB3(COvVector3(2.5f, 1.5f, -1), COvVector3(4, 4, 1))));
   EXPECT_TRUE(s.intersects(COvAABB3(COvVector3(2.5f, -1, -1), COvVector3(4, 4, 1))));
@@ -74,15 +76,18 @@ TEST(OvOBB, PointQueriesInTheBoxFrame) {
   m.makeScale(COvVector3(2, 1, 1));
   m.setTranslation(COvVector3(0, 0, 5));
   COvOBB3 fromBox(COvAABB3(COvVector3(0, 0, 0), COvVector3(1, 1, 1)), m);
-  EXPECT_TRUE(fromBox.center.equals(COvVector3(1, 0.5f, 5.5f)) && fromBox.halfSize.equals(COvVector3(1, 0.5f, 0.5f)));
+  EXPECT_TRUE(fromBox.center.equals(COvVector3(1, 0.5f, 5.5f)) &&
+              fromBox.halfSize.equals(COvVector3(1, 0.5f, 0.5f)));
 }
 
 TEST(OvOBB, SeparatingAxisTest2DMatchesEdgeCrossings) {
   COvRandom rng(12);
   const int ring[5] = {0, 1, 3, 2, 0};
   for (int n = 0; n < 300; ++n) {
-    COvOBB2 a(RandomPoint2(rng, 2), COvVector2(rng.Range(0.1f, 1.5f), rng.Range(0.1f, 1.5f)), rng.Range(0, 7));
-    COvOBB2 b(RandomPoint2(rng, 2), COvVector2(rng.Range(0.1f, 1.5f), rng.Range(0.1f, 1.5f)), rng.Range(0, 7));
+    COvOBB2 a(RandomPoint2(rng, 2), COvVector2(rng.Range(0.1f, 1.5f), rng.Range(0.1f, 1.5f)),
+              rng.Range(0, 7));
+    COvOBB2 b(RandomPoint2(rng, 2), COvVector2(rng.Range(0.1f, 1.5f), rng.Range(0.1f, 1.5f)),
+              rng.Range(0, 7));
     // Convex polygons meet when edges cross or one holds the other's centre.
     bool expected = a.contains(b.center) || b.contains(a.center);
     for (int i = 0; i < 4; ++i)
@@ -95,8 +100,14 @@ TEST(OvOBB, SeparatingAxisTest2DMatchesEdgeCrossings) {
 
 TEST(OvOBB, SeparatingAxisTest3DUsesEdgeCrossAxes) {
   // A's edge along Z faces B's edge along Y at 2√2 on X, an axis only the cross products offer.
-  COvOBB3 a(COvVector3(), COvVector3(1, 1, 1), COvQuaternion(COvAngleAxis(COvVector3(0, 0, 1), kOvHalfPi / 2)));
+  COvOBB3 a(COvVector3(), COvVector3(1, 1, 1),
+            COvQuaternion(COvAngleAxis(COvVector3(0, 0, 1), kOvHalfPi / 2)));
   COvQuaternion aboutY(COvAngleAxis(COvVector3(0, 1, 0), kOvHalfPi / 2));
+  // Its corner on X is at √2: boxes and balls just beyond it are missed.
+  EXPECT_TRUE(a.intersects(COvAABB3(COvVector3(1.4f, -1, -1), COvVector3(2, 1, 1))) &&
+              !a.intersects(COvAABB3(COvVector3(1.42f, -1, -1), COvVector3(2, 1, 1))));
+  EXPECT_TRUE(a.intersects(COvSphere(COvVector3(2, 0, 0), 0.6f)) &&
+              !a.intersects(COvSphere(COvVector3(2, 0, 0), 0.58f)));
   EXPECT_TRUE(a.intersects(COvOBB3(COvVector3(2.8f, 0, 0), COvVector3(1, 1, 1), aboutY)));
   EXPECT_FALSE(a.intersects(COvOBB3(COvVector3(2.86f, 0, 0), COvVector3(1, 1, 1), aboutY)));
 }

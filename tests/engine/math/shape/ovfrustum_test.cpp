@@ -11,7 +11,11 @@ TEST(OvFrustum3, ContainsExactlyThePointsThatProjectIntoClipSpace) {
   ASSERT_TRUE(view.makeLookAtRH(COvVector3(1, -6, 2), COvVector3(0, 0, 0), COvVector3(0, 0, 1)));
   ASSERT_TRUE(proj.makePerspectiveFovRH(1.0f, 1.5f, 0.5f, 12.0f));
   COvMatrix44 vp = view * proj;
-  COvFrustum3 frustum(vp);
+  COvFrustum3 frustum(vp), camera;
+  ASSERT_TRUE(camera.setFromCamera(COvVector3(1, -6, 2), COvVector3(0, 0, 0), COvVector3(0, 0, 1), 1.0f, 1.5f,
+                                   0.5f, 12));
+  for (int i = 0; i < COvFrustum3::e_max; ++i)
+    EXPECT_TRUE(camera.planes[i].normal.equals(frustum.planes[i].normal));
   COvRandom rng(6);
   for (int n = 0; n < 2000; ++n) {
     COvVector3 p = RandomPoint(rng, 8);
@@ -33,7 +37,8 @@ TEST(OvFrustum3, ContainsExactlyThePointsThatProjectIntoClipSpace) {
   EXPECT_EQ(eFrustumInside, frustum.classify(COvSphere(COvVector3(0, 0, 0), 0.5f)));
   EXPECT_EQ(eFrustumIntersect, frustum.classify(COvSphere(COvVector3(0, 0, 0), 30.0f)));
   EXPECT_EQ(eFrustumOutside, frustum.classify(COvAABB3(COvVector3(0, -30, 0), COvVector3(1, -20, 1))));
-  EXPECT_EQ(eFrustumInside, frustum.classify(COvOBB3(COvVector3(), COvVector3(0.1f, 0.1f, 0.1f), COvQuaternion())));
+  EXPECT_EQ(eFrustumInside,
+            frustum.classify(COvOBB3(COvVector3(), COvVector3(0.1f, 0.1f, 0.1f), COvQuaternion())));
 }
 
 TEST(OvFrustum2, ContainsThePointsWithinTheAngleAndDistances) {

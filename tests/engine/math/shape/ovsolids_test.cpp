@@ -44,8 +44,10 @@ TEST(OvSolids, ContainmentMatchesTheDefinitions) {
 TEST(OvSolids, BoundsAndMeasures) {
   COvCylinder cylinder(COvVector3(0, 0, 0), COvVector3(0, 0, 3), 1);
   EXPECT_EQ(COvAABB3(COvVector3(-1, -1, 0), COvVector3(1, 1, 3)), cylinder.getAABB());
-  EXPECT_TRUE(cylinder.contains(COvVector3(0.7f, 0.7f, 2.99f)) && !cylinder.contains(COvVector3(0, 0, 3.01f)));
-  COvEllipsoid ellipsoid(COvVector3(), COvVector3(3, 1, 1), COvQuaternion(COvAngleAxis(COvVector3(0, 0, 1), kOvHalfPi)));
+  EXPECT_TRUE(cylinder.contains(COvVector3(0.7f, 0.7f, 2.99f)) &&
+              !cylinder.contains(COvVector3(0, 0, 3.01f)));
+  COvEllipsoid ellipsoid(COvVector3(), COvVector3(3, 1, 1),
+                         COvQuaternion(COvAngleAxis(COvVector3(0, 0, 1), kOvHalfPi)));
   EXPECT_VEC_NEAR(COvVector3(1, 3, 1), ellipsoid.getAABB().max, 1e-5f);
   COvCapsule2 c2(COvVector2(0, 0), COvVector2(4, 0), 1);
   EXPECT_FLOAT_EQ(kOvPi + 8, c2.getArea());
@@ -53,7 +55,8 @@ TEST(OvSolids, BoundsAndMeasures) {
               !c2.intersects(COvCapsule2(COvVector2(2, 3), COvVector2(2, 2.1f), 1)));
   EXPECT_VEC_NEAR(COvVector2(2, 1), c2.getClosestPoint(COvVector2(2, 5)), 1e-6f);
   EXPECT_EQ(COvAABB2(COvVector2(-1, -1), COvVector2(5, 1)), c2.getAABB());
-  EXPECT_EQ(COvAABB2(COvVector2(0, 0), COvVector2(4, 4)), COvTriangle2(COvVector2(0, 4), COvVector2(4, 1), COvVector2(2, 0)).getAABB());
+  EXPECT_EQ(COvAABB2(COvVector2(0, 0), COvVector2(4, 4)),
+            COvTriangle2(COvVector2(0, 4), COvVector2(4, 1), COvVector2(2, 0)).getAABB());
 }
 
 TEST(OvTriangleShape, ClosestPointMatchesSampling) {
@@ -63,7 +66,8 @@ TEST(OvTriangleShape, ClosestPointMatchesSampling) {
     COvVector3 p = RandomPoint(rng, 4);
     float best = FLT_MAX;
     for (int i = 0; i <= 150; ++i)
-      for (int j = 0; i + j <= 150; ++j) best = std::fmin(best, (tri.getPoint(1 - (i + j) / 150.0f, i / 150.0f, j / 150.0f) - p).length());
+      for (int j = 0; i + j <= 150; ++j)
+        best = std::fmin(best, (tri.getPoint(1 - (i + j) / 150.0f, i / 150.0f, j / 150.0f) - p).length());
     float exact = (tri.getClosestPoint(p) - p).length();
     EXPECT_LE(exact, best + 1e-4f);
     EXPECT_NEAR(best, exact, 0.05f);
@@ -80,8 +84,10 @@ TEST(OvTriangleShape, ClosestPointMatchesSampling) {
   }
   // The triangle's plane passes just beyond the box's corner (1, 1, 0), or just through it.
   COvAABB3 unit(COvVector3(0, 0, 0), COvVector3(1, 1, 1));
-  EXPECT_FALSE(COvTriangle3(COvVector3(2.1f, 0, 0), COvVector3(0, 2.1f, 0), COvVector3(2.1f, 2.1f, 5)).intersects(unit));
-  EXPECT_TRUE(COvTriangle3(COvVector3(1.9f, 0, 0), COvVector3(0, 1.9f, 0), COvVector3(1.9f, 1.9f, 5)).intersects(unit));
+  EXPECT_FALSE(COvTriangle3(COvVector3(2.1f, 0, 0), COvVector3(0, 2.1f, 0), COvVector3(2.1f, 2.1f, 5))
+                   .intersects(unit));
+  EXPECT_TRUE(COvTriangle3(COvVector3(1.9f, 0, 0), COvVector3(0, 1.9f, 0), COvVector3(1.9f, 1.9f, 5))
+                  .intersects(unit));
 }
 
 TEST(OvTriangleShape, BarycentricContainmentAndCircumcircle) {
@@ -92,8 +98,12 @@ TEST(OvTriangleShape, BarycentricContainmentAndCircumcircle) {
   const struct {
     COvVector2 p;
     bool inside;
-  } rows[] = {{COvVector2(1, 1), true}, {COvVector2(2, 2), true}, {COvVector2(2.1f, 2), false}, {COvVector2(-0.1f, 1), false}};
-  for (const auto& row : rows) EXPECT_TRUE(tri.contains(row.p) == row.inside && back.contains(row.p) == row.inside) << row.p.x;
+  } rows[] = {{COvVector2(1, 1), true},
+              {COvVector2(2, 2), true},
+              {COvVector2(2.1f, 2), false},
+              {COvVector2(-0.1f, 1), false}};
+  for (const auto& row : rows)
+    EXPECT_TRUE(tri.contains(row.p) == row.inside && back.contains(row.p) == row.inside) << row.p.x;
   COvCircle c;
   ASSERT_TRUE(tri.getCircumcircle(c));
   EXPECT_VEC_NEAR(COvVector2(2, 2), c.center, 1e-6f);
