@@ -97,21 +97,6 @@ TEST(ConfigurationBuildRead, MissingAttributesReadAsEmptyAndNullNodeChangesNothi
   EXPECT_EQ(Architectures(build), "");
 }
 
-TEST(ConfigurationBuildWrite, WritesAllAttributesInOrderAndOneChildPerArchitecture) {
-  COvConfigurationBuild build = CompleteBuild();
-  build.SetName("Release_Android");
-  build.SetPlatform("Android");
-  build.SetArgs("-D \"X=1\"");
-  build.AddArchitecture("armeabi-v7a");
-  build.AddArchitecture("x86");
-  EXPECT_EQ(DumpNode(build.ToCOvScriptTreeNode()),
-            "<build name=\"Release_Android\" platform=\"Android\" distribution=\"\" api=\"DX9\" "
-            "headerpath=\"sdk/include\" librarypath=\"sdk/lib\" args=\"-D &quot;X=1&quot;\">\n"
-            "    <architecture name=\"armeabi-v7a\"/>\n"
-            "    <architecture name=\"x86\"/>\n"
-            "</build>\n");
-}
-
 TEST(ConfigurationBuildWellFormed, ListsEveryMissingField) {
   COvConfigurationBuild android;
   android.SetName("Test");

@@ -18,24 +18,6 @@ TEST(ConfigurationProject, ReadsBothPaths) {
   EXPECT_STREQ(copy.GetProjectFile(), "Game.project");
 }
 
-TEST(ConfigurationProject, UpdatesTheSectionInPlaceKeepingOtherAttributes) {
-  COvScriptTree tree;
-  COvScriptTreeNode* node =
-      ParseXml(tree, "<ProjectConfig Extra=\"keep\" ProjectFile=\"old\"><child/></ProjectConfig>");
-  ASSERT_NE(node, nullptr);
-  COvConfigurationProject project;
-  project.SetProjectFile("Game.project");
-  project.SetProjectCMakeLists("CMakeLists.txt");
-  project.ToCOvScriptTreeNode(node);
-  ASSERT_EQ(node->GetAttributeCount(), 3);
-  EXPECT_STREQ(node->GetAttribute(0).GetValue(), "keep");
-  EXPECT_STREQ(node->GetAttribute(1).GetValue(), "Game.project");
-  EXPECT_EQ(node->GetAttribute(1).GetType(), COvScriptTreeAttribute::eTypeString);
-  EXPECT_EQ(node->GetAttribute(2).GetIdentifier(), COvIdentifier("projectcmakelists"));
-  EXPECT_STREQ(node->GetAttribute(2).GetValue(), "CMakeLists.txt");
-  EXPECT_EQ(node->GetChildCount(), 1);
-}
-
 TEST(ConfigurationProject, WellFormedNamesTheMissingPaths) {
   COvConfigurationProject project;
   EXPECT_STREQ(project.WellFormed(),
