@@ -89,7 +89,8 @@ size_t ReceiveResponse(ovsock::Socket socket, unsigned bufferSize, std::string& 
 
 }  // namespace
 
-bool OvDownloadFile(const char* host, const char* path, char* buffer, unsigned bufferSize, unsigned& outSize) {
+bool OvDownloadFile(const char* host, const char* path, char* buffer, unsigned bufferSize,
+                    unsigned& outSize) {
   return OvDownloadFileFromPort(host, 80, path, buffer, bufferSize, outSize);
 }
 

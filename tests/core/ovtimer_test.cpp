@@ -90,13 +90,4 @@ TEST(OvPerformanceTimer, MeasuresTicksBetweenStartAndStop) {
   EXPECT_DOUBLE_EQ(2.5, stopwatch.GetMilliseconds());
 }
 
-TEST(OvPerformanceTimer, HostCounterRunsForward) {
-  COvPerformanceTimer stopwatch;
-  stopwatch.Start();
-  stopwatch.Stop();
-  EXPECT_GT(stopwatch.GetFrequency(), 0u);
-  EXPECT_GE(stopwatch.GetMilliseconds(), 0.0);
-  EXPECT_LT(stopwatch.GetTicksCount(), uint64_t(1) << 62);  // stop never before start
-}
-
 }  // namespace

@@ -101,7 +101,9 @@ Socket Accept(Socket listener, int timeoutMilliseconds) {
   return accepted == INVALID_SOCKET ? kInvalidSocket : static_cast<Socket>(accepted);
 }
 
-bool WaitReadable(Socket socket, int timeoutMilliseconds) { return WaitForInput(Native(socket), timeoutMilliseconds); }
+bool WaitReadable(Socket socket, int timeoutMilliseconds) {
+  return WaitForInput(Native(socket), timeoutMilliseconds);
+}
 
 void ShutdownSend(Socket socket) { shutdown(Native(socket), SD_SEND); }
 

@@ -199,7 +199,8 @@ void DestroyLock(Lock& lock) {
 }
 
 void SleepMilliseconds(unsigned milliseconds) {
-  timespec left = {static_cast<time_t>(milliseconds / 1000), static_cast<long>(milliseconds % 1000) * 1000000L};
+  timespec left = {static_cast<time_t>(milliseconds / 1000),
+                   static_cast<long>(milliseconds % 1000) * 1000000L};
   while (nanosleep(&left, &left) != 0 && errno == EINTR) {
   }
 }

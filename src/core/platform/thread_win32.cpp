@@ -1,7 +1,7 @@
 // The threading service on Windows: _beginthreadex, kernel events and semaphores,
 // critical sections, and the debugger's thread-naming exception.
-#include <windows.h>
 #include <process.h>
+#include <windows.h>
 
 #include <cwchar>
 #include <new>
@@ -91,7 +91,9 @@ bool NewSemaphore(Handle& semaphore, int initial, int maximum, uint32_t& error) 
   return true;
 }
 
-bool PostSemaphore(Handle semaphore, uint32_t& error) { return ReleaseSemaphore(semaphore, 1, nullptr) || Fail(error); }
+bool PostSemaphore(Handle semaphore, uint32_t& error) {
+  return ReleaseSemaphore(semaphore, 1, nullptr) || Fail(error);
+}
 
 bool InitLock(Lock& lock, uint32_t& error) {
   CRITICAL_SECTION* section = new (std::nothrow) CRITICAL_SECTION;
@@ -146,7 +148,8 @@ void NameCurrentThread(const char* name) {
   if (!IsDebuggerPresent()) return;
   ThreadNameInfo info = {0x1000, name, static_cast<DWORD>(-1), 0};
   PVOID handler = AddVectoredExceptionHandler(1, &SkipThreadNameException);
-  RaiseException(kThreadNameException, 0, sizeof(info) / sizeof(ULONG_PTR), reinterpret_cast<const ULONG_PTR*>(&info));
+  RaiseException(kThreadNameException, 0, sizeof(info) / sizeof(ULONG_PTR),
+                 reinterpret_cast<const ULONG_PTR*>(&info));
   if (handler) RemoveVectoredExceptionHandler(handler);
 }
 

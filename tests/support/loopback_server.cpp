@@ -1,0 +1,37 @@
+// The server's side of one exchange.
+#include "support/loopback_server.h"
+
+namespace {
+
+// Generous bounds: a server waiting longer than this gives up and the test fails.
+constexpr int kWaitMilliseconds = 10000;
+constexpr int kMaxTurns = 4096;
+
+}  // namespace
+
+void OneShotServer::Serve() {
+  ovsock::Socket client = ovsock::Accept(m_listener, kWaitMilliseconds);
+  if (client == ovsock::kInvalidSocket) return;
+  char chunk[1024];
+  for (int turn = 0; turn < kMaxTurns && m_request.find("\r\n\r\n") == std::string::npos; ++turn) {
+    if (!ovsock::WaitReadable(client, kWaitMilliseconds)) break;
+    long n = ovsock::Receive(client, chunk, sizeof(chunk));
+    if (n <= 0) break;
+    m_request.append(chunk, static_cast<size_t>(n));
+  }
+  for (size_t done = 0; done < m_response.size();) {
+    long n = ovsock::Send(client, m_response.data() + done, m_response.size() - done);
+    if (n <= 0) break;  // the client stopped reading and closed
+    done += static_cast<size_t>(n);
+  }
+  ovsock::ShutdownSend(client);
+  // The client has closed once a read sees the end of the stream or a reset.
+  for (int turn = 0; turn < kMaxTurns; ++turn) {
+    if (!ovsock::WaitReadable(client, kWaitMilliseconds)) break;
+    if (ovsock::Receive(client, chunk, sizeof(chunk)) <= 0) {
+      m_clientClosed = true;
+      break;
+    }
+  }
+  ovsock::Close(client);
+}
