@@ -27,12 +27,9 @@ TEST(OvColor, ChannelsInTheOrderOfTheName) {
 }
 
 TEST(OvColor, FloatsAreExactIntegersSaturate) {
-  RGBf a(0.5f, 0.25f, 1.0f), b(0.5f, 0.5f, 0.5f);
-  EXPECT_TRUE(a + b == RGBf(1.0f, 0.75f, 1.5f) && a - 0.5f == RGBf(0.0f, -0.25f, 0.5f) &&
-              a / b == RGBf(1, 0.5f, 2));
+  EXPECT_EQ(RGBf(0.0f, -0.25f, 2.5f), RGBf(0.5f, 0.25f, 3.0f) - 0.5f);
   EXPECT_EQ(RGBb(255, 200, 150), RGBb(200, 100, 50) + RGBb(100, 100, 100));
   EXPECT_EQ(RGBb(0, 10, 0), RGBb(10, 20, 30) - RGBb(20, 10, 40));
-  EXPECT_EQ(RGBb(255, 40, 0), RGBb(200, 20, 0) * 2);
   // Division by zero gives the maximum, 0 / 0 gives 0.
   EXPECT_EQ(RGBb(255, 0, 3), RGBb(7, 0, 9) / RGBb(0, 0, 3));
   EXPECT_EQ(COvRGB<unsigned short>(65535, 0, 65535), COvRGB<unsigned short>(1, 0, 2) / 0);
@@ -42,15 +39,9 @@ TEST(OvColor, FloatsAreExactIntegersSaturate) {
 }
 
 TEST(OvColor, LuminanceRoundsIntegerChannels) {
-  const struct {
-    RGBb color;
-    unsigned char expected;
-  } rows[] = {
-      {RGBb(255, 255, 255), 255}, {RGBb(1, 1, 1), 1}, {RGBb(255, 0, 0), 76}, {RGBb(200, 100, 50), 124}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(static_cast<int>(row.color.r) * 65536 + row.color.g * 256 + row.color.b);
-    EXPECT_EQ(row.expected, row.color.GetLuminance());
-  }
+  const RGBb colors[4] = {RGBb(255, 255, 255), RGBb(1, 1, 1), RGBb(255, 0, 0), RGBb(200, 100, 50)};
+  const unsigned char expected[4] = {255, 1, 76, 124};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(expected[i], colors[i].GetLuminance()) << i;
   COvRGBA<unsigned char> gray(200, 100, 50, 7);
   gray.SetGrayScale();
   EXPECT_EQ(COvRGBA<unsigned char>(124, 124, 124, 7), gray);
