@@ -1,5 +1,5 @@
-// Test data for the packed-data tests: compressible text-like bytes and small helpers to
-// build compressed blocks and files.
+// Test helpers for the packed-data tests: compressible text-like bytes, compressed blocks and
+// files, little-endian fields, whole-file reads.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +8,7 @@
 
 #include "bigfile/ovcompressedfilewriter.h"
 #include "bigfile/ovmemorycompressor.h"
+#include "core/ovfile.h"
 
 // size bytes of words drawn from a small vocabulary (compresses a few times over).
 inline std::string WordySample(int size, unsigned seed = 7) {
@@ -15,27 +16,35 @@ inline std::string WordySample(int size, unsigned seed = 7) {
   std::mt19937 random(seed);
   std::string data;
   while (static_cast<int>(data.size()) < size) data += kWords[random() % 7];
-  data.resize(static_cast<size_t>(size));
-  return data;
+  return data.substr(0, static_cast<size_t>(size));
 }
 
-// The compressor's output for data (properties and stream).
-inline std::string CompressBlock(const std::string& data) {
-  std::string out(static_cast<size_t>(COvMemoryCompressor::ComputeCompressionBufferSize(
-                      nullptr, static_cast<int>(data.size()))),
-                  '\0');
-  int length = COvMemoryCompressor::Compress(data.data(), static_cast<int>(data.size()), &out[0],
-                                             static_cast<int>(out.size()));
-  out.resize(static_cast<size_t>(length));
-  return out;
+// The compressor's output for data (withHeader false: properties and stream) or the whole
+// compressed file image.
+inline std::string Compress(const std::string& data, bool withHeader) {
+  int size = static_cast<int>(data.size());
+  std::string out(static_cast<size_t>(OvComputeCompressedFileBufferSize(size)), '\0');
+  int length = withHeader
+                   ? OvCompressFileImage(data.data(), size, &out[0], static_cast<int>(out.size()))
+                   : COvMemoryCompressor::Compress(data.data(), size, &out[0], static_cast<int>(out.size()));
+  return out.substr(0, static_cast<size_t>(length));
 }
 
-// A whole compressed file image for data.
-inline std::string CompressedFile(const std::string& data) {
-  std::string out(static_cast<size_t>(OvComputeCompressedFileBufferSize(static_cast<int>(data.size()))),
-                  '\0');
-  int length =
-      OvCompressFileImage(data.data(), static_cast<int>(data.size()), &out[0], static_cast<int>(out.size()));
-  out.resize(static_cast<size_t>(length));
-  return out;
+inline std::string Le32(uint32_t v) {
+  std::string s;
+  for (int i = 0; i < 4; ++i) s += static_cast<char>(v >> (8 * i));
+  return s;
+}
+
+inline std::string Le64(uint64_t v) {
+  return Le32(static_cast<uint32_t>(v)) + Le32(static_cast<uint32_t>(v >> 32));
+}
+
+// ReadEntireFile of an open file as bytes ("" for a null result).
+inline std::string ReadEntire(COvFile& file) {
+  int size = -1;
+  uint8_t* data = file.ReadEntireFile(size);
+  std::string bytes = data ? std::string(reinterpret_cast<char*>(data), static_cast<size_t>(size)) : "";
+  delete[] data;
+  return bytes;
 }
