@@ -144,25 +144,18 @@ TEST_F(CachedHandleTest, WritesGoThroughAndDropTheCache) {
 // A compressed file reads as its uncompressed bytes, with seeks both ways; a damaged one
 // reads short.
 TEST_F(CachedHandleTest, CompressedFileReadsExpanded) {
-  std::string content = Pattern(30000);
-  std::string path = m_dir.Join("packed.bin");
+  std::string content = Pattern(30000), path = m_dir.Join("packed.bin");
   ASSERT_TRUE(OvSaveCompressedFile(path.c_str(), content.data(), static_cast<int>(content.size())));
+  std::string image = ReadFileBytes(path), half = image.substr(0, image.size() / 2);
   COvFileHandleCached handle;
   ASSERT_EQ(eOvFileSystemError_None, handle.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
-  EXPECT_TRUE(handle.IsCompressed());
   EXPECT_EQ(30000, handle.GetSize());
   EXPECT_EQ(content, ReadAll(handle, 777));
-  EXPECT_EQ(0, handle.EndOfFile());
   ASSERT_TRUE(handle.SeekStart(100));
-  char buffer[10];
-  ASSERT_EQ(10, handle.Read(buffer, 10));
-  EXPECT_EQ(content.substr(100, 10), std::string(buffer, 10));
+  EXPECT_EQ(content.substr(100), ReadAll(handle, 5000));
   EXPECT_EQ(0, handle.Write("x", 1));
   handle.Close();
-
-  std::string image = ReadFileBytes(path);
-  std::string damagedPath = m_dir.WriteFile("damaged.bin", image.substr(0, image.size() / 2));
-  ASSERT_EQ(eOvFileSystemError_None, handle.Open(damagedPath.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  ASSERT_EQ(eOvFileSystemError_None, handle.Open(m_dir.WriteFile("cut.bin", half).c_str(), 1, false));
   std::string got = ReadAll(handle, 4096);
   EXPECT_LT(got.size(), content.size());
   EXPECT_EQ(content.substr(0, got.size()), got);
