@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "bigfile/ovbigfilegenerator.h"
 #include "core/ovfile.h"
 #include "core/ovfilesystem.h"
@@ -24,16 +25,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-double Seconds(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  size_t n = values.size();
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 // Reads every name whole through the file layer; returns a checksum of the bytes.
 uint64_t ReadAll(const std::vector<std::string>& names, bool useBigFiles, uint64_t& bytes) {

@@ -19,22 +19,13 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "bigfile/ovcompressedfilewriter.h"
 #include "core/ovfile.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-double Seconds(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  size_t n = values.size();
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 // Text-like data: words from a vocabulary with a skewed choice, numbers, line ends.
 std::string Sample(size_t size) {
