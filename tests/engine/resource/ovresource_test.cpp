@@ -168,7 +168,7 @@ TEST_F(OvResourceTest, RemoteItemIsFetchedOverHttp) {
   EXPECT_EQ(std::vector<std::string>{"remote.txt"}, g_unloaded);
 }
 
-TEST_F(OvResourceTest, ReleaseTwiceUnloadsOnceAndPreloadListsEmptyOnDump) {
+TEST_F(OvResourceTest, ReleaseTwiceUnloadsOnceAndDestroyedResourcesLeaveTheirPool) {
   TextResource* resource =
       static_cast<TextResource*>(manager.AddEmptyObjectByName(dir.WriteFile("t.txt", "t").c_str()));
   ASSERT_TRUE(manager.ForceLoadAllResources());
@@ -181,6 +181,10 @@ TEST_F(OvResourceTest, ReleaseTwiceUnloadsOnceAndPreloadListsEmptyOnDump) {
   COvResourcePreloadManager::GetInstance().DumpPreloadCode("level");
   EXPECT_EQ(0, textures->GetCount());
   EXPECT_EQ(nullptr, COvResourcePreloadManager::GetInstance().GetList(eResourceType_Shader));
+  ASSERT_TRUE(manager.ForceLoadAllResources());
+  manager.Release();  // destroyed while recorded in its pool: the pool forgets it
+  pools->Shutdown();
+  EXPECT_EQ(1u, g_unloaded.size());
 }
 
 TEST(OvResourceTypeNames, NamesOfTheTypes) {
