@@ -80,7 +80,15 @@ bool StartChild(const ChildStart& start, Handle& stdOutWrite, Handle& stdErrWrit
   ZeroMemory(&startup, sizeof(startup));
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = nullptr;
+  // The child reads the NUL device: a tool that waits on its input sees its end at once instead
+  // of blocking on whatever input this process was given.
+  SECURITY_ATTRIBUTES inherit;
+  inherit.nLength = sizeof(inherit);
+  inherit.lpSecurityDescriptor = nullptr;
+  inherit.bInheritHandle = TRUE;
+  HANDLE nul = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  startup.hStdInput = nul == INVALID_HANDLE_VALUE ? nullptr : nul;
   startup.hStdOutput = AsHandle(stdOutWrite);
   startup.hStdError = AsHandle(stdErrWrite);
 
@@ -92,11 +100,11 @@ bool StartChild(const ChildStart& start, Handle& stdOutWrite, Handle& stdErrWrit
 
   PROCESS_INFORMATION process;
   ZeroMemory(&process, sizeof(process));
-  if (!CreateProcessA(start.program, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                      directory, &startup, &process)) {
-    error = GetLastError();
-    return false;
-  }
+  BOOL started = CreateProcessA(start.program, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                                nullptr, directory, &startup, &process);
+  if (!started) error = GetLastError();
+  if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
+  if (!started) return false;
   info.process = FromHandle(process.hProcess);
   info.thread = FromHandle(process.hThread);
   info.processId = process.dwProcessId;
