@@ -21,7 +21,8 @@ inline TOvString<char> AsText(const uint8_t* data, size_t size) {
   return TOvString<char>(text.c_str());
 }
 
-// A file of this process holding the input, rewritten on each call; named by its extension.
+// A file of this process holding the input, rewritten on each call. name is its file name; the
+// first call's name stays for the process.
 inline const std::string& WriteScratchFile(const uint8_t* data, size_t size, const char* name) {
   static std::string directory;
   if (directory.empty()) {
@@ -30,7 +31,14 @@ inline const std::string& WriteScratchFile(const uint8_t* data, size_t size, con
     mkdir(directory.c_str(), 0700);
   }
   static std::string path;
-  path = directory + "/" + name;
+  if (path.empty()) {
+    // One name per process (one target reads one kind of file), removed at exit.
+    path = directory + "/" + name;
+    std::atexit([] {
+      unlink(path.c_str());
+      rmdir(directory.c_str());
+    });
+  }
   if (FILE* file = std::fopen(path.c_str(), "wb")) {
     if (size) std::fwrite(data, 1, size, file);
     std::fclose(file);

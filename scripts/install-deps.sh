@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need, when missing.
-# Usage: scripts/install-deps.sh [--windows] [--fuzz]
-#   --windows adds the mingw-w64 and Wine toolchain, --fuzz clang with libFuzzer's runtime.
+# Usage: scripts/install-deps.sh [--windows] [--fuzz] [--coverage]
+#   --windows adds the mingw-w64 and Wine toolchain, --fuzz clang with libFuzzer's runtime,
+#   --coverage clang with llvm-profdata and llvm-cov.
 set -euo pipefail
 
 # binutils-mingw-w64-x86-64 brings windres, which checks the packager's Windows resource script.
@@ -12,6 +13,7 @@ for option in "$@"; do
   case "$option" in
     --windows) packages+=(wine wine64 g++-mingw-w64-x86-64-posix dpkg-dev) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    --coverage) packages+=(clang llvm) ;;
     *) echo "unknown option: $option" >&2; exit 2 ;;
   esac
 done

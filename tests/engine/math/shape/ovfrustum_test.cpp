@@ -11,11 +11,9 @@ TEST(OvFrustum3, ContainsExactlyThePointsThatProjectIntoClipSpace) {
   ASSERT_TRUE(view.makeLookAtRH(COvVector3(1, -6, 2), COvVector3(0, 0, 0), COvVector3(0, 0, 1)));
   ASSERT_TRUE(proj.makePerspectiveFovRH(1.0f, 1.5f, 0.5f, 12.0f));
   COvMatrix44 vp = view * proj;
-  COvFrustum3 frustum(vp), camera;
-  ASSERT_TRUE(camera.setFromCamera(COvVector3(1, -6, 2), COvVector3(0, 0, 0), COvVector3(0, 0, 1), 1.0f, 1.5f,
-                                   0.5f, 12));
-  for (int i = 0; i < COvFrustum3::e_max; ++i)
-    EXPECT_TRUE(camera.planes[i].normal.equals(frustum.planes[i].normal));
+  COvFrustum3 frustum;  // the camera's planes, checked against its matrices below
+  ASSERT_TRUE(frustum.setFromCamera(COvVector3(1, -6, 2), COvVector3(0, 0, 0), COvVector3(0, 0, 1), 1.0f,
+                                    1.5f, 0.5f, 12));
   COvRandom rng(6);
   for (int n = 0; n < 2000; ++n) {
     COvVector3 p = RandomPoint(rng, 8);

@@ -50,7 +50,6 @@ TEST(OvSolids, BoundsAndMeasures) {
                          COvQuaternion(COvAngleAxis(COvVector3(0, 0, 1), kOvHalfPi)));
   EXPECT_VEC_NEAR(COvVector3(1, 3, 1), ellipsoid.getAABB().max, 1e-5f);
   COvCapsule2 c2(COvVector2(0, 0), COvVector2(4, 0), 1);
-  EXPECT_FLOAT_EQ(kOvPi + 8, c2.getArea());
   EXPECT_TRUE(c2.intersects(COvCapsule2(COvVector2(2, 3), COvVector2(2, 1.9f), 1)) &&
               !c2.intersects(COvCapsule2(COvVector2(2, 3), COvVector2(2, 2.1f), 1)));
   EXPECT_VEC_NEAR(COvVector2(2, 1), c2.getClosestPoint(COvVector2(2, 5)), 1e-6f);
