@@ -8,11 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "bigfile/ovmemorycompressor.h"
 #include "configuration/ovconfigurationmanager.h"
 #include "core/ovcommandlinesplit.h"
 #include "core/ovidentifier.h"
 #include "project/ovproject.h"
 #include "scripttree/ovscripttree.h"
+#include "scripttree/ovscripttreeserializersml.h"
 #include "scripttree/ovscripttreeserializerxml.h"
 
 namespace fs = std::filesystem;
@@ -55,6 +57,22 @@ std::string XmlSeed() {
   TOvString<char> out;
   serializer.Dump(tree, out);
   return out.GetBuffer();
+}
+
+std::string SmlSeed(const fs::path& work, bool swap) {
+  COvScriptTree tree;
+  COvScriptTreeSerializerXML xml;
+  xml.Parse(tree, TOvString<char>(XmlSeed().c_str()));
+  const fs::path path = work / "tree.sml";
+  COvScriptTreeSerializerSML sml;
+  sml.Save(tree, TOvString<char>(path.string().c_str()), swap);
+  return ReadAll(path);
+}
+
+std::string CompressedSeed(const std::string& text) {
+  std::vector<char> block(COvMemoryCompressor::ComputeCompressionBufferSize(text.data(), int(text.size())));
+  int size = COvMemoryCompressor::Compress(text.data(), int(text.size()), block.data(), int(block.size()));
+  return std::string(block.data(), size);
 }
 
 std::string ConfigurationSeed(const fs::path& work, const fs::path& demo) {
@@ -108,6 +126,10 @@ int main(int argc, char** argv) {
 
   AddSeed(output / "fuzz_xml", "tree.xml", XmlSeed());
   AddSeed(output / "fuzz_xml", "demo.config", ReadAll(demo / "demo.config"));
+  AddSeed(output / "fuzz_sml", "little.sml", SmlSeed(work, false));
+  AddSeed(output / "fuzz_sml", "big.sml", SmlSeed(work, true));
+  AddSeed(output / "fuzz_decompressor", "text.lzma", CompressedSeed(XmlSeed()));
+  AddSeed(output / "fuzz_decompressor", "empty.lzma", CompressedSeed(""));
   AddSeed(output / "fuzz_configuration", "game.config", ConfigurationSeed(work, demo));
   AddSeed(output / "fuzz_project", "game.project", ProjectSeed(work, demo));
   AddSeed(output / "fuzz_identifier_hash", "little.hash", HashSeed(work, false));
