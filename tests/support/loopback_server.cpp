@@ -1,11 +1,16 @@
 // The server's side of one exchange.
 #include "support/loopback_server.h"
 
+#include <algorithm>
+
 namespace {
 
 // Generous bounds: a server waiting longer than this gives up and the test fails.
 constexpr int kWaitMilliseconds = 10000;
 constexpr int kMaxTurns = 4096;
+// Sent a piece at a time once the socket is writable, so no send blocks for long: a client that
+// closes with bytes unread must not leave the server stuck in one large blocking send.
+constexpr size_t kSendPiece = 4096;
 
 }  // namespace
 
@@ -20,7 +25,8 @@ void OneShotServer::Serve() {
     m_request.append(chunk, static_cast<size_t>(n));
   }
   for (size_t done = 0; done < m_response.size();) {
-    long n = ovsock::Send(client, m_response.data() + done, m_response.size() - done);
+    if (!ovsock::WaitWritable(client, kWaitMilliseconds)) break;
+    long n = ovsock::Send(client, m_response.data() + done, std::min(kSendPiece, m_response.size() - done));
     if (n <= 0) break;  // the client stopped reading and closed
     done += static_cast<size_t>(n);
   }

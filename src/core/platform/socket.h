@@ -48,6 +48,8 @@ Socket ListenOnLoopback(uint16_t& port);
 Socket Accept(Socket listener, int timeoutMilliseconds);
 // Waits at most timeoutMilliseconds for the socket to have data (or its end) to read.
 bool WaitReadable(Socket socket, int timeoutMilliseconds);
+// Waits at most timeoutMilliseconds for the socket to take more bytes to send (or to fail).
+bool WaitWritable(Socket socket, int timeoutMilliseconds);
 // Ends the sending direction: the peer's receives see the end of the stream.
 void ShutdownSend(Socket socket);
 

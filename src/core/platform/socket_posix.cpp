@@ -32,8 +32,8 @@ int CloseOnExec(int fd) {
   return fd;
 }
 
-bool WaitForInput(int fd, int timeoutMilliseconds) {
-  pollfd entry = {fd, POLLIN, 0};
+bool WaitFor(int fd, short events, int timeoutMilliseconds) {
+  pollfd entry = {fd, events, 0};
   int ready;
   do {
     ready = poll(&entry, 1, timeoutMilliseconds);
@@ -110,13 +110,17 @@ Socket ListenOnLoopback(uint16_t& port) {
 }
 
 Socket Accept(Socket listener, int timeoutMilliseconds) {
-  if (!WaitForInput(static_cast<int>(listener), timeoutMilliseconds)) return kInvalidSocket;
+  if (!WaitFor(static_cast<int>(listener), POLLIN, timeoutMilliseconds)) return kInvalidSocket;
   int fd = CloseOnExec(accept(static_cast<int>(listener), nullptr, nullptr));
   return fd < 0 ? kInvalidSocket : fd;
 }
 
 bool WaitReadable(Socket socket, int timeoutMilliseconds) {
-  return WaitForInput(static_cast<int>(socket), timeoutMilliseconds);
+  return WaitFor(static_cast<int>(socket), POLLIN, timeoutMilliseconds);
+}
+
+bool WaitWritable(Socket socket, int timeoutMilliseconds) {
+  return WaitFor(static_cast<int>(socket), POLLOUT, timeoutMilliseconds);
 }
 
 void ShutdownSend(Socket socket) { shutdown(static_cast<int>(socket), SHUT_WR); }

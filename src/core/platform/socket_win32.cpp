@@ -21,14 +21,14 @@ sockaddr_in MakeAddress(uint32_t address, uint16_t port) {
   return target;
 }
 
-bool WaitForInput(SOCKET socket, int timeoutMilliseconds) {
-  fd_set readable;
-  FD_ZERO(&readable);
-  FD_SET(socket, &readable);
+bool WaitFor(SOCKET socket, bool writing, int timeoutMilliseconds) {
+  fd_set ready;
+  FD_ZERO(&ready);
+  FD_SET(socket, &ready);
   timeval limit;
   limit.tv_sec = timeoutMilliseconds / 1000;
   limit.tv_usec = (timeoutMilliseconds % 1000) * 1000;
-  return select(0, &readable, nullptr, nullptr, &limit) > 0;
+  return select(0, writing ? nullptr : &ready, writing ? &ready : nullptr, nullptr, &limit) > 0;
 }
 
 int Clamp(size_t size) { return size > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(size); }
@@ -96,13 +96,17 @@ Socket ListenOnLoopback(uint16_t& port) {
 }
 
 Socket Accept(Socket listener, int timeoutMilliseconds) {
-  if (!WaitForInput(Native(listener), timeoutMilliseconds)) return kInvalidSocket;
+  if (!WaitFor(Native(listener), false, timeoutMilliseconds)) return kInvalidSocket;
   SOCKET accepted = accept(Native(listener), nullptr, nullptr);
   return accepted == INVALID_SOCKET ? kInvalidSocket : static_cast<Socket>(accepted);
 }
 
 bool WaitReadable(Socket socket, int timeoutMilliseconds) {
-  return WaitForInput(Native(socket), timeoutMilliseconds);
+  return WaitFor(Native(socket), false, timeoutMilliseconds);
+}
+
+bool WaitWritable(Socket socket, int timeoutMilliseconds) {
+  return WaitFor(Native(socket), true, timeoutMilliseconds);
 }
 
 void ShutdownSend(Socket socket) { shutdown(Native(socket), SD_SEND); }
