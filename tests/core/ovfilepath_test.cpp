@@ -5,9 +5,9 @@
 
 #include <string>
 
-namespace {
+#include "core_test_util.h"
 
-std::string Str(const TOvString<char>& s) { return s.GetBuffer(); }
+namespace {
 
 TEST(COvFilePathConstruction, NativeFlagConvertsSeparators) {
 #ifdef _WIN32

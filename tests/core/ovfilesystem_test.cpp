@@ -42,7 +42,7 @@ class FileSystemTest : public ::testing::Test {
   TempDir m_dir;
 };
 
-TEST_F(FileSystemTest, BinaryModesWriteAppendAndRead) {
+TEST_F(FileSystemTest, ModesWriteAppendAndReadBinaryOrWithTheHostLineEnd) {
   std::string path = m_dir.Join("data.bin");
   ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_WriteBinary, std::string("a\0b\n", 4)));
   ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_AppendBinary, "cd"));
@@ -51,10 +51,8 @@ TEST_F(FileSystemTest, BinaryModesWriteAppendAndRead) {
   // "wb" truncates.
   ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_WriteBinary, "x"));
   EXPECT_EQ("x", ReadFileBytes(path));
-}
-
-TEST_F(FileSystemTest, TextModesUseTheHostLineEnd) {
-  std::string path = m_dir.Join("lines.txt");
+  // Text modes use the host's line end.
+  path = m_dir.Join("lines.txt");
   ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_WriteText, "one\n"));
   ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_AppendText, "two\n"));
 #ifdef _WIN32

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "core_test_util.h"
+
 namespace {
 
 const EOvPathStyle kWin = EOvPathStyle::Windows;
 const EOvPathStyle kPosix = EOvPathStyle::Posix;
-
-std::string Str(const TOvString<char>& s) { return s.GetBuffer(); }
 
 std::string StyleName(EOvPathStyle style) { return style == kWin ? "Windows" : "Posix"; }
 
