@@ -64,11 +64,17 @@ TEST(OvCommandLineSplit, QuoteOnlyRuleReadsEachBackslashAlone) {
     for (TOvString<char> token; OvCommandLineNextToken(cursor, token);) tokens.push_back(token.GetBuffer());
     EXPECT_EQ(row.expected, tokens);
   }
+  // A null text has no tokens.
+  const char* cursor = nullptr;
+  TOvString<char> token;
+  EXPECT_FALSE(OvCommandLineNextToken(cursor, token));
+  EXPECT_TRUE(Split(nullptr).empty());
 }
 
 TEST(OvCommandLineSplit, QuotedArgumentsComeBackWhole) {
-  const char* const words[] = {"plain", "C:\\dir\\", "", "two words", "tab\tand\nline", "say \"hi\"",
-                               "end\\", "pa ss\\", "pa ss\\\\", "q\\\"uote", "\\\"", "\"\"", "\\ \\\\\"\\"};
+  const char* const words[] = {"plain",      "C:\\dir\\", "",           "two words", "tab\tand\nline",
+                               "say \"hi\"", "end\\",     "pa ss\\",    "pa ss\\\\", "q\\\"uote",
+                               "\\\"",       "\"\"",      "\\ \\\\\"\\"};
   for (const char* word : words) {
     SCOPED_TRACE(word);
     const std::string quoted = OvQuoteCommandLineArgument(word).GetBuffer();
@@ -76,11 +82,4 @@ TEST(OvCommandLineSplit, QuotedArgumentsComeBackWhole) {
   }
   EXPECT_STREQ("\"pa ss\\\\\"", OvQuoteCommandLineArgument("pa ss\\").GetBuffer());
   EXPECT_STREQ("\"a\\\\\\\"b\"", OvQuoteCommandLineArgument("a\\\"b").GetBuffer());
-}
-
-TEST(OvCommandLineSplit, NullTextHasNoTokens) {
-  const char* cursor = nullptr;
-  TOvString<char> token;
-  EXPECT_FALSE(OvCommandLineNextToken(cursor, token));
-  EXPECT_TRUE(Split(nullptr).empty());
 }

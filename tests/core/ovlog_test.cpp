@@ -58,15 +58,13 @@ class OvLogFiles : public ::testing::Test {
 
 }  // namespace
 
-TEST(OvLogFormat, LineHasStampTagIndentAndNewline) {
+TEST(OvLogFormat, LineHasStampTagOfASingleLevelIndentAndNewline) {
   EXPECT_EQ("09:05:03 [WARNING]   x=5\n", Format(8192, At(9, 5, 3), 4, 1, "x=%d", 5));
   EXPECT_EQ("23:59:59 [   INFO] hello\n", Format(8192, At(23, 59, 59), 1, 0, "hello"));
   EXPECT_EQ("00:00:00 [  FATAL]       deep\n", Format(8192, At(0, 0, 0), 16, 3, "deep"));
   EXPECT_EQ("01:02:03 [PROFILE] p\n", Format(8192, At(1, 2, 3), 2, -4, "p"));
   EXPECT_EQ("01:02:03 [  ERROR] e\n", Format(8192, At(1, 2, 3), 8, 0, "e"));
-}
-
-TEST(OvLogFormat, SeveralLevelBitsGiveNoTag) {
+  // Several level bits, or none, give no tag.
   EXPECT_EQ("12:00:00 both\n", Format(8192, At(12, 0, 0), 3, 0, "both"));
   EXPECT_EQ("12:00:00 none\n", Format(8192, At(12, 0, 0), 0, 0, "none"));
   EXPECT_STREQ("", OvLogLevelTag(32));
@@ -93,22 +91,18 @@ TEST_F(OvLogFiles, LinesGoToTheMainFileAndTheirLevelFiles) {
   OvLog(eLogLevel_Info, 1, 0, "info %s", "line");
   OvLog(eLogLevel_Warning, 2, 1, "x=%d", 5);
   OvLog(3, 1, 0, "two levels");
-  OvLogRelease();
-  EXPECT_EQ("[   INFO] info line\n[WARNING]   x=5\ntwo levels\n", WithoutStamps(File("game.log")));
-  EXPECT_EQ("[   INFO] info line\ntwo levels\n", WithoutStamps(File("game_info.log")));
-  EXPECT_EQ("two levels\n", WithoutStamps(File("game_profile.log")));
-  EXPECT_EQ("[WARNING]   x=5\n", WithoutStamps(File("game_warning.log")));
-  EXPECT_EQ("", File("game_error.log"));
-}
-
-TEST_F(OvLogFiles, FatalIsFilteredByDefaultUntilTheMaskAllowsIt) {
-  ASSERT_TRUE(OvLogInit("game"));
+  // Fatal is filtered by default until the mask allows it.
   OvLog(eLogLevel_Fatal, 1, 0, "hidden");
   OvLogSetLevelMask(OV_LOG_DEFAULT_LEVEL_MASK | eLogLevel_Fatal);
   OvLog(eLogLevel_Fatal, 1, 0, "shown");
   OvLogRelease();
-  EXPECT_EQ("[  FATAL] shown\n", WithoutStamps(File("game.log")));
+  EXPECT_EQ("[   INFO] info line\n[WARNING]   x=5\ntwo levels\n[  FATAL] shown\n",
+            WithoutStamps(File("game.log")));
   EXPECT_EQ("[  FATAL] shown\n", WithoutStamps(File("game_fatal.log")));
+  EXPECT_EQ("[   INFO] info line\ntwo levels\n", WithoutStamps(File("game_info.log")));
+  EXPECT_EQ("two levels\n", WithoutStamps(File("game_profile.log")));
+  EXPECT_EQ("[WARNING]   x=5\n", WithoutStamps(File("game_warning.log")));
+  EXPECT_EQ("", File("game_error.log"));
 }
 
 TEST_F(OvLogFiles, TypeMaskFiltersAndOutputMaskSelects) {
@@ -119,16 +113,12 @@ TEST_F(OvLogFiles, TypeMaskFiltersAndOutputMaskSelects) {
   OvLog(eLogLevel_Info, 0x800, 0, "now enabled");
   OvLogSetOutputMask(eLogOutput_Debugger);
   OvLog(eLogLevel_Info, 0x800, 0, "debugger only");
-  OvLogRelease();
-  EXPECT_EQ("[   INFO] type enabled\n[   INFO] now enabled\n", WithoutStamps(File("game.log")));
-}
-
-TEST_F(OvLogFiles, StandardOutputReceivesTheLine) {
   OvLogSetOutputMask(eLogOutput_StdOut);
   testing::internal::CaptureStdout();
-  OvLog(eLogLevel_Error, 1, 2, "%s %d%%", "done", 100);
-  std::string out = testing::internal::GetCapturedStdout();
-  EXPECT_EQ("[  ERROR]     done 100%\n", WithoutStamps(out));
+  OvLog(eLogLevel_Error, 0x800, 2, "%s %d%%", "done", 100);
+  EXPECT_EQ("[  ERROR]     done 100%\n", WithoutStamps(testing::internal::GetCapturedStdout()));
+  OvLogRelease();
+  EXPECT_EQ("[   INFO] type enabled\n[   INFO] now enabled\n", WithoutStamps(File("game.log")));
 }
 
 TEST_F(OvLogFiles, InitTruncatesAndReleaseStopsFileOutput) {

@@ -20,6 +20,11 @@ TEST(OvString, EmptyTextsLeaveTheBufferNull) {
   EXPECT_EQ(nullptr, (Str("") + Str("")).GetRawBuffer());
   EXPECT_STREQ("abc", (Str("abc") + "").GetBuffer());
   EXPECT_EQ(0, TOvString<wchar_t>::STR_EMPTY.GetLength());
+  EXPECT_TRUE(Str() == Str(""));
+  EXPECT_TRUE(Str() == "");
+  // Exactly three characters and no terminator: nothing after them may be read.
+  std::vector<char> bytes(3, 'a');
+  EXPECT_STREQ("aaa", Str(bytes.data(), 3).GetBuffer());
 }
 
 TEST(OvString, ConcatenationAndResize) {
@@ -44,20 +49,7 @@ TEST(OvString, AssigningPartOfItsOwnBufferKeepsTheText) {
   EXPECT_STREQ("tail", s.GetBuffer());
 }
 
-TEST(OvString, MaximumLengthStopsBeforeReadingPastIt) {
-  // Exactly three characters and no terminator: nothing after them may be read.
-  std::vector<char> bytes(3, 'a');
-  EXPECT_STREQ("aaa", Str(bytes.data(), 3).GetBuffer());
-}
-
-TEST(OvString, MidClampsItsRange) {
-  EXPECT_STREQ("", Str("abc").Mid(3).GetBuffer());
-  EXPECT_STREQ("ab", Str("abcdef").Mid(-5, 2).GetBuffer());
-  EXPECT_STREQ("cdef", Str("abcdef").Mid(2, 100).GetBuffer());
-  EXPECT_STREQ("", Str("abcdef").Mid(2, -7).GetBuffer());
-}
-
-TEST(OvString, EndsWithFindAndReplace) {
+TEST(OvString, EndsWithFindReplaceAndMid) {
   EXPECT_TRUE(Str("abc").EndsWith(""));
   EXPECT_FALSE(Str("ab").EndsWith("abc"));
   EXPECT_TRUE(Str("file.bf").EndsWith(".bf"));
@@ -80,6 +72,11 @@ TEST(OvString, EndsWithFindAndReplace) {
   EXPECT_STREQ("aa", Str("aaaa").Replace("aa", "a").GetBuffer());
   EXPECT_STREQ("", Str("ab").Replace("ab", "").GetBuffer());
   EXPECT_STREQ("xyz", Str("xyz").Replace("q", "r").GetBuffer());
+  // Mid clamps its range.
+  EXPECT_STREQ("", Str("abc").Mid(3).GetBuffer());
+  EXPECT_STREQ("ab", Str("abcdef").Mid(-5, 2).GetBuffer());
+  EXPECT_STREQ("cdef", Str("abcdef").Mid(2, 100).GetBuffer());
+  EXPECT_STREQ("", Str("abcdef").Mid(2, -7).GetBuffer());
 }
 
 TEST(OvString, SplitSkipsRunsOfSeparators) {
@@ -98,8 +95,6 @@ TEST(OvString, ComparisonIsBytewiseAndToLowerIsAscii) {
   s.ToLower();
   EXPECT_STREQ("abc\xC9", s.GetBuffer());
   EXPECT_TRUE(Str("a") != Str("A"));
-  EXPECT_TRUE(Str() == Str(""));
-  EXPECT_TRUE(Str() == "");
 }
 
 TEST(OvArray, RemoveAtShiftsAndCopiesDuplicate) {

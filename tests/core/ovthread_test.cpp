@@ -9,22 +9,6 @@
 
 namespace {
 
-unsigned StoreSeven(void* target) {
-  *static_cast<int*>(target) = 7;
-  return 0;
-}
-
-TEST(OvThread, ThreadRunsWithItsArgumentAndCanBeWaitedForTwice) {
-  int value = 0;
-  OvHandle thread = nullptr;
-  unsigned id = 0;
-  ASSERT_EQ(0u, OvCreateThread(&StoreSeven, &value, thread, id));
-  EXPECT_EQ(0u, OvWaitForHandle(thread));
-  EXPECT_EQ(7, value);
-  EXPECT_EQ(0u, OvWaitForHandle(thread));
-  EXPECT_EQ(0u, OvCloseHandle(thread));
-}
-
 struct Waiter {
   OvHandle event = nullptr;
   int seen = 0;
@@ -37,7 +21,7 @@ unsigned WaitThenStore(void* argument) {
   return 0;
 }
 
-TEST(OvThread, SetEventReleasesTheWaitingThread) {
+TEST(OvThread, ThreadGetsItsArgumentAndSetEventReleasesItsWait) {
   Waiter waiter;
   ASSERT_EQ(0u, OvCreateEvent(waiter.event));
   OvHandle thread = nullptr;
@@ -46,6 +30,7 @@ TEST(OvThread, SetEventReleasesTheWaitingThread) {
   EXPECT_EQ(0u, OvSetEvent(waiter.event));  // kept set until the thread's wait takes it
   EXPECT_EQ(0u, OvWaitForHandle(thread));
   EXPECT_EQ(1, waiter.seen);
+  EXPECT_EQ(0u, OvWaitForHandle(thread));  // a finished thread can be waited for again
   EXPECT_EQ(0u, OvResetEvent(waiter.event));
   for (OvHandle handle : {thread, waiter.event}) EXPECT_EQ(0u, OvCloseHandle(handle));
 }

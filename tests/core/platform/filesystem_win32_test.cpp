@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../core_test_util.h"
 #include "core/ovdirectory.h"
 #include "core/ovfilepath.h"
 #include "support/temp_dir.h"
@@ -20,25 +21,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Str(const TOvString<char>& text) { return text.GetBuffer(); }
-
 std::string Slashed(std::string path) {
   std::replace(path.begin(), path.end(), '\\', '/');
   return path;
-}
-
-std::vector<std::string> Sorted(const COvArray<TOvString<char>>& array) {
-  std::vector<std::string> names;
-  for (const TOvString<char>& name : array) names.push_back(Str(name));
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-std::vector<std::string> Sorted(const COvArray<OvFindFile>& array) {
-  std::vector<std::string> names;
-  for (const OvFindFile& file : array) names.push_back(Str(file.name));
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 // The examples are placed below a temporary directory, which is itself a drive path.
@@ -53,11 +38,6 @@ class Win32PathsTest : public testing::Test {
 }  // namespace
 
 TEST_F(Win32PathsTest, DriveLetterRulesOfTheHost) {
-  EXPECT_TRUE(COvFilePath::IsAbsolute("C:\\a"));
-  EXPECT_FALSE(COvFilePath::IsAbsolute("c:\\a"));
-  EXPECT_FALSE(COvFilePath::IsAbsolute("C:/a"));
-  EXPECT_FALSE(COvFilePath::IsAbsolute("C:"));
-
   TOvString<char> forward("C:/a");
   COvFilePath::ConvertToAbsolute(forward, root.c_str());
   EXPECT_EQ(Str(forward), "C:\\a");
@@ -109,18 +89,20 @@ TEST_F(Win32PathsTest, DoubledSeparatorOfTheReleaseDirectoryIsAccepted) {
   ASSERT_TRUE(OvCopyFile(source.c_str(), copy.c_str()));
   EXPECT_EQ(ReadFileBytes(copy), "big file");
   EXPECT_NE(OvGetFileTime(copy.c_str()).ToU64(), 0u);
-  EXPECT_EQ(OvGetFileTime(source.c_str()).ToU64(), OvGetFileTime((release + "DX9\\BF-main.bf").c_str()).ToU64());
+  EXPECT_EQ(OvGetFileTime(source.c_str()).ToU64(),
+            OvGetFileTime((release + "DX9\\BF-main.bf").c_str()).ToU64());
 
   COvArray<OvFindFile> files;
   COvArray<TOvString<char>> dirs;
   OvEnumerateDirectory((root + "\\Games").c_str(), files, dirs);
   const std::string games = root + "\\Games";
-  EXPECT_EQ(Sorted(dirs), (std::vector<std::string>{games + "\\Demo", games + "\\Demo\\tmp",
-                                                    games + "\\Demo\\tmp\\Windows",
-                                                    games + "\\Demo\\tmp\\Windows\\Release",
-                                                    games + "\\Demo\\tmp\\Windows\\Release\\DX9"}));
-  EXPECT_EQ(Sorted(files), (std::vector<std::string>{games + "\\Demo\\tmp\\Windows\\Release\\BF-main.bf",
-                                                     games + "\\Demo\\tmp\\Windows\\Release\\DX9\\BF-main.bf"}));
+  EXPECT_EQ(Sorted(Names(dirs)),
+            (std::vector<std::string>{games + "\\Demo", games + "\\Demo\\tmp", games + "\\Demo\\tmp\\Windows",
+                                      games + "\\Demo\\tmp\\Windows\\Release",
+                                      games + "\\Demo\\tmp\\Windows\\Release\\DX9"}));
+  EXPECT_EQ(Sorted(Names(files)),
+            (std::vector<std::string>{games + "\\Demo\\tmp\\Windows\\Release\\BF-main.bf",
+                                      games + "\\Demo\\tmp\\Windows\\Release\\DX9\\BF-main.bf"}));
 
   testing::internal::CaptureStdout();
   EXPECT_TRUE(OvRemoveDirectoryRecursively(release.c_str(), false));
