@@ -93,6 +93,8 @@
 #include "engine/resource/ovvoidresourcemanager.h"
 #include "engine/resource/ovresourcemanagermanager.h"
 #include "engine/resource/ovresourcepreloadmanager.h"
+
+// Engine runtime: state machines, managed objects and their pools, tunable parameters.
 #include "engine/fsm/ovaction.h"
 #include "engine/fsm/ovtrigger.h"
 #include "engine/fsm/ovfsmstatetransition.h"
@@ -104,3 +106,10 @@
 #include "engine/object/ovobjectpool.h"
 #include "engine/object/ovpooledobjectmanager.h"
 #include "engine/object/ovpooledobjectmanagermanager.h"
+#include "engine/parameter/ovparameter.h"
+#include "engine/parameter/ovparameterint.h"
+#include "engine/parameter/ovparameterfloat.h"
+#include "engine/parameter/ovparametercolor.h"
+#include "engine/parameter/ovparametercolorgradient.h"
+#include "engine/parameter/ovparametergroup.h"
+#include "engine/parameter/ovparametergrouplist.h"
