@@ -107,6 +107,7 @@
 #include "engine/object/ovpooledobjectmanager.h"
 #include "engine/object/ovpooledobjectmanagermanager.h"
 #include "engine/parameter/ovparameter.h"
+#include "engine/parameter/ovparameterranged.h"
 #include "engine/parameter/ovparameterint.h"
 #include "engine/parameter/ovparameterfloat.h"
 #include "engine/parameter/ovparametercolor.h"

@@ -32,24 +32,3 @@ class COvParameter {
  private:
   TOvString<char> m_strName;
 };
-
-// The value, range and step shared by the int and float parameters. SetValue does not clamp
-// to the range.
-template <typename T>
-class TOvParameterRanged : public COvParameter {
- public:
-  TOvParameterRanged(const char* name, T value, T minimum, T maximum, T step)
-      : COvParameter(name), m_value(value), m_min(minimum), m_max(maximum), m_step(step) {}
-
-  T GetValue() const { return m_value; }
-  void SetValue(T value) { m_value = value; }
-  T GetValueMin() const { return m_min; }
-  void SetValueMin(T minimum) { m_min = minimum; }
-  T GetValueMax() const { return m_max; }
-  void SetValueMax(T maximum) { m_max = maximum; }
-  T GetValueStep() const { return m_step; }
-  void SetValueStep(T step) { m_step = step; }
-
- private:
-  T m_value, m_min, m_max, m_step;
-};
