@@ -4,8 +4,8 @@
 
 #include "core/ovid.h"
 #include "core/ovlog.h"
+#include "engine/object/ovpooledobjectmanagermanager.h"
 #include "engine/resource/ovresource.h"
-#include "engine/resource/ovresourcepoolhook.h"
 #include "engine/resource/ovvoidresourcemanager.h"
 
 namespace {
@@ -47,7 +47,7 @@ bool COvResourceManagerManager::ReleaseResourcePoolAtTopOfStack() {
     resource->Release();
     resource = next;
   }
-  if (m_pTop) OvResourcePoolChanged(m_pTop->identifier);
+  if (m_pTop) COvPooledObjectManagerManager::GetInstance()->SetTopPoolIdentifier(m_pTop->identifier);
   OvLog(eLogLevel_Info, eLogType_General, 0, "[-] End release pool '%s'", NameOf(pool->identifier));
   delete pool;
   return true;

@@ -1,0 +1,146 @@
+#include "engine/fsm/ovfsm.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/fsm/ovaction.h"
+#include "engine/fsm/ovfsmstate.h"
+#include "engine/fsm/ovfsmstatetransition.h"
+#include "engine/fsm/ovtrigger.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+struct FixedTrigger : COvTrigger {
+  explicit FixedTrigger(bool fires) : fires(fires) {}
+  bool IsTriggered() override { return fires; }
+  bool fires;
+};
+
+struct NoteAction : COvAction {
+  NoteAction(std::string* log, std::string note) : log(log), note(note) {}
+  void Execute() override { *log += note; }
+  std::string* log;
+  std::string note;
+};
+
+// Writes "+name" on entry and "-name" on exit.
+struct TracedState : COvFSMState {
+  TracedState(const char* name, COvFSM* fsm, std::string* log)
+      : COvFSMState(name, fsm), log(log), name(name) {}
+  void OnEnter() override { *log += "+" + name; }
+  void OnLeave() override { *log += "-" + name; }
+  std::string* log;
+  std::string name;
+};
+
+TracedState* AddTraced(COvFSM& fsm, const char* name, std::string* log) {
+  TracedState* state = new TracedState(name, &fsm, log);
+  fsm.AddState(state);
+  return state;
+}
+
+}  // namespace
+
+TEST(OvFSM, UpdateFiresTheFirstTransitionThatTriggers) {
+  struct Row {
+    std::vector<bool> fires;  // of the transitions to "a", "b" and "c", in order
+    const char* log;
+  };
+  const Row rows[] = {
+      {{false, false, false}, ""}, {{false, true, true}, "[b]-idle+b"}, {{true, true, false}, "[a]-idle+a"}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.log);
+    std::string log;
+    COvFSM fsm;
+    COvFSMState* idle = AddTraced(fsm, "idle", &log);
+    std::vector<FixedTrigger> triggers(row.fires.begin(), row.fires.end());
+    NoteAction actions[] = {{&log, "[a]"}, {&log, "[b]"}, {&log, "[c]"}};
+    std::vector<COvFSMStateTransition> transitions;
+    for (int i = 0; i < 3; ++i) {
+      COvArray<COvAction*> list;
+      list.Add(&actions[i]);
+      transitions.emplace_back(AddTraced(fsm, std::string(1, char('a' + i)).c_str(), &log), idle,
+                               &triggers[i], list, 0);
+    }
+    for (COvFSMStateTransition& transition : transitions) idle->AddStateTransition(&transition);
+    fsm.SetCurrentState(idle);
+    fsm.Update(0.1f);
+    EXPECT_EQ(row.log, log);
+  }
+}
+
+TEST(OvFSMState, SortTransitionByDescendingPriorityKeepsTies) {
+  struct Row {
+    std::vector<int> priorities;
+    std::vector<int> order;  // original positions after sorting
+  };
+  const Row rows[] = {{{1, 5, 5, 3}, {1, 2, 3, 0}}, {{}, {}}, {{-2, -7, 0}, {2, 0, 1}}};
+  for (const Row& row : rows) {
+    COvFSM fsm;
+    COvFSMState* state = fsm.CreateState("s");
+    std::vector<COvFSMStateTransition> transitions;
+    for (int priority : row.priorities)
+      transitions.emplace_back(state, state, nullptr, COvArray<COvAction*>(), priority);
+    for (COvFSMStateTransition& transition : transitions) state->AddStateTransition(&transition);
+    state->SortTransition();
+    ASSERT_EQ(int(row.order.size()), state->GetStateTransitionCount());
+    for (size_t i = 0; i < row.order.size(); ++i)
+      EXPECT_EQ(&transitions[row.order[i]], state->GetStateTransition(int(i)));
+  }
+}
+
+TEST(OvFSM, InitializeReadsStatesAndEntersTheDefault) {
+  struct Row {
+    const char* xml;  // null: no file
+    bool loaded;
+    std::vector<const char*> states;
+    const char* current;  // null: none
+  };
+  const Row rows[] = {
+      {"<machine><state_list><state name=\"a\"/></state_list></machine>", false, {}, nullptr},
+      {"<fsm><state_list><state name=\"Walk\"><editor_properties><position x=\"3\" "
+       "y=\"4\"/></editor_properties>"
+       "<settings speed=\"2\"/></state><state name=\"run\"/></state_list><default_state name=\"RUN\"/>"
+       "<state_transition_list><t in=\"walk\" out=\"run\" trigger=\"go\"/></state_transition_list></fsm>",
+       true,
+       {"walk", "run"},
+       "run"},
+      {"<fsm><state_list><state name=\"a\"/></state_list><default_state name=\"missing\"/></fsm>",
+       true,
+       {"a"},
+       nullptr},
+      {nullptr, false, {}, nullptr},
+  };
+  TempDir dir;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.xml ? row.xml : "no file");
+    std::string path = row.xml ? dir.WriteFile("m.xml", row.xml) : dir.Join("none.xml");
+    COvFSM fsm;
+    EXPECT_EQ(row.loaded, fsm.Initialize(path.c_str()));
+    ASSERT_EQ(int(row.states.size()), fsm.GetStateCount());
+    for (size_t i = 0; i < row.states.size(); ++i)
+      EXPECT_EQ(COvIdentifier(row.states[i]), fsm.GetState(int(i))->GetIdentifier());
+    EXPECT_EQ(row.current ? fsm.FindState(row.current) : nullptr, fsm.GetCurrentState());
+    EXPECT_EQ(fsm.GetCurrentState(), fsm.GetDefaultState());
+  }
+}
+
+TEST(OvFSM, ChangeStateOnlyToOwnStatesAndReleaseForgetsThem) {
+  std::string log;
+  COvFSM fsm, elsewhere;
+  COvFSMState* a = AddTraced(fsm, "a", &log);
+  COvFSMState* other = AddTraced(elsewhere, "other", &log);
+  for (COvFSMState* state : {a, a, other, static_cast<COvFSMState*>(nullptr)}) fsm.ChangeState(state);
+  EXPECT_EQ("+a-a+a", log);
+  EXPECT_EQ(a, fsm.GetCurrentState());
+  fsm.SetDefaultState(a);
+  fsm.Release();
+  EXPECT_EQ(0, fsm.GetStateCount());
+  EXPECT_EQ(nullptr, fsm.GetCurrentState());
+  EXPECT_EQ(nullptr, fsm.GetDefaultState());
+  fsm.Update(0.1f);  // must reach no deleted state
+  EXPECT_EQ("+a-a+a", log);
+}

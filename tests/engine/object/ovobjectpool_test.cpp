@@ -1,0 +1,88 @@
+#include "engine/object/ovobjectpool.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "engine/object/ovmanaged.h"
+
+namespace {
+
+// Identifiers with a chosen CRC, so that clusters in the table can be built on purpose.
+COvIdentifier WithCrc(uint64_t crc) { return COvIdentifier(crc, "crafted"); }
+
+std::vector<std::unique_ptr<COvManaged>> MakeObjects(const std::vector<COvIdentifier>& ids) {
+  std::vector<std::unique_ptr<COvManaged>> objects;
+  for (const COvIdentifier& id : ids) objects.emplace_back(new COvManaged(id));
+  return objects;
+}
+
+}  // namespace
+
+TEST(OvObjectPool, RemovalInsideAClusterKeepsTheRestFindable) {
+  const uint64_t kSlots = COvObjectTable::kInitialSlots;
+  struct Row {
+    const char* name;
+    std::vector<uint64_t> crcs;  // added in this order
+    int removed;
+  };
+  const Row rows[] = {
+      {"same home, middle", {7, 7 + kSlots, 7 + 2 * kSlots, 8, 7 + 3 * kSlots}, 1},
+      {"same home, first", {7, 7 + kSlots, 8, 9 + kSlots}, 0},
+      {"cluster wraps past the end", {kSlots - 1, 2 * kSlots - 1, 0, kSlots, 3 * kSlots - 1}, 0},
+      {"neighbour at its own home stays", {5, 6, 5 + kSlots, 6 + kSlots}, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::vector<COvIdentifier> ids;
+    for (uint64_t crc : row.crcs) ids.push_back(WithCrc(crc));
+    auto objects = MakeObjects(ids);
+    COvObjectPool pool(COvIdentifier("pool"));
+    for (auto& object : objects) pool.Add(object.get());
+    EXPECT_TRUE(pool.Remove(objects[row.removed].get()));
+    EXPECT_FALSE(pool.Remove(objects[row.removed].get()));
+    for (size_t i = 0; i < ids.size(); ++i) {
+      EXPECT_EQ(int(i) == row.removed ? nullptr : objects[i].get(), pool.Find(ids[i])) << i;
+    }
+    EXPECT_EQ(int(ids.size()) - 1, pool.GetCount());
+  }
+}
+
+TEST(OvObjectPool, ManyObjectsDoubleTheTable) {
+  std::vector<COvIdentifier> ids;
+  char name[32];
+  for (int i = 0; i < 5000; ++i) {
+    std::snprintf(name, sizeof(name), "pooled_%d", i);
+    ids.emplace_back(name);
+  }
+  auto objects = MakeObjects(ids);
+  COvObjectPool pool(COvIdentifier("pool"));
+  for (auto& object : objects) pool.Add(object.get());
+  EXPECT_EQ(4 * COvObjectTable::kInitialSlots, pool.GetSlotCount());
+  for (size_t i = 0; i < ids.size(); i += 3) EXPECT_TRUE(pool.Remove(objects[i].get()));
+  for (size_t i = 0; i < ids.size(); ++i) {
+    ASSERT_EQ(i % 3 ? objects[i].get() : nullptr, pool.Find(ids[i])) << i;
+  }
+}
+
+TEST(OvObjectPool, SharedIdentifiersAndRenames) {
+  COvIdentifier box("box"), crate("crate"), barrel("barrel");
+  COvManaged first(box), second(box), other(crate);
+  COvObjectPool pool(COvIdentifier("pool"));
+  pool.Add(&first);
+  pool.Add(&second);
+  pool.Add(&other);
+  EXPECT_EQ(&first, pool.Find(box));
+
+  EXPECT_TRUE(pool.Rename(&first, barrel));
+  EXPECT_EQ(&first, pool.Find(barrel));
+  EXPECT_EQ(&second, pool.Find(box));  // the object of the same name takes its place
+
+  EXPECT_TRUE(pool.Rename(&second, crate));
+  EXPECT_EQ(&other, pool.Find(crate));  // the entry already filed stays
+  EXPECT_EQ(nullptr, pool.Find(box));
+  EXPECT_TRUE(pool.Remove(&other));
+  EXPECT_EQ(&second, pool.Find(crate));
+}

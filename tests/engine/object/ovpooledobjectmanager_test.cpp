@@ -1,0 +1,164 @@
+#include "engine/object/ovpooledobjectmanager.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/ovid.h"
+#include "engine/object/ovmanaged.h"
+#include "engine/object/ovobjectpool.h"
+#include "engine/object/ovpooledobjectmanagermanager.h"
+#include "engine/resource/ovresourcemanagermanager.h"
+
+namespace {
+
+std::string g_events;  // "r<name>" on Release, "d<name>" on delete
+
+class Prop : public COvManaged {
+ public:
+  explicit Prop(const char* name, const char* pool = "global")
+      : COvManaged(COvIdentifier(name)), pool(pool) {}
+  ~Prop() override { g_events += std::string("d") + GetIdentifier().DebugCString(); }
+  void Release() override { g_events += std::string("r") + GetIdentifier().DebugCString(); }
+  COvIdentifier GetPoolIdentifier() const override { return pool; }
+
+  const COvArray<COvReflectionInformation>& GetReflectionInformationArray() const override {
+    static const COvArray<COvReflectionInformation> records = [] {
+      Prop sample("sample");
+      const char* base = reinterpret_cast<const char*>(&sample);
+      COvArray<COvReflectionInformation> r;
+      r.Add(COvReflectionInformation("health", COvReflectionInformation::eTypeInt,
+                                     reinterpret_cast<const char*>(&sample.health) - base));
+      r.Add(COvReflectionInformation("label", COvReflectionInformation::eTypeString,
+                                     reinterpret_cast<const char*>(&sample.label) - base));
+      return r;
+    }();
+    return records;
+  }
+
+  COvIdentifier pool;
+  int health = 10;
+  TOvString<char> label = "start";
+};
+
+class PropManager : public COvPooledObjectManager {
+ public:
+  PropManager() : COvPooledObjectManager(COvIdentifier("propmanager")) { Initialize(); }
+  COvIdentifier GetObjectTypeIdentifier() const override { return COvIdentifier("prop"); }
+  int hooks = 0;
+
+ protected:
+  void OnInitialize() override { hooks += 1; }
+  void OnRelease() override { hooks += 10; }
+};
+
+const COvIdentifier& Global() { return OVID::GetSingleton().global; }
+
+}  // namespace
+
+TEST(OvPooledObjectManager, PoolsAreClearedAndDestroyed) {
+  struct Row {
+    const char* name;
+    void (*clear)(PropManager&);
+    bool levelLeft;
+    const char* events;  // per pool: releases, then deletes
+  };
+  const Row rows[] = {
+      {"Clear()", [](PropManager& m) { m.Clear(); }, false, "rcratedcrateraxedaxe"},
+      {"Clear(level)", [](PropManager& m) { m.Clear(COvIdentifier("level")); }, false, "raxedaxe"},
+      {"Clear(global)", [](PropManager& m) { m.Clear(Global()); }, true, "rcratedcrate"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    PropManager manager;
+    manager.AddObject(Global(), new Prop("crate"));
+    manager.AddObject(COvIdentifier("level"), new Prop("axe", "level"));
+    g_events.clear();
+    row.clear(manager);
+    EXPECT_EQ(row.events, g_events);
+    EXPECT_NE(nullptr, manager.FindPool(Global()));
+    EXPECT_EQ(row.levelLeft, manager.FindPool(COvIdentifier("level")) != nullptr);
+    manager.Release();
+    EXPECT_EQ(11, manager.hooks);
+    EXPECT_EQ(0, manager.GetPoolCount());
+  }
+}
+
+TEST(OvPooledObjectManager, ObjectsAreRenamedRemovedAndDestroyed) {
+  PropManager manager;
+  Prop* crate = new Prop("crate");
+  COvManaged* lamp = new Prop("lamp", "level");
+  manager.AddObject(Global(), crate);
+  manager.AddObject(COvIdentifier("level"), lamp);
+  Prop twin("crate");
+  EXPECT_TRUE(manager.ObjectAlreadyExists(&twin));
+
+  COvManaged* renamed = crate;
+  manager.RenameObject(renamed, COvIdentifier("chest"));
+  EXPECT_EQ(crate, manager.FindObject(Global(), COvIdentifier("chest")));
+  EXPECT_FALSE(manager.ObjectAlreadyExists(&twin));
+  EXPECT_TRUE(manager.RemoveObject(crate));
+  EXPECT_FALSE(manager.RemoveObject(crate));
+
+  // An object of no pool is not deleted and the caller keeps it.
+  COvManaged* loose = crate;
+  g_events.clear();
+  EXPECT_FALSE(manager.DestroyObject(loose));
+  EXPECT_EQ(crate, loose);
+  delete crate;
+  EXPECT_TRUE(manager.DestroyObject(lamp));
+  EXPECT_EQ(nullptr, lamp);
+  EXPECT_EQ("dchestrlampdlamp", g_events);
+  EXPECT_EQ(0, manager.GetObjectCount(1));
+}
+
+TEST(OvPooledObjectManager, NameListsAndSavesSkipHiddenObjects) {
+  PropManager manager;
+  for (const char* name : {"torch", "@grid", "rope"}) manager.AddObject(Global(), new Prop(name));
+  manager.AddObject(COvIdentifier("level"), new Prop("bucket", "level"));
+  COvArray<TOvString<char>> names;
+  manager.GetObjectNameArray(names);
+  ASSERT_EQ(2, names.GetCount());
+  EXPECT_STREQ("rope", names[1]);
+
+  auto prop = [&manager](int i) { return static_cast<Prop*>(manager.GetObject(i / 3, i % 3)); };
+  manager.SaveVariables();
+  for (int i = 0; i < 4; ++i) prop(i)->health = 99, prop(i)->label = "played";
+  manager.ResetVariables();
+  const char* expected[] = {"torch 10 start", "@grid 99 played", "rope 10 start", "bucket 10 start"};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(expected[i], std::string(prop(i)->GetIdentifier().DebugCString()) + " " +
+                               std::to_string(prop(i)->health) + " " + prop(i)->label.GetBuffer());
+  }
+}
+
+TEST(OvPooledObjectManagerManager, FindsManagersAndGeneratesFreeNames) {
+  COvPooledObjectManagerManager* all = COvPooledObjectManagerManager::GetInstance();
+  all->SetTopPoolIdentifier(Global());
+  PropManager manager;
+  EXPECT_EQ(&manager, all->FindManager(COvIdentifier("propmanager")));
+  EXPECT_EQ(&manager, all->FindManagerByObjectType(COvIdentifier("prop")));
+  struct Row {
+    const char* existing;  // added to the top pool before asking, null: nothing
+    const char* expected;
+  };
+  const Row rows[] = {
+      {nullptr, "box_001"}, {"box_001", "box_002"}, {"box_003", "box_002"}, {"box_002", "box_004"}};
+  for (const Row& row : rows) {
+    if (row.existing) manager.AddObject(Global(), new Prop(row.existing));
+    EXPECT_STREQ(row.expected, all->GenerateIdentifierSuffix(COvIdentifier("Box")).DebugCString());
+  }
+  manager.Release();
+  EXPECT_EQ(nullptr, all->FindManager(COvIdentifier("propmanager")));
+}
+
+TEST(OvPooledObjectManagerManager, TopPoolFollowsTheResourcePoolStack) {
+  COvResourceManagerManager* resources = COvResourceManagerManager::GetInstance();
+  COvPooledObjectManagerManager* all = COvPooledObjectManagerManager::GetInstance();
+  resources->CreateNewResourcePoolOnStack(COvIdentifier("menu"));
+  resources->CreateNewResourcePoolOnStack(COvIdentifier("level1"));
+  all->SetTopPoolIdentifier(COvIdentifier("level1"));
+  ASSERT_TRUE(resources->ReleaseResourcePoolAtTopOfStack());
+  EXPECT_EQ(COvIdentifier("menu"), all->GetTopPoolIdentifier());
+  resources->ReleaseResourcePoolAtTopOfStack();
+}
