@@ -96,7 +96,8 @@ TEST(ConfigurationManagerLoad, MalformedOrForeignFilesGiveAnEmptyConfiguration) 
 }
 
 TEST_F(ConfigurationManagerTest, LoadHandEditedFileWithCommentsAndUnknownElements) {
-  Load("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+  Load(
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<!-- edited by hand -->\n"
       "<CONFIGURATIONS Version=\"2\">\n"
       "  <Notes text=\"kept as it is\"/>\n"
@@ -136,12 +137,13 @@ TEST_F(ConfigurationManagerTest, LoadHandEditedFileWithCommentsAndUnknownElement
   manager.SaveAll();
   std::string saved = ReadTextFile(path);
   size_t at = 0;
-  for (const char* part : {"<configurations version=\"2\">\n    <notes text=\"kept as it is\"/>\n",
-                           "    <projectconfig projectfile=\"Game.project\" projectcmakelists=\"CMakeLists.txt\" "
-                           "owner=\"me\"/>\n",
-                           "    <projectconfig projectfile=\"ignored.project\"/>\n", "    <buildconfigs>\n",
-                           "    <distribconfigs>\n",
-                           "    <sourcecontrolconfig using=\"\" url=\"\" username=\"\" password=\"\"/>\n"}) {
+  for (const char* part :
+       {"<configurations version=\"2\">\n    <notes text=\"kept as it is\"/>\n",
+        "    <projectconfig projectfile=\"Game.project\" projectcmakelists=\"CMakeLists.txt\" "
+        "owner=\"me\"/>\n",
+        "    <projectconfig projectfile=\"ignored.project\"/>\n", "    <buildconfigs>\n",
+        "    <distribconfigs>\n",
+        "    <sourcecontrolconfig using=\"\" url=\"\" username=\"\" password=\"\"/>\n"}) {
     at = saved.find(part, at);
     ASSERT_NE(at, std::string::npos) << part << "\n" << saved;
   }
@@ -169,8 +171,9 @@ TEST_F(ConfigurationManagerTest, ReloadReadsTheFileAgainKeepingTheEntryObjects) 
 }
 
 TEST_F(ConfigurationManagerTest, LookupDuplicateNamesAnswerWithTheFirstAndRemoveOnlyIt) {
-  Load("<c><BuildConfigs><build name=\"Same\" platform=\"Windows\"/>"
-                                   "<build name=\"same\" platform=\"iOS\"/></BuildConfigs></c>");
+  Load(
+      "<c><BuildConfigs><build name=\"Same\" platform=\"Windows\"/>"
+      "<build name=\"same\" platform=\"iOS\"/></BuildConfigs></c>");
   EXPECT_STREQ(manager.GetBuild(COvIdentifier("SAME"))->GetPlatform(), "Windows");
   manager.RemoveBuild(COvIdentifier("same"));
   ASSERT_EQ(manager.GetListBuild().GetCount(), 1);
@@ -178,7 +181,8 @@ TEST_F(ConfigurationManagerTest, LookupDuplicateNamesAnswerWithTheFirstAndRemove
 }
 
 TEST_F(ConfigurationManagerTest, LookupDistributionListsAndWarnings) {
-  Load("<c><DistribConfigs>"
+  Load(
+      "<c><DistribConfigs>"
       "<distrib name=\"Store\" distribution=\"Steam\"/>"
       "<distrib name=\"Archive\" distribution=\"Zip\"/>"
       "<distrib name=\"Beta\" distribution=\"Steam\"/>"
@@ -199,9 +203,10 @@ TEST_F(ConfigurationManagerTest, LookupDistributionListsAndWarnings) {
 }
 
 TEST_F(ConfigurationManagerTest, EditAddAndResetEntries) {
-  Load("<c><BuildConfigs><build name=\"Release\" platform=\"Windows\" api=\"DX9\"/>"
-                    "</BuildConfigs><DistribConfigs><distrib name=\"Store\" distribution=\"Steam\">"
-                    "<appid value=\"1000\"/></distrib></DistribConfigs></c>");
+  Load(
+      "<c><BuildConfigs><build name=\"Release\" platform=\"Windows\" api=\"DX9\"/>"
+      "</BuildConfigs><DistribConfigs><distrib name=\"Store\" distribution=\"Steam\">"
+      "<appid value=\"1000\"/></distrib></DistribConfigs></c>");
 
   manager.AddBuild("My New Build");
 
@@ -375,8 +380,9 @@ TEST_F(ConfigurationManagerTest, SaveCurrentBuildMovesItToTheEnd) {
 }
 
 TEST_F(ConfigurationManagerTest, SaveCurrentDistribAndSaveAllDistrib) {
-  Load("<c><DistribConfigs><distrib name=\"One\" distribution=\"Zip\"/>"
-                                   "<distrib name=\"Two\" distribution=\"Zip\"/></DistribConfigs></c>");
+  Load(
+      "<c><DistribConfigs><distrib name=\"One\" distribution=\"Zip\"/>"
+      "<distrib name=\"Two\" distribution=\"Zip\"/></DistribConfigs></c>");
   manager.GetDistrib(COvIdentifier("One"))->SetDesc("first");
   manager.SaveCurrentDistrib(COvIdentifier("one"));
   std::string saved = ReadTextFile(path);
