@@ -41,18 +41,24 @@ class ConfigurationManagerTest : public testing::Test {
 
 }  // namespace
 
-TEST(ConfigurationManagerLoad, MissingFileIsCreatedEmptyWithoutMessage) {
-  TempDir dir;
-  std::string path = dir.Join("config.xml");
-  COvConfigurationManager manager;
-  CaptureStderr();
-  manager.Initialize(path.c_str());
-  EXPECT_EQ(GetCapturedStderr(), "");
-  EXPECT_TRUE(FileExists(path));
-  EXPECT_EQ(ReadFileBytes(path), "");
-  EXPECT_EQ(manager.GetListBuild().GetCount(), 0);
-  ASSERT_NE(manager.GetProject(), nullptr);
-  ASSERT_NE(manager.GetSourceControl(), nullptr);
+TEST(ConfigurationManagerLoad, MissingMalformedOrForeignFilesGiveAnEmptyConfigurationWithoutMessage) {
+  // "<missing>": no file, which is then created empty.
+  for (const std::string& content :
+       {std::string("<missing>"), std::string("<configurations><buildconfigs><build name=\"A\">"),
+        std::string("\x00\x01\xFF\xFE<build name=\"A\"/>", 20), std::string("\xEF\xBB\xBF"),
+        std::string("<a></b>")}) {
+    SCOPED_TRACE(content);
+    TempDir dir;
+    std::string path = content == "<missing>" ? dir.Join("config.xml") : dir.WriteFile("config.xml", content);
+    COvConfigurationManager manager;
+    CaptureStderr();
+    manager.Initialize(path.c_str());
+    EXPECT_EQ(GetCapturedStderr(), "");
+    EXPECT_EQ(manager.GetListBuild().GetCount(), 0);
+    EXPECT_NE(manager.GetProject(), nullptr);
+    EXPECT_NE(manager.GetSourceControl(), nullptr);
+    EXPECT_TRUE(content != "<missing>" || (FileExists(path) && ReadFileBytes(path).empty()));
+  }
 }
 
 TEST(ConfigurationManagerLoad, FileInMissingDirectoryIsReported) {
@@ -62,37 +68,15 @@ TEST(ConfigurationManagerLoad, FileInMissingDirectoryIsReported) {
   CaptureStderr();
   manager.Initialize(path.c_str());
   EXPECT_EQ(GetCapturedStderr(), "Cannot open file " + path + "\n");
-  EXPECT_EQ(manager.GetBuild(COvIdentifier("Release")), nullptr);
-  EXPECT_EQ(manager.GetProject(), nullptr);
-  EXPECT_EQ(manager.GetSourceControl(), nullptr);
-
+  EXPECT_TRUE(manager.GetBuild("Release") == nullptr && manager.GetProject() == nullptr &&
+              manager.GetSourceControl() == nullptr);
   // Nothing to save and nothing to reset, but no crash either.
   manager.AddBuild("Release");
-  manager.ResetBuild(COvIdentifier("Release"));
+  manager.ResetBuild("Release");
   manager.SaveAll();
-  manager.SaveCurrentBuild(COvIdentifier("Release"));
+  manager.SaveCurrentBuild("Release");
   EXPECT_FALSE(FileExists(path));
-  EXPECT_NE(manager.GetBuild(COvIdentifier("Release")), nullptr);
-}
-
-TEST(ConfigurationManagerLoad, MalformedOrForeignFilesGiveAnEmptyConfiguration) {
-  const std::string contents[] = {
-      "<configurations><buildconfigs><build name=\"A\">",
-      std::string("\x00\x01\xFF\xFE<build name=\"A\"/>", 20),
-      "\xEF\xBB\xBF",
-      "<a></b>",
-  };
-  for (const std::string& content : contents) {
-    SCOPED_TRACE(content);
-    TempDir dir;
-    std::string path = dir.WriteFile("config.xml", content);
-    COvConfigurationManager manager;
-    CaptureStderr();
-    manager.Initialize(path.c_str());
-    EXPECT_EQ(GetCapturedStderr(), "");
-    EXPECT_EQ(manager.GetListBuild().GetCount(), 0);
-    EXPECT_NE(manager.GetProject(), nullptr);
-  }
+  EXPECT_NE(manager.GetBuild("Release"), nullptr);
 }
 
 TEST_F(ConfigurationManagerTest, LoadHandEditedFileWithCommentsAndUnknownElements) {
@@ -119,16 +103,16 @@ TEST_F(ConfigurationManagerTest, LoadHandEditedFileWithCommentsAndUnknownElement
   EXPECT_STREQ(manager.GetProject()->GetProjectFile(), "Game.project");
   EXPECT_STREQ(manager.GetProject()->GetProjectCMakeLists(), "CMakeLists.txt");
   EXPECT_EQ(Names(manager.GetListBuild()), "Release;Debug_Build;");
-  COvConfigurationBuild* release = manager.GetBuild(COvIdentifier("release"));
+  COvConfigurationBuild* release = manager.GetBuild("release");
   ASSERT_NE(release, nullptr);
   EXPECT_STREQ(release->GetPlatform(), "Android");
   COvArray<TOvString<char>> architectures = release->GetArchitectures();
   ASSERT_EQ(architectures.GetCount(), 2);
   EXPECT_STREQ(architectures[0], "armeabi-v7a");
   EXPECT_STREQ(architectures[1], "x86");
-  EXPECT_NE(manager.GetBuild(COvIdentifier("debug_build")), nullptr);
-  EXPECT_EQ(manager.GetBuild(COvIdentifier("Debug Build")), nullptr);
-  COvConfigurationDistribution* store = manager.GetDistrib(COvIdentifier("STORE"));
+  EXPECT_NE(manager.GetBuild("debug_build"), nullptr);
+  EXPECT_EQ(manager.GetBuild("Debug Build"), nullptr);
+  COvConfigurationDistribution* store = manager.GetDistrib("STORE");
   ASSERT_NE(store, nullptr);
   EXPECT_STREQ(store->GetSteamAccount(), "build_bot");
 
@@ -152,14 +136,12 @@ TEST_F(ConfigurationManagerTest, LoadHandEditedFileWithCommentsAndUnknownElement
   EXPECT_NE(saved.find("<build name=\"Debug_Build\" platform=\"Windows\""), std::string::npos);
 }
 
-TEST_F(ConfigurationManagerTest, LoadEveryChildOfTheBuildSectionCounts) {
-  Load("<c><BuildConfigs><!-- note --><first Name=\"One\"/>text<second Name=\"Two\"/></BuildConfigs></c>");
-  // The text between the elements is a child too; it reads as a build without a name.
-  EXPECT_EQ(Names(manager.GetListBuild()), "One;;Two;");
-}
-
 TEST_F(ConfigurationManagerTest, ReloadReadsTheFileAgainKeepingTheEntryObjects) {
-  Load("<c><ProjectConfig ProjectFile=\"a.project\"/><BuildConfigs><build name=\"A\"/></BuildConfigs></c>");
+  Load(
+      "<c><ProjectConfig ProjectFile=\"a.project\"/><BuildConfigs><!-- note --><first Name=\"One\"/>text"
+      "<second Name=\"Two\"/></BuildConfigs></c>");
+  // Every child of the build section counts: the text between the elements reads as a build without a name.
+  EXPECT_EQ(Names(manager.GetListBuild()), "One;;Two;");
   COvConfigurationProject* project = manager.GetProject();
   dir.WriteFile("config.xml",
                 "<c><ProjectConfig ProjectFile=\"b.project\"/><BuildConfigs><build name=\"B\"/>"
@@ -174,10 +156,10 @@ TEST_F(ConfigurationManagerTest, LookupDuplicateNamesAnswerWithTheFirstAndRemove
   Load(
       "<c><BuildConfigs><build name=\"Same\" platform=\"Windows\"/>"
       "<build name=\"same\" platform=\"iOS\"/></BuildConfigs></c>");
-  EXPECT_STREQ(manager.GetBuild(COvIdentifier("SAME"))->GetPlatform(), "Windows");
-  manager.RemoveBuild(COvIdentifier("same"));
+  EXPECT_STREQ(manager.GetBuild("SAME")->GetPlatform(), "Windows");
+  manager.RemoveBuild("same");
   ASSERT_EQ(manager.GetListBuild().GetCount(), 1);
-  EXPECT_STREQ(manager.GetBuild(COvIdentifier("same"))->GetPlatform(), "iOS");
+  EXPECT_STREQ(manager.GetBuild("same")->GetPlatform(), "iOS");
 }
 
 TEST_F(ConfigurationManagerTest, LookupDistributionListsAndWarnings) {
@@ -210,22 +192,22 @@ TEST_F(ConfigurationManagerTest, EditAddAndResetEntries) {
 
   manager.AddBuild("My New Build");
 
-  COvConfigurationBuild* release = manager.GetBuild(COvIdentifier("Release"));
+  COvConfigurationBuild* release = manager.GetBuild("Release");
   release->SetApi("DX11");
   release->AddArchitecture("x86");
-  manager.ResetBuild(COvIdentifier("RELEASE"));
+  manager.ResetBuild("RELEASE");
   EXPECT_STREQ(release->GetApi(), "DX9");
   EXPECT_EQ(release->GetArchitectures().GetCount(), 0);
 
-  COvConfigurationDistribution* store = manager.GetDistrib(COvIdentifier("Store"));
+  COvConfigurationDistribution* store = manager.GetDistrib("Store");
   store->SetAppID("2000");
-  manager.ResetDistrib(COvIdentifier("store"));
+  manager.ResetDistrib("store");
   EXPECT_STREQ(store->GetAppID(), "1000");
 
   // An entry that is not in the file stays as it is.
-  COvConfigurationBuild* added = manager.GetBuild(COvIdentifier("my_new_build"));
+  COvConfigurationBuild* added = manager.GetBuild("my_new_build");
   added->SetApi("DX9");
-  manager.ResetBuild(COvIdentifier("my_new_build"));
+  manager.ResetBuild("my_new_build");
   EXPECT_STREQ(added->GetApi(), "DX9");
 }
 
@@ -258,7 +240,7 @@ TEST(ConfigurationManagerSave, ExampleFileIsWrittenExactly) {
   manager.GetProject()->SetProjectCMakeLists("CMakeLists.txt");
   manager.GetSourceControl()->SetType("svn");
   manager.AddBuild("Release_Android");
-  COvConfigurationBuild* build = manager.GetBuild(COvIdentifier("Release_Android"));
+  COvConfigurationBuild* build = manager.GetBuild("Release_Android");
   build->SetPlatform("Android");
   build->SetApi("OpenGLES2");
   build->SetHeaderPath("sdk\\include");
@@ -267,7 +249,7 @@ TEST(ConfigurationManagerSave, ExampleFileIsWrittenExactly) {
   build->AddArchitecture("armeabi-v7a");
   build->AddArchitecture("x86");
   manager.AddDistrib("Store");
-  COvConfigurationDistribution* store = manager.GetDistrib(COvIdentifier("Store"));
+  COvConfigurationDistribution* store = manager.GetDistrib("Store");
   store->SetDistribution("Steam");
   store->SetSteamBuildersPath("tools\\ContentBuilder");
   store->SetAppID("1000");
@@ -324,11 +306,11 @@ TEST(ConfigurationManagerSave, SavedFileLoadsBackIntoEqualEntries) {
     manager.GetProject()->SetProjectFile("Games/D\xC3\xA9mo & <Co>.project");
     manager.GetSourceControl()->SetUserPwd("x\"y'z&<>");
     manager.AddBuild("Release Win");
-    COvConfigurationBuild* build = manager.GetBuild(COvIdentifier("Release_Win"));
+    COvConfigurationBuild* build = manager.GetBuild("Release_Win");
     build->SetLibraryPath(unicode);
     build->SetArgs(args);
     manager.AddDistrib("Store");
-    manager.GetDistrib(COvIdentifier("Store"))->SetSteamPassword(password);
+    manager.GetDistrib("Store")->SetSteamPassword(password);
     manager.SaveAll();
   }
   std::string saved = ReadFileBytes(path);
@@ -344,21 +326,21 @@ TEST(ConfigurationManagerSave, SavedFileLoadsBackIntoEqualEntries) {
   EXPECT_EQ(GetCapturedStderr(), "");
   EXPECT_STREQ(loaded.GetProject()->GetProjectFile(), "Games/D\xC3\xA9mo & <Co>.project");
   EXPECT_STREQ(loaded.GetSourceControl()->GetUserPwd(), "x\"y'z&<>");
-  COvConfigurationBuild* build = loaded.GetBuild(COvIdentifier("release_win"));
+  COvConfigurationBuild* build = loaded.GetBuild("release_win");
   ASSERT_NE(build, nullptr);
   EXPECT_STREQ(build->GetLibraryPath(), unicode);
   EXPECT_STREQ(build->GetArgs(), "-DNAME=&quot;a b&quot; -DQUOTE=&quot;\\&quot;&quot; -DX='y' && echo <1>");
-  EXPECT_STREQ(loaded.GetDistrib(COvIdentifier("store"))->GetSteamPassword(), password);
+  EXPECT_STREQ(loaded.GetDistrib("store")->GetSteamPassword(), password);
 
   // Saving the loaded configuration again writes the same file.
   loaded.SaveAll();
   EXPECT_EQ(ReadFileBytes(path), saved);
 }
 
-TEST_F(ConfigurationManagerTest, SaveCurrentBuildMovesItToTheEnd) {
+TEST_F(ConfigurationManagerTest, SaveCurrentEntryMovesItToTheEndAndSaveAllRestoresTheOrder) {
   Load(kThreeBuilds);
-  manager.GetBuild(COvIdentifier("A"))->SetApi("DX9");
-  manager.SaveCurrentBuild(COvIdentifier("a"));
+  manager.GetBuild("A")->SetApi("DX9");
+  manager.SaveCurrentBuild("a");
   std::string saved = ReadTextFile(path);
   size_t b = saved.find("<build name=\"B\"");
   size_t c = saved.find("<build name=\"C\"");
@@ -368,8 +350,8 @@ TEST_F(ConfigurationManagerTest, SaveCurrentBuildMovesItToTheEnd) {
   EXPECT_LT(c, a);
 
   // An entry removed from the list disappears from the file.
-  manager.RemoveBuild(COvIdentifier("B"));
-  manager.SaveCurrentBuild(COvIdentifier("B"));
+  manager.RemoveBuild("B");
+  manager.SaveCurrentBuild("B");
   EXPECT_EQ(ReadTextFile(path).find("name=\"B\""), std::string::npos);
 
   manager.AddBuild("D");
@@ -377,17 +359,13 @@ TEST_F(ConfigurationManagerTest, SaveCurrentBuildMovesItToTheEnd) {
   COvConfigurationManager loaded;
   loaded.Initialize(path.c_str());
   EXPECT_EQ(Names(loaded.GetListBuild()), "A;C;D;");
-}
 
-TEST_F(ConfigurationManagerTest, SaveCurrentDistribAndSaveAllDistrib) {
-  Load(
-      "<c><DistribConfigs><distrib name=\"One\" distribution=\"Zip\"/>"
-      "<distrib name=\"Two\" distribution=\"Zip\"/></DistribConfigs></c>");
-  manager.GetDistrib(COvIdentifier("One"))->SetDesc("first");
-  manager.SaveCurrentDistrib(COvIdentifier("one"));
-  std::string saved = ReadTextFile(path);
+  manager.AddDistrib("One");
+  manager.AddDistrib("Two");
+  manager.SaveAllDistrib();
+  manager.SaveCurrentDistrib("one");
+  saved = ReadTextFile(path);
   EXPECT_LT(saved.find("name=\"Two\""), saved.find("name=\"One\""));
-
   manager.SaveAllDistrib();
   saved = ReadTextFile(path);
   EXPECT_LT(saved.find("name=\"One\""), saved.find("name=\"Two\""));
