@@ -41,7 +41,7 @@ std::string ChildNames(const COvScriptTreeNode& node) {
   return names;
 }
 
-TEST(ScriptTreeNodeGetters, MissingOrUnparsableAttributesGiveDefaultsAndLeaveOutputs) {
+TEST(ScriptTreeNodeGetters, VectorsColoursAndQuaternionsReadBackAndMissingOrUnparsableOnesLeaveOutputs) {
   COvScriptTreeNode node("node");
   node.AddAttribute(COvScriptTreeAttribute("bad", "abc"));
   EXPECT_STREQ("", node.GetAttributeValueAsString("missing").GetBuffer());
@@ -75,6 +75,29 @@ TEST(ScriptTreeNodeGetters, MissingOrUnparsableAttributesGiveDefaultsAndLeaveOut
     EXPECT_TRUE(number == 7 && real == 7.5f && v2 == COvVector2(1, 2) && v3 == COvVector3(1, 2, 3) &&
                 rgb.b == 3.0f && rgba.a == 4.0f && q == COvQuaternion(1, 2, 3, 4));
   }
+  // Written values read back.
+  node.AddAttribute(COvScriptTreeAttribute("v3", COvVector3(1.0f, -2.5f, 0.125f)));
+  node.AddAttribute(COvScriptTreeAttribute("q", COvQuaternion(0.5f, 0.25f, -1.0f, 2.0f)));
+  node.AddAttribute(COvScriptTreeAttribute("rgb", COvRGB<float>(1.0f, 0.5f, 0.0f)));
+  node.AddAttribute(COvScriptTreeAttribute("rgba", COvRGBA<float>(0.0f, 0.25f, 0.5f, 0.75f)));
+  node.AddAttribute(COvScriptTreeAttribute("v2", "3\t\n 4"));
+  COvVector2 v2;
+  COvVector3 v3;
+  COvQuaternion q;
+  COvRGB<float> rgb;
+  COvRGBA<float> rgba;
+  ASSERT_TRUE(node.GetAttributeValueAsVector2("v2", v2) && node.GetAttributeValueAsVector3("v3", v3) &&
+              node.GetAttributeValueAsQuaternion("q", q) && node.GetAttributeValueAsColor("rgb", rgb) &&
+              node.GetAttributeValueAsColor("rgba", rgba));
+  EXPECT_EQ(COvVector2(3.0f, 4.0f), v2);
+  EXPECT_EQ(COvVector3(1.0f, -2.5f, 0.125f), v3);
+  EXPECT_EQ(COvQuaternion(0.5f, 0.25f, -1.0f, 2.0f), q);
+  EXPECT_TRUE(rgb.r == 1.0f && rgb.g == 0.5f && rgb.b == 0.0f);
+  EXPECT_TRUE(rgba.r == 0.0f && rgba.g == 0.25f && rgba.b == 0.5f && rgba.a == 0.75f);
+  // An RGB text is one number short for RGBA.
+  COvRGBA<float> untouched(9, 9, 9, 9);
+  EXPECT_FALSE(node.GetAttributeValueAsColor("rgb", untouched));
+  EXPECT_EQ(9.0f, untouched.r);
 }
 
 TEST(ScriptTreeNodeGetters, BoolTextsAreCaseSensitive) {
@@ -115,32 +138,6 @@ TEST(ScriptTreeNodeGetters, NumbersReadTheirLeadingText) {
   uint64_t big = 0;
   EXPECT_TRUE(node.GetAttributeValueAsU64("dec", big));
   EXPECT_EQ(1234567890123u, big);
-}
-
-TEST(ScriptTreeNodeGetters, VectorsColoursAndQuaternionsReadBackWhatIsWritten) {
-  COvScriptTreeNode node("node");
-  node.AddAttribute(COvScriptTreeAttribute("v3", COvVector3(1.0f, -2.5f, 0.125f)));
-  node.AddAttribute(COvScriptTreeAttribute("q", COvQuaternion(0.5f, 0.25f, -1.0f, 2.0f)));
-  node.AddAttribute(COvScriptTreeAttribute("rgb", COvRGB<float>(1.0f, 0.5f, 0.0f)));
-  node.AddAttribute(COvScriptTreeAttribute("rgba", COvRGBA<float>(0.0f, 0.25f, 0.5f, 0.75f)));
-  node.AddAttribute(COvScriptTreeAttribute("v2", "3\t\n 4"));
-  COvVector2 v2;
-  COvVector3 v3;
-  COvQuaternion q;
-  COvRGB<float> rgb;
-  COvRGBA<float> rgba;
-  ASSERT_TRUE(node.GetAttributeValueAsVector2("v2", v2) && node.GetAttributeValueAsVector3("v3", v3) &&
-              node.GetAttributeValueAsQuaternion("q", q) && node.GetAttributeValueAsColor("rgb", rgb) &&
-              node.GetAttributeValueAsColor("rgba", rgba));
-  EXPECT_EQ(COvVector2(3.0f, 4.0f), v2);
-  EXPECT_EQ(COvVector3(1.0f, -2.5f, 0.125f), v3);
-  EXPECT_EQ(COvQuaternion(0.5f, 0.25f, -1.0f, 2.0f), q);
-  EXPECT_TRUE(rgb.r == 1.0f && rgb.g == 0.5f && rgb.b == 0.0f);
-  EXPECT_TRUE(rgba.r == 0.0f && rgba.g == 0.25f && rgba.b == 0.5f && rgba.a == 0.75f);
-  // An RGB text is one number short for RGBA.
-  COvRGBA<float> untouched(9, 9, 9, 9);
-  EXPECT_FALSE(node.GetAttributeValueAsColor("rgb", untouched));
-  EXPECT_EQ(9.0f, untouched.r);
 }
 
 TEST(ScriptTreeNodeAttributes, DuplicateNamesSeeTheFirstAndRemoveOnlyIt) {
