@@ -26,31 +26,26 @@ COvConfigurationBuild CompleteBuild() {
 
 }  // namespace
 
-TEST(ConfigurationBuildFields, NameBlanksBecomeUnderscoresAndArgsQuotesEntities) {
-  COvConfigurationBuild build;
+TEST(ConfigurationBuild, NameBlanksBecomeUnderscoresArgsQuotesEntitiesAndCopiesAreIndependent) {
+  COvConfigurationBuild build = CompleteBuild();
   build.SetName("My Release  Build");
   EXPECT_STREQ(build.GetName(), "My_Release__Build");
   build.SetArgs("-x \"a b\"");
   EXPECT_STREQ(build.GetArgs(), "-x &quot;a b&quot;");
   build.SetArgs("-x &quot;a b&quot;");
   EXPECT_STREQ(build.GetArgs(), "-x &quot;a b&quot;");
-}
-
-TEST(ConfigurationBuildFields, CopiesAreIndependent) {
-  COvConfigurationBuild build = CompleteBuild();
   build.AddArchitecture("x86");
   COvConfigurationBuild copy(build);
   COvConfigurationBuild assigned;
   assigned = build;
   build.AddArchitecture("armeabi-v7a");
   build.SetName("Other");
-  EXPECT_STREQ(copy.GetName(), "Release");
+  EXPECT_STREQ(copy.GetName(), "My_Release__Build");
   EXPECT_STREQ(assigned.GetApi(), "DX9");
-  EXPECT_EQ(Architectures(copy), "x86;");
-  EXPECT_EQ(Architectures(assigned), "x86;");
+  EXPECT_EQ(Architectures(copy) + Architectures(assigned), "x86;x86;");
 }
 
-TEST(ConfigurationBuildArchitectures, AddFindAndRemove) {
+TEST(ConfigurationBuild, ArchitecturesAreUniqueAndCaseSensitive) {
   COvConfigurationBuild build;
   for (const char* name : {"armeabi-v7a", "x86", "armeabi-v7a", "mips"}) build.AddArchitecture(name);
   EXPECT_EQ(Architectures(build), "armeabi-v7a;x86;mips;");
@@ -61,7 +56,7 @@ TEST(ConfigurationBuildArchitectures, AddFindAndRemove) {
   EXPECT_EQ(Architectures(build), "armeabi-v7a;mips;");
 }
 
-TEST(ConfigurationBuildRead, ReadsEveryField) {
+TEST(ConfigurationBuild, ReadsEveryFieldAndMissingOnesAsEmpty) {
   COvScriptTree tree;
   COvScriptTreeNode* node =
       ParseXml(tree,
@@ -72,32 +67,20 @@ TEST(ConfigurationBuildRead, ReadsEveryField) {
   ASSERT_NE(node, nullptr);
   COvConfigurationBuild build;
   build.Initialize(node);
-  EXPECT_STREQ(build.GetName(), "My_Build");
-  EXPECT_STREQ(build.GetPlatform(), "Android");
-  EXPECT_STREQ(build.GetDistribution(), "Store");
-  EXPECT_STREQ(build.GetApi(), "OpenGLES2");
-  EXPECT_STREQ(build.GetHeaderPath(), "sdk\\include");
-  EXPECT_STREQ(build.GetLibraryPath(), "sdk\\lib");
-  EXPECT_STREQ(build.GetArgs(), "-x &quot;a b&quot;");
+  build.Initialize(nullptr);  // changes nothing
+  EXPECT_EQ(std::string(build.GetName()) + "|" + build.GetPlatform().GetBuffer() + "|" +
+                build.GetDistribution().GetBuffer() + "|" + build.GetApi().GetBuffer() + "|" +
+                build.GetHeaderPath().GetBuffer() + "|" + build.GetLibraryPath().GetBuffer() + "|" +
+                build.GetArgs().GetBuffer(),
+            "My_Build|Android|Store|OpenGLES2|sdk\\include|sdk\\lib|-x &quot;a b&quot;");
   EXPECT_EQ(Architectures(build), "armeabi-v7a;x86;");
-}
-
-TEST(ConfigurationBuildRead, MissingAttributesReadAsEmptyAndNullNodeChangesNothing) {
-  COvScriptTree tree;
-  COvScriptTreeNode* node = ParseXml(tree, "<build name=\"Bare\"/>");
-  ASSERT_NE(node, nullptr);
-  COvConfigurationBuild build = CompleteBuild();
-  build.Initialize(nullptr);
-  EXPECT_STREQ(build.GetName(), "Release");
-  build.AddArchitecture("x86");
-  build.Initialize(node);
+  build.Initialize(ParseXml(tree, "<build name=\"Bare\"/>"));
   EXPECT_STREQ(build.GetName(), "Bare");
-  EXPECT_TRUE(build.GetPlatform().IsEmpty());
-  EXPECT_TRUE(build.GetLibraryPath().IsEmpty());
+  EXPECT_TRUE(build.GetPlatform().IsEmpty() && build.GetLibraryPath().IsEmpty() && build.GetArgs().IsEmpty());
   EXPECT_EQ(Architectures(build), "");
 }
 
-TEST(ConfigurationBuildWellFormed, ListsEveryMissingField) {
+TEST(ConfigurationBuild, WellFormedListsEveryMissingField) {
   COvConfigurationBuild android;
   android.SetName("Test");
   android.SetPlatform("Android");

@@ -25,8 +25,8 @@ TEST(ConfigurationDistributionCompatibility, OnlySteamServesTheDesktopPlatforms)
     const char* platform;
     bool compatible;
   } cases[] = {
-      {"Steam", "Windows", true}, {"Steam", "Linux", true},    {"Steam", "Mac", true},
-      {"Steam", "windows", false}, {"Steam", "iOS", false},    {"Steam", "Android", false},
+      {"Steam", "Windows", true},  {"Steam", "Linux", true},    {"Steam", "Mac", true},
+      {"Steam", "windows", false}, {"Steam", "iOS", false},     {"Steam", "Android", false},
       {"Steam", "", false},        {"steam", "Windows", false}, {"Zip", "Windows", false},
       {"", "Windows", false},
   };
@@ -38,37 +38,29 @@ TEST(ConfigurationDistributionCompatibility, OnlySteamServesTheDesktopPlatforms)
   }
 }
 
-TEST(ConfigurationDistributionRead, ReadsAttributesAndSteamChildren) {
+TEST(ConfigurationDistribution, ReadsAttributesAndSteamChildrenKeepingValuesOfAbsentOnes) {
   COvConfigurationDistribution distrib = ReadDistribution(
       "<Distrib NAME=\"Store\" distribution=\"Steam\">"
       "<SteamBuildersPath Value=\"tools\\ContentBuilder\"/><steamaccount value=\"build bot\"/>"
       "<SteamPassword Value=\"p &amp; w\"/><AppID Value=\"1000\"/><Desc Value=\"first\"/>"
       "<DepotID Value=\"1001\"/><Unknown Value=\"x\"/><Desc Value=\"second\"/></Distrib>");
-  EXPECT_STREQ(distrib.GetName(), "Store");
-  EXPECT_STREQ(distrib.GetDistribution(), "Steam");
-  EXPECT_STREQ(distrib.GetSteamBuildersPath(), "tools\\ContentBuilder");
-  EXPECT_STREQ(distrib.GetSteamAccount(), "build_bot");
-  EXPECT_STREQ(distrib.GetSteamPassword(), "p & w");
-  EXPECT_STREQ(distrib.GetAppID(), "1000");
-  EXPECT_STREQ(distrib.GetDesc(), "second");
-  EXPECT_STREQ(distrib.GetDepotID(), "1001");
-}
-
-TEST(ConfigurationDistributionRead, AbsentChildrenKeepTheCurrentValues) {
-  COvConfigurationDistribution distrib;
-  distrib.SetAppID("1000");
   COvScriptTree tree;
   distrib.Initialize(ParseXml(tree, "<distrib name=\"Zip\" distribution=\"Zip\"/>"));
-  EXPECT_STREQ(distrib.GetName(), "Zip");
-  EXPECT_STREQ(distrib.GetAppID(), "1000");
   distrib.Initialize(nullptr);
-  EXPECT_STREQ(distrib.GetName(), "Zip");
+  EXPECT_EQ(std::string(distrib.GetName()) + "|" + distrib.GetDistribution().GetBuffer() + "|" +
+                distrib.GetSteamBuildersPath().GetBuffer() + "|" + distrib.GetSteamAccount().GetBuffer() +
+                "|" + distrib.GetSteamPassword().GetBuffer() + "|" + distrib.GetAppID().GetBuffer() + "|" +
+                distrib.GetDesc().GetBuffer() + "|" + distrib.GetDepotID().GetBuffer(),
+            "Zip|Zip|tools\\ContentBuilder|build_bot|p & w|1000|second|1001");
 }
 
-TEST(ConfigurationDistributionWrite, ZipStillWritesTheSixSteamChildren) {
+TEST(ConfigurationDistribution, ZipStillWritesTheSixSteamChildrenAndWellFormedListsNameAndKind) {
   COvConfigurationDistribution distrib;
+  EXPECT_STREQ(distrib.WellFormed(), "\"\" warnings : \n\tMissing Name !\n\tMissing Distribution !\n");
   distrib.SetName("Archive");
+  EXPECT_STREQ(distrib.WellFormed(), "\"Archive\" warnings : \n\tMissing Distribution !\n");
   distrib.SetDistribution("Zip");
+  EXPECT_TRUE(distrib.WellFormed().IsEmpty());
   EXPECT_EQ(DumpNode(distrib.ToCOvScriptTreeNode()),
             "<distrib name=\"Archive\" distribution=\"Zip\">\n"
             "    <steambuilderspath value=\"\"/>\n"
@@ -78,13 +70,4 @@ TEST(ConfigurationDistributionWrite, ZipStillWritesTheSixSteamChildren) {
             "    <desc value=\"\"/>\n"
             "    <depotid value=\"\"/>\n"
             "</distrib>\n");
-}
-
-TEST(ConfigurationDistributionWellFormed, ListsNameAndKind) {
-  COvConfigurationDistribution distrib;
-  EXPECT_STREQ(distrib.WellFormed(), "\"\" warnings : \n\tMissing Name !\n\tMissing Distribution !\n");
-  distrib.SetName("Store");
-  EXPECT_STREQ(distrib.WellFormed(), "\"Store\" warnings : \n\tMissing Distribution !\n");
-  distrib.SetDistribution("Steam");
-  EXPECT_TRUE(distrib.WellFormed().IsEmpty());
 }

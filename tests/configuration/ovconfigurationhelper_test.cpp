@@ -37,8 +37,7 @@ const char kConfiguration[] =
     "  <projectconfig projectfile=\"demo.project\" projectcmakelists=\"code/CMakeLists.txt\"/>\n"
     "  <sourcecontrolconfig using=\"svn\" url=\"svn://host/demo\" username=\"me\" password=\"pw\"/>\n"
     "  <buildconfigs>\n"
-    "    <build name=\"Release\" platform=\"Windows\" api=\"DX9\" headerpath=\"sdk/include\" "
-    "librarypath=\"sdk/lib\" "
+    "    <build name=\"Release\" platform=\"Windows\" api=\"DX9\" headerpath=\"h\" librarypath=\"sdk/lib\" "
     "args=\"-DX=&quot;1 2&quot;\"/>\n"
     "    <build name=\"SteamRelease\" platform=\"Windows\" distribution=\"Store\" api=\"DX11\" "
     "headerpath=\"h\" "
@@ -47,9 +46,8 @@ const char kConfiguration[] =
     "args=\"-v\"/>\n"
     "    <build name=\"Droid\" platform=\"Android\" distribution=\"Store\" api=\"OpenGLES2\" "
     "headerpath=\"h\" "
-    "librarypath=\"sdk/lib\" args=\"-v\">\n"
-    "      <architecture name=\"armeabi-v7a\"/><architecture name=\"x86\"/>\n"
-    "    </build>\n"
+    "librarypath=\"sdk/lib\" args=\"-v\"><architecture name=\"armeabi-v7a\"/><architecture "
+    "name=\"x86\"/></build>\n"
     "    <build name=\"Lower\" platform=\"windows\" api=\"Vulkan\" headerpath=\"h\" librarypath=\"l\"/>\n"
     "    <build name=\"Desktop\" platform=\"Linux\" api=\"OpenGL3\" headerpath=\"h\" librarypath=\"l\"/>\n"
     "  </buildconfigs>\n"
@@ -85,9 +83,8 @@ class ConfigurationHelperTest : public testing::Test {
   // The platform's temporary directory as left by directory creation (with a final separator).
   std::string PlatformTmp(const std::string& platform) const { return Tmp() + kSep + platform + kSep; }
   std::string Common(const std::string& build) const {
-    return "-DORVO_SDK_HEADER_PATH=\"" + std::string(build == "Release" ? "sdk/include" : "h") +
-           "\" -DBUILD_FILE_PATH=\"" + m_configuration + "\" -DBUILD_CONFIG_NAME=\"" + build +
-           "\" -DORVO_TOOLS_DIR=\"" + m_tools + "\" ";
+    return "-DORVO_SDK_HEADER_PATH=\"h\" -DBUILD_FILE_PATH=\"" + m_configuration +
+           "\" -DBUILD_CONFIG_NAME=\"" + build + "\" -DORVO_TOOLS_DIR=\"" + m_tools + "\" ";
   }
   std::string CMakeLists() const { return m_game + kSep + "code" + kSep + "CMakeLists.txt"; }
   std::string Chdir(const std::string& workDirectory) const {
@@ -109,69 +106,64 @@ class ConfigurationHelperTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(ConfigurationHelperTest, WindowsBuildReadsTheConfigurationAndCreatesItsDirectories) {
-  CaptureStderr();
-  Initialize("release");
-  EXPECT_EQ(GetCapturedStderr(), "");
-  EXPECT_EQ(m_helper.ProjectFile(), m_game + kSep + "demo.project");
-  EXPECT_EQ(m_helper.CMakeListsPath(), CMakeLists());
-  EXPECT_EQ(m_helper.PlatformTempDirectory(), PlatformTmp("Windows"));
-  EXPECT_EQ(m_helper.BuildDirectory(), Tmp() + kSep + "Windows" + kSep + "Release" + kSep + kSep);
+TEST_F(ConfigurationHelperTest, EachPlatformGetsItsDirectoriesAndCommands) {
+  const std::string vs10 = "-G \"Visual Studio 10\" -DORVO_SDK_LIB_PATH=";
+  const std::string types = " -DCMAKE_CONFIGURATION_TYPES=Release ";
+  const struct {
+    const char* build;
+    const char* platform;
+    const char* api;
+    std::string subdirectory;  // below the build directory
+    std::string options;       // before the common ones
+    const char* args;
+    const char* assetsFlag;
+  } rows[] = {
+      {"release", "Windows", "DX9", "", vs10 + "sdk/lib" + types, "-DX=&quot;1 2&quot;",
+       "-no_sprite_downscale"},
+      // A Steam build goes below the content directory.
+      {"SteamRelease", "Windows", "DX11", "." + kSep + "content" + kSep, vs10 + "l" + types, "",
+       "-no_sprite_downscale"},
+      {"Phone", "iOS", "OpenGLES2", "", "-G \"Xcode\" -DORVO_SDK_LIB_PATH=l" + types, "-v", ""},
+      // Lower-case windows gets the Windows options but keeps its name.
+      {"Lower", "windows", "Vulkan", "", vs10 + "l" + types, "", "-no_sprite_downscale"},
+      {"Desktop", "Linux", "OpenGL3", "", "", "", "-no_sprite_downscale"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.build);
+    const std::string name = row.build == std::string("release") ? "Release" : row.build;
+    const std::string build = Tmp() + kSep + row.platform + kSep + name + kSep;
+    m_helper = InspectableHelper();  // an unknown platform keeps the index it had
+    CaptureStderr();
+    Initialize(row.build);
+    EXPECT_EQ(GetCapturedStderr(), "");
+    EXPECT_EQ(m_helper.ProjectFile(), m_game + kSep + "demo.project");
+    EXPECT_EQ(m_helper.CMakeListsPath(), CMakeLists());
+    EXPECT_EQ(m_helper.PlatformTempDirectory(), PlatformTmp(row.platform));
+    EXPECT_EQ(m_helper.BuildDirectory(), build + row.subdirectory + kSep);
+    EXPECT_TRUE(FileExists(build + row.subdirectory));
+    EXPECT_STREQ(m_helper.GetTargetBuildAsString(), (row.platform + kSep + row.api).c_str());
+
+    const std::string work = PlatformTmp(row.platform) + kSep + "tmp" + kSep;
+    m_helper.GetBuildProjectCommand(m_program, m_arguments);
+    EXPECT_EQ(std::string(m_program), m_cmake);
+    EXPECT_EQ(std::string(m_arguments),
+              Chdir(work) + row.options + Common(name) + " " + row.args + " " + CMakeLists());
+    EXPECT_TRUE(FileExists(work));
+    m_helper.GetCompileProjectCommand(m_program, m_arguments);
+    EXPECT_EQ(std::string(m_arguments), Chdir(work) + " --build . --target BuildTRAX --config Release");
+
+    m_helper.GetCompileAssetsCommand(m_program, m_arguments);
+    EXPECT_EQ(std::string(m_program), m_tools + kSep + "OvAssetCompiler" + kExe);
+    EXPECT_EQ(std::string(m_arguments),
+              m_game + kSep + "demo.project " + row.platform + " " + row.api + " " + row.assetsFlag);
+    EXPECT_TRUE(FileExists(Tmp() + kSep + row.platform + kSep + row.api));
+    m_helper.GetConfigurePackagerCommand(m_program, m_arguments);
+    EXPECT_EQ(std::string(m_program), m_tools + "OvGamePackager" + kExe + " ");
+    EXPECT_EQ(std::string(m_arguments), "--configure " + m_configuration + " " + name + " ");
+    m_helper.GetPackageCommand(m_program, m_arguments);
+    EXPECT_EQ(std::string(m_arguments), "--build " + m_configuration + " " + name + " ");
+  }
   EXPECT_EQ(m_helper.SourceControl(), "me|pw|svn://host/demo");
-  EXPECT_TRUE(FileExists(Tmp() + kSep + "Windows" + kSep + "Release"));
-  EXPECT_STREQ(m_helper.GetTargetBuildAsString(), ("Windows" + kSep + "DX9").c_str());
-}
-
-TEST_F(ConfigurationHelperTest, WindowsDX9Commands) {
-  Initialize("Release");
-  const std::string work = PlatformTmp("Windows") + kSep + "tmp" + kSep;
-
-  m_helper.GetBuildProjectCommand(m_program, m_arguments);
-  EXPECT_EQ(std::string(m_program), m_cmake);
-  EXPECT_EQ(std::string(m_arguments),
-            Chdir(work) +
-                "-G \"Visual Studio 10\" -DORVO_SDK_LIB_PATH=sdk/lib -DCMAKE_CONFIGURATION_TYPES=Release " +
-                Common("Release") + " -DX=&quot;1 2&quot; " + CMakeLists());
-  EXPECT_TRUE(FileExists(work));
-
-  m_helper.GetCompileProjectCommand(m_program, m_arguments);
-  EXPECT_EQ(std::string(m_arguments), Chdir(work) + " --build . --target BuildTRAX --config Release");
-
-  m_helper.GetCompileAssetsCommand(m_program, m_arguments);
-  EXPECT_EQ(std::string(m_program), m_tools + kSep + "OvAssetCompiler" + kExe);
-  EXPECT_EQ(std::string(m_arguments), m_game + kSep + "demo.project Windows DX9 -no_sprite_downscale");
-  EXPECT_TRUE(FileExists(Tmp() + kSep + "Windows" + kSep + "DX9"));
-
-  m_helper.GetConfigurePackagerCommand(m_program, m_arguments);
-  EXPECT_EQ(std::string(m_program), m_tools + "OvGamePackager" + kExe + " ");
-  EXPECT_EQ(std::string(m_arguments), "--configure " + m_configuration + " Release ");
-  m_helper.GetPackageCommand(m_program, m_arguments);
-  EXPECT_EQ(std::string(m_arguments), "--build " + m_configuration + " Release ");
-}
-
-TEST_F(ConfigurationHelperTest, SteamBuildGoesBelowTheContentDirectory) {
-  Initialize("SteamRelease");
-  const std::string release = Tmp() + kSep + "Windows" + kSep + "SteamRelease" + kSep;
-  EXPECT_EQ(m_helper.BuildDirectory(), release + "." + kSep + "content" + kSep + kSep);
-  EXPECT_TRUE(FileExists(release + "content"));
-
-  m_helper.GetBuildProjectCommand(m_program, m_arguments);
-  EXPECT_EQ(std::string(m_arguments),
-            Chdir(PlatformTmp("Windows") + kSep + "tmp" + kSep) +
-                "-G \"Visual Studio 10\" -DORVO_SDK_LIB_PATH=l -DCMAKE_CONFIGURATION_TYPES=Release " +
-                Common("SteamRelease") + " " + " " + CMakeLists());
-}
-
-TEST_F(ConfigurationHelperTest, IOSCommands) {
-  Initialize("Phone");
-  const std::string work = PlatformTmp("iOS") + kSep + "tmp" + kSep;
-  m_helper.GetBuildProjectCommand(m_program, m_arguments);
-  EXPECT_EQ(std::string(m_arguments),
-            Chdir(work) + "-G \"Xcode\" -DORVO_SDK_LIB_PATH=l -DCMAKE_CONFIGURATION_TYPES=Release " +
-                Common("Phone") + " -v " + CMakeLists());
-  m_helper.GetCompileAssetsCommand(m_program, m_arguments);
-  EXPECT_EQ(std::string(m_arguments), m_game + kSep + "demo.project iOS OpenGLES2 ");
-  EXPECT_TRUE(FileExists(Tmp() + kSep + "iOS" + kSep + "OpenGLES2"));
 }
 
 TEST_F(ConfigurationHelperTest, AndroidLoopsOverItsArchitecturesWithTheNdkMake) {
@@ -187,12 +179,9 @@ TEST_F(ConfigurationHelperTest, AndroidLoopsOverItsArchitecturesWithTheNdkMake) 
   const std::string make = ndk + kSep + "prebuilt" + kSep +
                            (ovhost::kIsWindows ? "windows-x86_64" : "linux-x86_64") + kSep + "bin" + kSep +
                            "make" + kExe;
-  const char* expected[] = {"armeabi-v7a", "x86"};
-  int passes = 0;
-  while (m_helper.HasAnotherArchitecture()) {
-    ASSERT_LT(passes, 2);
-    const std::string architecture = expected[passes];
+  for (const std::string architecture : {"armeabi-v7a", "x86"}) {
     SCOPED_TRACE(architecture);
+    ASSERT_TRUE(m_helper.HasAnotherArchitecture());
     const std::string work = PlatformTmp("Android") + kSep + architecture + kSep;
 
     m_helper.GetBuildProjectCommand(m_program, m_arguments);
@@ -208,9 +197,8 @@ TEST_F(ConfigurationHelperTest, AndroidLoopsOverItsArchitecturesWithTheNdkMake) 
 
     m_helper.GetCompileProjectCommand(m_program, m_arguments);
     EXPECT_EQ(std::string(m_arguments), Chdir(work) + " --build . --target BuildTRAX --config Release");
-    ++passes;
   }
-  EXPECT_EQ(passes, 2);
+  EXPECT_FALSE(m_helper.HasAnotherArchitecture());
   m_helper.GetPackageCommand(m_program, m_arguments);
   EXPECT_EQ(std::string(m_arguments), "--build " + m_configuration + " Droid ");
   m_helper.GetCompileAssetsCommand(m_program, m_arguments);
@@ -231,25 +219,6 @@ TEST_F(ConfigurationHelperTest, CopiesCarryTheArchitecturePosition) {
   copy.GetCompileProjectCommand(m_program, m_arguments);
   EXPECT_FALSE(copy.HasAnotherArchitecture());
   EXPECT_TRUE(m_helper.HasAnotherArchitecture());
-}
-
-TEST_F(ConfigurationHelperTest, LowerCaseWindowsGetsTheWindowsOptionsButKeepsItsName) {
-  Initialize("Lower");
-  EXPECT_STREQ(m_helper.GetTargetBuildAsString(), ("windows" + kSep + "Vulkan").c_str());
-  m_helper.GetBuildProjectCommand(m_program, m_arguments);
-  EXPECT_EQ(std::string(m_arguments),
-            Chdir(PlatformTmp("windows") + kSep + "tmp" + kSep) +
-                "-G \"Visual Studio 10\" -DORVO_SDK_LIB_PATH=l -DCMAKE_CONFIGURATION_TYPES=Release " +
-                Common("Lower") + " " + " " + CMakeLists());
-  m_helper.GetCompileAssetsCommand(m_program, m_arguments);
-  EXPECT_EQ(std::string(m_arguments), m_game + kSep + "demo.project windows Vulkan -no_sprite_downscale");
-}
-
-TEST_F(ConfigurationHelperTest, OtherPlatformsGetOnlyTheCommonOptions) {
-  Initialize("Desktop");
-  m_helper.GetBuildProjectCommand(m_program, m_arguments);
-  EXPECT_EQ(std::string(m_arguments),
-            Chdir(PlatformTmp("Linux") + kSep + "tmp" + kSep) + Common("Desktop") + " " + " " + CMakeLists());
 }
 
 TEST_F(ConfigurationHelperTest, MissingCMakeGivesAnEmptyProgram) {

@@ -41,18 +41,24 @@ class ConfigurationManagerTest : public testing::Test {
 
 }  // namespace
 
-TEST(ConfigurationManagerLoad, MissingFileIsCreatedEmptyWithoutMessage) {
-  TempDir dir;
-  std::string path = dir.Join("config.xml");
-  COvConfigurationManager manager;
-  CaptureStderr();
-  manager.Initialize(path.c_str());
-  EXPECT_EQ(GetCapturedStderr(), "");
-  EXPECT_TRUE(FileExists(path));
-  EXPECT_EQ(ReadFileBytes(path), "");
-  EXPECT_EQ(manager.GetListBuild().GetCount(), 0);
-  ASSERT_NE(manager.GetProject(), nullptr);
-  ASSERT_NE(manager.GetSourceControl(), nullptr);
+TEST(ConfigurationManagerLoad, MissingMalformedOrForeignFilesGiveAnEmptyConfigurationWithoutMessage) {
+  // "<missing>": no file, which is then created empty.
+  for (const std::string& content :
+       {std::string("<missing>"), std::string("<configurations><buildconfigs><build name=\"A\">"),
+        std::string("\x00\x01\xFF\xFE<build name=\"A\"/>", 20), std::string("\xEF\xBB\xBF"),
+        std::string("<a></b>")}) {
+    SCOPED_TRACE(content);
+    TempDir dir;
+    std::string path = content == "<missing>" ? dir.Join("config.xml") : dir.WriteFile("config.xml", content);
+    COvConfigurationManager manager;
+    CaptureStderr();
+    manager.Initialize(path.c_str());
+    EXPECT_EQ(GetCapturedStderr(), "");
+    EXPECT_EQ(manager.GetListBuild().GetCount(), 0);
+    EXPECT_NE(manager.GetProject(), nullptr);
+    EXPECT_NE(manager.GetSourceControl(), nullptr);
+    EXPECT_TRUE(content != "<missing>" || (FileExists(path) && ReadFileBytes(path).empty()));
+  }
 }
 
 TEST(ConfigurationManagerLoad, FileInMissingDirectoryIsReported) {
@@ -62,41 +68,20 @@ TEST(ConfigurationManagerLoad, FileInMissingDirectoryIsReported) {
   CaptureStderr();
   manager.Initialize(path.c_str());
   EXPECT_EQ(GetCapturedStderr(), "Cannot open file " + path + "\n");
-  EXPECT_EQ(manager.GetBuild(COvIdentifier("Release")), nullptr);
-  EXPECT_EQ(manager.GetProject(), nullptr);
-  EXPECT_EQ(manager.GetSourceControl(), nullptr);
-
+  EXPECT_TRUE(manager.GetBuild("Release") == nullptr && manager.GetProject() == nullptr &&
+              manager.GetSourceControl() == nullptr);
   // Nothing to save and nothing to reset, but no crash either.
   manager.AddBuild("Release");
-  manager.ResetBuild(COvIdentifier("Release"));
+  manager.ResetBuild("Release");
   manager.SaveAll();
-  manager.SaveCurrentBuild(COvIdentifier("Release"));
+  manager.SaveCurrentBuild("Release");
   EXPECT_FALSE(FileExists(path));
-  EXPECT_NE(manager.GetBuild(COvIdentifier("Release")), nullptr);
-}
-
-TEST(ConfigurationManagerLoad, MalformedOrForeignFilesGiveAnEmptyConfiguration) {
-  const std::string contents[] = {
-      "<configurations><buildconfigs><build name=\"A\">",
-      std::string("\x00\x01\xFF\xFE<build name=\"A\"/>", 20),
-      "\xEF\xBB\xBF",
-      "<a></b>",
-  };
-  for (const std::string& content : contents) {
-    SCOPED_TRACE(content);
-    TempDir dir;
-    std::string path = dir.WriteFile("config.xml", content);
-    COvConfigurationManager manager;
-    CaptureStderr();
-    manager.Initialize(path.c_str());
-    EXPECT_EQ(GetCapturedStderr(), "");
-    EXPECT_EQ(manager.GetListBuild().GetCount(), 0);
-    EXPECT_NE(manager.GetProject(), nullptr);
-  }
+  EXPECT_NE(manager.GetBuild("Release"), nullptr);
 }
 
 TEST_F(ConfigurationManagerTest, LoadHandEditedFileWithCommentsAndUnknownElements) {
-  Load("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+  Load(
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<!-- edited by hand -->\n"
       "<CONFIGURATIONS Version=\"2\">\n"
       "  <Notes text=\"kept as it is\"/>\n"
@@ -115,49 +100,49 @@ TEST_F(ConfigurationManagerTest, LoadHandEditedFileWithCommentsAndUnknownElement
       "<STEAMACCOUNT VALUE=\"build bot\"/></DISTRIB></distribConfigs>\n"
       "</CONFIGURATIONS>\n");
 
-  EXPECT_STREQ(manager.GetProject()->GetProjectFile(), "Game.project");
-  EXPECT_STREQ(manager.GetProject()->GetProjectCMakeLists(), "CMakeLists.txt");
+  // Names are looked up without regard to case, after blanks became underscores.
   EXPECT_EQ(Names(manager.GetListBuild()), "Release;Debug_Build;");
-  COvConfigurationBuild* release = manager.GetBuild(COvIdentifier("release"));
-  ASSERT_NE(release, nullptr);
-  EXPECT_STREQ(release->GetPlatform(), "Android");
-  COvArray<TOvString<char>> architectures = release->GetArchitectures();
-  ASSERT_EQ(architectures.GetCount(), 2);
-  EXPECT_STREQ(architectures[0], "armeabi-v7a");
-  EXPECT_STREQ(architectures[1], "x86");
-  EXPECT_NE(manager.GetBuild(COvIdentifier("debug_build")), nullptr);
-  EXPECT_EQ(manager.GetBuild(COvIdentifier("Debug Build")), nullptr);
-  COvConfigurationDistribution* store = manager.GetDistrib(COvIdentifier("STORE"));
-  ASSERT_NE(store, nullptr);
-  EXPECT_STREQ(store->GetSteamAccount(), "build_bot");
-
+  EXPECT_TRUE(manager.GetBuild("release") && manager.GetBuild("debug_build") && manager.GetDistrib("STORE"));
+  EXPECT_EQ(manager.GetBuild("Debug Build"), nullptr);
   // Saving keeps the unknown parts in place, writes every name in lower case and appends the
   // missing source-control section after the ones that were there.
   manager.SaveAll();
-  std::string saved = ReadTextFile(path);
-  size_t at = 0;
-  for (const char* part : {"<configurations version=\"2\">\n    <notes text=\"kept as it is\"/>\n",
-                           "    <projectconfig projectfile=\"Game.project\" projectcmakelists=\"CMakeLists.txt\" "
-                           "owner=\"me\"/>\n",
-                           "    <projectconfig projectfile=\"ignored.project\"/>\n", "    <buildconfigs>\n",
-                           "    <distribconfigs>\n",
-                           "    <sourcecontrolconfig using=\"\" url=\"\" username=\"\" password=\"\"/>\n"}) {
-    at = saved.find(part, at);
-    ASSERT_NE(at, std::string::npos) << part << "\n" << saved;
-  }
-  EXPECT_EQ(saved.find("<!--"), std::string::npos);
-  EXPECT_EQ(saved.find("mips"), std::string::npos);
-  EXPECT_NE(saved.find("<build name=\"Debug_Build\" platform=\"Windows\""), std::string::npos);
-}
-
-TEST_F(ConfigurationManagerTest, LoadEveryChildOfTheBuildSectionCounts) {
-  Load("<c><BuildConfigs><!-- note --><first Name=\"One\"/>text<second Name=\"Two\"/></BuildConfigs></c>");
-  // The text between the elements is a child too; it reads as a build without a name.
-  EXPECT_EQ(Names(manager.GetListBuild()), "One;;Two;");
+  EXPECT_EQ(
+      ReadTextFile(path),
+      "<configurations version=\"2\">\n"
+      "    <notes text=\"kept as it is\"/>\n"
+      "    <projectconfig projectfile=\"Game.project\" projectcmakelists=\"CMakeLists.txt\" owner=\"me\"/>\n"
+      "    <projectconfig projectfile=\"ignored.project\"/>\n"
+      "    <buildconfigs>\n"
+      "        <build name=\"Release\" platform=\"Android\" distribution=\"\" api=\"OpenGLES2\" "
+      "headerpath=\"\" "
+      "librarypath=\"\" args=\"\">\n"
+      "            <architecture name=\"armeabi-v7a\"/>\n"
+      "            <architecture name=\"x86\"/>\n"
+      "        </build>\n"
+      "        <build name=\"Debug_Build\" platform=\"Windows\" distribution=\"\" api=\"\" headerpath=\"\" "
+      "librarypath=\"\" args=\"\"/>\n"
+      "    </buildconfigs>\n"
+      "    <distribconfigs>\n"
+      "        <distrib name=\"Store\" distribution=\"Steam\">\n"
+      "            <steambuilderspath value=\"\"/>\n"
+      "            <steamaccount value=\"build_bot\"/>\n"
+      "            <steampassword value=\"\"/>\n"
+      "            <appid value=\"\"/>\n"
+      "            <desc value=\"\"/>\n"
+      "            <depotid value=\"\"/>\n"
+      "        </distrib>\n"
+      "    </distribconfigs>\n"
+      "    <sourcecontrolconfig using=\"\" url=\"\" username=\"\" password=\"\"/>\n"
+      "</configurations>\n");
 }
 
 TEST_F(ConfigurationManagerTest, ReloadReadsTheFileAgainKeepingTheEntryObjects) {
-  Load("<c><ProjectConfig ProjectFile=\"a.project\"/><BuildConfigs><build name=\"A\"/></BuildConfigs></c>");
+  Load(
+      "<c><ProjectConfig ProjectFile=\"a.project\"/><BuildConfigs><!-- note --><first Name=\"One\"/>text"
+      "<second Name=\"Two\"/></BuildConfigs></c>");
+  // Every child of the build section counts: the text between the elements reads as a build without a name.
+  EXPECT_EQ(Names(manager.GetListBuild()), "One;;Two;");
   COvConfigurationProject* project = manager.GetProject();
   dir.WriteFile("config.xml",
                 "<c><ProjectConfig ProjectFile=\"b.project\"/><BuildConfigs><build name=\"B\"/>"
@@ -169,16 +154,18 @@ TEST_F(ConfigurationManagerTest, ReloadReadsTheFileAgainKeepingTheEntryObjects) 
 }
 
 TEST_F(ConfigurationManagerTest, LookupDuplicateNamesAnswerWithTheFirstAndRemoveOnlyIt) {
-  Load("<c><BuildConfigs><build name=\"Same\" platform=\"Windows\"/>"
-                                   "<build name=\"same\" platform=\"iOS\"/></BuildConfigs></c>");
-  EXPECT_STREQ(manager.GetBuild(COvIdentifier("SAME"))->GetPlatform(), "Windows");
-  manager.RemoveBuild(COvIdentifier("same"));
+  Load(
+      "<c><BuildConfigs><build name=\"Same\" platform=\"Windows\"/>"
+      "<build name=\"same\" platform=\"iOS\"/></BuildConfigs></c>");
+  EXPECT_STREQ(manager.GetBuild("SAME")->GetPlatform(), "Windows");
+  manager.RemoveBuild("same");
   ASSERT_EQ(manager.GetListBuild().GetCount(), 1);
-  EXPECT_STREQ(manager.GetBuild(COvIdentifier("same"))->GetPlatform(), "iOS");
+  EXPECT_STREQ(manager.GetBuild("same")->GetPlatform(), "iOS");
 }
 
 TEST_F(ConfigurationManagerTest, LookupDistributionListsAndWarnings) {
-  Load("<c><DistribConfigs>"
+  Load(
+      "<c><DistribConfigs>"
       "<distrib name=\"Store\" distribution=\"Steam\"/>"
       "<distrib name=\"Archive\" distribution=\"Zip\"/>"
       "<distrib name=\"Beta\" distribution=\"Steam\"/>"
@@ -199,28 +186,29 @@ TEST_F(ConfigurationManagerTest, LookupDistributionListsAndWarnings) {
 }
 
 TEST_F(ConfigurationManagerTest, EditAddAndResetEntries) {
-  Load("<c><BuildConfigs><build name=\"Release\" platform=\"Windows\" api=\"DX9\"/>"
-                    "</BuildConfigs><DistribConfigs><distrib name=\"Store\" distribution=\"Steam\">"
-                    "<appid value=\"1000\"/></distrib></DistribConfigs></c>");
+  Load(
+      "<c><BuildConfigs><build name=\"Release\" platform=\"Windows\" api=\"DX9\"/>"
+      "</BuildConfigs><DistribConfigs><distrib name=\"Store\" distribution=\"Steam\">"
+      "<appid value=\"1000\"/></distrib></DistribConfigs></c>");
 
   manager.AddBuild("My New Build");
 
-  COvConfigurationBuild* release = manager.GetBuild(COvIdentifier("Release"));
+  COvConfigurationBuild* release = manager.GetBuild("Release");
   release->SetApi("DX11");
   release->AddArchitecture("x86");
-  manager.ResetBuild(COvIdentifier("RELEASE"));
+  manager.ResetBuild("RELEASE");
   EXPECT_STREQ(release->GetApi(), "DX9");
   EXPECT_EQ(release->GetArchitectures().GetCount(), 0);
 
-  COvConfigurationDistribution* store = manager.GetDistrib(COvIdentifier("Store"));
+  COvConfigurationDistribution* store = manager.GetDistrib("Store");
   store->SetAppID("2000");
-  manager.ResetDistrib(COvIdentifier("store"));
+  manager.ResetDistrib("store");
   EXPECT_STREQ(store->GetAppID(), "1000");
 
   // An entry that is not in the file stays as it is.
-  COvConfigurationBuild* added = manager.GetBuild(COvIdentifier("my_new_build"));
+  COvConfigurationBuild* added = manager.GetBuild("my_new_build");
   added->SetApi("DX9");
-  manager.ResetBuild(COvIdentifier("my_new_build"));
+  manager.ResetBuild("my_new_build");
   EXPECT_STREQ(added->GetApi(), "DX9");
 }
 
@@ -244,40 +232,54 @@ TEST_F(ConfigurationManagerTest, NamesGeneratedNamesAreUnusedAndNeverRepeat) {
   EXPECT_NE(distrib, manager.GenerateAutoNameDistrib());
 }
 
-TEST(ConfigurationManagerSave, ExampleFileIsWrittenExactly) {
+TEST(ConfigurationManagerSave, ExampleFileIsWrittenExactlyAndLoadsBackIntoEqualEntries) {
   TempDir dir;
   std::string path = dir.Join("config.xml");
-  COvConfigurationManager manager;
-  manager.Initialize(path.c_str());
-  manager.GetProject()->SetProjectFile("Game.project");
-  manager.GetProject()->SetProjectCMakeLists("CMakeLists.txt");
-  manager.GetSourceControl()->SetType("svn");
-  manager.AddBuild("Release_Android");
-  COvConfigurationBuild* build = manager.GetBuild(COvIdentifier("Release_Android"));
-  build->SetPlatform("Android");
-  build->SetApi("OpenGLES2");
-  build->SetHeaderPath("sdk\\include");
-  build->SetLibraryPath("sdk\\lib");
-  build->SetArgs("-v");
-  build->AddArchitecture("armeabi-v7a");
-  build->AddArchitecture("x86");
-  manager.AddDistrib("Store");
-  COvConfigurationDistribution* store = manager.GetDistrib(COvIdentifier("Store"));
-  store->SetDistribution("Steam");
-  store->SetSteamBuildersPath("tools\\ContentBuilder");
-  store->SetAppID("1000");
-  store->SetDesc("Release");
-  store->SetDepotID("1001");
-  manager.SaveAll();
+  const char* project = "Games/D\xC3\xA9mo & <Co>.project";
+  const char* unicode = "D\xC3\xA9mo \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x8E\xAE";
+  const char* args = "-DNAME=\"a b\" -DQUOTE=\"\\\"\" -DX='y' && echo <1>";
+  const char* password = "p&ss\"<word>";
+  {
+    COvConfigurationManager manager;
+    manager.Initialize(path.c_str());
+    manager.GetProject()->SetProjectFile(project);
+    manager.GetProject()->SetProjectCMakeLists("CMakeLists.txt");
+    manager.GetSourceControl()->SetType("svn");
+    manager.GetSourceControl()->SetUserPwd("x\"y'z&<>");
+    manager.AddBuild("Release Android");
+    COvConfigurationBuild* build = manager.GetBuild("Release_Android");
+    build->SetPlatform("Android");
+    build->SetApi("OpenGLES2");
+    build->SetHeaderPath("sdk\\include");
+    build->SetLibraryPath(unicode);
+    build->SetArgs(args);
+    build->AddArchitecture("armeabi-v7a");
+    build->AddArchitecture("x86");
+    manager.AddDistrib("Store");
+    COvConfigurationDistribution* store = manager.GetDistrib("Store");
+    store->SetDistribution("Steam");
+    store->SetSteamBuildersPath("tools\\ContentBuilder");
+    store->SetSteamPassword(password);
+    store->SetAppID("1000");
+    store->SetDesc("Release");
+    store->SetDepotID("1001");
+    manager.SaveAll();
+  }
+  const std::string saved = ReadFileBytes(path);
   EXPECT_EQ(
-      ReadFileBytes(path),
+      saved,
       TextModeBytes(
           "<configurations>\n"
-          "    <projectconfig projectfile=\"Game.project\" projectcmakelists=\"CMakeLists.txt\"/>\n"
-          "    <sourcecontrolconfig using=\"svn\" url=\"\" username=\"\" password=\"\"/>\n"
+          "    <projectconfig projectfile=\"Games/D\xC3\xA9mo &amp; &lt;Co&gt;.project\" "
+          "projectcmakelists=\"CMakeLists.txt\"/>\n"
+          "    <sourcecontrolconfig using=\"svn\" url=\"\" username=\"\" "
+          "password=\"x&quot;y'z&amp;&lt;&gt;\"/>\n"
           "    <buildconfigs>\n"
           "        <build name=\"Release_Android\" platform=\"Android\" distribution=\"\" api=\"OpenGLES2\" "
-          "headerpath=\"sdk\\include\" librarypath=\"sdk\\lib\" args=\"-v\">\n"
+          "headerpath=\"sdk\\include\" librarypath=\"" +
+          std::string(unicode) +
+          "\" args=\"-DNAME=&quot;a b&quot; "
+          "-DQUOTE=&quot;\\&quot;&quot; -DX='y' &amp;&amp; echo &lt;1&gt;\">\n"
           "            <architecture name=\"armeabi-v7a\"/>\n"
           "            <architecture name=\"x86\"/>\n"
           "        </build>\n"
@@ -286,13 +288,29 @@ TEST(ConfigurationManagerSave, ExampleFileIsWrittenExactly) {
           "        <distrib name=\"Store\" distribution=\"Steam\">\n"
           "            <steambuilderspath value=\"tools\\ContentBuilder\"/>\n"
           "            <steamaccount value=\"\"/>\n"
-          "            <steampassword value=\"\"/>\n"
+          "            <steampassword value=\"p&amp;ss&quot;&lt;word&gt;\"/>\n"
           "            <appid value=\"1000\"/>\n"
           "            <desc value=\"Release\"/>\n"
           "            <depotid value=\"1001\"/>\n"
           "        </distrib>\n"
           "    </distribconfigs>\n"
           "</configurations>\n"));
+
+  COvConfigurationManager loaded;
+  CaptureStderr();
+  loaded.Initialize(path.c_str());
+  EXPECT_EQ(GetCapturedStderr(), "");
+  EXPECT_STREQ(loaded.GetProject()->GetProjectFile(), project);
+  EXPECT_STREQ(loaded.GetSourceControl()->GetUserPwd(), "x\"y'z&<>");
+  COvConfigurationBuild* build = loaded.GetBuild("release_android");
+  ASSERT_NE(build, nullptr);
+  EXPECT_STREQ(build->GetLibraryPath(), unicode);
+  // Args are held with their quotes as entities, so those come back in that form.
+  EXPECT_STREQ(build->GetArgs(), "-DNAME=&quot;a b&quot; -DQUOTE=&quot;\\&quot;&quot; -DX='y' && echo <1>");
+  EXPECT_STREQ(loaded.GetDistrib("store")->GetSteamPassword(), password);
+  // Saving the loaded configuration again writes the same file.
+  loaded.SaveAll();
+  EXPECT_EQ(ReadFileBytes(path), saved);
 }
 
 TEST_F(ConfigurationManagerTest, SaveRootOnlyFileGetsTheFourSectionsInOrder) {
@@ -307,53 +325,10 @@ TEST_F(ConfigurationManagerTest, SaveRootOnlyFileGetsTheFourSectionsInOrder) {
                           "</root>\n"));
 }
 
-TEST(ConfigurationManagerSave, SavedFileLoadsBackIntoEqualEntries) {
-  TempDir dir;
-  std::string path = dir.Join("config.xml");
-  const char* password = "p&ss\"<word>";
-  const char* unicode = "D\xC3\xA9mo \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x8E\xAE";
-  const char* args = "-DNAME=\"a b\" -DQUOTE=\"\\\"\" -DX='y' && echo <1>";
-  {
-    COvConfigurationManager manager;
-    manager.Initialize(path.c_str());
-    manager.GetProject()->SetProjectFile("Games/D\xC3\xA9mo & <Co>.project");
-    manager.GetSourceControl()->SetUserPwd("x\"y'z&<>");
-    manager.AddBuild("Release Win");
-    COvConfigurationBuild* build = manager.GetBuild(COvIdentifier("Release_Win"));
-    build->SetLibraryPath(unicode);
-    build->SetArgs(args);
-    manager.AddDistrib("Store");
-    manager.GetDistrib(COvIdentifier("Store"))->SetSteamPassword(password);
-    manager.SaveAll();
-  }
-  std::string saved = ReadFileBytes(path);
-  EXPECT_NE(saved.find("<steampassword value=\"p&amp;ss&quot;&lt;word&gt;\"/>"), std::string::npos) << saved;
-  EXPECT_NE(saved.find(" args=\"-DNAME=&quot;a b&quot; -DQUOTE=&quot;\\&quot;&quot; -DX='y' &amp;&amp; echo "
-                       "&lt;1&gt;\""),
-            std::string::npos)
-      << saved;
-
-  COvConfigurationManager loaded;
-  CaptureStderr();
-  loaded.Initialize(path.c_str());
-  EXPECT_EQ(GetCapturedStderr(), "");
-  EXPECT_STREQ(loaded.GetProject()->GetProjectFile(), "Games/D\xC3\xA9mo & <Co>.project");
-  EXPECT_STREQ(loaded.GetSourceControl()->GetUserPwd(), "x\"y'z&<>");
-  COvConfigurationBuild* build = loaded.GetBuild(COvIdentifier("release_win"));
-  ASSERT_NE(build, nullptr);
-  EXPECT_STREQ(build->GetLibraryPath(), unicode);
-  EXPECT_STREQ(build->GetArgs(), "-DNAME=&quot;a b&quot; -DQUOTE=&quot;\\&quot;&quot; -DX='y' && echo <1>");
-  EXPECT_STREQ(loaded.GetDistrib(COvIdentifier("store"))->GetSteamPassword(), password);
-
-  // Saving the loaded configuration again writes the same file.
-  loaded.SaveAll();
-  EXPECT_EQ(ReadFileBytes(path), saved);
-}
-
-TEST_F(ConfigurationManagerTest, SaveCurrentBuildMovesItToTheEnd) {
+TEST_F(ConfigurationManagerTest, SaveCurrentEntryMovesItToTheEndAndSaveAllRestoresTheOrder) {
   Load(kThreeBuilds);
-  manager.GetBuild(COvIdentifier("A"))->SetApi("DX9");
-  manager.SaveCurrentBuild(COvIdentifier("a"));
+  manager.GetBuild("A")->SetApi("DX9");
+  manager.SaveCurrentBuild("a");
   std::string saved = ReadTextFile(path);
   size_t b = saved.find("<build name=\"B\"");
   size_t c = saved.find("<build name=\"C\"");
@@ -363,8 +338,8 @@ TEST_F(ConfigurationManagerTest, SaveCurrentBuildMovesItToTheEnd) {
   EXPECT_LT(c, a);
 
   // An entry removed from the list disappears from the file.
-  manager.RemoveBuild(COvIdentifier("B"));
-  manager.SaveCurrentBuild(COvIdentifier("B"));
+  manager.RemoveBuild("B");
+  manager.SaveCurrentBuild("B");
   EXPECT_EQ(ReadTextFile(path).find("name=\"B\""), std::string::npos);
 
   manager.AddBuild("D");
@@ -372,16 +347,13 @@ TEST_F(ConfigurationManagerTest, SaveCurrentBuildMovesItToTheEnd) {
   COvConfigurationManager loaded;
   loaded.Initialize(path.c_str());
   EXPECT_EQ(Names(loaded.GetListBuild()), "A;C;D;");
-}
 
-TEST_F(ConfigurationManagerTest, SaveCurrentDistribAndSaveAllDistrib) {
-  Load("<c><DistribConfigs><distrib name=\"One\" distribution=\"Zip\"/>"
-                                   "<distrib name=\"Two\" distribution=\"Zip\"/></DistribConfigs></c>");
-  manager.GetDistrib(COvIdentifier("One"))->SetDesc("first");
-  manager.SaveCurrentDistrib(COvIdentifier("one"));
-  std::string saved = ReadTextFile(path);
+  manager.AddDistrib("One");
+  manager.AddDistrib("Two");
+  manager.SaveAllDistrib();
+  manager.SaveCurrentDistrib("one");
+  saved = ReadTextFile(path);
   EXPECT_LT(saved.find("name=\"Two\""), saved.find("name=\"One\""));
-
   manager.SaveAllDistrib();
   saved = ReadTextFile(path);
   EXPECT_LT(saved.find("name=\"One\""), saved.find("name=\"Two\""));

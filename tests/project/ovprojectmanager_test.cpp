@@ -25,6 +25,9 @@ class OvProjectManagerTest : public ::testing::Test {
   void TearDown() override { Manager()->SetCurrentProject(nullptr); }
 
   static COvProjectManager* Manager() { return COvProjectManager::GetInstance(); }
+  static COvProjectSettingsGeneral& General(COvProject* project) {
+    return *static_cast<COvProjectSettingsGeneral*>(project->GetGeneralProjectSettings());
+  }
   std::string ProjectPath() const { return m_dir.Join("demo.ovproject"); }
 
   // A complete workspace below the temporary directory; returns its path with a final separator.
@@ -45,7 +48,7 @@ class OvProjectManagerTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(OvProjectManagerTest, InstanceIsCreatedOnceAndStartsEmpty) {
+TEST_F(OvProjectManagerTest, StartsEmptyAndSetCurrentProjectReplacesOrKeepsTheSameObject) {
   EXPECT_EQ(Manager(), COvProjectManager::GetInstance());
   EXPECT_EQ(nullptr, Manager()->GetCurrentProject());
   EXPECT_STREQ("", Manager()->GetCurrentProjectFile());
@@ -54,51 +57,51 @@ TEST_F(OvProjectManagerTest, InstanceIsCreatedOnceAndStartsEmpty) {
   Manager()->AddExtensionInCurrentProject("Audio");
   Manager()->RemoveAllExtensionsInCurrentProject();
   EXPECT_EQ(nullptr, Manager()->GetCurrentProject());
-}
-
-TEST_F(OvProjectManagerTest, LoadProjectMakesTheLoadedProjectCurrent) {
-  m_dir.WriteFile("demo.ovproject",
-                  "<project project_version='1.1'><project_settings><general>"
-                  "<setting name='generalName' value='Demo'/></general></project_settings>"
-                  "<extensions><extension name='Physics'/></extensions></project>");
-  EXPECT_TRUE(Manager()->LoadProject(ProjectPath().c_str()));
-  COvProject* project = Manager()->GetCurrentProject();
-  ASSERT_NE(nullptr, project);
-  EXPECT_STREQ(
-      "Demo",
-      static_cast<COvProjectSettingsGeneral*>(project->GetGeneralProjectSettings())->GetstrProjectName());
-  EXPECT_STREQ(ProjectPath().c_str(), Manager()->GetCurrentProjectFile());
-  EXPECT_STREQ((m_dir.Path() + ovhost::kNativeSeparator).c_str(), Manager()->GetCurrentProjectDirectory());
-  COvArray<TOvString<char>> extensions = Manager()->GetCurrentProjectExtensions();
-  ASSERT_EQ(1, extensions.GetCount());
-  EXPECT_STREQ("Physics", extensions[0]);
-  // A copy: changing it leaves the project's list alone.
-  extensions.Add("Other");
-  EXPECT_EQ(1, project->GetExtensions().GetCount());
-}
-
-TEST_F(OvProjectManagerTest, LoadProjectOfAMissingFileGivesADefaultProject) {
-  EXPECT_TRUE(Manager()->LoadProject(m_dir.Join("absent.ovproject").c_str()));
-  ASSERT_NE(nullptr, Manager()->GetCurrentProject());
-  EXPECT_STREQ(
-      "", static_cast<COvProjectSettingsGeneral*>(Manager()->GetCurrentProject()->GetGeneralProjectSettings())
-              ->GetstrProjectName());
-}
-
-TEST_F(OvProjectManagerTest, SetCurrentProjectReplacesAndKeepsTheSameObject) {
   COvProject* first = new COvProject(ProjectPath().c_str());
   Manager()->SetCurrentProject(first);
   Manager()->SetCurrentProject(first);
   EXPECT_EQ(first, Manager()->GetCurrentProject());
   COvProject* second = new COvProject(m_dir.Join("second.ovproject").c_str());
   Manager()->SetCurrentProject(second);
-  EXPECT_EQ(second, Manager()->GetCurrentProject());
   EXPECT_STREQ(m_dir.Join("second.ovproject").c_str(), Manager()->GetCurrentProjectFile());
+}
+
+TEST_F(OvProjectManagerTest, LoadProjectMakesTheLoadedOrADefaultProjectCurrent) {
+  m_dir.WriteFile("demo.ovproject",
+                  "<project project_version='1.1'><project_settings><general>"
+                  "<setting name='generalName' value='Demo'/></general></project_settings>"
+                  "<extensions><extension name='Physics'/></extensions>"
+                  "<editor_settings theme='dark'><camera speed='2'/></editor_settings></project>");
+  EXPECT_TRUE(Manager()->LoadProject(ProjectPath().c_str()));
+  COvProject* project = Manager()->GetCurrentProject();
+  ASSERT_NE(nullptr, project);
+  EXPECT_STREQ("Demo", General(project).GetstrProjectName());
+  EXPECT_STREQ(ProjectPath().c_str(), Manager()->GetCurrentProjectFile());
+  EXPECT_STREQ((m_dir.Path() + ovhost::kNativeSeparator).c_str(), Manager()->GetCurrentProjectDirectory());
+  COvArray<TOvString<char>> extensions = Manager()->GetCurrentProjectExtensions();
+  ASSERT_EQ(1, extensions.GetCount());
+  EXPECT_STREQ("Physics", extensions[0]);
+  extensions.Add("Other");  // a copy: the project's list stays
+  EXPECT_EQ(1, project->GetExtensions().GetCount());
+  // The editor settings are a copy of the element, read from the file.
+  COvScriptTreeNode* editor = Manager()->GetEditorProjectSettings();
+  ASSERT_NE(nullptr, editor);
+  EXPECT_STREQ("dark", editor->GetAttributeValueAsString("theme"));
+  ASSERT_EQ(1, editor->GetChildCount());
+  EXPECT_EQ(2, editor->GetChild(0)->GetAttributeValueAsInt("speed"));
+  COvScriptTreeNode::DeleteSubtree(editor);
+  m_dir.WriteFile("demo.ovproject", "broken <");
+  EXPECT_EQ(nullptr, Manager()->GetEditorProjectSettings());
+
+  EXPECT_TRUE(Manager()->LoadProject(m_dir.Join("absent.ovproject").c_str()));
+  ASSERT_NE(nullptr, Manager()->GetCurrentProject());
+  EXPECT_STREQ("", General(Manager()->GetCurrentProject()).GetstrProjectName());
 }
 
 TEST_F(OvProjectManagerTest, ExtensionOperationsRewriteTheCurrentProjectFile) {
   m_dir.WriteFile("demo.ovproject", "<project project_version='1.1'><project_settings/></project>");
   Manager()->LoadProject(ProjectPath().c_str());
+  EXPECT_EQ(nullptr, Manager()->GetEditorProjectSettings());
   Manager()->AddExtensionInCurrentProject("Audio");
   COvArray<TOvString<char>> more;
   more.Add("Audio");
@@ -111,27 +114,6 @@ TEST_F(OvProjectManagerTest, ExtensionOperationsRewriteTheCurrentProjectFile) {
   Manager()->RemoveAllExtensionsInCurrentProject();
   EXPECT_EQ(0, Manager()->GetCurrentProjectExtensions().GetCount());
   EXPECT_EQ(std::string::npos, ReadFileBytes(ProjectPath()).find("extension"));
-}
-
-TEST_F(OvProjectManagerTest, EditorSettingsAreACopyOfTheElement) {
-  m_dir.WriteFile("demo.ovproject",
-                  "<project project_version='1.1'><editor_settings theme='dark'><camera speed='2'/>"
-                  "</editor_settings></project>");
-  Manager()->LoadProject(ProjectPath().c_str());
-  COvScriptTreeNode* editor = Manager()->GetEditorProjectSettings();
-  ASSERT_NE(nullptr, editor);
-  EXPECT_STREQ("dark", editor->GetAttributeValueAsString("theme"));
-  ASSERT_EQ(1, editor->GetChildCount());
-  EXPECT_EQ(2, editor->GetChild(0)->GetAttributeValueAsInt("speed"));
-  COvScriptTreeNode::DeleteSubtree(editor);
-}
-
-TEST_F(OvProjectManagerTest, EditorSettingsMissingGiveNull) {
-  m_dir.WriteFile("demo.ovproject", "<project project_version='1.1'><project_settings/></project>");
-  Manager()->LoadProject(ProjectPath().c_str());
-  EXPECT_EQ(nullptr, Manager()->GetEditorProjectSettings());
-  m_dir.WriteFile("demo.ovproject", "broken <");
-  EXPECT_EQ(nullptr, Manager()->GetEditorProjectSettings());
 }
 
 TEST_F(OvProjectManagerTest, CompleteWorkspaceIsAcceptedWithExtraDirectoriesOutsideGeneric) {
@@ -150,12 +132,13 @@ TEST_F(OvProjectManagerTest, IncompleteOrMissingWorkspaceIsRejected) {
   EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(""));
   // Each row spoils a complete workspace: {directory removed, directory added}.
   std::vector<std::pair<std::string, std::string>> cases = {
-      {"", "Generic/Tools"},                 // Generic holds exactly four directories
+      {"", "Generic/Tools"},  // Generic holds exactly four directories
       {"Generic/Videos", ""},
       {"Generic/Videos", "Generic/Movies"},  // four, one of the wrong name
       {"Generic/Levels", "Generic/levels"},  // names are case-sensitive
   };
-  for (const char* name : kResourceDirectories) cases.push_back({std::string("Generic/Resources/") + name, ""});
+  for (const char* name : kResourceDirectories)
+    cases.push_back({std::string("Generic/Resources/") + name, ""});
   for (const auto& [removed, added] : cases) {
     SCOPED_TRACE(removed + " | " + added);
     std::string workspace = MakeWorkspace();

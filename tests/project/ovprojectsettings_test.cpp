@@ -59,103 +59,75 @@ TEST(OvProjectSettingsTables, RecordsReachTheMembersAndTablesAreShared) {
   EXPECT_EQ(&general.GetReflectionInformationArray(), &other.GetReflectionInformationArray());
 }
 
-TEST(OvProjectSettingsValues, InitializeResetsOwnSettingsOnly) {
-  COvProjectSettingsGeneral general;
-  general.SetstrProjectName("Demo");
-  general.SetiVErsionMajor(3);
-  general.SetbFrench(true);
-  COvProjectSettingsDesktop* desktop = static_cast<COvProjectSettingsDesktop*>(general.FindChild("desktop"));
-  desktop->SetiWidth(1280);
-  general.Initialize();
-  EXPECT_STREQ("", general.GetstrProjectName());
-  EXPECT_EQ(0, general.GetiVErsionMajor());
-  EXPECT_FALSE(general.GetbFrench());
-  EXPECT_EQ(1280, desktop->GetiWidth());
-}
-
-TEST(OvProjectSettingsValues, CopiesCloneTheChildren) {
+TEST(OvProjectSettingsValues, CopiesCloneTheChildrenAndInitializeResetsOwnSettingsOnly) {
   COvProjectSettingsGeneral general;
   general.SetstrProjectName("Original");
+  general.SetbFrench(true);
   static_cast<COvProjectSettingsDesktop*>(general.FindChild("desktop"))->SetiWidth(640);
   COvProjectSettingsGeneral copy(general);
-  EXPECT_STREQ("Original", copy.GetstrProjectName());
-  ASSERT_EQ(3, copy.GetChildCount());
-  EXPECT_NE(general.GetChild(0), copy.GetChild(0));
-  auto* copiedDesktop = static_cast<COvProjectSettingsDesktop*>(copy.FindChild("desktop"));
-  EXPECT_EQ(&COvProjectSettingsDesktop::TYPE, copiedDesktop->GetRtti());
-  EXPECT_EQ(640, copiedDesktop->GetiWidth());
-  EXPECT_NE(nullptr, copy.FindChild("ios"));
-
   COvProjectSettingsGeneral assigned;
   assigned = general;
   const COvProjectSettingsGeneral& alias = assigned;  // self-assignment must keep the tree
   assigned = alias;
-  EXPECT_STREQ("Original", assigned.GetstrProjectName());
-  EXPECT_EQ(640, static_cast<COvProjectSettingsDesktop*>(assigned.FindChild("desktop"))->GetiWidth());
+  general.Initialize();
+  EXPECT_STREQ("", general.GetstrProjectName());
+  EXPECT_FALSE(general.GetbFrench());
+  EXPECT_EQ(640, static_cast<COvProjectSettingsDesktop*>(general.FindChild("desktop"))->GetiWidth());
+  for (COvProjectSettingsGeneral* clone : {&copy, &assigned}) {
+    EXPECT_STREQ("Original", clone->GetstrProjectName());
+    ASSERT_EQ(3, clone->GetChildCount());
+    EXPECT_NE(general.GetChild(0), clone->GetChild(0));
+    auto* desktop = static_cast<COvProjectSettingsDesktop*>(clone->FindChild("desktop"));
+    EXPECT_EQ(&COvProjectSettingsDesktop::TYPE, desktop->GetRtti());
+    EXPECT_EQ(640, desktop->GetiWidth());
+    EXPECT_NE(nullptr, clone->FindChild("ios"));
+  }
 }
 
-TEST(OvProjectSettingsLoad, ReadsSettingsOfEveryKindAndGroup) {
+TEST(OvProjectSettingsLoad, ReadsSettingsOfEveryKindInGroupsAtAnyDepth) {
   COvProjectSettingsGeneral general;
+  // android directly under general, and general nested in itself.
   LoadFromXml(
       general,
       "<project_settings><general>"
-      "<setting name='generalName' value='Demo'/>"
-      "<setting name='generalMajor' value='12'/>"
-      "<setting name='French' value='true'/>"
-      "<setting name='German' value='True'/>"
+      "<setting name='generalName' value='Demo'/><setting name='generalMajor' value='12'/>"
+      "<setting name='French' value='true'/><setting name='German' value='True'/>"
       "<setting name='Italian' value='yes'/>"
       "<desktop><setting name='desktopWidth' value='1920'/></desktop>"
+      "<android><setting name='androidSdkId' value='21'/></android>"
       "<mobile><android><setting name='androidKeyStore' value='keys/game.keystore'/></android></mobile>"
+      "<general><general><setting name='generalTmp' value='tmp'/></general></general>"
       "</general></project_settings>");
   EXPECT_STREQ("Demo", general.GetstrProjectName());
   EXPECT_EQ(12, general.GetiVErsionMajor());
   EXPECT_TRUE(general.GetbFrench());
-  EXPECT_FALSE(general.GetbGerman());
-  EXPECT_FALSE(general.GetbItalian());
-  EXPECT_EQ(1920, static_cast<COvProjectSettingsDesktop*>(general.FindChild("desktop"))->GetiWidth());
-  EXPECT_STREQ("keys/game.keystore",
-               static_cast<COvProjectSettingsAndroid*>(general.FindChild("android"))->GetandroidKeyStore());
-}
-
-TEST(OvProjectSettingsLoad, GroupsAreFoundAtAnyDepthBelowAnAncestor) {
-  COvProjectSettingsGeneral general;
-  // android directly under general, and general nested in itself.
-  LoadFromXml(general,
-              "<project_settings><general><android><setting name='androidSdkId' value='21'/></android>"
-              "<general><general><setting name='generalTmp' value='tmp'/></general></general>"
-              "</general></project_settings>");
-  EXPECT_EQ(21,
-            static_cast<COvProjectSettingsAndroid*>(general.FindChild("android"))->GetandroidSdkVersion());
+  EXPECT_FALSE(general.GetbGerman() || general.GetbItalian());
   EXPECT_STREQ("tmp", general.GetstrProjectTempDirectory());
+  EXPECT_EQ(1920, static_cast<COvProjectSettingsDesktop*>(general.FindChild("desktop"))->GetiWidth());
+  auto* android = static_cast<COvProjectSettingsAndroid*>(general.FindChild("android"));
+  EXPECT_EQ(21, android->GetandroidSdkVersion());
+  EXPECT_STREQ("keys/game.keystore", android->GetandroidKeyStore());
 }
 
 TEST(OvProjectSettingsLoad, UnknownAndMisplacedContentIsSkipped) {
   COvProjectSettingsGeneral general;
   general.SetstrIconPath("kept.png");
   general.SetiVErsionMinor(5);
+  EXPECT_FALSE(general.SerializeFrom(nullptr));
+  EXPECT_EQ(5, general.GetiVErsionMinor());
   LoadFromXml(general,
               "<project_settings><general>"
-              "<setting name='unknownSetting' value='x'/>"
-              "<setting value='no name'/>"
+              "<setting name='unknownSetting' value='x'/><setting value='no name'/>"
               "<nintendo><setting name='generalName' value='Lost'/></nintendo>"
               // A desktop setting written in the general element is not one of general's.
               "<setting name='desktopWidth' value='99'/>"
-              "<setting name='generalMinor'/>"
-              "<setting name='generalSplashscreen'/>"
-              "text content"
+              "<setting name='generalMinor'/><setting name='generalSplashscreen'/>text content"
               "</general></project_settings>");
   EXPECT_STREQ("", general.GetstrProjectName());
   EXPECT_STREQ("kept.png", general.GetstrIconPath());
   EXPECT_EQ(0, general.GetiVErsionMinor());
   EXPECT_STREQ("", general.GetstrSplashscreenPath());
   EXPECT_EQ(0, static_cast<COvProjectSettingsDesktop*>(general.FindChild("desktop"))->GetiWidth());
-}
-
-TEST(OvProjectSettingsLoad, NullNodeChangesNothing) {
-  COvProjectSettingsGeneral general;
-  general.SetiVErsionMajor(4);
-  EXPECT_FALSE(general.SerializeFrom(nullptr));
-  EXPECT_EQ(4, general.GetiVErsionMajor());
 }
 
 TEST(OvProjectSettingsSave, BoolsAreWrittenOnlyWhenTrue) {

@@ -6,106 +6,66 @@
 
 namespace {
 
-using EType = COvScriptTreeAttribute::EType;
+using A = COvScriptTreeAttribute;
 
-TEST(ScriptTreeAttributeConstruction, UnsignedSixtyFourBitIsUpperCaseHex) {
-  COvScriptTreeAttribute attribute(COvIdentifier("mask"), uint64_t{255});
-  EXPECT_STREQ("0X00000000000000FF", attribute.GetValue().GetBuffer());
-  EXPECT_EQ(COvScriptTreeAttribute::eTypeU64, attribute.GetType());
-  EXPECT_EQ(255u, attribute.GetRawValue());
-  EXPECT_EQ(COvIdentifier("MASK"), attribute.GetIdentifier());
-}
-
-TEST(ScriptTreeAttributeConstruction, UnsignedThirtyTwoBitIsSignedDecimal) {
-  COvScriptTreeAttribute all(COvIdentifier("n"), uint32_t{4294967295u});
-  EXPECT_STREQ("-1", all.GetValue().GetBuffer());
-  EXPECT_EQ(COvScriptTreeAttribute::eTypeU64, all.GetType());
-  EXPECT_EQ(4294967295u, all.GetRawValue());
-
-  COvScriptTreeAttribute small(COvIdentifier("n"), uint32_t{42});
-  EXPECT_STREQ("42", small.GetValue().GetBuffer());
-}
-
-TEST(ScriptTreeAttributeConstruction, NumbersAndTexts) {
-  struct Row {
-    COvScriptTreeAttribute attribute;
-    EType type;
+TEST(ScriptTreeAttribute, EachConstructorStoresItsTextTypeAndRawValue) {
+  const struct {
+    A attribute;
+    A::EType type;
     const char* text;
+    uint64_t raw;
+  } rows[] = {
+      {A("a", uint64_t{255}), A::eTypeU64, "0X00000000000000FF", 255},
+      {A("a", uint32_t{4294967295u}), A::eTypeU64, "-1", 4294967295u},
+      {A("a", uint32_t{42}), A::eTypeU64, "42", 42},
+      {A("a", -12), A::eTypeInt, "-12", 0},
+      {A("a", 1.5f), A::eTypeFloat, "1.500000", 0},
+      {A("a", -0.25f), A::eTypeFloat, "-0.250000", 0},
+      {A("a", "Hello"), A::eTypeString, "Hello", 0},
+      {A("a", static_cast<const char*>(nullptr)), A::eTypeString, "", 0},
+      {A("a", TOvString<char>("x y")), A::eTypeString, "x y", 0},
+      {A("a", COvVector3(1.0f, -2.0f, 0.5f)), A::eTypeVector3, "1.000000 -2.000000 0.500000", 0},
+      {A("a", COvQuaternion(0.0f, 0.5f, 0.25f, 1.0f)), A::eTypeQuaternion,
+       "0.000000 0.500000 0.250000 1.000000", 0},
+      {A("a", COvRGB<float>(1.0f, 0.5f, 0.0f)), A::eTypeRGB, "1.000000 0.500000 0.000000", 0},
+      {A("a", COvRGBA<float>(0.0f, 0.25f, 0.5f, 1.0f)), A::eTypeRGBA, "0.000000 0.250000 0.500000 1.000000",
+       0},
   };
-  const Row rows[] = {
-      {COvScriptTreeAttribute(COvIdentifier("a"), -12), COvScriptTreeAttribute::eTypeInt, "-12"},
-      {COvScriptTreeAttribute(COvIdentifier("a"), 1.5f), COvScriptTreeAttribute::eTypeFloat, "1.500000"},
-      {COvScriptTreeAttribute(COvIdentifier("a"), -0.25f), COvScriptTreeAttribute::eTypeFloat, "-0.250000"},
-      {COvScriptTreeAttribute(COvIdentifier("a"), "Hello"), COvScriptTreeAttribute::eTypeString, "Hello"},
-      {COvScriptTreeAttribute(COvIdentifier("a"), static_cast<const char*>(nullptr)),
-       COvScriptTreeAttribute::eTypeString, ""},
-      {COvScriptTreeAttribute(COvIdentifier("a"), TOvString<char>("x y")), COvScriptTreeAttribute::eTypeString,
-       "x y"},
-  };
-  for (const Row& row : rows) {
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.text);
     EXPECT_EQ(row.type, row.attribute.GetType());
     EXPECT_STREQ(row.text, row.attribute.GetValue().GetBuffer());
-    EXPECT_EQ(0u, row.attribute.GetRawValue());
+    EXPECT_EQ(row.raw, row.attribute.GetRawValue());
   }
 }
 
-TEST(ScriptTreeAttributeConstruction, MathAndColourValuesAreBlankSeparatedFloats) {
-  COvScriptTreeAttribute vector(COvIdentifier("v"), COvVector3(1.0f, -2.0f, 0.5f));
-  EXPECT_EQ(COvScriptTreeAttribute::eTypeVector3, vector.GetType());
-  EXPECT_STREQ("1.000000 -2.000000 0.500000", vector.GetValue().GetBuffer());
-
-  COvScriptTreeAttribute rotation(COvIdentifier("q"), COvQuaternion(0.0f, 0.5f, 0.25f, 1.0f));
-  EXPECT_EQ(COvScriptTreeAttribute::eTypeQuaternion, rotation.GetType());
-  EXPECT_STREQ("0.000000 0.500000 0.250000 1.000000", rotation.GetValue().GetBuffer());
-
-  COvRGB<float> rgb;
-  rgb.Set(1.0f, 0.5f, 0.0f);
-  COvScriptTreeAttribute colour(COvIdentifier("c"), rgb);
-  EXPECT_EQ(COvScriptTreeAttribute::eTypeRGB, colour.GetType());
-  EXPECT_STREQ("1.000000 0.500000 0.000000", colour.GetValue().GetBuffer());
-
-  COvRGBA<float> rgba;
-  rgba.Set(0.0f, 0.25f, 0.5f, 1.0f);
-  COvScriptTreeAttribute colourAlpha(COvIdentifier("c"), rgba);
-  EXPECT_EQ(COvScriptTreeAttribute::eTypeRGBA, colourAlpha.GetType());
-  EXPECT_STREQ("0.000000 0.250000 0.500000 1.000000", colourAlpha.GetValue().GetBuffer());
-}
-
-TEST(ScriptTreeAttributeEquality, EveryFieldCounts) {
-  COvScriptTreeAttribute base(COvIdentifier("name"), "Value");
-  EXPECT_EQ(base, COvScriptTreeAttribute(COvIdentifier("NAME"), "Value"));
-  EXPECT_NE(base, COvScriptTreeAttribute(COvIdentifier("other"), "Value"));
-  EXPECT_NE(base, COvScriptTreeAttribute(COvIdentifier("name"), "value"));
-
-  COvScriptTreeAttribute retyped(base);
-  retyped.SetType(COvScriptTreeAttribute::eTypeInt);
+TEST(ScriptTreeAttribute, EqualityCountsEveryField) {
+  A base("name", "Value");
+  EXPECT_EQ(base, A("NAME", "Value"));
+  EXPECT_NE(base, A("other", "Value"));
+  EXPECT_NE(base, A("name", "value"));
+  A retyped(base);
+  retyped.SetType(A::eTypeInt);
   EXPECT_NE(base, retyped);
-
   // Same text and type, different raw value.
-  COvScriptTreeAttribute fromNumber(COvIdentifier("n"), uint32_t{7});
-  COvScriptTreeAttribute fromText(COvIdentifier("n"), "7");
-  fromText.SetType(COvScriptTreeAttribute::eTypeU64);
-  EXPECT_NE(fromNumber, fromText);
+  A fromText("n", "7");
+  fromText.SetType(A::eTypeU64);
+  EXPECT_NE(A("n", uint32_t{7}), fromText);
 }
 
-TEST(ScriptTreeAttributeValue, SetValueMakesAStringAndKeepsTheRawValue) {
-  COvScriptTreeAttribute attribute(COvIdentifier("n"), uint64_t{9});
-  attribute.SetValue("abc");
-  EXPECT_STREQ("abc", attribute.GetValue().GetBuffer());
-  EXPECT_EQ(COvScriptTreeAttribute::eTypeString, attribute.GetType());
-  EXPECT_EQ(9u, attribute.GetRawValue());
-}
+TEST(ScriptTreeAttribute, SetValueMakesAStringKeepingTheRawValueAndWideTextIsHeldAsUtf8) {
+  A number("n", uint64_t{9});
+  number.SetValue("abc");
+  EXPECT_STREQ("abc", number.GetValue().GetBuffer());
+  EXPECT_EQ(A::eTypeString, number.GetType());
+  EXPECT_EQ(9u, number.GetRawValue());
+  EXPECT_TRUE(number.GetWValue() == L"abc");
 
-TEST(ScriptTreeAttributeValue, WideTextIsHeldAsUtf8) {
   const wchar_t wide[] = {L'a', 0xE9, 0x20AC, 0};
-  COvScriptTreeAttribute attribute(COvIdentifier("w"), TOvString<wchar_t>(wide));
-  EXPECT_EQ(COvScriptTreeAttribute::eTypeString, attribute.GetType());
+  A attribute("w", TOvString<wchar_t>(wide));
+  EXPECT_EQ(A::eTypeString, attribute.GetType());
   EXPECT_STREQ("a\xC3\xA9\xE2\x82\xAC", attribute.GetValue().GetBuffer());
   EXPECT_TRUE(attribute.GetWValue() == wide);
-
-  attribute.SetValue("plain");
-  EXPECT_TRUE(attribute.GetWValue() == L"plain");
   attribute.SetWValue(TOvString<wchar_t>());
   EXPECT_STREQ("", attribute.GetValue().GetBuffer());
   EXPECT_TRUE(attribute.GetWValue().IsEmpty());

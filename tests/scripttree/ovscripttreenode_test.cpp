@@ -9,8 +9,8 @@
 namespace {
 
 COvScriptTreeNode* MakeNode(const char* name, const char* attribute = nullptr, const char* value = nullptr) {
-  COvScriptTreeNode* node = new COvScriptTreeNode(COvIdentifier(name));
-  if (attribute) node->AddAttribute(COvScriptTreeAttribute(COvIdentifier(attribute), value));
+  COvScriptTreeNode* node = new COvScriptTreeNode(name);
+  if (attribute) node->AddAttribute(COvScriptTreeAttribute(attribute, value));
   return node;
 }
 
@@ -26,162 +26,133 @@ struct OwnedNode {
 // A chain of depth nodes, each the only child of the one before.
 COvScriptTreeNode* MakeChain(int depth) {
   COvScriptTreeNode* root = MakeNode("level", "n", "0");
-  COvScriptTreeNode* current = root;
-  for (int i = 1; i < depth; ++i) {
-    COvScriptTreeNode* child = MakeNode("level", "n", std::to_string(i).c_str());
-    current->AddChild(child);
-    current = child;
+  for (COvScriptTreeNode* current = root; depth > 1; --depth) {
+    current->AddChild(MakeNode("level", "n", std::to_string(depth).c_str()));
+    current = current->GetChild(0);
   }
   return root;
 }
 
-class ScriptTreeNodeGetters : public ::testing::Test {
- protected:
-  void Add(const char* name, const char* value) {
-    node.AddAttribute(COvScriptTreeAttribute(COvIdentifier(name), value));
-  }
-  COvScriptTreeNode node{COvIdentifier("node")};
-};
+// The names of a node's children, each followed by ';'.
+std::string ChildNames(const COvScriptTreeNode& node) {
+  std::string names;
+  for (int i = 0; i < node.GetChildCount(); ++i)
+    names += node.GetChild(i)->GetIdentifier().DebugString().GetBuffer() + std::string(";");
+  return names;
+}
 
-TEST_F(ScriptTreeNodeGetters, MissingAttributesGiveDefaults) {
-  const COvIdentifier missing("missing");
-  EXPECT_STREQ("", node.GetAttributeValueAsString(missing).GetBuffer());
-  EXPECT_FALSE(node.GetAttributeValueAsBool(missing));
-  EXPECT_TRUE(node.GetAttributeValueAsBoolDefault(missing, true));
-  EXPECT_EQ(0, node.GetAttributeValueAsInt(missing));
-  EXPECT_EQ(-4, node.GetAttributeValueAsIntDefault(missing, -4));
-  EXPECT_EQ(0.0f, node.GetAttributeValueAsFloat(missing));
-  EXPECT_EQ(2.5f, node.GetAttributeValueAsFloatDefault(missing, 2.5f));
-  EXPECT_EQ(0u, node.GetAttributeValueAsU64(missing));
+TEST(ScriptTreeNodeGetters, VectorsColoursAndQuaternionsReadBackAndMissingOrUnparsableOnesLeaveOutputs) {
+  COvScriptTreeNode node("node");
+  node.AddAttribute(COvScriptTreeAttribute("bad", "abc"));
+  EXPECT_STREQ("", node.GetAttributeValueAsString("missing").GetBuffer());
+  EXPECT_TRUE(node.GetAttributeValueAsBoolDefault("missing", true));
+  EXPECT_EQ(-4, node.GetAttributeValueAsIntDefault("missing", -4));
+  EXPECT_EQ(2.5f, node.GetAttributeValueAsFloatDefault("missing", 2.5f));
+  EXPECT_EQ(0u, node.GetAttributeValueAsU64("missing"));
+  EXPECT_EQ(0, node.GetAttributeValueAsIntDefault("bad", 5));
 
   TOvString<char> text("keep");
   TOvString<wchar_t> wide(L"keep");
   bool flag = true;
-  int number = 7;
-  float real = 7.5f;
   uint64_t big = 7;
-  COvVector2 v2(1, 2);
-  COvVector3 v3(1, 2, 3);
-  COvRGB<float> rgb(1, 2, 3);
-  COvRGBA<float> rgba(1, 2, 3, 4);
-  COvQuaternion q(1, 2, 3, 4);
-  EXPECT_FALSE(node.GetAttributeValueAsString(missing, text));
-  EXPECT_FALSE(node.GetAttributeValueAsWString(missing, wide));
-  EXPECT_FALSE(node.GetAttributeValueAsBool(missing, flag));
-  EXPECT_FALSE(node.GetAttributeValueAsInt(missing, number));
-  EXPECT_FALSE(node.GetAttributeValueAsFloat(missing, real));
-  EXPECT_FALSE(node.GetAttributeValueAsU64(missing, big));
-  EXPECT_FALSE(node.GetAttributeValueAsVector2(missing, v2));
-  EXPECT_FALSE(node.GetAttributeValueAsVector3(missing, v3));
-  EXPECT_FALSE(node.GetAttributeValueAsColor(missing, rgb));
-  EXPECT_FALSE(node.GetAttributeValueAsColor(missing, rgba));
-  EXPECT_FALSE(node.GetAttributeValueAsQuaternion(missing, q));
-  EXPECT_STREQ("keep", text.GetBuffer());
-  EXPECT_TRUE(wide == L"keep");
-  EXPECT_TRUE(flag);
-  EXPECT_EQ(7, number);
-  EXPECT_EQ(7.5f, real);
-  EXPECT_EQ(7u, big);
-  EXPECT_EQ(COvVector2(1, 2), v2);
-  EXPECT_EQ(COvVector3(1, 2, 3), v3);
-  EXPECT_EQ(3.0f, rgb.b);
-  EXPECT_EQ(4.0f, rgba.a);
-  EXPECT_EQ(COvQuaternion(1, 2, 3, 4), q);
+  EXPECT_FALSE(node.GetAttributeValueAsString("missing", text) ||
+               node.GetAttributeValueAsWString("missing", wide) ||
+               node.GetAttributeValueAsBool("missing", flag) || node.GetAttributeValueAsU64("missing", big));
+  EXPECT_TRUE(text == "keep" && wide == L"keep" && flag && big == 7u);
+  for (const char* name : {"missing", "bad"}) {
+    SCOPED_TRACE(name);
+    int number = 7;
+    float real = 7.5f;
+    COvVector2 v2(1, 2);
+    COvVector3 v3(1, 2, 3);
+    COvRGB<float> rgb(1, 2, 3);
+    COvRGBA<float> rgba(1, 2, 3, 4);
+    COvQuaternion q(1, 2, 3, 4);
+    EXPECT_FALSE(node.GetAttributeValueAsInt(name, number) || node.GetAttributeValueAsFloat(name, real) ||
+                 node.GetAttributeValueAsVector2(name, v2) || node.GetAttributeValueAsVector3(name, v3) ||
+                 node.GetAttributeValueAsColor(name, rgb) || node.GetAttributeValueAsColor(name, rgba) ||
+                 node.GetAttributeValueAsQuaternion(name, q));
+    EXPECT_TRUE(number == 7 && real == 7.5f && v2 == COvVector2(1, 2) && v3 == COvVector3(1, 2, 3) &&
+                rgb.b == 3.0f && rgba.a == 4.0f && q == COvQuaternion(1, 2, 3, 4));
+  }
+  // Written values read back.
+  node.AddAttribute(COvScriptTreeAttribute("v3", COvVector3(1.0f, -2.5f, 0.125f)));
+  node.AddAttribute(COvScriptTreeAttribute("q", COvQuaternion(0.5f, 0.25f, -1.0f, 2.0f)));
+  node.AddAttribute(COvScriptTreeAttribute("rgb", COvRGB<float>(1.0f, 0.5f, 0.0f)));
+  node.AddAttribute(COvScriptTreeAttribute("rgba", COvRGBA<float>(0.0f, 0.25f, 0.5f, 0.75f)));
+  node.AddAttribute(COvScriptTreeAttribute("v2", "3\t\n 4"));
+  COvVector2 v2;
+  COvVector3 v3;
+  COvQuaternion q;
+  COvRGB<float> rgb;
+  COvRGBA<float> rgba;
+  ASSERT_TRUE(node.GetAttributeValueAsVector2("v2", v2) && node.GetAttributeValueAsVector3("v3", v3) &&
+              node.GetAttributeValueAsQuaternion("q", q) && node.GetAttributeValueAsColor("rgb", rgb) &&
+              node.GetAttributeValueAsColor("rgba", rgba));
+  EXPECT_EQ(COvVector2(3.0f, 4.0f), v2);
+  EXPECT_EQ(COvVector3(1.0f, -2.5f, 0.125f), v3);
+  EXPECT_EQ(COvQuaternion(0.5f, 0.25f, -1.0f, 2.0f), q);
+  EXPECT_TRUE(rgb.r == 1.0f && rgb.g == 0.5f && rgb.b == 0.0f);
+  EXPECT_TRUE(rgba.r == 0.0f && rgba.g == 0.25f && rgba.b == 0.5f && rgba.a == 0.75f);
+  // An RGB text is one number short for RGBA.
+  COvRGBA<float> untouched(9, 9, 9, 9);
+  EXPECT_FALSE(node.GetAttributeValueAsColor("rgb", untouched));
+  EXPECT_EQ(9.0f, untouched.r);
 }
 
-TEST_F(ScriptTreeNodeGetters, BoolTextsAreCaseSensitive) {
+TEST(ScriptTreeNodeGetters, BoolTextsAreCaseSensitive) {
   const struct {
     const char* text;
     bool expected;
-  } rows[] = {{"1", true}, {"true", true}, {"TRUE", false}, {"True", false}, {"yes", false},
-              {"0", false}, {"false", false}, {"", false}, {"1 ", false}};
+  } rows[] = {{"1", true},  {"true", true},   {"TRUE", false}, {"True", false}, {"yes", false},
+              {"0", false}, {"false", false}, {"", false},     {"1 ", false}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.text);
-    COvScriptTreeNode n(COvIdentifier("n"));
-    n.AddAttribute(COvScriptTreeAttribute(COvIdentifier("flag"), row.text));
-    EXPECT_EQ(row.expected, n.GetAttributeValueAsBool(COvIdentifier("flag")));
-    EXPECT_EQ(row.expected, n.GetAttributeValueAsBoolDefault(COvIdentifier("flag"), !row.expected));
+    COvScriptTreeNode n("n");
+    n.AddAttribute(COvScriptTreeAttribute("flag", row.text));
+    EXPECT_EQ(row.expected, n.GetAttributeValueAsBool("flag"));
+    EXPECT_EQ(row.expected, n.GetAttributeValueAsBoolDefault("flag", !row.expected));
     bool out = !row.expected;
-    EXPECT_TRUE(n.GetAttributeValueAsBool(COvIdentifier("flag"), out));
+    EXPECT_TRUE(n.GetAttributeValueAsBool("flag", out));
     EXPECT_EQ(row.expected, out);
   }
 }
 
-TEST_F(ScriptTreeNodeGetters, IntegerParsing) {
-  Add("good", "42");
-  Add("bad", "abc");
-  Add("lead", "  -17xyz");
-  EXPECT_EQ(42, node.GetAttributeValueAsInt(COvIdentifier("good")));
-  EXPECT_EQ(0, node.GetAttributeValueAsInt(COvIdentifier("bad")));
-  EXPECT_EQ(0, node.GetAttributeValueAsIntDefault(COvIdentifier("bad"), 5));
-
-  int out = 99;
-  EXPECT_FALSE(node.GetAttributeValueAsInt(COvIdentifier("bad"), out));
-  EXPECT_EQ(99, out);
-  EXPECT_TRUE(node.GetAttributeValueAsInt(COvIdentifier("lead"), out));
-  EXPECT_EQ(-17, out);
-  EXPECT_EQ(-17, node.GetAttributeValueAsInt(COvIdentifier("lead")));
-}
-
-TEST_F(ScriptTreeNodeGetters, UnsignedSixtyFourBitReadsHexAndDecimal) {
-  node.AddAttribute(COvScriptTreeAttribute(COvIdentifier("hex"), uint64_t{255}));
-  Add("dec", "1234567890123");
-  Add("oct", "010");
-  EXPECT_EQ(255u, node.GetAttributeValueAsU64(COvIdentifier("hex")));
-  EXPECT_EQ(8u, node.GetAttributeValueAsU64(COvIdentifier("oct")));
-  uint64_t out = 0;
-  EXPECT_TRUE(node.GetAttributeValueAsU64(COvIdentifier("dec"), out));
-  EXPECT_EQ(1234567890123u, out);
-}
-
-TEST_F(ScriptTreeNodeGetters, VectorsColoursAndQuaternionsReadBackWhatIsWritten) {
-  node.AddAttribute(COvScriptTreeAttribute(COvIdentifier("v3"), COvVector3(1.0f, -2.5f, 0.125f)));
-  node.AddAttribute(COvScriptTreeAttribute(COvIdentifier("q"), COvQuaternion(0.5f, 0.25f, -1.0f, 2.0f)));
-  node.AddAttribute(COvScriptTreeAttribute(COvIdentifier("rgb"), COvRGB<float>(1.0f, 0.5f, 0.0f)));
-  node.AddAttribute(COvScriptTreeAttribute(COvIdentifier("rgba"), COvRGBA<float>(0.0f, 0.25f, 0.5f, 0.75f)));
-  Add("v2", "3\t\n 4");
-
-  COvVector2 v2;
-  ASSERT_TRUE(node.GetAttributeValueAsVector2(COvIdentifier("v2"), v2));
-  EXPECT_EQ(COvVector2(3.0f, 4.0f), v2);
-  COvVector3 v3;
-  ASSERT_TRUE(node.GetAttributeValueAsVector3(COvIdentifier("v3"), v3));
-  EXPECT_EQ(COvVector3(1.0f, -2.5f, 0.125f), v3);
-  COvQuaternion q;
-  ASSERT_TRUE(node.GetAttributeValueAsQuaternion(COvIdentifier("q"), q));
-  EXPECT_EQ(COvQuaternion(0.5f, 0.25f, -1.0f, 2.0f), q);
-  COvRGB<float> rgb;
-  ASSERT_TRUE(node.GetAttributeValueAsColor(COvIdentifier("rgb"), rgb));
-  EXPECT_EQ(1.0f, rgb.r);
-  EXPECT_EQ(0.5f, rgb.g);
-  EXPECT_EQ(0.0f, rgb.b);
-  COvRGBA<float> rgba;
-  ASSERT_TRUE(node.GetAttributeValueAsColor(COvIdentifier("rgba"), rgba));
-  EXPECT_EQ(0.75f, rgba.a);
-  // An RGB text is one number short for RGBA.
-  COvRGBA<float> untouched(9, 9, 9, 9);
-  EXPECT_FALSE(node.GetAttributeValueAsColor(COvIdentifier("rgb"), untouched));
-  EXPECT_EQ(9.0f, untouched.r);
+TEST(ScriptTreeNodeGetters, NumbersReadTheirLeadingText) {
+  COvScriptTreeNode node("node");
+  node.AddAttribute(COvScriptTreeAttribute("hex", uint64_t{255}));
+  const char* const texts[][2] = {
+      {"lead", "  -17xyz"}, {"dec", "1234567890123"}, {"oct", "010"}, {"real", "2.5e1"}};
+  for (const auto& text : texts) node.AddAttribute(COvScriptTreeAttribute(text[0], text[1]));
+  int number = 0;
+  EXPECT_TRUE(node.GetAttributeValueAsInt("lead", number));
+  EXPECT_EQ(-17, number);
+  EXPECT_EQ(-17, node.GetAttributeValueAsInt("lead"));
+  float real = 0.0f;
+  EXPECT_TRUE(node.GetAttributeValueAsFloat("real", real));
+  EXPECT_EQ(25.0f, real);
+  EXPECT_EQ(25.0f, node.GetAttributeValueAsFloat("real"));
+  // 64-bit values read as "%lli" does: hexadecimal, decimal and octal.
+  EXPECT_EQ(255u, node.GetAttributeValueAsU64("hex"));
+  EXPECT_EQ(8u, node.GetAttributeValueAsU64("oct"));
+  uint64_t big = 0;
+  EXPECT_TRUE(node.GetAttributeValueAsU64("dec", big));
+  EXPECT_EQ(1234567890123u, big);
 }
 
 TEST(ScriptTreeNodeAttributes, DuplicateNamesSeeTheFirstAndRemoveOnlyIt) {
-  COvScriptTreeNode node(COvIdentifier("node"));
-  COvScriptTreeAttribute first(COvIdentifier("dup"), "first");
+  COvScriptTreeNode node("node");
+  COvScriptTreeAttribute first("dup", "first");
   node.AddAttribute(first);
-  node.AddAttribute(COvScriptTreeAttribute(COvIdentifier("dup"), "second"));
-  node.AddAttribute(COvScriptTreeAttribute(COvIdentifier("other"), "x"));
-  EXPECT_STREQ("first", node.GetAttributeValueAsString(COvIdentifier("dup")).GetBuffer());
-  EXPECT_EQ(&node.GetAttribute(0), node.FindAttribute(COvIdentifier("DUP")));
-
-  node.RemoveAttribute(COvScriptTreeAttribute(first));
+  node.AddAttribute(COvScriptTreeAttribute("dup", "second"));
+  node.AddAttribute(COvScriptTreeAttribute("other", "x"));
+  EXPECT_STREQ("first", node.GetAttributeValueAsString("dup").GetBuffer());
+  EXPECT_EQ(&node.GetAttribute(0), node.FindAttribute("DUP"));
+  node.RemoveAttribute(first);
+  node.RemoveAttribute(COvScriptTreeAttribute("dup", "absent"));  // nothing equal: nothing removed
   ASSERT_EQ(2, node.GetAttributeCount());
-  EXPECT_STREQ("second", node.GetAttributeValueAsString(COvIdentifier("dup")).GetBuffer());
+  EXPECT_STREQ("second", node.GetAttributeValueAsString("dup").GetBuffer());
   EXPECT_STREQ("x", node.GetAttribute(1).GetValue().GetBuffer());
-
-  // Nothing equal: nothing removed.
-  node.RemoveAttribute(COvScriptTreeAttribute(COvIdentifier("dup"), "absent"));
-  EXPECT_EQ(2, node.GetAttributeCount());
-  EXPECT_EQ(nullptr, node.FindAttribute(COvIdentifier("absent")));
 }
 
 TEST(ScriptTreeNodeChildren, AddFindCountAndList) {
@@ -194,38 +165,29 @@ TEST(ScriptTreeNodeChildren, AddFindCountAndList) {
   more.Add(b);
   more.Add(a2);
   root->AddChildrenArray(more);
-
-  ASSERT_EQ(3, root->GetChildCount());
-  EXPECT_EQ(b, root->GetChild(1));
-  EXPECT_EQ(a1, root->FindChild(COvIdentifier("a")));
-  EXPECT_EQ(nullptr, root->FindChild(COvIdentifier("c")));
-  EXPECT_EQ(2, root->GetChildrenCountById(COvIdentifier("A")));
+  EXPECT_EQ("a;b;a;", ChildNames(*root));
+  EXPECT_EQ(a1, root->FindChild("a"));
+  EXPECT_EQ(nullptr, root->FindChild("c"));
+  EXPECT_EQ(2, root->GetChildrenCountById("A"));
 
   COvArray<COvScriptTreeNode*> found;
   found.Add(b);  // dropped by the call
-  root->GetChildrenByIdArray(COvIdentifier("a"), found);
+  root->GetChildrenByIdArray("a", found);
   ASSERT_EQ(2, found.GetCount());
-  EXPECT_EQ(a1, found[0]);
-  EXPECT_EQ(a2, found[1]);
-
+  EXPECT_TRUE(found[0] == a1 && found[1] == a2);
   COvArray<const COvScriptTreeNode*> constFound;
-  static_cast<const COvScriptTreeNode&>(*root).GetChildrenByIdArray(COvIdentifier("b"), constFound);
+  static_cast<const COvScriptTreeNode&>(*root).GetChildrenByIdArray("b", constFound);
   ASSERT_EQ(1, constFound.GetCount());
   EXPECT_EQ(b, constFound[0]);
-}
 
-TEST(ScriptTreeNodeChildren, ColourChildHasRedGreenBlue) {
-  OwnedNode root(MakeNode("root"));
-  COvScriptTreeNode* child = root->AddChild(COvIdentifier("Tint"), COvRGB<float>(1.0f, 0.5f, 0.25f));
-  ASSERT_EQ(1, root->GetChildCount());
-  EXPECT_EQ(child, root->GetChild(0));
-  EXPECT_EQ(COvIdentifier("tint"), child->GetIdentifier());
-  ASSERT_EQ(3, child->GetAttributeCount());
-  EXPECT_EQ(COvIdentifier("red"), child->GetAttribute(0).GetIdentifier());
-  EXPECT_EQ(COvIdentifier("green"), child->GetAttribute(1).GetIdentifier());
-  EXPECT_EQ(COvIdentifier("blue"), child->GetAttribute(2).GetIdentifier());
-  EXPECT_STREQ("0.500000", child->GetAttribute(1).GetValue().GetBuffer());
-  EXPECT_EQ(COvScriptTreeAttribute::eTypeFloat, child->GetAttribute(2).GetType());
+  // A colour child holds the float attributes red, green and blue.
+  COvScriptTreeNode* tint = root->AddChild("Tint", COvRGB<float>(1.0f, 0.5f, 0.25f));
+  EXPECT_EQ(tint, root->GetChild(3));
+  EXPECT_EQ(COvIdentifier("tint"), tint->GetIdentifier());
+  ASSERT_EQ(3, tint->GetAttributeCount());
+  EXPECT_EQ(COvIdentifier("red"), tint->GetAttribute(0).GetIdentifier());
+  EXPECT_EQ(COvIdentifier("green"), tint->GetAttribute(1).GetIdentifier());
+  EXPECT_EQ(COvScriptTreeAttribute("blue", 0.25f), tint->GetAttribute(2));
 }
 
 TEST(ScriptTreeNodeChildren, RemovingDetachesWithoutDeleting) {
@@ -233,33 +195,23 @@ TEST(ScriptTreeNodeChildren, RemovingDetachesWithoutDeleting) {
   COvScriptTreeNode* a1 = MakeNode("A");
   COvScriptTreeNode* b = MakeNode("B");
   COvScriptTreeNode* a2 = MakeNode("A");
+  COvScriptTreeNode* x = MakeNode("x");
   a1->AddChild(MakeNode("inner"));
-  root->AddChild(a1);
-  root->AddChild(b);
-  root->AddChild(a2);
-
-  root->RemoveChildrenById(COvIdentifier("a"));
-  ASSERT_EQ(1, root->GetChildCount());
-  EXPECT_EQ(b, root->GetChild(0));
-  // Still alive and intact: the caller owns them now.
-  EXPECT_EQ(1, a1->GetChildCount());
-  COvScriptTreeNode::DeleteSubtree(a1);
-  COvScriptTreeNode::DeleteSubtree(a2);
-
-  root->AddChild(a1 = MakeNode("x"));
+  for (COvScriptTreeNode* child : {a1, b, a2, x}) root->AddChild(child);
+  root->RemoveChildrenById("a");
+  EXPECT_EQ("b;x;", ChildNames(*root));
+  EXPECT_EQ(1, a1->GetChildCount());  // still alive and intact: the caller owns them now
   root->RemoveChild(0);
-  ASSERT_EQ(1, root->GetChildCount());
-  EXPECT_EQ(a1, root->GetChild(0));
-  root->RemoveChild(b);  // no longer a child: nothing happens
-  root->RemoveChild(a1);
+  root->RemoveChild(a2);  // no longer a child: nothing happens
+  EXPECT_EQ("x;", ChildNames(*root));
+  root->RemoveChild(x);
   EXPECT_EQ(0, root->GetChildCount());
-  COvScriptTreeNode::DeleteSubtree(a1);
-  COvScriptTreeNode::DeleteSubtree(b);
+  for (COvScriptTreeNode* child : {a1, b, a2, x}) COvScriptTreeNode::DeleteSubtree(child);
 }
 
 TEST(ScriptTreeNodeChildren, EmptyDeletesChildrenAndKeepsTheRest) {
-  COvScriptTreeNode node(COvIdentifier("node"));
-  node.AddAttribute(COvScriptTreeAttribute(COvIdentifier("a"), "1"));
+  COvScriptTreeNode node("node");
+  node.AddAttribute(COvScriptTreeAttribute("a", "1"));
   node.SetText("text");
   node.AddChild(MakeChain(3));
   node.AddChild(MakeNode("leaf"));
@@ -267,57 +219,37 @@ TEST(ScriptTreeNodeChildren, EmptyDeletesChildrenAndKeepsTheRest) {
   EXPECT_EQ(0, node.GetChildCount());
   EXPECT_EQ(1, node.GetAttributeCount());
   EXPECT_STREQ("text", node.GetText().GetBuffer());
-  EXPECT_EQ(COvIdentifier("node"), node.GetIdentifier());
 }
 
-TEST(ScriptTreeNodeSearch, ChildWithoutTheAttributeMatchesTheNullIdentifier) {
-  OwnedNode root(MakeNode("root"));
-  COvScriptTreeNode* named = MakeNode("x", "name", "a");
-  COvScriptTreeNode* anonymous = MakeNode("x");
-  root->AddChild(named);
-  root->AddChild(anonymous);
-  EXPECT_EQ(anonymous, root->FindChildByAttribute(COvIdentifier("name"), COvIdentifier()));
-  EXPECT_EQ(anonymous, root->FindChildByAttribute(COvIdentifier("name"), COvIdentifier("")));
-}
-
-TEST(ScriptTreeNodeSearch, RecursiveSearchIsDepthFirstPreOrder) {
-  // root: p (q (target1)), target2. Pre-order meets target1 before target2.
+TEST(ScriptTreeNodeSearch, ByAttributeValueDirectOrDepthFirstPreOrder) {
+  // root: p (q (target1)), target2, anonymous. Pre-order meets target1 before target2.
   OwnedNode root(MakeNode("root"));
   COvScriptTreeNode* p = MakeNode("p", "key", "no");
   COvScriptTreeNode* q = MakeNode("q", "key", "no");
   COvScriptTreeNode* target1 = MakeNode("t", "key", "yes");
-  COvScriptTreeNode* target2 = MakeNode("t", "key", "YES");
+  COvScriptTreeNode* target2 = MakeNode("build", "key", "YES");
+  COvScriptTreeNode* anonymous = MakeNode("x");
   q->AddChild(target1);
   p->AddChild(q);
-  root->AddChild(p);
-  root->AddChild(target2);
-  const COvIdentifier key("key"), yes("yes");
-  EXPECT_EQ(target2, root->FindChildByAttribute(key, yes, false));
-  EXPECT_EQ(target2, root->FindChildByAttribute(key, yes));
-  EXPECT_EQ(target1, root->FindChildByAttribute(key, yes, true));
-  EXPECT_EQ(nullptr, root->FindChildByAttribute(key, COvIdentifier("maybe"), true));
-}
+  for (COvScriptTreeNode* child : {p, target2, anonymous}) root->AddChild(child);
+  EXPECT_EQ(target2, root->FindChildByAttribute("key", "yes", false));
+  EXPECT_EQ(target2, root->FindChildByAttribute("key", "yes"));
+  EXPECT_EQ(target1, root->FindChildByAttribute("key", "yes", true));
+  EXPECT_EQ(nullptr, root->FindChildByAttribute("key", "maybe", true));
+  // A child without the attribute matches the null identifier.
+  EXPECT_EQ(anonymous, root->FindChildByAttribute("key", COvIdentifier()));
+  EXPECT_EQ(anonymous, root->FindChildByAttribute("key", ""));
 
-TEST(ScriptTreeNodeSearch, ByIdAndAttributeValue) {
-  OwnedNode root(MakeNode("root"));
-  COvScriptTreeNode* other = MakeNode("dist", "name", "Steam");
-  COvScriptTreeNode* wanted = MakeNode("build", "name", "Steam");
-  root->AddChild(other);
-  root->AddChild(wanted);
-  EXPECT_EQ(wanted, root->FindChildByIdAndAttributeValue(COvIdentifier("Build"), COvIdentifier("name"),
-                                                         COvIdentifier("steam")));
+  EXPECT_EQ(target2, root->FindChildByIdAndAttributeValue("Build", "KEY", "yes"));
   const COvScriptTreeNode& constRoot = *root;
-  EXPECT_EQ(other, constRoot.FindChildByIdAndAttributeValue(COvIdentifier("dist"), COvIdentifier("NAME"),
-                                                            COvIdentifier("steam")));
-  EXPECT_EQ(nullptr, root->FindChildByIdAndAttributeValue(COvIdentifier("zip"), COvIdentifier("name"),
-                                                          COvIdentifier("steam")));
+  EXPECT_EQ(p, constRoot.FindChildByIdAndAttributeValue("p", "key", "no"));
+  EXPECT_EQ(nullptr, root->FindChildByIdAndAttributeValue("t", "key", "yes"));
 }
 
 TEST(ScriptTreeNodeEquality, ComparesNamesAttributesInOrderTextsAndChildren) {
   auto make = [](const char* first, const char* second) {
-    COvScriptTreeNode* node = MakeNode("n");
-    node->AddAttribute(COvScriptTreeAttribute(COvIdentifier(first), "1"));
-    node->AddAttribute(COvScriptTreeAttribute(COvIdentifier(second), "2"));
+    COvScriptTreeNode* node = MakeNode("n", first, "1");
+    node->AddAttribute(COvScriptTreeAttribute(second, "2"));
     node->AddChild(MakeNode("child", "k", "v"));
     return node;
   };
@@ -327,76 +259,53 @@ TEST(ScriptTreeNodeEquality, ComparesNamesAttributesInOrderTextsAndChildren) {
   EXPECT_TRUE(*a == *same);
   EXPECT_FALSE(*a != *same);
   EXPECT_TRUE(*a != *swapped);
-
   same->SetText("t");
   EXPECT_FALSE(*a == *same);
   same->SetText(nullptr);
-  EXPECT_TRUE(*a == *same);
-
-  same->GetChild(0)->AddAttribute(COvScriptTreeAttribute(COvIdentifier("extra"), "1"));
+  same->GetChild(0)->AddAttribute(COvScriptTreeAttribute("extra", "1"));
   EXPECT_FALSE(*a == *same);
-  same->GetChild(0)->RemoveAttribute(COvScriptTreeAttribute(COvIdentifier("extra"), "1"));
+  same->GetChild(0)->RemoveAttribute(COvScriptTreeAttribute("extra", "1"));
   EXPECT_TRUE(*a == *same);
   same->AddChild(MakeNode("child"));
   EXPECT_FALSE(*a == *same);
 }
 
-TEST(ScriptTreeNodeCopy, CopyKeepsExistingChildrenInFront) {
+TEST(ScriptTreeNodeCopy, CopyKeepsExistingChildrenInFrontAndMayCopyItself) {
   OwnedNode target(MakeNode("target", "old", "1"));
   target->AddChild(MakeNode("first"));
   target->AddChild(MakeNode("second"));
   OwnedNode source(MakeNode("source", "new", "2"));
   source->AddChild(MakeNode("third"));
   source->SetText("s");
-
   target->Copy(source.node);
+  target->Copy(nullptr);
   EXPECT_EQ(COvIdentifier("source"), target->GetIdentifier());
   ASSERT_EQ(1, target->GetAttributeCount());
   EXPECT_EQ(COvIdentifier("new"), target->GetAttribute(0).GetIdentifier());
   EXPECT_STREQ("s", target->GetText().GetBuffer());
-  ASSERT_EQ(3, target->GetChildCount());
-  EXPECT_EQ(COvIdentifier("first"), target->GetChild(0)->GetIdentifier());
-  EXPECT_EQ(COvIdentifier("second"), target->GetChild(1)->GetIdentifier());
-  EXPECT_EQ(COvIdentifier("third"), target->GetChild(2)->GetIdentifier());
+  EXPECT_EQ("first;second;third;", ChildNames(*target));
   EXPECT_NE(source->GetChild(0), target->GetChild(2));
-
-  target->Copy(nullptr);
-  EXPECT_EQ(3, target->GetChildCount());
+  target->Copy(target.node);
+  EXPECT_EQ("first;second;third;first;second;third;", ChildNames(*target));
 }
 
-TEST(ScriptTreeNodeCopy, CopyFromItselfDoublesItsChildren) {
-  OwnedNode node(MakeNode("n"));
-  node->AddChild(MakeNode("a"));
-  node->AddChild(MakeNode("b"));
-  node->Copy(node.node);
-  ASSERT_EQ(4, node->GetChildCount());
-  EXPECT_EQ(COvIdentifier("b"), node->GetChild(3)->GetIdentifier());
-}
-
-TEST(ScriptTreeNodeAssignment, ReplacesChildrenWithADeepCopy) {
+TEST(ScriptTreeNodeAssignment, ReplacesChildrenWithADeepCopyEvenFromADescendant) {
   OwnedNode target(MakeNode("target"));
   target->AddChild(MakeChain(3));
   OwnedNode source(MakeNode("source", "k", "v"));
   source->AddChild(MakeNode("only"));
   *target = *source;
-  EXPECT_TRUE(*target == *source);
-  ASSERT_EQ(1, target->GetChildCount());
-  EXPECT_NE(source->GetChild(0), target->GetChild(0));
-
   *target = *target;
   EXPECT_TRUE(*target == *source);
-}
+  EXPECT_NE(source->GetChild(0), target->GetChild(0));
 
-TEST(ScriptTreeNodeAssignment, FromOwnDescendantIsSafe) {
-  OwnedNode root(MakeNode("root"));
   COvScriptTreeNode* child = MakeNode("child", "k", "v");
   child->AddChild(MakeNode("grandchild"));
-  root->AddChild(child);
-  *root = *child;  // child is deleted by the assignment, after being copied
-  EXPECT_EQ(COvIdentifier("child"), root->GetIdentifier());
-  ASSERT_EQ(1, root->GetChildCount());
-  EXPECT_EQ(COvIdentifier("grandchild"), root->GetChild(0)->GetIdentifier());
-  EXPECT_STREQ("v", root->GetAttributeValueAsString(COvIdentifier("k")).GetBuffer());
+  target->AddChild(child);
+  *target = *child;  // child is deleted by the assignment, after being copied
+  EXPECT_EQ(COvIdentifier("child"), target->GetIdentifier());
+  EXPECT_EQ("grandchild;", ChildNames(*target));
+  EXPECT_STREQ("v", target->GetAttributeValueAsString("k").GetBuffer());
 }
 
 TEST(ScriptTreeNodeDeep, HundredThousandLevelsCopyCompareSearchAndDelete) {
@@ -404,7 +313,7 @@ TEST(ScriptTreeNodeDeep, HundredThousandLevelsCopyCompareSearchAndDelete) {
   OwnedNode chain(MakeChain(depth));
   COvScriptTreeNode copy(*chain);
   EXPECT_TRUE(copy == *chain);
-  COvScriptTreeNode* last = chain->FindChildByAttribute(COvIdentifier("n"), COvIdentifier(std::to_string(depth - 1).c_str()), true);
+  COvScriptTreeNode* last = chain->FindChildByAttribute("n", "2", true);
   ASSERT_NE(nullptr, last);
   EXPECT_EQ(0, last->GetChildCount());
   last->SetText("changed");
