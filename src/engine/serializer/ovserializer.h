@@ -35,15 +35,55 @@ class IOvSerializer {
 // per text. Never fails.
 class COvSerialSizer : public IOvSerializer {
  public:
-  int Serialize(TOvString<char>& value) override;
-  int Serialize(float& value) override;
-  int Serialize(int& value) override;
-  int Serialize(unsigned int& value) override;
-  int Serialize(char& value) override;
-  int Serialize(unsigned char& value) override;
+  int Serialize(TOvString<char>& value) override { return Add(4 + static_cast<unsigned int>(value.GetLength())); }
+  int Serialize(float&) override { return Add(4); }
+  int Serialize(int&) override { return Add(4); }
+  int Serialize(unsigned int&) override { return Add(4); }
+  int Serialize(char&) override { return Add(1); }
+  int Serialize(unsigned char&) override { return Add(1); }
 
   unsigned int GetLength() const { return m_uLength; }
 
  private:
+  int Add(unsigned int bytes) {
+    m_uLength += bytes;
+    return 1;
+  }
+
   unsigned int m_uLength = 0;
+};
+
+// What the saver and the loader share: a caller's buffer of fixed length, the bytes done, and
+// the bounds rule. A value that does not fit in what is left is not copied; the serializer is
+// then overflowed and every later call fails at once.
+class COvSerialBuffer : public IOvSerializer {
+ public:
+  int Serialize(float& value) override { return Transfer(&value, sizeof(value)); }
+  int Serialize(int& value) override { return Transfer(&value, sizeof(value)); }
+  int Serialize(unsigned int& value) override { return Transfer(&value, sizeof(value)); }
+  int Serialize(char& value) override { return Transfer(&value, sizeof(value)); }
+  int Serialize(unsigned char& value) override { return Transfer(&value, sizeof(value)); }
+  using IOvSerializer::Serialize;
+
+  unsigned int getLength() const { return m_uLength; }
+  // Bytes not done yet.
+  unsigned int getFlow() const { return m_uLength - m_uDone; }
+  bool hasOverflowed() const { return m_bOverflowed; }
+
+ protected:
+  // A null buffer has length 0; a length past the largest int is cut to it.
+  COvSerialBuffer(const void* buffer, unsigned int length);
+
+  // The bounds rule around Copy; 1 when the value was copied.
+  int Transfer(void* value, unsigned int size);
+  // 1 when size more bytes fit; otherwise the serializer overflows.
+  int Fits(uint64_t size);
+  // Copies size bytes between value and the buffer at the cursor (checked to fit).
+  virtual void Copy(void* value, unsigned int size) = 0;
+  unsigned int GetDone() const { return m_uDone; }
+
+ private:
+  unsigned int m_uLength;
+  unsigned int m_uDone = 0;
+  bool m_bOverflowed = false;
 };

@@ -1,36 +1,14 @@
-// COvSerialSaver: bounds-checked writing of a layout, through COvByteWriter.
+// COvSerialSaver: writing a layout through COvByteWriter.
 #include "engine/serializer/ovserialsaver.h"
 
-#include <climits>
-
-namespace {
-
-// The byte writer counts in int: a longer buffer is used up to the largest int.
-int WriterCapacity(unsigned int length) { return length > INT_MAX ? INT_MAX : static_cast<int>(length); }
-
-}  // namespace
-
 COvSerialSaver::COvSerialSaver(void* buffer, unsigned int length)
-    : m_uLength(buffer ? static_cast<unsigned int>(WriterCapacity(length)) : 0),
-      m_Writer(buffer, static_cast<int>(m_uLength)) {}
+    : COvSerialBuffer(buffer, length), m_Writer(buffer, static_cast<int>(getLength())) {}
 
-int COvSerialSaver::Put(const void* value, unsigned int size) {
-  if (m_bOverflowed) return 0;
-  if (size > getFlow() || !m_Writer.WriteBytes(value, static_cast<int>(size))) {
-    m_bOverflowed = true;
-    return 0;
-  }
-  return 1;
-}
+void COvSerialSaver::Copy(void* value, unsigned int size) { m_Writer.WriteBytes(value, static_cast<int>(size)); }
 
 int COvSerialSaver::Serialize(TOvString<char>& value) {
   unsigned int length = static_cast<unsigned int>(value.GetLength());
   if (!Serialize(length)) return 0;
-  return Put(value.GetBuffer(), length);
+  // The text is only read: Transfer's copy goes from it into the buffer.
+  return Transfer(const_cast<char*>(value.GetBuffer()), length);
 }
-
-int COvSerialSaver::Serialize(float& value) { return Put(&value, sizeof(value)); }
-int COvSerialSaver::Serialize(int& value) { return Put(&value, sizeof(value)); }
-int COvSerialSaver::Serialize(unsigned int& value) { return Put(&value, sizeof(value)); }
-int COvSerialSaver::Serialize(char& value) { return Put(&value, sizeof(value)); }
-int COvSerialSaver::Serialize(unsigned char& value) { return Put(&value, sizeof(value)); }

@@ -1,31 +1,20 @@
-// COvSerialSaver: writes a layout into a caller's buffer of fixed length. A value that does
-// not fit is not written; the saver is then overflowed and every later call fails at once.
+// COvSerialSaver: writes a layout into a caller's buffer of fixed length (see COvSerialBuffer
+// for the bounds rule).
 #pragma once
 
 #include "core/ovbytecursor.h"
 #include "engine/serializer/ovserializer.h"
 
-class COvSerialSaver : public IOvSerializer {
+class COvSerialSaver : public COvSerialBuffer {
  public:
   // buffer stays the caller's and must hold length bytes.
   COvSerialSaver(void* buffer, unsigned int length);
 
+  using COvSerialBuffer::Serialize;
   int Serialize(TOvString<char>& value) override;
-  int Serialize(float& value) override;
-  int Serialize(int& value) override;
-  int Serialize(unsigned int& value) override;
-  int Serialize(char& value) override;
-  int Serialize(unsigned char& value) override;
-
-  unsigned int getLength() const { return m_uLength; }
-  // Bytes not written yet.
-  unsigned int getFlow() const { return m_uLength - static_cast<unsigned int>(m_Writer.GetSize()); }
-  bool hasOverflowed() const { return m_bOverflowed; }
 
  private:
-  int Put(const void* value, unsigned int size);
+  void Copy(void* value, unsigned int size) override;
 
-  unsigned int m_uLength;
   COvByteWriter m_Writer;
-  bool m_bOverflowed = false;
 };
