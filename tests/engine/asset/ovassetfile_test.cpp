@@ -45,13 +45,12 @@ TEST(MemoryAreaTest, BlocksArePaddedAlignedAndSwapped) {
 TEST(MemoryAreaTest, TargetOffsets) {
   const uint8_t block[4] = {};
   COvMemoryAreas_PS3 ps3;
-  EXPECT_EQ(ps3.AddBlock(block, 4, 4, 0, true), 0xC0000000u);
-  EXPECT_EQ(ps3.AddBlock(block, 4, 4, 0, false), 0x80000000u);
-  EXPECT_EQ(ps3.AddBlock(block, 4, 4, 0, true), 0xC0000004u);
   COvMemoryAreas_360 x360;
-  EXPECT_EQ(x360.AddBlockVideo(block, 4, 4, 0), 0u);
-  EXPECT_EQ(x360.AddBlockMain(block, 2, 4, 0), 0u);
-  EXPECT_EQ(x360.AddBlockMain(block, 2, 4, 0), 4u);
+  const uint32_t offsets[] = {ps3.AddBlock(block, 4, 4, 0, true), ps3.AddBlock(block, 4, 4, 0, false),
+                              ps3.AddBlock(block, 4, 4, 0, true), x360.AddBlockVideo(block, 4, 4, 0),
+                              x360.AddBlockMain(block, 2, 4, 0),  x360.AddBlockMain(block, 2, 4, 0)};
+  const uint32_t expected[] = {0xC0000000u, 0x80000000u, 0xC0000004u, 0, 0, 4};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(offsets[i], expected[i]) << i;
 }
 
 // Two data words (the second one a pointer location), data aligned to 16, a 3-byte main block
@@ -86,18 +85,11 @@ TEST(AssetFileTest, WrittenFileHasTheExactLayout) {
   const void* outside[] = {&data[1] + 1, nullptr};
   EXPECT_FALSE(WriteAssetFile(path.c_str(), areas, data, 8, 16, outside));
   EXPECT_EQ(ReadFileBytes(path), file);
-}
-
-TEST(AssetFileTest, EmptyPointerListGivesNoTable) {
-  const uint32_t data = 1;
-  const void* none[] = {nullptr};
-  COvMemoryAreas areas;
+  // A list holding only its terminator: no table, the data right after the header.
   COvMemoryArea image;
-  ASSERT_TRUE(CreateAssetFile(areas, &data, 4, 4, image, none));
+  ASSERT_TRUE(CreateAssetFile(COvMemoryAreas(), data, 4, 4, image, pointers + 1));
   EXPECT_EQ(image.GetSize(), 40u);
-  COvAssetHeader header;
-  ASSERT_TRUE(OvReadAssetHeader(image.GetData(), image.GetSize(), header));
-  EXPECT_EQ(header.pointerTableSize, 0u);
+  EXPECT_TRUE(OvReadAssetHeader(image.GetData(), image.GetSize(), header) && header.pointerTableSize == 0);
 }
 
 TEST(AssetFileTest, HeaderReaderRefusesDamage) {
