@@ -35,9 +35,9 @@ bool CreateAssetFile(const COvMemoryAreas& areas, const void* data, uint32_t dat
   const COvMemoryArea& main = areas.GetMain();
   const COvMemoryArea& video = areas.GetVideo();
   const uint32_t tableSize = static_cast<uint32_t>(offsets.size()) * kPointerBytes;
-  const uint32_t header[9] = {kOvAssetFileMagic, dataSize,        dataAlignment,
-                              tableSize,         kPointerTableAlignment, main.GetSize(),
-                              main.GetAlign(),   video.GetSize(), video.GetAlign()};
+  const uint32_t header[9] = {kOvAssetFileMagic,      dataSize,       dataAlignment,   tableSize,
+                              kPointerTableAlignment, main.GetSize(), main.GetAlign(), video.GetSize(),
+                              video.GetAlign()};
   const uint32_t results[] = {
       outArea.AddBlock(header, kOvAssetHeaderSize, 4, eOvBlockSwap_32),
       outArea.AddBlock(data, dataSize, dataAlignment, eOvBlockSwap_32),

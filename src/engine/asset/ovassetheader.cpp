@@ -19,9 +19,15 @@ bool OvReadAssetHeader(const void* bytes, size_t size, COvAssetHeader& header) {
   header = COvAssetHeader();
   if (!bytes || size < kOvAssetHeaderSize) return false;
   const uint8_t* data = static_cast<const uint8_t*>(bytes);
-  uint32_t* words[9] = {&header.magic,     &header.dataSize,       &header.dataAlignment,
-                        &header.pointerTableSize, &header.pointerTableAlignment, &header.mainSize,
-                        &header.mainAlignment,    &header.videoSize,      &header.videoAlignment};
+  uint32_t* words[9] = {&header.magic,
+                        &header.dataSize,
+                        &header.dataAlignment,
+                        &header.pointerTableSize,
+                        &header.pointerTableAlignment,
+                        &header.mainSize,
+                        &header.mainAlignment,
+                        &header.videoSize,
+                        &header.videoAlignment};
   for (int i = 0; i < 9; ++i) *words[i] = BigEndianWord(data + 4 * i);
   if (header.magic != kOvAssetFileMagic || header.pointerTableSize % 4 != 0) return false;
 

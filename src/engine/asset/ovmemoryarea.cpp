@@ -63,5 +63,6 @@ bool COvMemoryArea::WriteToFile(COvFileHandle* handle) const {
   if (!handle) return false;
   if (m_uSize == 0) return true;
   if (m_uSize > INT32_MAX) return false;
-  return COvFileSystemUnCached::Write(handle, m_pBuffer, static_cast<int>(m_uSize)) == static_cast<int>(m_uSize);
+  return COvFileSystemUnCached::Write(handle, m_pBuffer, static_cast<int>(m_uSize)) ==
+         static_cast<int>(m_uSize);
 }

@@ -154,8 +154,6 @@ int COvLoaderSubMesh::Serialize(IOvSerializer& serializer) {
 }
 
 bool COvLoaderSubMesh::SerializeContent(IOvSerializer& serializer) {
-  const unsigned int oldVertexCount = m_uVertexCount;
-  const unsigned int oldExtraVectorCount = m_uExtraVectorCount;
   serializer.Serialize(m_aLeading[0]);
   serializer.Serialize(m_aLeading[1]);
   serializer.Serialize(m_uVertexCount);
@@ -163,8 +161,8 @@ bool COvLoaderSubMesh::SerializeContent(IOvSerializer& serializer) {
   serializer.Serialize(m_uTriangleCount);
   serializer.Serialize(m_uExtraVectorCount);
 
-  if (m_uVertexCount != oldVertexCount || m_uExtraVectorCount != oldExtraVectorCount ||
-      m_uVertexCount != m_uVerticesAllocated || m_uExtraVectorCount != m_uExtraVectorsAllocated) {
+  // Counts that differ from the arrays in hand (always so when reading into a fresh submesh).
+  if (m_uVertexCount != m_uVerticesAllocated || m_uExtraVectorCount != m_uExtraVectorsAllocated) {
     if (!ExpectItems(serializer, m_uVertexCount, MinimumVertexBytes())) return false;
     FreeVertices();
     AllocateVertices();
@@ -178,7 +176,8 @@ bool COvLoaderSubMesh::SerializeContent(IOvSerializer& serializer) {
         if (!ExpectItems(serializer, m_uExtraVectorCount, kExtraVectorBytes)) return false;
         vertex.extraVectors = NewZeroed<float>(uint64_t(m_uExtraVectorCount) * 3);
       }
-      for (unsigned int k = 0; k < m_uExtraVectorCount; ++k) SerializeFloats(serializer, vertex.extraVectors + 3 * k, 3);
+      for (unsigned int k = 0; k < m_uExtraVectorCount; ++k)
+        SerializeFloats(serializer, vertex.extraVectors + 3 * k, 3);
     }
   }
 

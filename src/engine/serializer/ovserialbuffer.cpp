@@ -4,7 +4,9 @@
 #include "engine/serializer/ovserializer.h"
 
 COvSerialBuffer::COvSerialBuffer(const void* buffer, unsigned int length)
-    : m_uLength(!buffer ? 0 : length > INT_MAX ? INT_MAX : length) {}
+    : m_uLength(!buffer            ? 0
+                : length > INT_MAX ? INT_MAX
+                                   : length) {}
 
 int COvSerialBuffer::Fits(uint64_t size) {
   if (m_bOverflowed) return 0;

@@ -35,7 +35,9 @@ class IOvSerializer {
 // per text. Never fails.
 class COvSerialSizer : public IOvSerializer {
  public:
-  int Serialize(TOvString<char>& value) override { return Add(4 + static_cast<unsigned int>(value.GetLength())); }
+  int Serialize(TOvString<char>& value) override {
+    return Add(4 + static_cast<unsigned int>(value.GetLength()));
+  }
   int Serialize(float&) override { return Add(4); }
   int Serialize(int&) override { return Add(4); }
   int Serialize(unsigned int&) override { return Add(4); }

@@ -6,7 +6,9 @@
 COvSerialLoader::COvSerialLoader(const void* buffer, unsigned int length)
     : COvSerialBuffer(buffer, length), m_Cursor(buffer, static_cast<int>(getLength())) {}
 
-void COvSerialLoader::Copy(void* value, unsigned int size) { m_Cursor.ReadBytes(value, static_cast<int>(size)); }
+void COvSerialLoader::Copy(void* value, unsigned int size) {
+  m_Cursor.ReadBytes(value, static_cast<int>(size));
+}
 
 int COvSerialLoader::Serialize(TOvString<char>& value) {
   unsigned int length = 0;

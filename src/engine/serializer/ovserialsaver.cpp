@@ -4,7 +4,9 @@
 COvSerialSaver::COvSerialSaver(void* buffer, unsigned int length)
     : COvSerialBuffer(buffer, length), m_Writer(buffer, static_cast<int>(getLength())) {}
 
-void COvSerialSaver::Copy(void* value, unsigned int size) { m_Writer.WriteBytes(value, static_cast<int>(size)); }
+void COvSerialSaver::Copy(void* value, unsigned int size) {
+  m_Writer.WriteBytes(value, static_cast<int>(size));
+}
 
 int COvSerialSaver::Serialize(TOvString<char>& value) {
   unsigned int length = static_cast<unsigned int>(value.GetLength());

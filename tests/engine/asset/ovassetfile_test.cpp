@@ -100,8 +100,10 @@ TEST(AssetFileTest, HeaderReaderRefusesDamage) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.at);
     Bytes file(kSmallAsset, kSmallAsset + 80);
-    if (row.value < 0) file.resize(row.at);
-    else file[row.at] = static_cast<uint8_t>(row.value);
+    if (row.value < 0)
+      file.resize(row.at);
+    else
+      file[row.at] = static_cast<uint8_t>(row.value);
     COvAssetHeader header;
     EXPECT_FALSE(OvReadAssetHeader(file.data(), file.size(), header));
   }

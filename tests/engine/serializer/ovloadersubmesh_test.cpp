@@ -44,9 +44,9 @@ void Fill(Mesh& mesh) {
 TEST(SubMeshTest, SizeByFormat) {
   const struct {
     unsigned int flags, vertices, triangles, extra, influences, size;
-  } rows[] = {{0, 1, 0, 0, 0, 36},     {0x01, 1, 0, 0, 0, 52}, {0x02, 1, 0, 0, 0, 43},
-              {0x04, 1, 0, 0, 0, 72},  {0x08, 1, 0, 0, 2, 152}, {0x10, 1, 0, 2, 0, 60},
-              {0x00, 0, 2, 0, 0, 48},  {0x00, 0, 0, 5, 0, 24}};
+  } rows[] = {{0, 1, 0, 0, 0, 36},    {0x01, 1, 0, 0, 0, 52},  {0x02, 1, 0, 0, 0, 43},
+              {0x04, 1, 0, 0, 0, 72}, {0x08, 1, 0, 0, 2, 152}, {0x10, 1, 0, 2, 0, 60},
+              {0x00, 0, 2, 0, 0, 48}, {0x00, 0, 0, 5, 0, 24}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.flags);
     Mesh mesh;
@@ -89,7 +89,8 @@ TEST(SubMeshTest, SavedFileLoadsBackWithColoursAsBytes) {
   EXPECT_EQ(shaped.GetTriangles()[1].index[2], 5u);
   EXPECT_EQ(fresh.Serialize(intoFresh), 0);
   unsigned char c = 0;
-  for (COvSerialLoader* loader : {&intoShaped, &intoFresh}) EXPECT_TRUE(loader->hasOverflowed() && !loader->Serialize(c));
+  for (COvSerialLoader* loader : {&intoShaped, &intoFresh})
+    EXPECT_TRUE(loader->hasOverflowed() && !loader->Serialize(c));
   // Short in the counts themselves, or in the triangles: either load reports false.
   for (size_t length : {size_t(10), saved.size() - 1}) {
     dir.WriteFile("cut.bin", std::string(saved.begin(), saved.begin() + length));
@@ -104,8 +105,10 @@ TEST(SubMeshTest, HugeCountsAreRefused) {
   const struct {
     unsigned int header[6];
     unsigned int influences;
-  } rows[] = {{{0, 0, 0xFFFFFFFF, 0, 0, 0}, 0},          {{0, 0, 0x20000000, 0x1F, 0, 0xFFFF}, 0},
-              {{0, 0, 1, 0x10, 0, 0xFFFFFFFF}, 0},        {{0, 0, 1, 0x08, 0, 0}, 0xFFFFFFFF},
+  } rows[] = {{{0, 0, 0xFFFFFFFF, 0, 0, 0}, 0},
+              {{0, 0, 0x20000000, 0x1F, 0, 0xFFFF}, 0},
+              {{0, 0, 1, 0x10, 0, 0xFFFFFFFF}, 0},
+              {{0, 0, 1, 0x08, 0, 0}, 0xFFFFFFFF},
               {{0, 0, 0, 0, 0x40000000, 0}, 0}};
   for (const auto& row : rows) {
     std::vector<unsigned char> bytes(4096);

@@ -21,7 +21,8 @@ struct Record {
   unsigned char b = 0xFE;
   // The result of each call, in order.
   std::vector<int> Serialize(IOvSerializer& s) {
-    return {s.Serialize(text), s.Serialize(f), s.Serialize(i), s.Serialize(u), s.Serialize(c), s.Serialize(b)};
+    return {s.Serialize(text), s.Serialize(f), s.Serialize(i),
+            s.Serialize(u),    s.Serialize(c), s.Serialize(b)};
   }
   Bytes Saved() {
     Bytes bytes(4 + text.GetLength() + 14);
@@ -73,7 +74,8 @@ TEST(SerialTest, ShortBufferFailsAtItsFieldAndKeepsFailing) {
     Bytes out(row.length + 1);
     COvSerialSaver saver(out.data(), row.length);
     for (const std::vector<int>& results : {loaded.Serialize(loader), source.Serialize(saver)}) {
-      for (size_t field = 0; field < results.size(); ++field) EXPECT_EQ(results[field], field < row.firstFailing);
+      for (size_t field = 0; field < results.size(); ++field)
+        EXPECT_EQ(results[field], field < row.firstFailing);
     }
     EXPECT_TRUE(loader.hasOverflowed() && saver.hasOverflowed());
     char c = 0;
