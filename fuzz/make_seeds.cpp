@@ -12,6 +12,9 @@
 #include "configuration/ovconfigurationmanager.h"
 #include "core/ovcommandlinesplit.h"
 #include "core/ovidentifier.h"
+#include "engine/asset/ovassetfile.h"
+#include "engine/serializer/ovloadersubmesh.h"
+#include "engine/serializer/ovserialsaver.h"
 #include "project/ovproject.h"
 #include "scripttree/ovscripttree.h"
 #include "scripttree/ovscripttreeserializersml.h"
@@ -114,6 +117,8 @@ std::string HashSeed(const fs::path& work, bool swap) {
 
 }  // namespace
 
+void AddEngineSeeds(const fs::path& output);
+
 int main(int argc, char** argv) {
   if (argc != 3) {
     std::fprintf(stderr, "usage: ov_fuzz_seeds <output directory> <examples/demo directory>\n");
@@ -142,6 +147,52 @@ int main(int argc, char** argv) {
   AddSeed(output / "fuzz_command_line", "arguments.txt", commandLine);
   AddSeed(output / "fuzz_command_line", "rules.txt", "a \"b c\" \"d\"\"e\" \\\"f x\\\\\\\\\"y z\" \\\\\\\"");
 
+  AddEngineSeeds(output);
+
   fs::remove_all(work);
   return 0;
+}
+
+// Submesh and asset-file seeds: a submesh with every vertex part, a bare one, one whose vertex
+// count promises far more than follows; asset images for both console targets.
+void AddEngineSeeds(const fs::path& output) {
+  const auto meshBytes = [](COvLoaderSubMesh& mesh) {
+    std::string bytes(mesh.Size(), '\0');
+    COvSerialSaver saver(&bytes[0], static_cast<unsigned int>(bytes.size()));
+    mesh.Serialize(saver);
+    return bytes;
+  };
+  COvLoaderSubMesh full;
+  full.Create(3, 0x1F, 1, 2);
+  for (unsigned int i = 0; i < 3; ++i) {
+    COvLoaderSubMesh::Vertex& vertex = full.GetVertices()[i];
+    vertex.position[0] = float(i);
+    vertex.green = 0.5f;
+    full.SetInfluenceCount(i, i);
+    for (unsigned int k = 0; k < i; ++k) vertex.influences[k].bone = i + k;
+  }
+  full.GetTriangles()[0] = {{0, 1, 2}};
+  COvLoaderSubMesh bare;
+  bare.Create(1, 0, 0, 0);
+  std::string huge = meshBytes(bare);
+  huge[8] = huge[9] = huge[10] = huge[11] = '\xFF';
+  AddSeed(output / "fuzz_submesh", "full.mesh", meshBytes(full));
+  AddSeed(output / "fuzz_submesh", "bare.mesh", meshBytes(bare));
+  AddSeed(output / "fuzz_submesh", "huge.mesh", huge);
+
+  const uint32_t data[4] = {0x11223344, 0, 0xAABBCCDD, 0};
+  const void* pointers[] = {&data[1], &data[3], nullptr};
+  const uint8_t block[5] = {1, 2, 3, 4, 5};
+  COvMemoryAreas_PS3 ps3;
+  ps3.AddBlock(block, 5, 16, 0, false);
+  ps3.AddBlock(block, 4, 128, 1, true);
+  COvMemoryAreas_360 x360;
+  x360.AddBlockMain(block, 3, 8, 2);
+  for (const auto& [name, areas] : {std::pair<const char*, const COvMemoryAreas*>{"ps3.asset", &ps3},
+                                    std::pair<const char*, const COvMemoryAreas*>{"x360.asset", &x360}}) {
+    COvMemoryArea image;
+    CreateAssetFile(*areas, data, sizeof(data), 16, image, pointers);
+    AddSeed(output / "fuzz_asset_header", name,
+            std::string(reinterpret_cast<const char*>(image.GetData()), image.GetSize()));
+  }
 }

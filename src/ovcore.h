@@ -114,3 +114,13 @@
 #include "engine/parameter/ovparametercolorgradient.h"
 #include "engine/parameter/ovparametergroup.h"
 #include "engine/parameter/ovparametergrouplist.h"
+
+// Binary serializers, submesh files, memory areas and asset files.
+#include "engine/serializer/ovserializer.h"
+#include "engine/serializer/ovserialsaver.h"
+#include "engine/serializer/ovserialloader.h"
+#include "engine/serializer/ovloadersubmesh.h"
+#include "engine/asset/ovmemoryarea.h"
+#include "engine/asset/ovmemoryareas.h"
+#include "engine/asset/ovassetfile.h"
+#include "engine/asset/ovassetheader.h"
