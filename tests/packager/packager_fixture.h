@@ -45,9 +45,9 @@ inline std::string GeneralSettings(const std::string& icon = "icons/game.png",
 }
 
 inline std::string BuildEntry(const std::string& name, const std::string& platform,
-                              const std::string& distribution) {
+                              const std::string& distribution, const std::string& api = "DX9") {
   return "        <build name=\"" + name + "\" platform=\"" + platform + "\" distribution=\"" + distribution +
-         "\" api=\"DX9\" headerpath=\"\" librarypath=\"\" args=\"\"/>\n";
+         "\" api=\"" + api + "\" headerpath=\"\" librarypath=\"\" args=\"\"/>\n";
 }
 
 inline std::string ZipDistribution() { return "        <distrib name=\"Zip\" distribution=\"Zip\"/>\n"; }
