@@ -23,12 +23,9 @@ namespace {
 
 constexpr int kTimeLimitSeconds = 180;
 
-const char kHeader[] = "#define GAME_ICON 110\n";
 const char kOldHeader[] = "previous header\n";
 const char kOldScript[] = "previous script\n";
 const char kOldIcon[] = "previous icon";
-
-const char kCantCreateIco[] = "Error : Can't create .ico file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n";
 
 #ifndef _WIN32
 // Runs a system program (mount, umount, prlimit) found on the PATH; false when it is missing or
@@ -60,23 +57,14 @@ class ScopedMount {
 class FaultInjection : public ::testing::Test {
  protected:
   void SetUp() override {
-    sandbox.WriteFile("game/game.config",
-                      ConfigurationXml("game.project", BuildEntry("Release", "Windows", "Zip"), ZipDistribution()));
+    sandbox.WriteFile(
+        "game/game.config",
+        ConfigurationXml("game.project", BuildEntry("Release", "Windows", "Zip"), ZipDistribution()));
     sandbox.WriteFile("game/game.project", ProjectXml("1.1", GeneralSettings()));
     sandbox.WriteFile("game/icons/game.png", "png");
-    fs::create_directories(Rsc());
     fs::create_directories(BuildDirectory(sandbox, "Windows", "Release"));
+    WritePreviousResources();
   }
-
-  std::string Rsc() const { return sandbox.GameDir() + kSep + "tmp" + kSep + "Windows" + kSep + "rsc" + kSep; }
-  std::string Script() const {
-    std::string ico = Rsc() + "game.ico";
-    for (char& c : ico) {
-      if (c == '\\') c = '/';
-    }
-    return "#include \"res.h\"\nGAME_ICON ICON \"" + ico + "\"\n";
-  }
-
   void WritePreviousResources() {
     sandbox.WriteFile("game/tmp/Windows/rsc/res.h", kOldHeader);
     sandbox.WriteFile("game/tmp/Windows/rsc/game.rc", kOldScript);
@@ -88,28 +76,21 @@ class FaultInjection : public ::testing::Test {
     EXPECT_FALSE(result.timedOut) << "the run did not end within " << kTimeLimitSeconds << " s";
     return result;
   }
-
-  // Each file holds either its new content or (after a failure) its previous one, never a
-  // part of either; temporary files are gone. An empty previous text means "no file".
-  void ExpectWholeFile(const std::string& path, const std::string& fresh, const std::string& previous) {
-    SCOPED_TRACE(path);
-    if (previous.empty() && !fs::exists(path)) return;
-    const std::string bytes = WithoutCarriageReturns(ReadFileBytes(path));
-    EXPECT_TRUE(bytes == fresh || bytes == previous) << "holds: " << bytes;
-  }
-  void ExpectNoTemporaryFiles() {
-    for (const fs::directory_entry& entry : fs::directory_iterator(Rsc())) {
-      EXPECT_NE(0u, entry.path().filename().string().rfind(".tmp-", 0)) << entry.path();
+  // Each file holds its new content, or its previous one when fresh is empty; temporary files
+  // are gone.
+  void ExpectFiles(const std::string& header, const std::string& script, const std::string& icon,
+                   bool killed = false) {
+    EXPECT_EQ(header.empty() ? kOldHeader : header, WithoutCarriageReturns(ReadFileBytes(rsc + "res.h")));
+    EXPECT_EQ(script.empty() ? kOldScript : script, WithoutCarriageReturns(ReadFileBytes(rsc + "game.rc")));
+    EXPECT_EQ(icon.empty() ? kOldIcon : icon, ReadFileBytes(rsc + "game.ico"));
+    // A killed packager may leave a cut temporary file, but never under a file's own name.
+    for (const fs::directory_entry& entry : fs::directory_iterator(rsc)) {
+      EXPECT_TRUE(killed || entry.path().filename().string().rfind(".tmp-", 0) != 0) << entry.path();
     }
-  }
-  // The state after a failed configure: the previous resources as they were.
-  void ExpectPreviousResources() {
-    EXPECT_EQ(kOldHeader, ReadFileBytes(Rsc() + "res.h"));
-    EXPECT_EQ(kOldScript, ReadFileBytes(Rsc() + "game.rc"));
-    EXPECT_EQ(kOldIcon, ReadFileBytes(Rsc() + "game.ico"));
   }
 
   PackagerSandbox sandbox;
+  const std::string rsc = Rsc(sandbox);
 };
 
 TEST_F(FaultInjection, ReadOnlyResourceDirectoryFailsAndKeepsThePreviousFiles) {
@@ -117,27 +98,24 @@ TEST_F(FaultInjection, ReadOnlyResourceDirectoryFailsAndKeepsThePreviousFiles) {
   GTEST_SKIP() << "Windows creates files in read-only directories";
 #else
   sandbox.InstallFakeTool("tools/convert");
-  WritePreviousResources();
   // An owner without write permission, or (for root, whom permissions do not stop) a read-only
   // bind mount of the directory on itself.
-  fs::permissions(Rsc(), fs::perms::owner_read | fs::perms::owner_exec);
-  const std::string probe = Rsc() + "probe";
-  const bool writable = std::ofstream(probe).is_open();
+  fs::permissions(rsc, fs::perms::owner_read | fs::perms::owner_exec);
+  const bool writable = std::ofstream(rsc + "probe").is_open();
   std::unique_ptr<ScopedMount> bind;
   if (writable) {
-    fs::remove(probe);
-    bind = std::make_unique<ScopedMount>(Rsc(), std::vector<std::string>{"--bind", Rsc(), Rsc()});
-    if (!bind->Mounted() || !RunSystem("mount", {"-o", "remount,ro,bind", Rsc()})) {
+    fs::remove(rsc + "probe");
+    bind = std::make_unique<ScopedMount>(rsc, std::vector<std::string>{"--bind", rsc, rsc});
+    if (!bind->Mounted() || !RunSystem("mount", {"-o", "remount,ro,bind", rsc})) {
       GTEST_SKIP() << "cannot make a directory read-only here";
     }
   }
-  ProgramResult result = Run("--configure");
-  ExpectOutcome(result, -5,
-                "Error : Can't open " + Rsc() + "res.h file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n");
-  ExpectPreviousResources();
+  ExpectOutcome(Run("--configure"), -5,
+                "Error : Can't open " + rsc +
+                    "res.h file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n");
   bind.reset();
-  fs::permissions(Rsc(), fs::perms::owner_all);
-  ExpectNoTemporaryFiles();
+  fs::permissions(rsc, fs::perms::owner_all);
+  ExpectFiles("", "", "");
 #endif
 }
 
@@ -145,33 +123,27 @@ TEST_F(FaultInjection, FullDiskFailsAndKeepsThePreviousFiles) {
 #ifdef _WIN32
   GTEST_SKIP() << "needs a small POSIX file system";
 #else
-  ScopedMount disk(Rsc(), {"-t", "tmpfs", "-o", "size=256k", "tmpfs", Rsc()});
+  ScopedMount disk(rsc, {"-t", "tmpfs", "-o", "size=256k", "tmpfs", rsc});
   if (!disk.Mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
   sandbox.InstallFakeTool("tools/convert");
   WritePreviousResources();
   {
     // Fills every free block.
-    std::ofstream filler(Rsc() + "filler", std::ios::binary);
+    std::ofstream filler(rsc + "filler", std::ios::binary);
     const std::string block(4096, 'f');
     while (filler.write(block.data(), block.size())) {
     }
   }
-  ProgramResult result = Run("--configure");
-  ExpectOutcome(result, -5,
-                "Error : Can't close " + Rsc() + "res.h file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n");
-  ExpectPreviousResources();
-  ExpectNoTemporaryFiles();
-
+  ExpectOutcome(Run("--configure"), -5,
+                "Error : Can't close " + rsc +
+                    "res.h file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n");
+  ExpectFiles("", "", "");
   // With room for the scripts but not for the icon, the scripts are replaced whole and the icon
   // keeps its previous content.
-  fs::remove(Rsc() + "filler");
+  fs::remove(rsc + "filler");
   ScopedEnv bigIcon("OV_FAKE_TOOL_PRODUCT_BYTES_convert", std::to_string(1 << 20));
-  result = Run("--configure");
-  ExpectOutcomeEndingWith(result, -5, kCantCreateIco);
-  EXPECT_EQ(kHeader, ReadFileBytes(Rsc() + "res.h"));
-  EXPECT_EQ(Script(), ReadFileBytes(Rsc() + "game.rc"));
-  EXPECT_EQ(kOldIcon, ReadFileBytes(Rsc() + "game.ico"));
-  ExpectNoTemporaryFiles();
+  ExpectOutcomeEndingWith(Run("--configure"), -5, kCantCreateIco);
+  ExpectFiles(kResourceHeader, ResourceScript(sandbox), "");
 #endif
 }
 
@@ -182,7 +154,6 @@ TEST_F(FaultInjection, FileSizeLimitNeverCutsAFileUnderItsName) {
   const TOvString<char> prlimit = OvFindProgramOnPath("prlimit");
   if (prlimit.IsEmpty()) GTEST_SKIP() << "prlimit is not installed";
   sandbox.InstallFakeTool("tools/convert");
-  WritePreviousResources();
   // No file may grow beyond 8 bytes: the first write past it ends the packager (SIGXFSZ).
   ProgramResult result = RunProgram(prlimit.GetBuffer(),
                                     {"--fsize=8", "--", sandbox.Path("tools/OvGamePackager"), "--configure",
@@ -191,39 +162,35 @@ TEST_F(FaultInjection, FileSizeLimitNeverCutsAFileUnderItsName) {
   ASSERT_TRUE(result.started);
   EXPECT_FALSE(result.timedOut);
   EXPECT_NE(0, result.exitCode);
-  ExpectPreviousResources();
+  ExpectFiles("", "", "", true);
 #endif
 }
 
-TEST_F(FaultInjection, MissingToolFailsWithItsMessage) {
-  // No convert in the tool directory, none on the PATH.
-  ScopedEnv path("PATH", sandbox.Path("empty"));
-  ProgramResult result = Run("--configure");
-  ExpectOutcomeEndingWith(result, -5, kCantCreateIco);
-  EXPECT_NE(std::string::npos, result.out.find("convert"));
-  EXPECT_EQ(kHeader, WithoutCarriageReturns(ReadFileBytes(Rsc() + "res.h")));
-  EXPECT_EQ(Script(), WithoutCarriageReturns(ReadFileBytes(Rsc() + "game.rc")));
-  EXPECT_FALSE(fs::exists(Rsc() + "game.ico"));
-  ExpectNoTemporaryFiles();
+TEST_F(FaultInjection, MissingOrKilledToolFailsAndLeavesThePreviousIcon) {
+  // No convert in the tool directory and none on the PATH; or one that writes part of its
+  // product, then dies (SIGTERM; on Windows the C runtime ends the program with status 3).
+  for (bool installed : {false, true}) {
+    SCOPED_TRACE(installed ? "killed" : "missing");
+    std::unique_ptr<ScopedEnv> path;
+    if (installed) {
+      sandbox.InstallFakeTool("tools/convert");
+    } else {
+      path = std::make_unique<ScopedEnv>("PATH", sandbox.Path("empty"));
+    }
+    ScopedEnv product("OV_FAKE_TOOL_PRODUCT_BYTES_convert", "5000");
+    ScopedEnv signal("OV_FAKE_TOOL_SIGNAL_convert", "15");
+    ProgramResult result = Run("--configure");
+    ExpectOutcomeEndingWith(result, -5, kCantCreateIco);
+    EXPECT_TRUE(installed || result.out.find("convert") != std::string::npos);
+    ExpectFiles(kResourceHeader, ResourceScript(sandbox), "");
+  }
 }
 
-TEST_F(FaultInjection, ToolKilledBySignalLeavesThePreviousIcon) {
+TEST_F(FaultInjection, ToolWaitingOnItsInputAndFloodingBothStreamsRunsToTheEnd) {
+  // The tool first reads its input to the end, which it must get at once, then writes 100 MiB
+  // to each stream.
   sandbox.InstallFakeTool("tools/convert");
-  WritePreviousResources();
-  // The conversion writes part of its product, then dies (SIGTERM; on Windows the C runtime
-  // ends the program with status 3).
-  ScopedEnv product("OV_FAKE_TOOL_PRODUCT_BYTES_convert", "5000");
-  ScopedEnv signal("OV_FAKE_TOOL_SIGNAL_convert", "15");
-  ProgramResult result = Run("--configure");
-  ExpectOutcomeEndingWith(result, -5, kCantCreateIco);
-  EXPECT_EQ(kOldIcon, ReadFileBytes(Rsc() + "game.ico"));
-  ExpectWholeFile(Rsc() + "res.h", kHeader, kOldHeader);
-  ExpectWholeFile(Rsc() + "game.rc", Script(), kOldScript);
-  ExpectNoTemporaryFiles();
-}
-
-TEST_F(FaultInjection, ToolFloodingBothStreamsIsDrainedToTheEnd) {
-  sandbox.InstallFakeTool("tools/convert");
+  ScopedEnv reads("OV_FAKE_TOOL_READ_STDIN_convert", "1");
   const size_t bytes = size_t(100) << 20;
   ScopedEnv out("OV_FAKE_TOOL_STDOUT_BYTES_convert", std::to_string(bytes));
   ScopedEnv err("OV_FAKE_TOOL_STDERR_BYTES_convert", std::to_string(bytes));
@@ -235,17 +202,9 @@ TEST_F(FaultInjection, ToolFloodingBothStreamsIsDrainedToTheEnd) {
   EXPECT_GE(result.err.size(), bytes);
   EXPECT_EQ("abcdefghij", result.out.substr(result.out.find("abcdefghij"), 10));
   EXPECT_EQ(std::string::npos, result.err.find('a'));
-  EXPECT_EQ(64u, ReadFileBytes(Rsc() + "game.ico").size());
-  EXPECT_EQ(kHeader, WithoutCarriageReturns(ReadFileBytes(Rsc() + "res.h")));
-}
-
-TEST_F(FaultInjection, ToolWaitingOnItsInputGetsItsEndAtOnce) {
-  sandbox.InstallFakeTool("tools/convert");
-  ScopedEnv reads("OV_FAKE_TOOL_READ_STDIN_convert", "1");
-  ProgramResult result = Run("--configure");
-  ExpectOutcome(result, 0, "");
-  EXPECT_EQ(64u, ReadFileBytes(Rsc() + "game.ico").size());
-  ExpectNoTemporaryFiles();
+  std::string icon;
+  while (icon.size() < 64) icon += static_cast<char>('a' + icon.size() % 26);
+  ExpectFiles(kResourceHeader, ResourceScript(sandbox), icon);
 }
 
 }  // namespace

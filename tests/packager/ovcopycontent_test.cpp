@@ -77,27 +77,31 @@ class CopyContentTest : public ::testing::Test {
   TempDir dir;
 };
 
-TEST_F(CopyContentTest, WindowsCopiesEveryBigFileButTheStringTable) {
+TEST_F(CopyContentTest, WindowsCopiesEveryBigFileButTheStringTableAndTheSectionFiles) {
+  // Big files by their case-sensitive suffix; of each section only the files directly in it.
   for (const char* name :
-       {"BF-main.bf", "BF-string-table.bf", "BF-audiostreams.bf", "BF-wav.bf", "notes.txt", "BF-extra.BF"}) {
+       {"BF-main.bf", "BF-string-table.bf", "BF-audiostreams.bf", "BF-wav.bf", "notes.txt", "BF-extra.BF",
+        "Game/intro.lvl", "Game/Levels/one.lvl", "Settings/input.cfg", "Settings/Old/input.cfg",
+        "Resources/String/en.st", "Resources/String/Draft/en.st"}) {
     Source("Windows", "DX9", name);
   }
   CopyOutcome outcome = Run(ePlatformWindows, "Windows", "DX9", "DX9");
-
   const std::string root = Temporary("Windows") + "DX9" + kSep;
   EXPECT_TRUE(outcome.result);
   EXPECT_EQ("", outcome.err);
   EXPECT_EQ(kBigFilesStart + CopyingLines(root, {"BF-main.bf", "BF-audiostreams.bf", "BF-wav.bf"}) +
-                kGameStart + kSettingsStart + kVideosStart + kStringsStart,
+                kGameStart + CopyingLines(root + "Game", {"intro.lvl"}) + kSettingsStart +
+                CopyingLines(root + "Settings", {"input.cfg"}) + kVideosStart + kStringsStart +
+                CopyingLines(root + "Resources" + kSep + "String", {"en.st"}),
             outcome.out);
   // Listing paths end in directory + separator + name, so the copies are announced with two
   // separators before the name.
   EXPECT_NE(std::string::npos, outcome.out.find("Copying " + root + kSep + "BF-main.bf\n"));
-
   const std::string build = BuildDirectory("Windows");
   EXPECT_EQ(
       (std::set<std::string>{"DX9/", "DX9/BF-main.bf", "DX9/BF-audiostreams.bf", "DX9/BF-wav.bf", "DX9/Game/",
-                             "DX9/Settings/", "DX9/Videos/", "DX9/Resources/", "DX9/Resources/String/"}),
+                             "DX9/Game/intro.lvl", "DX9/Settings/", "DX9/Settings/input.cfg", "DX9/Videos/",
+                             "DX9/Resources/", "DX9/Resources/String/", "DX9/Resources/String/en.st"}),
       Tree(build));
   EXPECT_EQ("BF-wav.bf", ReadFileBytes(build + "DX9" + kSep + "BF-wav.bf"));
 }
@@ -132,48 +136,26 @@ TEST_F(CopyContentTest, AndroidGetsLooseAudioInsteadOfItsBigFiles) {
             ReadFileBytes(build + "assets" + kSep + "Resources" + kSep + "Sounds" + kSep + "hit.wave"));
 }
 
-TEST_F(CopyContentTest, BigFileSuffixIsCaseSensitive) {
-  Source("Windows", "DX9", "BF-main.BF");
-  CopyOutcome outcome = Run(ePlatformWindows, "Windows", "DX9", "DX9");
-  EXPECT_TRUE(outcome.result);
-  EXPECT_EQ(std::string::npos, outcome.out.find("Copying"));
-  EXPECT_FALSE(FileExists(BuildDirectory("Windows") + "DX9" + kSep + "BF-main.BF"));
-}
-
-TEST_F(CopyContentTest, SectionsCopyOnlyTheFilesDirectlyInTheirDirectory) {
-  for (const char* name :
-       {"Game/intro.lvl", "Game/Levels/one.lvl", "Settings/input.cfg", "Settings/Old/input.cfg",
-        "Resources/String/en.st", "Resources/String/Draft/en.st"}) {
-    Source("Windows", "DX9", name);
-  }
-  CopyOutcome outcome = Run(ePlatformWindows, "Windows", "DX9", "DX9");
-
-  EXPECT_TRUE(outcome.result);
-  EXPECT_EQ((std::set<std::string>{"DX9/", "DX9/Game/", "DX9/Game/intro.lvl", "DX9/Settings/",
-                                   "DX9/Settings/input.cfg", "DX9/Videos/", "DX9/Resources/",
-                                   "DX9/Resources/String/", "DX9/Resources/String/en.st"}),
-            Tree(BuildDirectory("Windows")));
-  EXPECT_EQ(std::string::npos, outcome.out.find("one.lvl"));
-}
-
 TEST_F(CopyContentTest, MissingSourceDirectoriesStillGetTheirTargetAndMessage) {
   // No Videos, no Resources and not even the API directory: nothing to copy, nothing failed.
-  fs::create_directories(Temporary("Windows"));
-  CopyOutcome windows = Run(ePlatformWindows, "Windows", "DX9", "DX9");
-  EXPECT_TRUE(windows.result);
-  EXPECT_EQ("", windows.err);
-  EXPECT_EQ(std::string(kBigFilesStart) + kGameStart + kSettingsStart + kVideosStart + kStringsStart,
-            windows.out);
-  EXPECT_TRUE(fs::is_directory(BuildDirectory("Windows") + "DX9" + kSep + "Videos"));
-
-  fs::create_directories(Temporary("Android"));
-  CopyOutcome android = Run(ePlatformAndroid, "Android", "OpenGLES2", "assets");
-  EXPECT_TRUE(android.result);
-  EXPECT_EQ("", android.err);
-  EXPECT_EQ(std::string(kBigFilesStart) + kGameStart + kSettingsStart + kVideosStart + kStringsStart +
-                kAudioStart + kSoundsStart,
-            android.out);
-  EXPECT_TRUE(fs::is_directory(BuildDirectory("Android") + "assets" + kSep + "Resources" + kSep + "Sounds"));
+  const std::string sections =
+      std::string(kBigFilesStart) + kGameStart + kSettingsStart + kVideosStart + kStringsStart;
+  const struct {
+    int platform;
+    const char *name, *api, *target;
+    std::string out, made;
+  } rows[] = {{ePlatformWindows, "Windows", "DX9", "DX9", sections, "Videos"},
+              {ePlatformAndroid, "Android", "OpenGLES2", "assets", sections + kAudioStart + kSoundsStart,
+               "Resources" + kSep + "Sounds"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    fs::create_directories(Temporary(row.name));
+    CopyOutcome outcome = Run(row.platform, row.name, row.api, row.target);
+    EXPECT_TRUE(outcome.result);
+    EXPECT_EQ("", outcome.err);
+    EXPECT_EQ(row.out, outcome.out);
+    EXPECT_TRUE(fs::is_directory(BuildDirectory(row.name) + row.target + kSep + row.made));
+  }
 }
 
 TEST_F(CopyContentTest, FilesThatCannotBeCopiedAreReportedAfterEveryFileWasTried) {

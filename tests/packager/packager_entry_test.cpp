@@ -1,181 +1,248 @@
-// End-to-end runs of OvGamePackager: the command-line checks, their order, and the exit status
-// and message of every outcome.
+// End-to-end runs of OvGamePackager: the command-line checks and their order, the shared
+// initialization (project upgrade, general parameters, build directory, distribution choice),
+// and the exit status and message of every reachable outcome.
 #include <gtest/gtest.h>
 
-#include "support/packager_sandbox.h"
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "packager/packager_fixture.h"
+
+namespace fs = std::filesystem;
+using namespace packagertest;
 
 namespace {
 
 const char kUsage[] =
     "OvGamePackager [--configure | --build | --copy | --clean] configurationFile config_name "
     "target_path_to_copy architecture\n";
-
-const char kSettings[] =
-    "            <setting name=\"generalName\" value=\"Demo\"/>\n"
-    "            <setting name=\"generalIcon\" value=\"icon.png\"/>\n"
-    "            <setting name=\"generalTmp\" value=\"tmp\"/>\n"
-    "            <setting name=\"generalSplashScreen\" value=\"splash.png\"/>\n"
-    "            <setting name=\"generalMajor\" value=\"1\"/>\n"
-    "            <setting name=\"generalMinor\" value=\"2\"/>\n";
-
-std::string Build(const std::string& name, const std::string& platform, const std::string& distribution = "Zip") {
-  return "        <build name=\"" + name + "\" platform=\"" + platform + "\" distribution=\"" + distribution +
-         "\" api=\"DX9\" headerpath=\"\" librarypath=\"\" args=\"\"/>\n";
-}
+const char kStore[] = "Warning : Distribution Store not found, using default !\n";
+const char kCopyFailed[] = "Failed copying target in OvGamePackager.\n";
 
 class PackagerEntry : public ::testing::Test {
  protected:
   void SetUp() override {
-    sandbox.InstallFakeTool("tools/OvProjectUpdater");
-    sandbox.InstallFakeTool("tools/convert");
+    // Store is of kind "steam": not the Steam kind, whose name is case-sensitive.
+    const std::string lowerCaseSteam = Lines({
+        "        <distrib name=\"Store\" distribution=\"steam\">",
+        "            <steambuilderspath value=\"" + sandbox.Path("steam") + "\"/>",
+        "            <steamaccount value=\"builder\"/>",
+        "        </distrib>",
+    });
+    std::string builds = BuildEntry("Phone", "iOS", "Store") + BuildEntry("Lower", "windows", "Zip") +
+                         BuildEntry("Lost", "Windows", "Nowhere") +
+                         BuildEntry("Steamish", "Windows", "Store");
+    for (const char* build : {"Release", "NoDir"}) builds += BuildEntry(build, "Windows", "Zip");
+    for (const char* platform : {"Linux", "PS4", "Amiga"}) builds += BuildEntry(platform, platform, "Zip");
     sandbox.WriteFile("game/game.config",
-                      ConfigurationXml("game.project",
-                                       Build("Release", "Windows") + Build("Phone", "iOS", "Store") + Build("Server", "Linux") +
-                                           Build("Console", "PS4") + Build("Odd", "Amiga") + Build("Lower", "windows"),
-                                       "        <distrib name=\"Zip\" distribution=\"Zip\"/>\n"));
-    sandbox.WriteFile("game/game.project", ProjectXml("1.1", kSettings));
-    // The platform directories exist once the engine compiled the game's content.
-    sandbox.WriteFile("game/tmp/Windows/DX9/BF-main.bf", "bf");
+                      ConfigurationXml("game.project", builds, ZipDistribution() + lowerCaseSteam));
+    sandbox.WriteFile("game/icons/game.png", "png");
+    updater = sandbox.InstallFakeTool("tools/OvProjectUpdater");
+    sandbox.InstallFakeTool("tools/convert");
+    // The tool chain creates the platforms' content and build directories.
+    sandbox.WriteFile("game/tmp/Windows/DX9/BF-main.bf", "main");
     sandbox.WriteFile("game/tmp/iOS/OpenGLES2/BF-main.bf", "bf");
+    for (const char* build : {"Release", "Lost", "Steamish"}) {
+      fs::create_directories(BuildDirectory(sandbox, "Windows", build));
+    }
+    fs::create_directories(BuildDirectory(sandbox, "iOS", "Phone"));
+    WriteProject("1.1");
   }
 
-  ProgramResult Run(const std::vector<std::string>& arguments) { return sandbox.Run(arguments); }
-  void ExpectOutcome(const ProgramResult& result, int status, const std::string& err) {
-    ASSERT_TRUE(result.started);
-    EXPECT_EQ(ExpectedExitCode(status), result.exitCode);
-    EXPECT_EQ(err, WithoutCarriageReturns(result.err));
+  void WriteProject(const std::string& version, const std::string& settings = GeneralSettings()) {
+    sandbox.WriteFile("game/game.project", ProjectXml(version, settings));
+  }
+  ProgramResult Run(const std::string& action, const std::string& build, const std::string& target = "") {
+    std::vector<std::string> arguments{action, sandbox.ConfigFile(), build};
+    if (!target.empty()) arguments.push_back(target);
+    return sandbox.Run(arguments);
+  }
+  // The runs of the project updater recorded so far.
+  std::vector<FakeToolRun> UpdaterRuns() const {
+    std::vector<FakeToolRun> runs;
+    for (const FakeToolRun& run : sandbox.ToolRuns()) {
+      if (run.args[0] == updater) runs.push_back(run);
+    }
+    return runs;
+  }
+  void UpgradeProjectOnUpdate() {
+    upgraded = sandbox.WriteFile("game/upgraded.project", ProjectXml("1.1", GeneralSettings()));
+    env.push_back(std::make_unique<ScopedEnv>("OV_FAKE_TOOL_COPY_FROM_OvProjectUpdater", upgraded));
+    env.push_back(
+        std::make_unique<ScopedEnv>("OV_FAKE_TOOL_COPY_TO_OvProjectUpdater", sandbox.ProjectFile()));
   }
 
   PackagerSandbox sandbox;
+  std::string updater, upgraded;
+  std::vector<std::unique_ptr<ScopedEnv>> env;
 };
 
-TEST_F(PackagerEntry, TooFewArgumentsPrintUsageWithoutReadingAnyFile) {
-  std::string missing = sandbox.Path("game/missing.config");
-  ProgramResult result = Run({"--build", missing});
-  ExpectOutcome(result, -1, kUsage);
-  EXPECT_EQ("", result.out);
+TEST_F(PackagerEntry, EveryOutcomeHasItsStatusAndMessage) {
+  const std::string cfg = sandbox.ConfigFile(), missing = sandbox.Path("game/missing.config");
+  const std::string created = sandbox.Path("game/new.config"), exe = sandbox.WriteFile("bin/Demo.exe", "exe");
+  const std::string bad = sandbox.WriteFile("game/bad.config", "this is not XML at all");
+  const std::string file = sandbox.ProjectFile(), initFailed = "Failed initializing Packager.\n";
+  const std::string splitGeneral =
+      Lines({"<project project_version=\"1.1\">", "    <project_settings>",
+             Setting("generalName", "Demo") + Setting("generalTmp", "tmp") + "        <general>",
+             "            <general>",
+             GeneralSettings("icons/game.png", "icons/splash.png", "") + "            </general>",
+             "        </general>", "    </project_settings>", "</project>"});
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string err;
+    std::string project = ProjectXml("1.1", GeneralSettings());
+    const char* failingTool = nullptr;
+    bool tail = false;  // err is the end of standard error
+  } rows[] = {
+      {{"--build", missing}, -1, kUsage},
+      {{}, -1, kUsage},
+      // The configuration is looked up before the action is checked.
+      {{"--bogus", cfg, "Nightly"}, -2, "Unknown build configuration \"Nightly\"\n"},
+      {{"--build", created, "Release"}, -2, "Unknown build configuration \"Release\"\n"},
+      {{"--build", bad, "Release"}, -2, "Unknown build configuration \"Release\"\n"},
+      {{"--Build", cfg, "Release"}, -2, kUsage},
+      {{"--package", cfg, "Linux"}, -2, kUsage},
+      {{"--build", cfg, "Linux"}, -3, "Unsupported platform.\n"},
+      {{"--build", cfg, "PS4"}, -3, "Unsupported platform.\n"},
+      {{"--build", cfg, "Amiga"}, -3, "Unsupported platform.\n"},
+      {{"--clean", cfg, "Lower"}, 0, ""},
+      // iOS gets the base distribution object, announced as a default.
+      {{"--configure", cfg, "Phone"}, 0, kStore},
+      {{"--build", cfg, "Phone"}, 0, kStore},
+      {{"--configure", cfg, "Lost"}, 0, "Warning : Distribution Nowhere not found, using default !\n"},
+      {{"--clean", cfg, "Lost"}, 0, "Warning : Distribution Nowhere not found, using default !\n"},
+      {{"--clean", cfg, "Release"}, -4, "Can't load file " + file + "\n" + initFailed, "<project"},
+      {{"--clean", cfg, "Phone"},
+       -4,
+       "Can't load file " + file + "\nFailed to initialize general parameters !\n" + initFailed,
+       "<project"},
+      {{"--configure", cfg, "Release"},
+       0,
+       "project_settings name not found in file " + file + "\nproject_settings icon not found in file " +
+           file + "\nproject_settings minor not found in file " + file +
+           "\nproject_settings major not found in file " + file + "\nWarning : No icon !\n",
+       ProjectXml("1.1", GeneralSettings("", "icons/splash.png", "", "", ""))},
+      // The general group also loads the settings directly in project_settings and in a
+      // general element nested in another: none of them is missing.
+      {{"--copy", cfg, "Release", exe}, 0, "", splitGeneral},
+      // A missing splash screen is only a note for Windows and iOS.
+      {{"--configure", cfg, "Release"},
+       0,
+       "No splashscreen !\n",
+       ProjectXml("1.1", GeneralSettings("icons/game.png", ""))},
+      {{"--build", cfg, "Phone"},
+       0,
+       "No splashscreen !\n" + std::string(kStore),
+       ProjectXml("1.1", GeneralSettings("icons/game.png", ""))},
+      {{"--configure", cfg, "Release"},
+       -5,
+       "Error : Can't create .ico file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n",
+       ProjectXml("1.1", GeneralSettings()),
+       "convert",
+       true},
+      // Without the build directory, which the engine's build step creates, nothing is copied.
+      {{"--build", cfg, "NoDir"},
+       -6,
+       " !\nFailed copying assets !\nFailed Build in OvGamePackager.\n",
+       ProjectXml("1.1", GeneralSettings()),
+       nullptr,
+       true},
+      {{"--copy", cfg, "Release"}, -7, kCopyFailed},
+      {{"--copy", cfg, "Release", sandbox.Path("game/none.exe")}, -7, kCopyFailed},
+      {{"--copy", cfg, "Phone"}, -7, kStore + std::string(kCopyFailed)},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.args.size() << " arguments, "
+                                    << (row.args.empty() ? "" : row.args[0]) << " "
+                                    << (row.args.size() > 2 ? row.args[2] : ""));
+    sandbox.WriteFile("game/game.project", row.project);
+    std::unique_ptr<ScopedEnv> failing;
+    if (row.failingTool)
+      failing = std::make_unique<ScopedEnv>(std::string("OV_FAKE_TOOL_EXIT_") + row.failingTool, "1");
+    ProgramResult result = sandbox.Run(row.args);
+    if (row.tail) {
+      ExpectOutcomeEndingWith(result, row.status, row.err);
+    } else {
+      ExpectOutcome(result, row.status, row.err);
+    }
+    EXPECT_TRUE((row.status != -1 && row.status != -3) || result.out.empty());
+    EXPECT_TRUE(row.status != -6 || result.err.find("Error : Can't copy ") != std::string::npos);
+  }
   EXPECT_FALSE(FileExists(missing));
-  ExpectOutcome(Run({}), -1, kUsage);
+  // A missing configuration file is created empty.
+  EXPECT_TRUE(FileExists(created));
 }
 
-TEST_F(PackagerEntry, UnknownConfigurationWinsOverABadAction) {
-  ExpectOutcome(Run({"--build", sandbox.ConfigFile(), "Nightly"}), -2, "Unknown build configuration \"Nightly\"\n");
-  ExpectOutcome(Run({"--bogus", sandbox.ConfigFile(), "Nightly"}), -2, "Unknown build configuration \"Nightly\"\n");
-}
-
-TEST_F(PackagerEntry, MissingConfigurationFileIsCreatedEmptyAndHasNoBuilds) {
-  std::string config = sandbox.Path("game/new.config");
-  ProgramResult result = Run({"--build", config, "Release"});
-  ExpectOutcome(result, -2, "Unknown build configuration \"Release\"\n");
-  EXPECT_TRUE(FileExists(config));
-}
-
-TEST_F(PackagerEntry, ConfigurationThatIsNotXmlHasNoBuilds) {
-  sandbox.WriteFile("game/game.config", "this is not XML at all");
-  ProgramResult result = Run({"--build", sandbox.ConfigFile(), "Release"});
-  ASSERT_TRUE(result.started);
-  EXPECT_EQ(ExpectedExitCode(-2), result.exitCode);
-  EXPECT_NE(std::string::npos,
-            WithoutCarriageReturns(result.err).find("Unknown build configuration \"Release\"\n"));
-}
-
-TEST_F(PackagerEntry, ActionsAreExactAndCheckedBeforeThePlatform) {
-  ExpectOutcome(Run({"--Build", sandbox.ConfigFile(), "Release"}), -2, kUsage);
-  ExpectOutcome(Run({"--package", sandbox.ConfigFile(), "Server"}), -2, kUsage);
-}
-
-TEST_F(PackagerEntry, PlatformsWithoutPackagerAreUnsupported) {
-  for (const char* build : {"Server", "Console", "Odd"}) {
-    SCOPED_TRACE(build);
-    ProgramResult result = Run({"--build", sandbox.ConfigFile(), build});
-    ExpectOutcome(result, -3, "Unsupported platform.\n");
-    EXPECT_EQ("", result.out);
+TEST_F(PackagerEntry, CopyAndCleanUseTheBuildDirectoryBelowTheProjectTemporaryDirectory) {
+  const struct {
+    const char *build, *platform, *target, *err;
+  } rows[] = {{"Release", "Windows", "Demo.exe", ""}, {"Phone", "iOS", "Demo.ipa", kStore}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.build);
+    const std::string built = BuildDirectory(sandbox, row.platform, row.build) + row.target;
+    sandbox.WriteFile(std::string("game/tmp/") + row.platform + "/" + row.build + "/" + row.target, "old");
+    ExpectOutcome(Run("--copy", row.build, sandbox.WriteFile(std::string("bin/") + row.target, "new")), 0,
+                  row.err);
+    EXPECT_EQ("new", ReadFileBytes(built));
+    ProgramResult clean = Run("--clean", row.build);
+    ExpectOutcome(clean, 0, row.err);
+    // Listings add a separator to the directory, which already ends with one.
+    EXPECT_EQ("Deleting " + BuildDirectory(sandbox, row.platform, row.build) + kSep + row.target + "\n",
+              WithoutCarriageReturns(clean.out));
+    EXPECT_FALSE(FileExists(built));
+    EXPECT_TRUE(fs::is_directory(BuildDirectory(sandbox, row.platform, row.build)));
   }
 }
 
-TEST_F(PackagerEntry, PlatformNamesMatchInAnyCase) {
-  ProgramResult result = Run({"--clean", sandbox.ConfigFile(), "Lower"});
-  ExpectOutcome(result, 0, "");
-}
-
-TEST_F(PackagerEntry, IosConfigureAndBuildSucceedWithTheDefaultDistribution) {
-  for (const char* action : {"--configure", "--build"}) {
-    SCOPED_TRACE(action);
-    ProgramResult result = Run({action, sandbox.ConfigFile(), "Phone"});
-    // iOS gets the base distribution object, announced as a default.
-    ExpectOutcome(result, 0, "Warning : Distribution Store not found, using default !\n");
+TEST_F(PackagerEntry, OldProjectIsUpgradedOnceBeforeLoading) {
+  UpgradeProjectOnUpdate();
+  size_t expectedRuns = 0;
+  for (const char* version : {"", "1.0"}) {
+    SCOPED_TRACE(std::string("project_version \"") + version + "\"");
+    WriteProject(version);
+    ProgramResult result = Run("--clean", "Release");
+    ExpectOutcome(result, 0, "");
+    EXPECT_EQ(std::string::npos, result.out.find("#Info"));
+    std::vector<FakeToolRun> runs = UpdaterRuns();
+    ASSERT_EQ(++expectedRuns, runs.size());
+    EXPECT_EQ((std::vector<std::string>{updater, sandbox.ProjectFile()}), runs.back().args);
+    EXPECT_EQ(ReadFileBytes(upgraded), sandbox.Read("game/game.project"));
   }
+  // Left old by the updater, the project does not load.
+  env.clear();
+  WriteProject("1.0");
+  ExpectOutcome(Run("--clean", "Release"), -4,
+                "Can't load file " + sandbox.ProjectFile() + "\nFailed initializing Packager.\n");
+  EXPECT_EQ(3u, UpdaterRuns().size());
 }
 
-TEST_F(PackagerEntry, InitializeFailureEndsWithMinusFour) {
-  sandbox.WriteFile("game/game.config",
-                    ConfigurationXml("missing.project", Build("Release", "Windows"),
-                                     "        <distrib name=\"Zip\" distribution=\"Zip\"/>\n"));
-  ProgramResult result = Run({"--build", sandbox.ConfigFile(), "Release"});
-  std::string project = sandbox.Path("game/missing.project");
-  ExpectOutcome(result, -4, "Can't load file " + project + "\nFailed initializing Packager.\n");
+TEST_F(PackagerEntry, FailedUpdaterRunAlsoFailsTheLaterIconStep) {
+  // The updater brings the project up to date but reports a failure: the runner's error flag
+  // stays set for the rest of the run, so the icon conversion counts as failed too.
+  UpgradeProjectOnUpdate();
+  ScopedEnv failing("OV_FAKE_TOOL_EXIT_OvProjectUpdater", "1");
+  WriteProject("");
+  ExpectOutcome(
+      Run("--configure", "Release"), -5,
+      "Error : Can't create .ico file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n");
+  std::vector<FakeToolRun> runs = sandbox.ToolRuns();
+  ASSERT_EQ(2u, runs.size());
+  EXPECT_EQ(updater, runs[0].args[0]);
+  EXPECT_EQ(sandbox.ToolDir() + kSep + kSep + "convert" + ovhost::kExecutableSuffix, runs[1].args[0]);
 }
 
-TEST_F(PackagerEntry, IosInitializeFailureAddsItsOwnLine) {
-  sandbox.WriteFile("game/game.project", "<project");
-  ProgramResult result = Run({"--clean", sandbox.ConfigFile(), "Phone"});
-  ExpectOutcome(result, -4,
-                "Can't load file " + sandbox.ProjectFile() +
-                    "\nFailed to initialize general parameters !\nFailed initializing Packager.\n");
-}
-
-TEST_F(PackagerEntry, ConfigureFailureEndsWithMinusFive) {
-  ScopedEnv failing("OV_FAKE_TOOL_EXIT_convert", "1");
-  ProgramResult result = Run({"--configure", sandbox.ConfigFile(), "Release"});
-  ASSERT_TRUE(result.started);
-  EXPECT_EQ(ExpectedExitCode(-5), result.exitCode);
-  std::string err = WithoutCarriageReturns(result.err);
-  const std::string tail = "Error : Can't create .ico file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n";
-  ASSERT_GE(err.size(), tail.size());
-  EXPECT_EQ(tail, err.substr(err.size() - tail.size()));
-}
-
-TEST_F(PackagerEntry, BuildFailureEndsWithMinusSix) {
-  // Without the build directory, which the engine's build step creates, nothing can be copied.
-  ProgramResult result = Run({"--build", sandbox.ConfigFile(), "Release"});
-  ASSERT_TRUE(result.started);
-  EXPECT_EQ(ExpectedExitCode(-6), result.exitCode);
-  std::string err = WithoutCarriageReturns(result.err);
-  EXPECT_NE(std::string::npos, err.find("Error : Can't copy "));
-  const std::string tail = "Failed copying assets !\nFailed Build in OvGamePackager.\n";
-  ASSERT_GE(err.size(), tail.size());
-  EXPECT_EQ(tail, err.substr(err.size() - tail.size()));
-}
-
-TEST_F(PackagerEntry, CopyNeedsItsTargetArgument) {
-  ExpectOutcome(Run({"--copy", sandbox.ConfigFile(), "Release"}), -7, "Failed copying target in OvGamePackager.\n");
-  ExpectOutcome(Run({"--copy", sandbox.ConfigFile(), "Release", sandbox.Path("game/none.exe")}), -7,
-                "Failed copying target in OvGamePackager.\n");
-}
-
-TEST_F(PackagerEntry, CopyAndCleanSucceed) {
-  std::string target = sandbox.WriteFile("bin/Demo.exe", "new build");
-  sandbox.WriteFile("game/tmp/Windows/Release/Demo.exe", "old build");
-  ExpectOutcome(Run({"--copy", sandbox.ConfigFile(), "Release", target}), 0, "");
-  EXPECT_EQ("new build", sandbox.Read("game/tmp/Windows/Release/Demo.exe"));
-
-  ProgramResult clean = Run({"--clean", sandbox.ConfigFile(), "Release"});
-  ExpectOutcome(clean, 0, "");
-  EXPECT_FALSE(FileExists(sandbox.Path("game/tmp/Windows/Release/Demo.exe")));
-  EXPECT_TRUE(FileExists(sandbox.Path("game/tmp/Windows/Release")));
-  EXPECT_NE(std::string::npos, clean.out.find("Deleting "));
-}
-
-TEST_F(PackagerEntry, IosCopyAndClean) {
-  std::string target = sandbox.WriteFile("bin/Demo.ipa", "ipa");
-  ProgramResult copy = Run({"--copy", sandbox.ConfigFile(), "Phone", target});
-  ExpectOutcome(copy, 0, "Warning : Distribution Store not found, using default !\n");
-  EXPECT_EQ("ipa", sandbox.Read("game/tmp/iOS/Phone/Demo.ipa"));
-  ExpectOutcome(Run({"--clean", sandbox.ConfigFile(), "Phone"}), 0,
-                "Warning : Distribution Store not found, using default !\n");
-  EXPECT_FALSE(FileExists(sandbox.Path("game/tmp/iOS/Phone/Demo.ipa")));
-  ExpectOutcome(Run({"--copy", sandbox.ConfigFile(), "Phone"}), -7,
-                "Warning : Distribution Store not found, using default !\nFailed copying target in OvGamePackager.\n");
+TEST_F(PackagerEntry, LowerCaseSteamKindIsNotSteam) {
+  sandbox.InstallFakeTool(ovhost::kIsWindows ? "steam/builder/steamcmd" : "steam/builder_linux/steamcmd.sh");
+  ExpectOutcome(Run("--build", "Steamish"), 0, kStore);
+  // The content stays in the build directory itself and nothing is uploaded.
+  const std::string build = BuildDirectory(sandbox, "Windows", "Steamish");
+  EXPECT_EQ("main", ReadFileBytes(build + "DX9" + kSep + "BF-main.bf"));
+  EXPECT_FALSE(fs::exists(build + "content") || fs::exists(build + "output"));
+  EXPECT_TRUE(sandbox.ToolRuns().empty());
 }
 
 }  // namespace

@@ -45,9 +45,9 @@ inline std::string GeneralSettings(const std::string& icon = "icons/game.png",
 }
 
 inline std::string BuildEntry(const std::string& name, const std::string& platform,
-                              const std::string& distribution) {
+                              const std::string& distribution, const std::string& api = "DX9") {
   return "        <build name=\"" + name + "\" platform=\"" + platform + "\" distribution=\"" + distribution +
-         "\" api=\"DX9\" headerpath=\"\" librarypath=\"\" args=\"\"/>\n";
+         "\" api=\"" + api + "\" headerpath=\"\" librarypath=\"\" args=\"\"/>\n";
 }
 
 inline std::string ZipDistribution() { return "        <distrib name=\"Zip\" distribution=\"Zip\"/>\n"; }
@@ -58,6 +58,25 @@ inline std::string BuildDirectory(const PackagerSandbox& sandbox, const std::str
                                   const std::string& build) {
   return sandbox.GameDir() + kSep + "tmp" + kSep + platform + kSep + kSep + build + kSep;
 }
+
+// The Windows packager's resource directory, <game>/tmp/Windows/rsc/ in native form.
+inline std::string Rsc(const PackagerSandbox& sandbox) {
+  return sandbox.GameDir() + kSep + "tmp" + kSep + "Windows" + kSep + "rsc" + kSep;
+}
+// A path of Rsc as game.rc and convert name it: forward slashes only.
+inline std::string ScriptPath(const PackagerSandbox& sandbox, const std::string& name) {
+  std::string path = Rsc(sandbox) + name;
+  for (char& c : path) {
+    if (c == '\\') c = '/';
+  }
+  return path;
+}
+const char kResourceHeader[] = "#define GAME_ICON 110\n";
+inline std::string ResourceScript(const PackagerSandbox& sandbox) {
+  return "#include \"res.h\"\nGAME_ICON ICON \"" + ScriptPath(sandbox, "game.ico") + "\"\n";
+}
+const char kCantCreateIco[] =
+    "Error : Can't create .ico file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n";
 
 inline bool EndsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;

@@ -12,14 +12,8 @@ namespace faketool {
 
 inline void WriteEscaped(FILE* file, const std::string& value) {
   for (char c : value) {
-    if (c == '%')
-      std::fputs("%25", file);
-    else if (c == '\r')
-      std::fputs("%0D", file);
-    else if (c == '\n')
-      std::fputs("%0A", file);
-    else
-      std::fputc(c, file);
+    const char* code = c == '%' ? "%25" : c == '\r' ? "%0D" : c == '\n' ? "%0A" : nullptr;
+    code ? std::fputs(code, file) : std::fputc(c, file);
   }
   std::fputc('\n', file);
 }

@@ -11,63 +11,47 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/host.h"
-#include "support/packager_sandbox.h"
-#include "support/scoped_env.h"
+#include "packager/packager_fixture.h"
 
 inline ::testing::AssertionResult Contains(const std::string& text, const std::string& part) {
   if (text.find(part) != std::string::npos) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "\"" << part << "\" is not in:\n" << text;
 }
 
-struct AndroidGame {
-  std::string name = "Demo";
-  bool icon = true;
-  bool splash = true;
-  // "setting" elements of the project's android group.
-  std::string androidSettings;
-};
-
 class AndroidSandbox : public ::testing::Test {
  protected:
   AndroidSandbox() {
     // The fake tools read these; whatever the machine has set must not reach them.
-    for (const char* setting :
-         {"OV_FAKE_TOOL_EXIT", "OV_FAKE_TOOL_STDOUT", "OV_FAKE_TOOL_STDERR", "OV_FAKE_TOOL_STDOUT_BYTES",
-          "OV_FAKE_TOOL_STDERR_BYTES", "OV_FAKE_TOOL_CREATE"}) {
-      for (const char* tool : {"", "_ant", "_convert", "_android"}) Unset(std::string(setting) + tool);
+    for (const char* setting : {"EXIT", "STDOUT", "STDERR", "STDOUT_BYTES", "STDERR_BYTES", "CREATE"}) {
+      for (const char* tool : {"", "_ant", "_convert", "_android"}) {
+        SetEnv(std::string("OV_FAKE_TOOL_") + setting + tool, nullptr);
+      }
     }
     SetEnv("ANDROID_SDK_ROOT", sandbox.Path("sdk").c_str());
     SetEnv("ANT_HOME", sandbox.Path("ant").c_str());
-
-    androidTool = InstallScript("sdk/tools/android", FakeAndroidPath());
+    androidTool =
+        InstallScript("sdk/tools/android",
+                      std::string(OV_TEST_BINARY_DIR) + "/tests/ov_fake_android" + ovhost::kExecutableSuffix);
     antTool = InstallScript("ant/bin/ant", FakeToolPath());
+    sandbox.InstallFakeTool("tools/convert");
     sandbox.WriteFile("Android/src/com/orvo/sdk/TheActivity.java", "package com.orvo.sdk;\n");
     sandbox.WriteFile("Android/libs/readme.txt", "native libraries\n");
     sandbox.WriteFile("game/art/splash_hd.jpg", "splash image bytes");
     sandbox.WriteFile("game/art/icon.png", "icon bytes");
     sandbox.WriteFile(
         "game/game.config",
-        ConfigurationXml("game.project",
-                         "        <build name=\"Release\" platform=\"Android\" distribution=\"\" "
-                         "api=\"OpenGLES2\" headerpath=\"\" librarypath=\"\" args=\"\"/>\n"));
-    WriteGame(AndroidGame());
+        ConfigurationXml("game.project", packagertest::BuildEntry("Release", "Android", "", "OpenGLES2")));
+    WriteGame();
   }
-
   ~AndroidSandbox() override {
     // Latest first, so every variable ends as it was before the test.
     while (!environment.empty()) environment.pop_back();
-  }
-
-  static std::string FakeAndroidPath() {
-    return std::string(OV_TEST_BINARY_DIR) + "/tests/ov_fake_android" + ovhost::kExecutableSuffix;
   }
 
   // For the rest of the test; a null value removes the variable.
   void SetEnv(const std::string& name, const char* value) {
     environment.push_back(std::make_unique<ScopedEnv>(name, value));
   }
-  void Unset(const std::string& name) { SetEnv(name, nullptr); }
 
   // Installs program at relative the way the SDK's and Ant's scripts are found: elsewhere the
   // program itself, on Windows relative.exe with relative.bat calling it. Returns the script.
@@ -80,33 +64,20 @@ class AndroidSandbox : public ::testing::Test {
     return sandbox.WriteFile(relative + ".bat", "@\"%~dp0" + name + ".exe\" %*\r\n@exit /b %ERRORLEVEL%\r\n");
   }
 
-  void InstallFakeConvert() { sandbox.InstallFakeTool("tools/convert"); }
-
-  void WriteGame(const AndroidGame& game) {
-    std::string settings = "            <setting name=\"generalname\" value=\"" + game.name +
-                           "\"/>\n"
-                           "            <setting name=\"generaltmp\" value=\"tmp\"/>\n"
-                           "            <setting name=\"generalmajor\" value=\"2\"/>\n"
-                           "            <setting name=\"generalminor\" value=\"5\"/>\n";
-    if (game.icon) settings += "            <setting name=\"generalicon\" value=\"art/icon.png\"/>\n";
-    if (game.splash)
-      settings += "            <setting name=\"generalsplashscreen\" value=\"art/splash_hd.jpg\"/>\n";
-    settings += "            <mobile>\n                <android>\n" + game.androidSettings +
-                "                </android>\n            </mobile>\n";
-    sandbox.WriteFile("game/game.project", ProjectXml("1.1", settings));
+  // The game's project; androidSettings are "setting" elements of its android group.
+  void WriteGame(const std::string& name = "Demo", bool icon = false, bool splash = true,
+                 const std::string& androidSettings = "") {
+    std::string settings =
+        packagertest::Setting("generalname", name) + packagertest::Setting("generaltmp", "tmp") +
+        packagertest::Setting("generalmajor", "2") + packagertest::Setting("generalminor", "5");
+    if (icon) settings += packagertest::Setting("generalicon", "art/icon.png");
+    if (splash) settings += packagertest::Setting("generalsplashscreen", "art/splash_hd.jpg");
+    sandbox.WriteFile("game/game.project", ProjectXml("1.1", settings + "<mobile><android>" +
+                                                                 androidSettings + "</android></mobile>\n"));
   }
-
-  static std::string Setting(const std::string& name, const std::string& value) {
-    return "                    <setting name=\"" + name + "\" value=\"" + value + "\"/>\n";
-  }
-
-  static std::string Separator() { return std::string(1, ovhost::kNativeSeparator); }
 
   // The build directory as the packager spells it (the platform directory's separator doubled).
-  std::string BuildDirectory() const {
-    const std::string s = Separator();
-    return sandbox.GameDir() + s + "tmp" + s + "Android" + s + s + "Release" + s;
-  }
+  std::string BuildDirectory() const { return packagertest::BuildDirectory(sandbox, "Android", "Release"); }
   std::string Built(const std::string& relative) const {
     return (std::filesystem::path(BuildDirectory()) / std::filesystem::path(relative).make_preferred())
         .string();
@@ -118,19 +89,25 @@ class AndroidSandbox : public ::testing::Test {
     arguments.insert(arguments.end(), extra.begin(), extra.end());
     return sandbox.Run(arguments);
   }
-
-  // The recorded runs of the tool installed under name (argv[0]'s file name without extension).
-  std::vector<FakeToolRun> RunsOf(const std::string& name) const {
-    std::vector<FakeToolRun> runs;
-    for (const FakeToolRun& run : sandbox.ToolRuns()) {
-      if (!run.args.empty() && std::filesystem::path(run.args[0]).stem().string() == name)
-        runs.push_back(run);
-    }
-    return runs;
+  // The first lines of standard error for the default game, whose build names no distribution.
+  std::string NoIcon() const {
+    return "project_settings icon not found in file " + sandbox.ProjectFile() + "\n";
+  }
+  std::string Preamble() const { return NoIcon() + "Warning : Distribution  not found, using default !\n"; }
+  void ExpectSuccess(const ProgramResult& result) {
+    ASSERT_TRUE(result.started);
+    EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
   }
 
-  static std::vector<std::string> ArgumentsOf(const FakeToolRun& run) {
-    return std::vector<std::string>(run.args.begin() + 1, run.args.end());
+  // The arguments (argv[1] on) of the recorded runs of the tool installed under name.
+  std::vector<std::vector<std::string>> RunsOf(const std::string& name) const {
+    std::vector<std::vector<std::string>> runs;
+    for (const FakeToolRun& run : sandbox.ToolRuns()) {
+      if (std::filesystem::path(run.args[0]).stem().string() == name) {
+        runs.emplace_back(run.args.begin() + 1, run.args.end());
+      }
+    }
+    return runs;
   }
 
   PackagerSandbox sandbox;

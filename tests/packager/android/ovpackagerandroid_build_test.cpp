@@ -5,11 +5,11 @@
 #include <filesystem>
 
 #include "packager/android/android_sandbox.h"
-#include "support/run_program.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using namespace packagertest;
 
 class AndroidBuildTest : public AndroidSandbox {
  protected:
@@ -18,13 +18,13 @@ class AndroidBuildTest : public AndroidSandbox {
     sandbox.WriteFile("game/tmp/Android/OpenGLES2/BF-wav.bf", "packed sounds");
     sandbox.WriteFile("game/tmp/Android/OpenGLES2/Game/level1.dat", "level");
     sandbox.WriteFile("game/tmp/Android/OpenGLES2/Resources/Sounds/hit.wav", "sound");
-  }
-
-  // A configured project, as a previous --configure leaves it.
-  void WriteConfiguredProject() {
+    // A configured project, as a previous --configure leaves it.
     fs::create_directories(Built("src"));
+    fs::create_directories(Built("libs"));
     sandbox.WriteFile("game/tmp/Android/Release/build.xml", "<project name=\"Demo\"/>\n");
-    sandbox.WriteFile("game/tmp/Android/Release/AndroidManifest.xml", "<manifest/>\n");
+    sandbox.WriteFile("game/tmp/Android/Release/AndroidManifest.xml", "<manifest>\n</manifest>\n");
+    sandbox.WriteFile("game/tmp/Android/Release/res/values/strings.xml",
+                      "<resources>\n<string name=\"app_name\">Old</string>\n</resources>\n");
   }
 
   std::vector<std::string> AntArguments(const std::string& mode) {
@@ -33,88 +33,56 @@ class AndroidBuildTest : public AndroidSandbox {
 };
 
 TEST_F(AndroidBuildTest, DebugBuildWithoutSigningData) {
-  WriteConfiguredProject();
   ProgramResult result = Run("--build");
-  ASSERT_TRUE(result.started);
-  EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
-  std::vector<FakeToolRun> runs = RunsOf("ant");
-  ASSERT_EQ(runs.size(), 1u);
-  EXPECT_EQ(ArgumentsOf(runs[0]), AntArguments("debug"));
-  std::string out = WithoutCarriageReturns(result.out);
+  ExpectSuccess(result);
+  EXPECT_EQ(RunsOf("ant"), std::vector<std::vector<std::string>>{AntArguments("debug")});
+  const std::string out = WithoutCarriageReturns(result.out);
   EXPECT_TRUE(Contains(out, antTool + " -buildfile " + BuildDirectory() + "build.xml debug\n"));
   EXPECT_TRUE(Contains(out, "#Info: Start copying Java Sources\n"));
-
   // The content, Android's selection of it, and the engine's template.
-  EXPECT_EQ(ReadBuilt("assets/BF-main.bf"), "main big file");
+  EXPECT_EQ("main big file", ReadBuilt("assets/BF-main.bf"));
   EXPECT_FALSE(FileExists(Built("assets/BF-wav.bf")));
-  EXPECT_EQ(ReadBuilt("assets/Game/level1.dat"), "level");
-  EXPECT_EQ(ReadBuilt("assets/Resources/Sounds/hit.wave"), "sound");
-  EXPECT_EQ(ReadBuilt("src/com/orvo/sdk/TheActivity.java"), "package com.orvo.sdk;\n");
-  EXPECT_EQ(ReadBuilt("libs/readme.txt"), "native libraries\n");
+  EXPECT_EQ("level", ReadBuilt("assets/Game/level1.dat"));
+  EXPECT_EQ("sound", ReadBuilt("assets/Resources/Sounds/hit.wave"));
+  EXPECT_EQ("package com.orvo.sdk;\n", ReadBuilt("src/com/orvo/sdk/TheActivity.java"));
+  EXPECT_EQ("native libraries\n", ReadBuilt("libs/readme.txt"));
 }
 
 TEST_F(AndroidBuildTest, ReleaseBuildAfterConfigureWithSigningData) {
-  InstallFakeConvert();
-  WriteGame({"Demo", false, true,
-             Setting("androidkeystore", "release.keystore") + Setting("androidkeystorepwd", "store-secret") +
-                 Setting("androidkeyalias", "game") + Setting("androidkeyaliaspwd", "alias-secret")});
-  ProgramResult configure = Run("--configure");
-  ASSERT_EQ(configure.exitCode, 0) << configure.out << configure.err;
-  std::string properties = WithoutCarriageReturns(ReadBuilt("ant.properties"));
-  EXPECT_TRUE(Contains(properties, "key.store="));
-  EXPECT_TRUE(Contains(
-      properties, "\nkey.store.password=store-secret\nkey.alias=game\nkey.alias.password=alias-secret\n"));
-
+  WriteGame("Demo", false, true,
+            Setting("androidkeystore", "release.keystore") + Setting("androidkeystorepwd", "store-secret") +
+                Setting("androidkeyalias", "game") + Setting("androidkeyaliaspwd", "alias-secret"));
+  ExpectSuccess(Run("--configure"));
   ProgramResult build = Run("--build");
-  EXPECT_EQ(build.exitCode, 0) << build.out << build.err;
-  std::vector<FakeToolRun> runs = RunsOf("ant");
-  ASSERT_EQ(runs.size(), 1u);
-  EXPECT_EQ(ArgumentsOf(runs[0]), AntArguments("release"));
+  ExpectSuccess(build);
+  EXPECT_EQ(RunsOf("ant"), std::vector<std::vector<std::string>>{AntArguments("release")});
   EXPECT_FALSE(Contains(build.out + build.err, "secret"));
 }
 
 TEST_F(AndroidBuildTest, FailingAntFailsTheBuild) {
-  WriteConfiguredProject();
   SetEnv("OV_FAKE_TOOL_EXIT_ant", "1");
   SetEnv("OV_FAKE_TOOL_STDERR_ant", "BUILD FAILED\n");
   ProgramResult result = Run("--build");
-  EXPECT_EQ(result.exitCode, ExpectedExitCode(-6));
-  std::string err = WithoutCarriageReturns(result.err);
   // Ant's own text-mode line end is echoed as is, so only the packager's lines are compared whole.
-  EXPECT_TRUE(Contains(err, "BUILD FAILED"));
-  EXPECT_TRUE(Contains(err, "Failed to build APK \nFailed Build in OvGamePackager.\n"));
+  ExpectOutcomeEndingWith(result, -6, "Failed to build APK \nFailed Build in OvGamePackager.\n");
+  EXPECT_TRUE(Contains(result.err, "BUILD FAILED"));
   EXPECT_TRUE(Contains(WithoutCarriageReturns(result.out), "Return code = 1\n"));
 }
 
 TEST_F(AndroidBuildTest, CopyInstallsTheLibraryForItsArchitecture) {
-  fs::create_directories(Built("libs"));
-  std::string library = sandbox.WriteFile("out/libgame.so", "native code");
-  ProgramResult result = Run("--copy", {library, "armeabi-v7a"});
-  EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
-  EXPECT_EQ(ReadBuilt("libs/armeabi-v7a/libgame.so"), "native code");
-}
-
-TEST_F(AndroidBuildTest, CopyNeedsAnArchitecture) {
-  fs::create_directories(Built("libs"));
-  std::string library = sandbox.WriteFile("out/libgame.so", "native code");
-  ProgramResult result = Run("--copy", {library});
-  EXPECT_EQ(result.exitCode, ExpectedExitCode(-7));
-  EXPECT_TRUE(Contains(WithoutCarriageReturns(result.err),
-                       "Error : Missing architecture !\nFailed copying target in OvGamePackager.\n"));
+  const std::string library = sandbox.WriteFile("out/libgame.so", "native code");
+  const std::string failed = Preamble() + "Failed copying target in OvGamePackager.\n";
+  ExpectOutcome(Run("--copy", {library}), -7,
+                Preamble() + "Error : Missing architecture !\nFailed copying target in OvGamePackager.\n");
   EXPECT_TRUE(fs::is_empty(Built("libs")));
-}
-
-TEST_F(AndroidBuildTest, CopyOfAMissingLibraryFails) {
-  fs::create_directories(Built("libs"));
-  ProgramResult result = Run("--copy", {sandbox.Path("out/missing.so"), "x86"});
-  EXPECT_EQ(result.exitCode, ExpectedExitCode(-7));
+  ExpectOutcome(Run("--copy", {sandbox.Path("out/missing.so"), "x86"}), -7, failed);
+  ExpectOutcome(Run("--copy", {library, "armeabi-v7a"}), 0, Preamble());
+  EXPECT_EQ("native code", ReadBuilt("libs/armeabi-v7a/libgame.so"));
 }
 
 TEST_F(AndroidBuildTest, CleanEmptiesTheBuildDirectory) {
-  WriteConfiguredProject();
-  sandbox.WriteFile("game/tmp/Android/Release/res/values/strings.xml", "<resources/>\n");
   ProgramResult result = Run("--clean");
-  EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
+  ExpectOutcome(result, 0, Preamble());
   EXPECT_TRUE(fs::is_directory(BuildDirectory()));
   EXPECT_TRUE(fs::is_empty(BuildDirectory()));
   EXPECT_TRUE(Contains(result.out, "Deleting "));
@@ -122,71 +90,45 @@ TEST_F(AndroidBuildTest, CleanEmptiesTheBuildDirectory) {
 
 // Configure on a project whose files are damaged: the project exists (so it is updated), and
 // one of the files that Configure edits is wrong.
-class AndroidDamagedProjectTest : public AndroidSandbox {
- protected:
-  AndroidDamagedProjectTest() {
-    sandbox.WriteFile("game/tmp/Android/Release/build.xml", "<project name=\"Demo\"/>\n");
-    sandbox.WriteFile("game/tmp/Android/Release/AndroidManifest.xml", "<manifest>\n</manifest>\n");
-    sandbox.WriteFile("game/tmp/Android/Release/res/values/strings.xml",
-                      "<resources>\n<string name=\"app_name\">Old</string>\n</resources>\n");
-    fs::create_directories(Built("res/layout"));
-    WriteGame({"Demo", false, true, ""});
+TEST_F(AndroidBuildTest, DamagedProjectFilesFailConfigure) {
+  const std::string strings = Built("res/values/strings.xml");
+  const struct {
+    const char *file, *content;  // null content: the file is removed
+    std::string out, err;
+  } rows[] = {
+      {"AndroidManifest.xml", "this is not XML <<<",
+       "Cannot open file " + BuildDirectory() + kSep +
+           "AndroidManifest.xml\nFailed to initialize manifest \n",
+       ""},
+      {"AndroidManifest.xml", "<application/>\n", "Failed to initialize manifest \n", ""},
+      {"res/values/strings.xml", "<strings/>\n", "",
+       "Cannot find ressource node " + strings + "\nFailed to edit strings.xml \n"},
+      {"res/values/strings.xml", nullptr, "",
+       "Cannot open file " + strings + "\nFailed to edit strings.xml \n"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.out + row.err);
+    const std::string saved = ReadBuilt(row.file);
+    if (row.content) {
+      sandbox.WriteFile(std::string("game/tmp/Android/Release/") + row.file, row.content);
+    } else {
+      fs::remove(Built(row.file));
+    }
+    ProgramResult result = Run("--configure");
+    ExpectOutcomeEndingWith(result, -5, row.err + "Failed Configure in OvGamePackager.\n");
+    EXPECT_TRUE(Contains(WithoutCarriageReturns(result.out), row.out));
+    EXPECT_EQ(row.content ? row.content : "", ReadBuilt(row.file));
+    sandbox.WriteFile(std::string("game/tmp/Android/Release/") + row.file, saved);
   }
-
-  void ExpectConfigureFailure(const ProgramResult& result) {
-    ASSERT_TRUE(result.started);
-    EXPECT_EQ(result.exitCode, ExpectedExitCode(-5));
-    EXPECT_TRUE(Contains(WithoutCarriageReturns(result.err), "Failed Configure in OvGamePackager.\n"));
-  }
-};
-
-TEST_F(AndroidDamagedProjectTest, ManifestThatIsNotXml) {
-  sandbox.WriteFile("game/tmp/Android/Release/AndroidManifest.xml", "this is not XML <<<");
-  ProgramResult result = Run("--configure");
-  ExpectConfigureFailure(result);
-  std::string out = WithoutCarriageReturns(result.out);
-  EXPECT_TRUE(Contains(out, "Cannot open file " + BuildDirectory() + Separator() +
-                                "AndroidManifest.xml\n"
-                                "Failed to initialize manifest \n"));
-}
-
-TEST_F(AndroidDamagedProjectTest, ManifestWithAnotherRoot) {
-  sandbox.WriteFile("game/tmp/Android/Release/AndroidManifest.xml", "<application/>\n");
-  ProgramResult result = Run("--configure");
-  ExpectConfigureFailure(result);
-  std::string out = WithoutCarriageReturns(result.out);
-  EXPECT_TRUE(Contains(out, "Failed to initialize manifest \n"));
-  EXPECT_FALSE(Contains(out, "Cannot open file"));
-  EXPECT_EQ(ReadBuilt("AndroidManifest.xml"), "<application/>\n");
-}
-
-TEST_F(AndroidDamagedProjectTest, StringsWithoutResources) {
-  sandbox.WriteFile("game/tmp/Android/Release/res/values/strings.xml", "<strings/>\n");
-  ProgramResult result = Run("--configure");
-  ExpectConfigureFailure(result);
-  EXPECT_TRUE(Contains(WithoutCarriageReturns(result.err), "Cannot find ressource node " +
-                                                               Built("res/values/strings.xml") +
-                                                               "\n"
-                                                               "Failed to edit strings.xml \n"));
-}
-
-TEST_F(AndroidDamagedProjectTest, MissingStrings) {
-  fs::remove(Built("res/values/strings.xml"));
-  ProgramResult result = Run("--configure");
-  ExpectConfigureFailure(result);
-  EXPECT_TRUE(Contains(WithoutCarriageReturns(result.err), "Cannot open file "));
-}
-
-TEST_F(AndroidDamagedProjectTest, StringsWithACommentKeepOneApplicationName) {
+  // A comment in strings.xml does not hide the application name, which is replaced once.
   sandbox.WriteFile("game/tmp/Android/Release/res/values/strings.xml",
                     "<resources>\n<!-- shown on the launcher -->\n<string name=\"app_name\">Old</string>\n"
                     "<string name=\"other\">x</string>\n</resources>\n");
-  ProgramResult result = Run("--configure");
-  EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
-  std::string strings = ReadBuilt("res/values/strings.xml");
-  EXPECT_FALSE(Contains(strings, "Old"));
-  EXPECT_TRUE(Contains(strings, "<string name=\"other\">x</string>"));
-  EXPECT_TRUE(Contains(strings, "<string name=\"app_name\">Demo</string>"));
+  ExpectSuccess(Run("--configure"));
+  const std::string edited = ReadBuilt("res/values/strings.xml");
+  EXPECT_FALSE(Contains(edited, "Old"));
+  EXPECT_TRUE(Contains(edited, "<string name=\"other\">x</string>"));
+  EXPECT_TRUE(Contains(edited, "<string name=\"app_name\">Demo</string>"));
 }
 
 }  // namespace

@@ -3,178 +3,130 @@
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "packager/android/android_sandbox.h"
 #include "packager/android/expected_manifest.h"
-#include "packager/android/ovpackagerandroid.h"
-#include "support/run_program.h"
 
 namespace {
 
-// The text of the "app_name" string of strings.xml; "(none)" when the file or entry is missing.
+using namespace packagertest;
+using Runs = std::vector<std::vector<std::string>>;
+
+// The text of the "app_name" string of strings.xml.
 std::string AppName(const std::string& path) {
   TiXmlDocument document;
   if (!document.LoadFile(path.c_str()) || !document.RootElement()) return "(not XML)";
   for (TiXmlElement* entry = document.RootElement()->FirstChildElement("string"); entry;
        entry = entry->NextSiblingElement("string")) {
-    const char* name = entry->Attribute("name");
-    if (name && std::string(name) == "app_name") return entry->GetText() ? entry->GetText() : "";
+    if (entry->Attribute("name") && std::string(entry->Attribute("name")) == "app_name") {
+      return entry->GetText() ? entry->GetText() : "";
+    }
   }
   return "(none)";
 }
 
 class AndroidConfigureTest : public AndroidSandbox {
  protected:
-  // The icons cost six conversions per run: only the tests about them have one.
-  AndroidConfigureTest() {
-    InstallFakeConvert();
-    WriteGame({"Demo", false, true, ""});
-  }
-
-  void WriteGameWithIcon() { WriteGame({"Demo", true, true, ""}); }
-
-  void ExpectSuccess(const ProgramResult& result) {
-    ASSERT_TRUE(result.started);
-    EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
-  }
-
   std::vector<std::string> CreateArguments(const std::string& name, const std::string& level = "19") {
     return {"create", "project",        "--target",   "android-" + level, "--name",    name,
             "--path", BuildDirectory(), "--activity", "TheActivity",      "--package", "com.example.demo"};
   }
 };
 
-TEST_F(AndroidConfigureTest, FirstConfigureCreatesTheProject) {
-  WriteGameWithIcon();
+TEST_F(AndroidConfigureTest, FirstConfigureCreatesTheProjectWithTheEngineFiles) {
   ProgramResult result = Run("--configure");
   ExpectSuccess(result);
-  std::vector<FakeToolRun> runs = RunsOf("android");
-  ASSERT_EQ(runs.size(), 1u);
-  EXPECT_EQ(ArgumentsOf(runs[0]), CreateArguments("Demo"));
-  std::string out = WithoutCarriageReturns(result.out);
+  EXPECT_EQ(RunsOf("android"), Runs{CreateArguments("Demo")});
+  const std::string out = WithoutCarriageReturns(result.out);
   EXPECT_TRUE(Contains(out, androidTool + " create project --target android-19 --name Demo --path " +
                                 BuildDirectory() + " --activity TheActivity --package com.example.demo\n"));
   EXPECT_TRUE(Contains(out, "#Info: Android Project created.\n"));
   EXPECT_TRUE(Contains(out, "#Info: Android Manifest updated.\n"));
-}
+  // Without an icon nothing is rendered.
+  EXPECT_TRUE(Contains(WithoutCarriageReturns(result.err), "Warning : No icon !\n"));
+  EXPECT_TRUE(RunsOf("convert").empty());
 
-TEST_F(AndroidConfigureTest, FirstConfigureGivesTheEngineManifest) {
-  ExpectSuccess(Run("--configure"));
-  EXPECT_EQ(WithoutCarriageReturns(ReadBuilt("AndroidManifest.xml")), ConfiguredManifest("19"));
-}
-
-TEST_F(AndroidConfigureTest, SecondConfigureUpdatesAndChangesNothing) {
-  ExpectSuccess(Run("--configure"));
-  std::string manifest = ReadBuilt("AndroidManifest.xml");
-  std::string strings = ReadBuilt("res/values/strings.xml");
-  std::string layout = ReadBuilt("res/layout/main.xml");
-
-  ProgramResult second = Run("--configure");
-  ExpectSuccess(second);
-  std::vector<FakeToolRun> runs = RunsOf("android");
-  ASSERT_EQ(runs.size(), 2u);
-  EXPECT_EQ(ArgumentsOf(runs[1]), (std::vector<std::string>{"update", "project", "--name", "Demo", "--target",
-                                                            "android-19", "--path", BuildDirectory()}));
-  std::string out = WithoutCarriageReturns(second.out);
-  EXPECT_TRUE(Contains(out, androidTool + " update project --name Demo --target android-19 --path " +
-                                BuildDirectory() + "\n"));
-  EXPECT_TRUE(Contains(out, "#Info: Android Project updated.\n"));
-  EXPECT_TRUE(Contains(ReadBuilt("build.xml"), "updated by ov_fake_android"));
-  EXPECT_EQ(ReadBuilt("AndroidManifest.xml"), manifest);
-  EXPECT_EQ(ReadBuilt("res/values/strings.xml"), strings);
-  EXPECT_EQ(ReadBuilt("res/layout/main.xml"), layout);
-}
-
-TEST_F(AndroidConfigureTest, SplashLayoutAndImageAreWritten) {
-  ExpectSuccess(Run("--configure"));
-  std::string layout = ReadBuilt("res/layout/main.xml");
-  // Written in text mode: CR LF line ends on Windows.
-  EXPECT_EQ(layout.size(), ovhost::kIsWindows ? 739u : 719u);
-  EXPECT_EQ(WithoutCarriageReturns(layout), COvPackagerAndroid::SplashLayoutText());
-  EXPECT_EQ(ReadBuilt("res/drawable/splash.jpg"), "splash image bytes");
+  EXPECT_EQ(ConfiguredManifest("19"), WithoutCarriageReturns(ReadBuilt("AndroidManifest.xml")));
+  // The splash layout, written in text mode: CR LF line ends on Windows.
+  const std::string layout = ReadBuilt("res/layout/main.xml"), text = WithoutCarriageReturns(layout);
+  EXPECT_EQ(ovhost::kIsWindows ? 739u : 719u, layout.size());
+  EXPECT_EQ(20, std::count(text.begin(), text.end(), '\n'));
+  EXPECT_EQ(0u, text.find("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"));
+  EXPECT_TRUE(Contains(text,
+                       "\t<RelativeLayout xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
+                       "\txmlns:tools=\"http://schemas.android.com/tools\"\n"));
+  EXPECT_TRUE(EndsWith(text, "\t\tandroid:src=\"@drawable/splash\" />\n</RelativeLayout>\n"));
+  EXPECT_EQ("splash image bytes", ReadBuilt("res/drawable/splash.jpg"));
   EXPECT_FALSE(FileExists(Built("res/drawable/splash_hd.jpg")));
-}
-
-TEST_F(AndroidConfigureTest, GeneratedJavaSourcesAreRemoved) {
-  ExpectSuccess(Run("--configure"));
-  EXPECT_TRUE(std::filesystem::is_directory(Built("src")));
+  // The generated Java sources are removed.
   EXPECT_TRUE(std::filesystem::is_empty(Built("src")));
 }
 
-TEST_F(AndroidConfigureTest, NameWithXmlCharactersStaysWellFormed) {
-  WriteGame({"My &lt;Game&gt; &amp; Co", false, true, ""});
+TEST_F(AndroidConfigureTest, SecondConfigureUpdatesAndChangesNothing) {
+  // A name with XML characters is one argument of the tool and stays well-formed text.
+  WriteGame("My &lt;Game&gt; &amp; Co");
   ExpectSuccess(Run("--configure"));
-  std::vector<FakeToolRun> runs = RunsOf("android");
-  ASSERT_EQ(runs.size(), 1u);
-  EXPECT_EQ(ArgumentsOf(runs[0]), CreateArguments("My<Game> & Co"));
-  EXPECT_EQ(AppName(Built("res/values/strings.xml")), "My<Game> & Co");
-
-  // And survives the next run.
-  ExpectSuccess(Run("--configure"));
-  EXPECT_EQ(AppName(Built("res/values/strings.xml")), "My<Game> & Co");
+  const std::string manifest = ReadBuilt("AndroidManifest.xml"),
+                    strings = ReadBuilt("res/values/strings.xml");
+  const std::string layout = ReadBuilt("res/layout/main.xml");
+  ProgramResult second = Run("--configure");
+  ExpectSuccess(second);
+  EXPECT_EQ(RunsOf("android"), (Runs{CreateArguments("My<Game> & Co"),
+                                     {"update", "project", "--name", "My<Game> & Co", "--target",
+                                      "android-19", "--path", BuildDirectory()}}));
+  EXPECT_TRUE(Contains(WithoutCarriageReturns(second.out), "#Info: Android Project updated.\n"));
+  EXPECT_TRUE(Contains(ReadBuilt("build.xml"), "updated by ov_fake_android"));
+  EXPECT_EQ("My<Game> & Co", AppName(Built("res/values/strings.xml")));
+  EXPECT_EQ(manifest, ReadBuilt("AndroidManifest.xml"));
+  EXPECT_EQ(strings, ReadBuilt("res/values/strings.xml"));
+  EXPECT_EQ(layout, ReadBuilt("res/layout/main.xml"));
 }
 
 TEST_F(AndroidConfigureTest, FailingIconConversionDoesNotStopConfigure) {
-  WriteGameWithIcon();
+  WriteGame("Demo", true);
   SetEnv("OV_FAKE_TOOL_EXIT_convert", "1");
-  ProgramResult result = Run("--configure");
-  ExpectSuccess(result);
-  EXPECT_EQ(RunsOf("convert").size(), 6u);
+  ExpectSuccess(Run("--configure"));
+  EXPECT_EQ(6u, RunsOf("convert").size());
   EXPECT_FALSE(std::filesystem::exists(Built("res/drawable-ldpi/ic_launcher.png")));
   EXPECT_FALSE(std::filesystem::exists(Built("res/drawable-ldpi/.tmp-ic_launcher.png")));
-  EXPECT_EQ(AppName(Built("res/values/strings.xml")), "Demo");
+  EXPECT_EQ("Demo", AppName(Built("res/values/strings.xml")));
 }
 
-TEST_F(AndroidConfigureTest, NoIconWarnsAndRendersNothing) {
-  WriteGame({"Demo", false, true, ""});
-  ProgramResult result = Run("--configure");
-  ExpectSuccess(result);
-  EXPECT_TRUE(Contains(WithoutCarriageReturns(result.err), "Warning : No icon !\n"));
-  EXPECT_TRUE(RunsOf("convert").empty());
-}
-
-TEST_F(AndroidConfigureTest, CompleteSigningDataRewritesAntProperties) {
-  WriteGame({"Demo", false, true,
-             Setting("androidkeystore", "keys\\release.keystore") +
-                 Setting("androidkeystorepwd", "store&amp;pass") + Setting("androidkeyalias", "game") +
-                 Setting("androidkeyaliaspwd", "alias pass")});
-  ProgramResult result = Run("--configure");
-  ExpectSuccess(result);
-  std::string keyStore = sandbox.GameDir() + Separator() + "keys/release.keystore";
-  for (char& c : keyStore) {
-    if (c == '\\') c = '/';
+TEST_F(AndroidConfigureTest, SigningDataRewritesAntPropertiesOnlyWhenComplete) {
+  const std::string keys = Setting("androidkeystorepwd", "store&amp;pass") +
+                           Setting("androidkeyalias", "game") + Setting("androidkeyaliaspwd", "alias pass");
+  const std::string rest = "\nkey.store.password=store&pass\nkey.alias=game\nkey.alias.password=alias pass\n";
+  std::string relative = sandbox.GameDir() + kSep + "keys/release.keystore";
+  std::replace(relative.begin(), relative.end(), '\\', '/');
+  const std::string absolute = ovhost::kIsWindows ? "D:\\keys\\r.ks" : "/keys/r.ks";
+  const struct {
+    std::string settings, properties;
+  } rows[] = {
+      // Three settings, and the fourth without a value or with another letter case.
+      {Setting("androidkeystore", "r.ks") + Setting("androidkeystorepwd", "a") +
+           Setting("androidkeyalias", "b") + Setting("androidKeyAliasPwd", "c") +
+           "<setting name=\"androidkeyaliaspwd\"/>" + Setting("androidkeyaliaspwd", ""),
+       "# created by ov_fake_android\n"},
+      {Setting("androidkeystore", "keys\\release.keystore") + keys, "key.store=" + relative + rest},
+      {Setting("androidkeystore", absolute) + keys,
+       std::string("key.store=") + (ovhost::kIsWindows ? "D:/keys/r.ks" : "/keys/r.ks") + rest},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.properties);
+    std::filesystem::remove_all(sandbox.Path("game/tmp"));
+    WriteGame("Demo", false, true, row.settings);
+    ProgramResult result = Run("--configure");
+    ExpectSuccess(result);
+    EXPECT_EQ(row.properties, WithoutCarriageReturns(ReadBuilt("ant.properties")));
+    const std::string announced =
+        "#Info: Start rewriting ant.properties " + BuildDirectory() + "ant.properties\n";
+    EXPECT_EQ(row.properties[0] != '#',
+              WithoutCarriageReturns(result.out).find(announced) != std::string::npos);
+    // The passwords are in the file only, never in the output.
+    EXPECT_FALSE(Contains(result.out + result.err, "store&pass"));
   }
-  EXPECT_EQ(WithoutCarriageReturns(ReadBuilt("ant.properties")),
-            "key.store=" + keyStore +
-                "\nkey.store.password=store&pass\nkey.alias=game\nkey.alias.password=alias pass\n");
-  EXPECT_TRUE(Contains(WithoutCarriageReturns(result.out),
-                       "#Info: Start rewriting ant.properties " + BuildDirectory() + "ant.properties\n"));
-  // The passwords are in the file only, never in the output.
-  EXPECT_FALSE(Contains(result.out + result.err, "store&pass"));
-}
-
-TEST_F(AndroidConfigureTest, AbsoluteKeyStoreIsKeptAsGiven) {
-  std::string keyStore = ovhost::kIsWindows ? "D:\\keys\\r.ks" : "/keys/r.ks";
-  WriteGame({"Demo", false, true,
-             Setting("androidkeystore", keyStore) + Setting("androidkeystorepwd", "a") +
-                 Setting("androidkeyalias", "b") + Setting("androidkeyaliaspwd", "c")});
-  ExpectSuccess(Run("--configure"));
-  EXPECT_TRUE(Contains(ReadBuilt("ant.properties"),
-                       ovhost::kIsWindows ? "key.store=D:/keys/r.ks" : "key.store=/keys/r.ks"));
-}
-
-TEST_F(AndroidConfigureTest, IncompleteSigningDataLeavesAntPropertiesAlone) {
-  // Three settings, and the fourth without a value or with another letter case.
-  WriteGame({"Demo", false, true,
-             Setting("androidkeystore", "release.keystore") + Setting("androidkeystorepwd", "a") +
-                 Setting("androidkeyalias", "b") + Setting("androidKeyAliasPwd", "c") +
-                 "                    <setting name=\"androidkeyaliaspwd\"/>\n" +
-                 Setting("androidkeyaliaspwd", "")});
-  ProgramResult result = Run("--configure");
-  ExpectSuccess(result);
-  EXPECT_EQ(ReadBuilt("ant.properties"), "# created by ov_fake_android\n");
-  EXPECT_FALSE(Contains(result.out, "ant.properties"));
 }
 
 TEST_F(AndroidConfigureTest, ApiLevelIsNeverBelowNineteen) {
@@ -182,18 +134,16 @@ TEST_F(AndroidConfigureTest, ApiLevelIsNeverBelowNineteen) {
   // another letter case and a setting without value all leave 19.
   const std::vector<std::pair<std::string, std::string>> cases = {
       {Setting("androidsdkid", "17") + Setting("androidsdkid", "abc") + Setting("androidSdkId", "23") +
-           "                    <setting name=\"androidsdkid\"/>\n",
+           "<setting name=\"androidsdkid\"/>\n",
        "19"},
       {Setting("androidsdkid", "21"), "21"}};
   for (const auto& [settings, level] : cases) {
     SCOPED_TRACE(settings);
     std::filesystem::remove_all(sandbox.Path("game/tmp"));
     std::filesystem::remove(sandbox.Path("tools.log"));
-    WriteGame({"Demo", false, true, settings});
+    WriteGame("Demo", false, true, settings);
     ExpectSuccess(Run("--configure"));
-    std::vector<FakeToolRun> runs = RunsOf("android");
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(ArgumentsOf(runs[0]), CreateArguments("Demo", level));
+    EXPECT_EQ(RunsOf("android"), Runs{CreateArguments("Demo", level)});
     EXPECT_TRUE(Contains(ReadBuilt("AndroidManifest.xml"), "android:targetSdkVersion=\"" + level + "\""));
   }
 }
@@ -202,7 +152,7 @@ TEST_F(AndroidConfigureTest, ApiLevelIsNeverBelowNineteen) {
 // The real ImageMagick is installed on the Linux machines only; the Windows leg runs the same
 // steps with the fake converter above.
 TEST_F(AndroidConfigureTest, RealImageMagickRendersLauncherIconsOfEverySize) {
-  WriteGameWithIcon();
+  WriteGame("Demo", true);
   std::filesystem::remove(sandbox.Path("tools/convert"));
   std::filesystem::copy_file(std::string(OV_TEST_SOURCE_DIR) + "/examples/demo/icons/game.png",
                              sandbox.Path("game/art/icon.png"),
@@ -215,14 +165,13 @@ TEST_F(AndroidConfigureTest, RealImageMagickRendersLauncherIconsOfEverySize) {
     SCOPED_TRACE(directory);
     std::string png = ReadBuilt("res/" + directory + "/ic_launcher.png");
     ASSERT_GT(png.size(), 24u);
-    EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
-    EXPECT_EQ(png.substr(12, 4), "IHDR");
+    EXPECT_EQ(std::string("\x89PNG\r\n\x1a\n", 8) + png.substr(8, 4) + "IHDR", png.substr(0, 16));
     auto word = [&png](size_t at) {
       return (unsigned(uint8_t(png[at])) << 24) | (unsigned(uint8_t(png[at + 1])) << 16) |
              (unsigned(uint8_t(png[at + 2])) << 8) | unsigned(uint8_t(png[at + 3]));
     };
-    EXPECT_EQ(word(16), size);
-    EXPECT_EQ(word(20), size);
+    EXPECT_EQ(size, word(16));
+    EXPECT_EQ(size, word(20));
   }
 }
 #endif

@@ -4,111 +4,75 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
-#include "core/ovstrfuncs.h"
 #include "packager/android/android_sandbox.h"
-#include "support/run_program.h"
 
 namespace {
 
-struct TextCase {
-  const char* input;
-  const char* expected;
-};
-
-TEST(AndroidApplicationName, LosesOnlyItsFirstSpace) {
-  const TextCase cases[] = {
-      {"Demo", "Demo"}, {"My Game", "MyGame"}, {"My Big Game", "MyBig Game"}, {" Lead", "Lead"}, {"", ""}};
-  for (const TextCase& c : cases) {
-    SCOPED_TRACE(c.input);
-    EXPECT_STREQ(COvPackagerAndroid::ApplicationName(c.input).GetBuffer(), c.expected);
+TEST(AndroidApplicationName, LosesItsFirstSpaceAndIsOneToolArgument) {
+  const struct {
+    const char *input, *name, *argument;
+  } rows[] = {{"Demo", "Demo", "Demo"},
+              {"My Game", "MyGame", "MyGame"},
+              {"My Big Game", "MyBig Game", "\"MyBig Game\""},
+              {" Lead", "Lead", "Lead"},
+              {"", "", ""},
+              {"My <Game> & Co", "My<Game> & Co", "\"My<Game> & Co\""},
+              {"Say \"Hi\"", "Say\"Hi\"", "SayHi"},
+              {"A|B", "A|B", "\"A|B\""},
+              {"Back sl ash\\", "Backsl ash\\", "\"Backsl ash\""}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.input);
+    EXPECT_STREQ(row.name, COvPackagerAndroid::ApplicationName(row.input).GetBuffer());
+    EXPECT_STREQ(row.argument, COvPackagerAndroid::ApplicationNameArgument(row.input).GetBuffer());
   }
 }
 
-TEST(AndroidApplicationName, IsOneArgumentOnTheToolCommandLine) {
-  const TextCase cases[] = {{"Demo", "Demo"},
-                            {"My Game", "MyGame"},
-                            {"My Big Game", "\"MyBig Game\""},
-                            {"My <Game> & Co", "\"My<Game> & Co\""},
-                            {"Say \"Hi\"", "SayHi"},
-                            {"A|B", "\"A|B\""},
-                            {"Back sl ash\\", "\"Backsl ash\""}};
-  for (const TextCase& c : cases) {
-    SCOPED_TRACE(c.input);
-    EXPECT_STREQ(COvPackagerAndroid::ApplicationNameArgument(c.input).GetBuffer(), c.expected);
+TEST(AndroidKeyStorePath, RelativePathsAreBelowTheGameAndUseForwardSlashes) {
+  const EOvPathStyle windows = EOvPathStyle::Windows, posix = EOvPathStyle::Posix;
+  const struct {
+    EOvPathStyle style;
+    const char *input, *expected;
+  } rows[] = {{windows, "keys\\release.keystore", "C:/Games/Demo/keys/release.keystore"},
+              {windows, "D:\\keys\\r.ks", "D:/keys/r.ks"},
+              {windows, "d:/keys/r.ks", "d:/keys/r.ks"},
+              {windows, "r.ks", "C:/Games/Demo/r.ks"},
+              {posix, "keys/release.keystore", "/games/demo/keys/release.keystore"},
+              {posix, "keys\\release.keystore", "/games/demo/keys/release.keystore"},
+              {posix, "/keys/r.ks", "/keys/r.ks"},
+              {posix, "D:\\keys\\r.ks", "/games/demo/D:/keys/r.ks"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.input);
+    const char* game = row.style == windows ? "C:\\Games\\Demo\\" : "/games/demo/";
+    EXPECT_STREQ(row.expected, COvPackagerAndroid::KeyStorePath(row.input, game, row.style).GetBuffer());
   }
 }
 
-TEST(AndroidKeyStorePath, WindowsStyle) {
-  const TextCase cases[] = {{"keys\\release.keystore", "C:/Games/Demo/keys/release.keystore"},
-                            {"D:\\keys\\r.ks", "D:/keys/r.ks"},
-                            {"d:/keys/r.ks", "d:/keys/r.ks"},
-                            {"r.ks", "C:/Games/Demo/r.ks"}};
-  for (const TextCase& c : cases) {
-    SCOPED_TRACE(c.input);
-    EXPECT_STREQ(
-        COvPackagerAndroid::KeyStorePath(c.input, "C:\\Games\\Demo\\", EOvPathStyle::Windows).GetBuffer(),
-        c.expected);
-  }
-}
+using AndroidInitializeTest = AndroidSandbox;
 
-TEST(AndroidKeyStorePath, PosixStyle) {
-  const TextCase cases[] = {{"keys/release.keystore", "/games/demo/keys/release.keystore"},
-                            {"keys\\release.keystore", "/games/demo/keys/release.keystore"},
-                            {"/keys/r.ks", "/keys/r.ks"},
-                            {"D:\\keys\\r.ks", "/games/demo/D:/keys/r.ks"}};
-  for (const TextCase& c : cases) {
-    SCOPED_TRACE(c.input);
-    EXPECT_STREQ(COvPackagerAndroid::KeyStorePath(c.input, "/games/demo/", EOvPathStyle::Posix).GetBuffer(),
-                 c.expected);
-  }
-}
-
-TEST(AndroidSplashLayout, IsTheTwentyLineLayout) {
-  std::string layout = COvPackagerAndroid::SplashLayoutText();
-  EXPECT_EQ(layout.size(), 719u);
-  EXPECT_EQ(std::count(layout.begin(), layout.end(), '\n'), 20);
-  EXPECT_EQ(layout.substr(0, 39), "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
-  EXPECT_NE(layout.find("\t<RelativeLayout xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
-                        "\txmlns:tools=\"http://schemas.android.com/tools\"\n"),
-            std::string::npos);
-  EXPECT_NE(layout.find("\t\tandroid:src=\"@drawable/splash\" />\n</RelativeLayout>\n"), std::string::npos);
-}
-
-class AndroidInitializeTest : public AndroidSandbox {
- protected:
-  void ExpectInitializeFailure(const ProgramResult& result, const std::string& message) {
-    ASSERT_TRUE(result.started);
-    EXPECT_EQ(result.exitCode, ExpectedExitCode(-4));
-    std::string err = WithoutCarriageReturns(result.err);
-    EXPECT_TRUE(Contains(err, message + "Failed initializing Packager.\n"));
-    EXPECT_TRUE(RunsOf("android").empty());
-  }
-};
-
-TEST_F(AndroidInitializeTest, NeedsAndroidSdkRoot) {
-  Unset("ANDROID_SDK_ROOT");
-  ExpectInitializeFailure(Run("--configure"), "ANDROID_SDK_ROOT not defined !\n");
-}
-
-TEST_F(AndroidInitializeTest, NeedsAntHome) {
-  Unset("ANT_HOME");
-  ExpectInitializeFailure(Run("--build"), "ANT_HOME not defined !\n");
-}
-
-TEST_F(AndroidInitializeTest, NeedsTheTemplateBesideTheToolDirectory) {
+TEST_F(AndroidInitializeTest, TheFirstMissingPieceFailsInitialization) {
+  // Each row adds one more fault to the previous ones; the one checked first is reported.
+  const std::string s = packagertest::kSep;
+  const struct {
+    const char* action;
+    std::string message;
+  } rows[] = {
+      {"--configure", "Cant find Android sources at " + sandbox.ToolDir() + s + s + ".." + s + "Android\n"},
+      {"--build", "ANT_HOME not defined !\n"},
+      {"--configure", "ANDROID_SDK_ROOT not defined !\n"},
+      {"--configure", "No splashscreen !\nFailed to initialize general parameters !\n"}};
   std::filesystem::rename(sandbox.Path("Android"), sandbox.Path("android-template"));
-  const std::string s = Separator();
-  ExpectInitializeFailure(Run("--configure"), "Cant find Android sources at " + sandbox.ToolDir() + s + s +
-                                                  ".." + s + "Android\n");
-}
-
-TEST_F(AndroidInitializeTest, NeedsASplashScreen) {
-  WriteGame({"Demo", true, false, ""});
-  ExpectInitializeFailure(Run("--configure"),
-                          "No splashscreen !\nFailed to initialize general parameters !\n");
+  for (size_t i = 0; i < 4; ++i) {
+    SCOPED_TRACE(rows[i].message);
+    if (i == 1) SetEnv("ANT_HOME", nullptr);
+    if (i == 2) SetEnv("ANDROID_SDK_ROOT", nullptr);
+    if (i == 3) WriteGame("Demo", false, false);
+    packagertest::ExpectOutcome(
+        Run(rows[i].action), -4,
+        (i < 3 ? Preamble() : NoIcon()) + rows[i].message + "Failed initializing Packager.\n");
+  }
+  EXPECT_TRUE(RunsOf("android").empty());
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ using namespace packagertest;
 namespace {
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-  for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) text.replace(at, from.size(), to);
+  for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+    text.replace(at, from.size(), to);
   return text;
 }
 
@@ -142,57 +143,39 @@ TEST_F(SteamDistribution, BuildCopiesIntoTheContentDirectoryAndUploads) {
                       Build() + "app_build.vdf +quit)\n"));
 }
 
-TEST_F(SteamDistribution, PasswordWithBlanksQuotesAndMarkupIsOneArgument) {
-  password = kAwkwardPassword;
-  WriteConfiguration(kAwkwardPasswordXml, "nightly");
-  ScopedEnv echo("OV_FAKE_TOOL_STDOUT_steamcmd", "password " + password + "\n");
-  ScopedEnv errors("OV_FAKE_TOOL_STDERR_steamcmd", "password " + password + "\n");
-  ProgramResult result = Run({"--build"});
-  ExpectOutcome(result, 0, "password ********\npassword ********\n");
-
-  std::vector<FakeToolRun> runs = sandbox.ToolRuns();
-  ASSERT_EQ(1u, runs.size());
-  ASSERT_EQ(7u, runs[0].args.size());
-  EXPECT_EQ("builder", runs[0].args[2]);
-  EXPECT_EQ(password, runs[0].args[3]);
-  EXPECT_EQ("+run_app_build_http", runs[0].args[4]);
-}
-
-TEST_F(SteamDistribution, BackslashesBeforeAQuoteOrAtTheEndReachSteamcmdIntact) {
-  struct Row {
-    const char* account;
-    const char* password;
-  };
-  const Row rows[] = {{"domain\\", "pa ss\\"}, {"team\\\\", "q\\&quot;uote d\\"}, {"b\\&quot;", "\\\\&quot; \\"}};
-  for (const Row& row : rows) {
-    password = ReplaceAll(row.password, "&quot;", "\"");
+TEST_F(SteamDistribution, AccountAndPasswordReachSteamcmdIntactAndHidden) {
+  // Blanks, quotes, markup and backslashes before a quote or at the end are one argument each;
+  // an empty password is none (steamcmd then logs in with the credentials it cached).
+  const struct {
+    const char *account, *passwordXml;
+  } rows[] = {{"builder", kAwkwardPasswordXml},
+              {"domain\\", "pa ss\\"},
+              {"team\\\\", "q\\&quot;uote d\\"},
+              {"b\\&quot;", "\\\\&quot; \\"},
+              {"builder", ""}};
+  for (const auto& row : rows) {
+    password = ReplaceAll(
+        ReplaceAll(ReplaceAll(ReplaceAll(row.passwordXml, "&quot;", "\""), "&lt;", "<"), "&gt;", ">"),
+        "&amp;", "&");
     const std::string account = ReplaceAll(row.account, "&quot;", "\"");
     SCOPED_TRACE(account + " / " + password);
-    WriteConfiguration(row.password, "nightly", row.account);
+    WriteConfiguration(row.passwordXml, "nightly", row.account);
     fs::remove(sandbox.Path("tools.log"));
-    ExpectOutcome(Run({"--build"}), 0, "");
+    // steamcmd's own output shows the password hidden too.
+    ScopedEnv echo("OV_FAKE_TOOL_STDOUT_steamcmd", "password " + password + "\n");
+    ScopedEnv errors("OV_FAKE_TOOL_STDERR_steamcmd", "password " + password + "\n");
+    ProgramResult result = Run({"--build"});
+    const std::string shown = password.empty() ? "password \n" : "password ********\n";
+    ExpectOutcome(result, 0, shown + shown);
     std::vector<FakeToolRun> runs = sandbox.ToolRuns();
     ASSERT_EQ(1u, runs.size());
-    EXPECT_EQ((std::vector<std::string>{"+login", account, password, "+run_app_build_http",
-                                        Build() + "app_build.vdf", "+quit"}),
-              std::vector<std::string>(runs[0].args.begin() + 1, runs[0].args.end()));
+    std::vector<std::string> expected{
+        "+login", account, password, "+run_app_build_http", Build() + "app_build.vdf", "+quit"};
+    if (password.empty()) expected.erase(expected.begin() + 2);
+    EXPECT_EQ(expected, std::vector<std::string>(runs[0].args.begin() + 1, runs[0].args.end()));
   }
-}
-
-TEST_F(SteamDistribution, EmptyPasswordGivesNoArgument) {
-  // steamcmd then logs in with the credentials it cached at an earlier interactive login.
-  password = "";
-  WriteConfiguration("", "nightly");
-  ProgramResult result = Run({"--build"});
-  ExpectOutcome(result, 0, "");
-
-  std::vector<FakeToolRun> runs = sandbox.ToolRuns();
-  ASSERT_EQ(1u, runs.size());
-  EXPECT_EQ((std::vector<std::string>{"+login", "builder", "+run_app_build_http", Build() + "app_build.vdf",
-                                      "+quit"}),
-            std::vector<std::string>(runs[0].args.begin() + 1, runs[0].args.end()));
   EXPECT_NE(std::string::npos,
-            WithoutCarriageReturns(result.out)
+            WithoutCarriageReturns(sandbox.Run({"--build", sandbox.ConfigFile(), "Steam"}).out)
                 .find("RunProcessAsync(" + steamcmd + ", +login builder  +run_app_build_http " + Build() +
                       "app_build.vdf +quit)\n"));
 }
