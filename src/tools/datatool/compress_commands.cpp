@@ -11,8 +11,7 @@
 int OvRunCompress(const SOvToolInvocation& call) {
   const std::string& input = call.args[0];
   const std::string& output = call.args[1];
-  if (int status = OvToolCheckInputFile(input)) return status;
-  if (int status = OvToolCheckNotInput(output, input)) return status;
+  if (int status = OvToolCheckInputAndOutput(input, output)) return status;
   std::string bytes;
   {
     uint64_t size = 0;
@@ -46,8 +45,7 @@ int OvRunCompress(const SOvToolInvocation& call) {
 int OvRunDecompress(const SOvToolInvocation& call) {
   const std::string& input = call.args[0];
   const std::string& output = call.args[1];
-  if (int status = OvToolCheckInputFile(input)) return status;
-  if (int status = OvToolCheckNotInput(output, input)) return status;
+  if (int status = OvToolCheckInputAndOutput(input, output)) return status;
   COvFile source;
   if (source.Open(input.c_str(), eOvFileSystemOpenMode_ReadBinary, false) != eOvFileSystemError_None) {
     return OvToolFail(eOvDataTool_FailedInput, "%s: cannot be opened for reading", input.c_str());

@@ -43,10 +43,7 @@ int CheckNamesKnown(const COvScriptTree& tree, const std::string& path) {
 int OvRunSmlToXml(const SOvToolInvocation& call) {
   const std::string& input = call.args[0];
   const std::string& output = call.args[1];
-  if (int status = OvToolCheckInputFile(input)) return status;
-  if (!output.empty()) {
-    if (int status = OvToolCheckNotInput(output, input)) return status;
-  }
+  if (int status = OvToolCheckInputAndOutput(input, output)) return status;
   COvScriptTree tree;
   COvScriptTreeSerializerSML sml;
   if (!sml.Load(tree, input.c_str())) {
@@ -72,8 +69,7 @@ int OvRunSmlToXml(const SOvToolInvocation& call) {
 int OvRunSmlFromXml(const SOvToolInvocation& call) {
   const std::string& input = call.args[0];
   const std::string& output = call.args[1];
-  if (int status = OvToolCheckInputFile(input)) return status;
-  if (int status = OvToolCheckNotInput(output, input)) return status;
+  if (int status = OvToolCheckInputAndOutput(input, output)) return status;
   COvScriptTree tree;
   COvScriptTreeSerializerXML xml;
   if (!xml.Load(tree, input.c_str())) {

@@ -40,6 +40,11 @@ int OvToolCheckNotInput(const std::string& output, const std::string& input) {
   return eOvDataTool_Success;
 }
 
+int OvToolCheckInputAndOutput(const std::string& input, const std::string& output) {
+  if (int status = OvToolCheckInputFile(input)) return status;
+  return output.empty() ? eOvDataTool_Success : OvToolCheckNotInput(output, input);
+}
+
 COvToolProgress::COvToolProgress(const char* label, int64_t total)
     : m_pLabel(label), m_iTotal(total), m_bEnabled(ovplatform::IsStandardOutputTerminal()) {
   Show();

@@ -19,6 +19,8 @@ int OvToolFail(int status, const char* format, ...)
 int OvToolCheckInputFile(const std::string& path);
 // Fails with eOvDataTool_BadUsage when output names the same file as input (links followed).
 int OvToolCheckNotInput(const std::string& output, const std::string& input);
+// Both checks above; an empty output (standard output) is always allowed.
+int OvToolCheckInputAndOutput(const std::string& input, const std::string& output);
 
 // A carriage-return updated "label NN%" line on standard output, shown only when standard
 // output is a terminal; the destructor ends the line.
