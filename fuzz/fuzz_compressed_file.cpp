@@ -14,11 +14,14 @@
 
 namespace {
 
-constexpr uint32_t kMaxExpanded = 16 << 20;
+// Above the first block of a whole-file read (1 MiB), so its growth is reached; low enough that
+// the decoders' dictionaries stay cheap to set up.
+constexpr uint32_t kMaxExpanded = 4 << 20;
+constexpr int kLargeStep = 1 << 20;
 
 std::string ReadInSteps(COvCompressedFileReader& reader, int step) {
+  static std::string chunk(kLargeStep, '\0');
   std::string bytes;
-  std::string chunk(static_cast<size_t>(step), '\0');
   for (int got; (got = reader.Read(&chunk[0], step)) > 0;) {
     ovfuzz::Check(got <= step, "a read gives at most what was asked");
     bytes.append(chunk, 0, static_cast<size_t>(got));
@@ -42,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false) != eOvFileSystemError_None) return 0;
 
   std::string decoded;
-  for (int step : {7, 1 << 20}) {
+  for (int step : {7, kLargeStep}) {
     int total = -1;
     COvCompressedFileReader reader(file, total);
     std::string bytes = ReadInSteps(reader, step);
