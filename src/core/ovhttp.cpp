@@ -1,6 +1,5 @@
 // The download runs the steps in order and stops at the first that fails; a guard releases
-// the socket and the socket library whatever the way out. Bytes are kept with their length, so
-// a body may hold zero bytes.
+// the socket and the socket library whatever the way out.
 #include "core/ovhttp.h"
 
 #include <cstdio>

@@ -1,5 +1,6 @@
 // COvHttpResponse: the blank line is looked for as the bytes come, from just before each new
-// chunk, so a response is scanned once however it is split.
+// chunk, so a response is scanned once however it is split. Bytes are kept with their length,
+// so a body may hold zero bytes and any byte value.
 #include "core/ovhttpresponse.h"
 
 #include <cstdio>
