@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "bigfile/ovcompressedheader.h"
 #include "core/ovstring.h"
 
 namespace ovfuzz {
@@ -44,6 +45,13 @@ inline const std::string& WriteScratchFile(const uint8_t* data, size_t size, con
     std::fclose(file);
   }
   return path;
+}
+
+// True for a compressed engine file whose header promises more than maxSize bytes. Targets
+// skip whole-file reads of those: a small stream may expand that far, which only costs time.
+inline bool PromisesMoreThan(const void* data, size_t size, uint32_t maxSize) {
+  return size <= 0x7FFFFFFF && OvIsCompressed(data, static_cast<int>(size)) &&
+         OvReadCompressedSize(static_cast<const uint8_t*>(data)) > maxSize;
 }
 
 // Stops the fuzzer with a finding when a property of the reader does not hold.

@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "bigfile/ovbigfilegenerator.h"
+#include "bigfile/ovcompressedheader.h"
+#include "bigfile/ovcompressedfilewriter.h"
 #include "bigfile/ovmemorycompressor.h"
 #include "configuration/ovconfigurationmanager.h"
 #include "core/ovcommandlinesplit.h"
@@ -115,6 +118,9 @@ std::string HashSeed(const fs::path& work, bool swap) {
   return ReadAll(path);
 }
 
+// Seeds of the archive, compressed-file and HTTP response targets (defined at the end).
+void AddArchiveAndResponseSeeds(const fs::path& output, const fs::path& work);
+
 }  // namespace
 
 void AddEngineSeeds(const fs::path& output);
@@ -148,6 +154,7 @@ int main(int argc, char** argv) {
   AddSeed(output / "fuzz_command_line", "rules.txt", "a \"b c\" \"d\"\"e\" \\\"f x\\\\\\\\\"y z\" \\\\\\\"");
 
   AddEngineSeeds(output);
+  AddArchiveAndResponseSeeds(output, work);
 
   fs::remove_all(work);
   return 0;
@@ -196,3 +203,75 @@ void AddEngineSeeds(const fs::path& output) {
             std::string(reinterpret_cast<const char*>(image.GetData()), image.GetSize()));
   }
 }
+namespace {
+
+// Sets the 32-bit little-endian field at offset of bytes.
+std::string Patch32(std::string bytes, size_t offset, uint32_t value) {
+  for (int i = 0; i < 4 && offset + i < bytes.size(); ++i) bytes[offset + i] = static_cast<char>(value >> (8 * i));
+  return bytes;
+}
+
+std::string CompressedFileSeed(const fs::path& work, const std::string& text) {
+  const fs::path path = work / "data.ovc";
+  OvSaveCompressedFile(path.string().c_str(), text.data(), static_cast<int>(text.size()));
+  return ReadAll(path);
+}
+
+// An archive of a text, a compressed file and an empty file, under names a game would use.
+std::string ArchiveSeed(const fs::path& work, bool swap) {
+  const fs::path text = work / "a.xml", compressed = work / "b.ovc", empty = work / "c.bin";
+  WriteAll(text, XmlSeed());
+  WriteAll(compressed, CompressedFileSeed(work, XmlSeed()));
+  WriteAll(empty, "");
+  COvBigFileGenerator generator;
+  generator.AddFile(text.string().c_str(), "Data/Scene.xml");
+  generator.AddFile(compressed.string().c_str(), "data/scene.ovc");
+  generator.AddFile(empty.string().c_str(), "");
+  const fs::path path = work / "archive.big";
+  generator.Save(path.string().c_str(), swap, false);
+  return ReadAll(path);
+}
+
+// Four control bytes (buffer size, chunk size less one, header limit: see fuzz_http_response.cpp), then
+// what the server sends.
+std::string ResponseSeed(unsigned bufferSize, unsigned chunkSize, unsigned headerLimit, const std::string& sent) {
+  const unsigned chunk = chunkSize - 1;
+  std::string control{static_cast<char>(bufferSize & 0xFF),
+                      static_cast<char>((bufferSize >> 8 & 0x0F) | (chunk >> 4 & 0xF0)),
+                      static_cast<char>(chunk & 0xFF), static_cast<char>(headerLimit)};
+  return control + sent;
+}
+
+void AddArchiveAndResponseSeeds(const fs::path& output, const fs::path& work) {
+  const fs::path archives = output / "fuzz_bigfile_table";
+  const std::string archive = ArchiveSeed(work, false);
+  AddSeed(archives, "archive.big", archive);
+  AddSeed(archives, "swapped.big", ArchiveSeed(work, true));
+  // The first record: S, count, CRC, "Data/Scene.xml" and its terminator, then offset and size.
+  const size_t firstOffset = 8 + 8 + 15;
+  AddSeed(archives, "huge-size.big", Patch32(archive, firstOffset + 4, 0x7FFFFFFF));
+  AddSeed(archives, "offset-past-end.big", Patch32(archive, firstOffset, 0x7FFFFFF0));
+  AddSeed(archives, "table-past-end.big", Patch32(archive, 0, static_cast<uint32_t>(archive.size())));
+  AddSeed(archives, "count-too-large.big", Patch32(archive, 4, 1000));
+
+  const fs::path files = output / "fuzz_compressed_file";
+  const std::string compressed = CompressedFileSeed(work, XmlSeed());
+  AddSeed(files, "text.ovc", compressed);
+  AddSeed(files, "empty.ovc", CompressedFileSeed(work, ""));
+  AddSeed(files, "plain.xml", XmlSeed());
+  AddSeed(files, "size-too-large.ovc", Patch32(compressed, kOvCompressedSizeOffset, uint32_t(XmlSeed().size() * 4)));
+  AddSeed(files, "size-too-small.ovc", Patch32(compressed, kOvCompressedSizeOffset, uint32_t(XmlSeed().size() / 2)));
+  AddSeed(files, "size-negative.ovc", Patch32(compressed, kOvCompressedSizeOffset, 0xFFFFFFFFu));
+
+  const fs::path responses = output / "fuzz_http_response";
+  const std::string header = "HTTP/1.0 200 OK\r\nServer: test\r\nContent-Length: 4\r\n\r\n";
+  AddSeed(responses, "ok.txt", ResponseSeed(64, 4095, 0xFF, header + "abcd"));
+  AddSeed(responses, "ok-split.txt", ResponseSeed(4, 3, 0xFF, header + "abcd"));
+  AddSeed(responses, "too-large.txt", ResponseSeed(3, 5, 0xFF, header + "abcd"));
+  AddSeed(responses, "not-found.txt", ResponseSeed(64, 4095, 0xFF, "HTTP/1.0 404 Not Found\r\n\r\nmissing"));
+  AddSeed(responses, "no-blank-line.txt", ResponseSeed(64, 2, 0xFF, "HTTP/1.0 200 OK\r\nhello"));
+  AddSeed(responses, "header-limit.txt", ResponseSeed(64, 1, 2, header + "abcd"));
+  AddSeed(responses, "short.txt", ResponseSeed(64, 4095, 0xFF, "\r\n\r\nab"));
+}
+
+}  // namespace

@@ -70,8 +70,10 @@ int COvBigFile::Clamp(const COvFileHandleBigFile* handle, int n) const {
   int64_t k = n;
   if (k > static_cast<int64_t>(entry.GetSize()) - handle->GetPosition())
     k = static_cast<int64_t>(entry.GetSize()) - handle->GetPosition();
-  // An entry that runs past the end of a damaged archive gives what the file holds.
-  if (k > m_iFileSize - start) k = m_iFileSize - start;
+  // An entry that runs past the end of a damaged archive gives what the file holds, which
+  // for an (empty) entry placed beyond the end is nothing, not a failure.
+  int64_t inFile = m_iFileSize - start > 0 ? m_iFileSize - start : 0;
+  if (k > inFile) k = inFile;
   return k < 0 || handle->GetPosition() < 0 ? -1 : static_cast<int>(k);
 }
 

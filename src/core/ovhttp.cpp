@@ -1,23 +1,17 @@
 // The download runs the steps in order and stops at the first that fails; a guard releases
-// the socket and the socket library whatever the way out. Bytes are kept with their length, so
-// a body may hold zero bytes.
+// the socket and the socket library whatever the way out.
 #include "core/ovhttp.h"
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
+#include "core/ovhttpresponse.h"
 #include "core/ovlog.h"
 #include "core/platform/socket.h"
 
 namespace {
 
 constexpr int kScratchSize = 4096;
-constexpr char kHeaderEnd[] = "\r\n\r\n";
-constexpr size_t kHeaderEndSize = 4;
-// A header still without its blank line after this many bytes is given up on, so a server
-// that never ends its header cannot exhaust the memory.
-constexpr size_t kMaxHeaderBytes = 1 << 20;
 
 class Connection {
  public:
@@ -63,28 +57,17 @@ bool SendAll(ovsock::Socket socket, const std::string& request) {
   return true;
 }
 
-// Reads until the peer closes or a receive fails. Stops early once the outcome is known: a
-// body already longer than bufferSize, or a header without end that passed its limit. Gives
-// the offset of the blank line, or npos.
-size_t ReceiveResponse(ovsock::Socket socket, unsigned bufferSize, std::string& response) {
+// Reads until the peer closes or a receive fails, or until more bytes cannot change the outcome.
+void ReceiveResponse(ovsock::Socket socket, COvHttpResponse& response) {
   char scratch[kScratchSize];
-  size_t headerEnd = std::string::npos;
   for (;;) {
     long received = ovsock::Receive(socket, scratch, kScratchSize - 1);
     if (received < 0) {
       OvTrace("recv() failed\n");
       break;
     }
-    if (received == 0) break;
-    size_t searchFrom = response.size() < kHeaderEndSize ? 0 : response.size() - (kHeaderEndSize - 1);
-    response.append(scratch, static_cast<size_t>(received));
-    if (headerEnd == std::string::npos) {
-      headerEnd = response.find(kHeaderEnd, searchFrom, kHeaderEndSize);
-      if (headerEnd == std::string::npos && response.size() > kMaxHeaderBytes) break;
-    }
-    if (headerEnd != std::string::npos && response.size() - (headerEnd + kHeaderEndSize) > bufferSize) break;
+    if (received == 0 || !response.Append(scratch, static_cast<size_t>(received))) break;
   }
-  return headerEnd;
 }
 
 }  // namespace
@@ -127,19 +110,7 @@ bool OvDownloadFileFromPort(const char* host, unsigned short port, const char* p
   std::printf("Successfully sent HTTP request to the server");
   std::printf("\nWaiting for download to complete");
 
-  std::string response;
-  size_t headerEnd = ReceiveResponse(connection.socket, bufferSize, response);
-  if (headerEnd == std::string::npos) return false;
-  size_t bodyOffset = headerEnd + kHeaderEndSize;
-  if (response.size() >= 12 && response.compare(9, 3, "404") == 0) return false;
-
-  std::printf("\n\nFile starts at offset %d\n", static_cast<int>(bodyOffset));
-  std::printf("\nInitial response from server:\n");
-  Print(response.substr(0, bodyOffset));
-
-  size_t bodySize = response.size() - bodyOffset;
-  if (bodySize > bufferSize) return false;
-  if (bodySize > 0) std::memcpy(buffer, response.data() + bodyOffset, bodySize);
-  outSize = static_cast<unsigned>(bodySize);
-  return true;
+  COvHttpResponse response(bufferSize);
+  ReceiveResponse(connection.socket, response);
+  return response.Deliver(buffer, outSize);
 }

@@ -125,6 +125,10 @@ TEST_F(BigFileTest, DamagedArchives) {
     COvFile file(archive.FileOpen("b.txt"));
     if (!c.second) continue;
     EXPECT_EQ(static_cast<int>(std::strlen(c.second)), file.GetSize());
+    std::string direct(std::strlen(c.second), '\0');
+    EXPECT_EQ(eOvFileSystemError_None,
+              archive.AsyncRead(static_cast<COvFileHandleBigFile*>(file.GetHandle()), &direct[0], file.GetSize()));
+    EXPECT_EQ(c.second, direct);
     EXPECT_EQ(c.second, ReadEntire(file));
     COvFileHandle* handle = file.GetHandle();
     COvFileSystemUnCached::Close(handle);
