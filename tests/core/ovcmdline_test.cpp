@@ -1,11 +1,11 @@
 // Command-line parser: declaring, parsing token vectors and strings, reading the results.
+#include "core/ovcmdline.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
-
-#include "core/ovcmdline.h"
 
 using namespace OvCmdLine;
 
@@ -17,13 +17,19 @@ struct Fixture {
   std::vector<std::string> calls;
   Fixture() {
     auto log = [this](const char* tag) {
-      return OvCommandCallback([this, tag](COvResult*) { calls.push_back(tag); return OV_PARSE_SUCCESS; });
+      return OvCommandCallback([this, tag](COvResult*) {
+        calls.push_back(tag);
+        return OV_PARSE_SUCCESS;
+      });
     };
     d.SetHelp("Demo tool")
         .AddSwitch("a", "all", "Everything")
         .AddSwitch("b", "brief", "Short output", COvParameterValue(false),
                    [this](COvResult*, const COvParameterValue& v) {
-                     calls.push_back(std::string("b=") + (v.GetType() == OV_PARAM_STRING ? static_cast<const char*>(v) : v.GetBool() ? "1" : "0"));
+                     calls.push_back(std::string("b=") + (v.GetType() == OV_PARAM_STRING
+                                                              ? static_cast<const char*>(v)
+                                                          : v.GetBool() ? "1"
+                                                                        : "0"));
                      return OV_PARSE_SUCCESS;
                    })
         .AddLongAlias("short")
@@ -46,7 +52,8 @@ struct Fixture {
 
 TEST(OvCmdLine, ParsesAndReadsBackAfterParse) {
   Fixture f;
-  ASSERT_EQ(OV_PARSE_SUCCESS, f.Parse("pack deep -x skip in.txt -l 7 --scale 2.5 --brief --no-brief out.bin extra list"));
+  ASSERT_EQ(OV_PARSE_SUCCESS,
+            f.Parse("pack deep -x skip in.txt -l 7 --scale 2.5 --brief --no-brief out.bin extra list"));
   EXPECT_STREQ("deep", f.r.GetCommand());
   // Switches of the command and of its parents still read as set once every command is closed.
   EXPECT_STREQ("skip", f.r.GetSwitch("x", false));
@@ -85,10 +92,14 @@ TEST(OvCmdLine, TokenForms) {
       {"--out", OV_PARSE_SUCCESS, "", "out", COvParameterValue("none")},
       {"-", OV_PARSE_COMMAND_LINE_ERROR, "Empty short form parameter.", "", COvParameterValue(false)},
       {"--", OV_PARSE_COMMAND_LINE_ERROR, "Unknown long form parameter: --.", "", COvParameterValue(false)},
-      {"--nope", OV_PARSE_COMMAND_LINE_ERROR, "Unknown long form parameter: --nope.", "", COvParameterValue(false)},
-      {"pack -bz", OV_PARSE_COMMAND_LINE_ERROR, "Unknown short form parameter: -z.", "", COvParameterValue(false)},
-      {"--no-all", OV_PARSE_COMMAND_LINE_ERROR, "The switch 'all' cannot be preceded by 'no-'.", "", COvParameterValue(false)},
-      {"-a-", OV_PARSE_COMMAND_LINE_ERROR, "The switch 'a' cannot be toggled off, unlike a boolean value.", "", COvParameterValue(false)},
+      {"--nope", OV_PARSE_COMMAND_LINE_ERROR, "Unknown long form parameter: --nope.", "",
+       COvParameterValue(false)},
+      {"pack -bz", OV_PARSE_COMMAND_LINE_ERROR, "Unknown short form parameter: -z.", "",
+       COvParameterValue(false)},
+      {"--no-all", OV_PARSE_COMMAND_LINE_ERROR, "The switch 'all' cannot be preceded by 'no-'.", "",
+       COvParameterValue(false)},
+      {"-a-", OV_PARSE_COMMAND_LINE_ERROR, "The switch 'a' cannot be toggled off, unlike a boolean value.",
+       "", COvParameterValue(false)},
       {"-x", OV_PARSE_COMMAND_LINE_ERROR, "Unknown short form parameter: -x.", "", COvParameterValue(false)},
   };
   for (const Row& row : rows) {

@@ -52,7 +52,8 @@ TEST(OvDirectoryLinks, CopyFollowsDirectoryLinksAndReportsTheOneLeadingBack) {
   // real/up, and alias/up (the same link met through alias), each in one line.
   std::string err = testing::internal::GetCapturedStderr();
   for (const char* via : {"real", "alias"}) {
-    EXPECT_NE(err.find("Error : Can't copy " + tree.src + kSep + via + kSep + "up, the link leads back into its own tree !\n"),
+    EXPECT_NE(err.find("Error : Can't copy " + tree.src + kSep + via + kSep +
+                       "up, the link leads back into its own tree !\n"),
               std::string::npos)
         << err;
   }

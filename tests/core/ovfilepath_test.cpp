@@ -23,11 +23,7 @@ TEST(COvFilePathConstruction, NativeFlagConvertsSeparators) {
 
 TEST(COvFilePathParts, AccessorsSplitTheStoredPath) {
   struct Row {
-    const char* path;
-    const char* directory;
-    const char* name;
-    const char* extension;
-    const char* nameExt;
+    const char *path, *directory, *name, *extension, *nameExt;
   };
   const Row rows[] = {
       {"a/b.c/file.tar.gz", "a/b.c/", "file.tar", "gz", "file.tar.gz"},

@@ -166,10 +166,7 @@ TEST_F(OvProcessTest, ArgumentsReachTheChildWithoutAShell) {
 // a placeholder whose text depends on the call.
 TEST_F(OvProcessTest, FailingChildReportsItsOutputOrAPlaceholder) {
   struct Row {
-    const char* out;
-    const char* err;
-    const char* errBytes;
-    const char* exit;
+    const char *out, *err, *errBytes, *exit;
     bool retrieve;
     std::string message;
   };
