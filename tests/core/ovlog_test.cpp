@@ -56,20 +56,22 @@ class OvLogFiles : public ::testing::Test {
 // buffers keep what fits of the stamp; indentation that does not fit is dropped.
 TEST(OvLogFormat, LineHasStampTagOfASingleLevelIndentAndNewlineWithinTheBuffer) {
   const struct {
-    int size, hour, level, indent;
+    int size, hour, minute, second, level, indent;
     const char* text;
     std::string line;
   } rows[] = {
-      {8192, 9, 4, 1, "x=5", "09:05:03 [WARNING]   x=5\n"}, {8192, 23, 1, 0, "hi", "23:05:03 [   INFO] hi\n"},
-      {8192, 0, 16, 3, "deep", "00:05:03 [  FATAL]       deep\n"},
-      {8192, 1, 2, -4, "p", "01:05:03 [PROFILE] p\n"}, {8192, 1, 8, 0, "e", "01:05:03 [  ERROR] e\n"},
-      {8192, 12, 3, 0, "both", "12:05:03 both\n"}, {8192, 12, 0, 0, "none", "12:05:03 none\n"},
-      {6, 1, 4, 0, "msg", "01:0\n"}, {2, 1, 4, 0, "msg", "\n"}, {1, 1, 4, 0, "msg", ""},
-      {24, 1, 4, 100, "msg", "01:05:03 [WARNING]   m\n"},
+      {8192, 9, 5, 3, 4, 1, "x=5", "09:05:03 [WARNING]   x=5\n"},
+      {8192, 23, 59, 59, 1, 0, "hi", "23:59:59 [   INFO] hi\n"},
+      {8192, 0, 0, 0, 16, 3, "deep", "00:00:00 [  FATAL]       deep\n"},
+      {8192, 1, 2, 3, 2, -4, "p", "01:02:03 [PROFILE] p\n"}, {8192, 1, 2, 3, 8, 0, "e", "01:02:03 [  ERROR] e\n"},
+      {8192, 12, 0, 0, 3, 0, "both", "12:00:00 both\n"}, {8192, 12, 0, 0, 0, 0, "none", "12:00:00 none\n"},
+      {6, 1, 1, 1, 4, 0, "msg", "01:0\n"}, {2, 1, 1, 1, 4, 0, "msg", "\n"}, {1, 1, 1, 1, 4, 0, "msg", ""},
+      {24, 1, 1, 1, 4, 100, "msg", "01:01:01 [WARNING]   m\n"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.line);
-    EXPECT_EQ(row.line, Format(row.size, At(row.hour, 5, 3), row.level, row.indent, "%s", row.text));
+    EXPECT_EQ(row.line,
+              Format(row.size, At(row.hour, row.minute, row.second), row.level, row.indent, "%s", row.text));
   }
   std::string line = Format(OV_LOG_LINE_SIZE, At(1, 1, 1), 4, 0, "%s", std::string(20000, 'z').c_str());
   EXPECT_EQ(static_cast<size_t>(OV_LOG_LINE_SIZE - 1), line.size());
