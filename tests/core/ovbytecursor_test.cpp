@@ -20,30 +20,22 @@ TEST(ByteCursorRead, IntegersAreLittleEndian) {
   int8_t s8;
   int16_t s16;
   ASSERT_TRUE(cursor.ReadU8(u8) && cursor.ReadU16(u16) && cursor.ReadU32(u32));
-  EXPECT_EQ(0x01, u8);
-  EXPECT_EQ(0x0302, u16);
-  EXPECT_EQ(0x07060504u, u32);
-  EXPECT_EQ(7, cursor.GetPosition());
-  EXPECT_EQ(11, cursor.GetRemaining());
+  EXPECT_TRUE(u8 == 0x01 && u16 == 0x0302 && u32 == 0x07060504u);
+  EXPECT_TRUE(cursor.GetPosition() == 7 && cursor.GetRemaining() == 11);
   ASSERT_TRUE(cursor.ReadU64(u64) && cursor.ReadS8(s8) && cursor.ReadS16(s16));
-  EXPECT_EQ(0x123456789ABCDEF0ull, u64);
-  EXPECT_EQ(-1, s8);
-  EXPECT_EQ(-2, s16);
-  EXPECT_TRUE(cursor.AtEnd());
-  EXPECT_FALSE(cursor.HasFailed());
+  EXPECT_TRUE(u64 == 0x123456789ABCDEF0ull && s8 == -1 && s16 == -2);
+  EXPECT_TRUE(cursor.AtEnd() && !cursor.HasFailed());
 }
 
+// A short buffer fails without moving; the bytes that are there can still be read, and the
+// failure stays noted until cleared.
 TEST(ByteCursorBounds, ShortBufferFailsWithoutMovingAndTheFlagSticks) {
   COvByteCursor cursor(kSample, 3);
   uint32_t value = 99;
-  EXPECT_FALSE(cursor.ReadU32(value));
-  EXPECT_EQ(0u, value);
-  EXPECT_EQ(0, cursor.GetPosition());
-  // The bytes that are there can still be read; the failure stays noted until cleared.
   uint16_t half;
-  EXPECT_TRUE(cursor.ReadU16(half));
-  EXPECT_EQ(0x0201, half);
-  EXPECT_TRUE(cursor.HasFailed());
+  EXPECT_FALSE(cursor.ReadU32(value));
+  EXPECT_TRUE(value == 0u && cursor.GetPosition() == 0);
+  EXPECT_TRUE(cursor.ReadU16(half) && half == 0x0201 && cursor.HasFailed());
   cursor.ClearFailure();
   EXPECT_FALSE(cursor.HasFailed());
 }
@@ -65,34 +57,21 @@ TEST(ByteCursorBounds, ReadGivesAShortCountAndReadBytesAllOrNothing) {
   EXPECT_EQ(4, out[7]);
 }
 
-TEST(ByteCursorBounds, SeekSkipAndTakeStayInside) {
+TEST(ByteCursorBounds, SeekSkipAndTakeStayInsideAndANullOrNegativeBufferIsEmpty) {
   COvByteCursor cursor(kSample, sizeof kSample);
-  EXPECT_TRUE(cursor.Seek(9));
-  EXPECT_FALSE(cursor.Seek(10));
-  EXPECT_FALSE(cursor.Seek(-1));
+  EXPECT_TRUE(cursor.Seek(9) && !cursor.Seek(10) && !cursor.Seek(-1));
   EXPECT_EQ(9, cursor.GetPosition());
-  EXPECT_TRUE(cursor.Seek(2));
-  EXPECT_FALSE(cursor.Skip(8));
-  EXPECT_FALSE(cursor.Skip(-1));
-  EXPECT_TRUE(cursor.Skip(7));
-  EXPECT_TRUE(cursor.AtEnd());
+  EXPECT_TRUE(cursor.Seek(2) && !cursor.Skip(8) && !cursor.Skip(-1) && cursor.Skip(7) && cursor.AtEnd());
   EXPECT_TRUE(cursor.Seek(1));
   const uint8_t* bytes = cursor.Take(2);
   ASSERT_NE(nullptr, bytes);
   EXPECT_EQ(0x02, bytes[0]);
   EXPECT_EQ(nullptr, cursor.Take(7));
-}
-
-TEST(ByteCursorBounds, NullOrNegativeBufferIsEmpty) {
-  COvByteCursor nothing(nullptr, 100);
-  COvByteCursor negative(kSample, -5);
+  COvByteCursor nothing(nullptr, 100), negative(kSample, -5);
   uint8_t value;
-  EXPECT_EQ(0, nothing.GetSize());
-  EXPECT_EQ(0, negative.GetSize());
-  EXPECT_FALSE(nothing.ReadU8(value));
-  EXPECT_FALSE(negative.ReadU8(value));
   COvString text("x");
-  EXPECT_FALSE(nothing.ReadString(text));
+  EXPECT_TRUE(nothing.GetSize() == 0 && negative.GetSize() == 0);
+  EXPECT_FALSE(nothing.ReadU8(value) || negative.ReadU8(value) || nothing.ReadString(text));
   EXPECT_TRUE(text.IsEmpty());
 }
 
@@ -120,16 +99,13 @@ TEST(ByteCursorString, ReadsUpToTheTerminatorOrTheLimit) {
 TEST(ByteWriter, WritesLittleEndianOrSwappedBigEndian) {
   uint8_t buffer[15] = {};
   COvByteWriter writer(buffer, sizeof buffer);
-  EXPECT_TRUE(writer.WriteU16(0x0102));
-  EXPECT_TRUE(writer.WriteU32(0x03040506));
-  EXPECT_TRUE(writer.WriteU64(0x0708090A0B0C0D0Eull));
-  EXPECT_TRUE(writer.WriteU8(0x0F));
+  EXPECT_TRUE(writer.WriteU16(0x0102) && writer.WriteU32(0x03040506) &&
+              writer.WriteU64(0x0708090A0B0C0D0Eull) && writer.WriteU8(0x0F));
   const uint8_t expected[] = {2, 1, 6, 5, 4, 3, 0x0E, 0x0D, 0x0C, 0x0B, 0x0A, 9, 8, 7, 0x0F};
   EXPECT_EQ(0, std::memcmp(expected, buffer, sizeof expected));
   EXPECT_EQ(15, writer.GetSize());
   COvByteWriter swapped(buffer, sizeof buffer, true);
-  EXPECT_TRUE(swapped.WriteS32(0x01020304));
-  EXPECT_TRUE(swapped.WriteU16(0x0506));
+  EXPECT_TRUE(swapped.WriteS32(0x01020304) && swapped.WriteU16(0x0506));
   const uint8_t big[] = {1, 2, 3, 4, 5, 6};
   EXPECT_EQ(0, std::memcmp(big, buffer, sizeof big));
 }
@@ -139,13 +115,9 @@ TEST(ByteWriter, NeverWritesPastTheCapacity) {
   std::memset(buffer, 0xAA, sizeof buffer);
   COvByteWriter writer(buffer, 5);
   EXPECT_TRUE(writer.WriteU32(0));
-  EXPECT_FALSE(writer.WriteU16(0));
-  EXPECT_FALSE(writer.WriteString("ab"));
-  EXPECT_FALSE(writer.WriteBytes("xy", 2));
-  EXPECT_TRUE(writer.WriteString(nullptr));
-  EXPECT_TRUE(writer.HasFailed());
-  EXPECT_EQ(5, writer.GetSize());
-  EXPECT_EQ(0xAA, buffer[5]);
+  EXPECT_FALSE(writer.WriteU16(0) || writer.WriteString("ab") || writer.WriteBytes("xy", 2));
+  EXPECT_TRUE(writer.WriteString(nullptr) && writer.HasFailed());
+  EXPECT_TRUE(writer.GetSize() == 5 && buffer[5] == 0xAA);
 }
 
 }  // namespace

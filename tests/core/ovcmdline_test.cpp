@@ -1,11 +1,11 @@
 // Command-line parser: declaring, parsing token vectors and strings, reading the results.
+#include "core/ovcmdline.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
-
-#include "core/ovcmdline.h"
 
 using namespace OvCmdLine;
 
@@ -17,13 +17,19 @@ struct Fixture {
   std::vector<std::string> calls;
   Fixture() {
     auto log = [this](const char* tag) {
-      return OvCommandCallback([this, tag](COvResult*) { calls.push_back(tag); return OV_PARSE_SUCCESS; });
+      return OvCommandCallback([this, tag](COvResult*) {
+        calls.push_back(tag);
+        return OV_PARSE_SUCCESS;
+      });
     };
     d.SetHelp("Demo tool")
         .AddSwitch("a", "all", "Everything")
         .AddSwitch("b", "brief", "Short output", COvParameterValue(false),
                    [this](COvResult*, const COvParameterValue& v) {
-                     calls.push_back(std::string("b=") + (v.GetType() == OV_PARAM_STRING ? static_cast<const char*>(v) : v.GetBool() ? "1" : "0"));
+                     calls.push_back(std::string("b=") + (v.GetType() == OV_PARAM_STRING
+                                                              ? static_cast<const char*>(v)
+                                                          : v.GetBool() ? "1"
+                                                                        : "0"));
                      return OV_PARSE_SUCCESS;
                    })
         .AddLongAlias("short")
@@ -46,7 +52,8 @@ struct Fixture {
 
 TEST(OvCmdLine, ParsesAndReadsBackAfterParse) {
   Fixture f;
-  ASSERT_EQ(OV_PARSE_SUCCESS, f.Parse("pack deep -x skip in.txt -l 7 --scale 2.5 --brief --no-brief out.bin extra list"));
+  ASSERT_EQ(OV_PARSE_SUCCESS,
+            f.Parse("pack deep -x skip in.txt -l 7 --scale 2.5 --brief --no-brief out.bin extra list"));
   EXPECT_STREQ("deep", f.r.GetCommand());
   // Switches of the command and of its parents still read as set once every command is closed.
   EXPECT_STREQ("skip", f.r.GetSwitch("x", false));
@@ -57,49 +64,46 @@ TEST(OvCmdLine, ParsesAndReadsBackAfterParse) {
   EXPECT_FALSE(f.r.IsSwitchSet("o", false));
   EXPECT_STREQ("none", f.r.GetSwitch("out", true));
   EXPECT_EQ(COvParameterValue(false), f.r.GetSwitch("nothing", true));
-  EXPECT_STREQ("in.txt", f.r.GetArgument("first"));
-  EXPECT_STREQ("out.bin", f.r.GetArgument("target"));
-  EXPECT_STREQ("extra", f.r.GetExtraArgument(0));
-  EXPECT_STREQ("list", f.r.GetExtraArgument(1));  // a command name after a parameter is positional
-  EXPECT_STREQ("dflt", f.r.GetExtraArgument(2, "dflt"));
-  std::vector<std::string> expected = {"begin pack", "begin deep", "b=1", "b=0", "end deep", "end pack"};
-  EXPECT_EQ(expected, f.calls);
+  // A command name after a parameter is positional.
+  EXPECT_EQ(
+      (std::vector<std::string>{"in.txt", "out.bin", "extra", "list", "dflt"}),
+      (std::vector<std::string>{static_cast<const char*>(f.r.GetArgument("first")),
+                                static_cast<const char*>(f.r.GetArgument("target")), f.r.GetExtraArgument(0),
+                                f.r.GetExtraArgument(1), f.r.GetExtraArgument(2, "dflt")}));
+  EXPECT_EQ((std::vector<std::string>{"begin pack", "begin deep", "b=1", "b=0", "end deep", "end pack"}),
+            f.calls);
 }
 
+// An empty error text: the parse succeeds and the named switch reads back as value.
 TEST(OvCmdLine, TokenForms) {
   struct Row {
-    const char* line;
-    EOvParseResult status;
-    const char* error;
-    const char* name;  // a long name to read back
-    COvParameterValue value;
+    const char *line, *error, *name = "";
+    COvParameterValue value = COvParameterValue(false);
   };
-  const Row rows[] = {
-      {"-ab", OV_PARSE_SUCCESS, "", "all", COvParameterValue(EOvParameterType::OV_PARAM_SWITCH)},
-      {"-ba", OV_PARSE_SUCCESS, "", "all", COvParameterValue()},
-      {"-b-a", OV_PARSE_SUCCESS, "", "brief", COvParameterValue(false)},
-      {"-ofile", OV_PARSE_SUCCESS, "", "out", COvParameterValue("file")},
-      {"-o \"a b\"", OV_PARSE_SUCCESS, "", "out", COvParameterValue("a b")},
-      {"-bl9", OV_PARSE_SUCCESS, "", "level", COvParameterValue(9)},
-      {"--no-level", OV_PARSE_SUCCESS, "", "level", COvParameterValue(0)},
-      {"--out", OV_PARSE_SUCCESS, "", "out", COvParameterValue("none")},
-      {"-", OV_PARSE_COMMAND_LINE_ERROR, "Empty short form parameter.", "", COvParameterValue(false)},
-      {"--", OV_PARSE_COMMAND_LINE_ERROR, "Unknown long form parameter: --.", "", COvParameterValue(false)},
-      {"--nope", OV_PARSE_COMMAND_LINE_ERROR, "Unknown long form parameter: --nope.", "", COvParameterValue(false)},
-      {"pack -bz", OV_PARSE_COMMAND_LINE_ERROR, "Unknown short form parameter: -z.", "", COvParameterValue(false)},
-      {"--no-all", OV_PARSE_COMMAND_LINE_ERROR, "The switch 'all' cannot be preceded by 'no-'.", "", COvParameterValue(false)},
-      {"-a-", OV_PARSE_COMMAND_LINE_ERROR, "The switch 'a' cannot be toggled off, unlike a boolean value.", "", COvParameterValue(false)},
-      {"-x", OV_PARSE_COMMAND_LINE_ERROR, "Unknown short form parameter: -x.", "", COvParameterValue(false)},
-  };
+  const Row rows[] = {{"-ab", "", "all", COvParameterValue(EOvParameterType::OV_PARAM_SWITCH)},
+                      {"-ba", "", "all", COvParameterValue()},
+                      {"-b-a", "", "brief", COvParameterValue(false)},
+                      {"-ofile", "", "out", COvParameterValue("file")},
+                      {"-o \"a b\"", "", "out", COvParameterValue("a b")},
+                      {"-bl9", "", "level", COvParameterValue(9)},
+                      {"--no-level", "", "level", COvParameterValue(0)},
+                      {"--out", "", "out", COvParameterValue("none")},
+                      {"-", "Empty short form parameter."},
+                      {"--", "Unknown long form parameter: --."},
+                      {"--nope", "Unknown long form parameter: --nope."},
+                      {"pack -bz", "Unknown short form parameter: -z."},
+                      {"--no-all", "The switch 'all' cannot be preceded by 'no-'."},
+                      {"-a-", "The switch 'a' cannot be toggled off, unlike a boolean value."},
+                      {"-x", "Unknown short form parameter: -x."}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
     Fixture f;
-    EXPECT_EQ(row.status, f.Parse(row.line));
+    EXPECT_EQ(*row.error ? OV_PARSE_COMMAND_LINE_ERROR : OV_PARSE_SUCCESS, f.Parse(row.line));
     EXPECT_STREQ(row.error, f.r.GetLastError());
     if (*row.name) {
       EXPECT_EQ(row.value, f.r.GetSwitch(row.name, true));
     }
-    if (row.status != OV_PARSE_SUCCESS) {
+    if (*row.error) {
       EXPECT_EQ(f.calls.end(), std::find(f.calls.begin(), f.calls.end(), "end pack"));  // stops at once
     }
   }

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "core_test_util.h"
+
 namespace {
 
 std::vector<std::string> Split(const char* text) {
   COvArray<TOvString<char>> tokens;
   OvSplitCommandLine(text, tokens);
-  std::vector<std::string> result;
-  for (const TOvString<char>& token : tokens) result.push_back(token.GetBuffer());
-  return result;
+  return Names(tokens);
 }
 
 struct SplitRow {

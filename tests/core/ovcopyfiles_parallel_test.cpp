@@ -27,7 +27,8 @@ TEST(OvCopyFilesInOrder, StepsComeInListOrderWithEachJobsOwnResult) {
     for (int i = 0; i < 120; ++i) {
       expected += "a" + std::to_string(i) + (i % 7 == 3 ? "-" : "+") + std::to_string(i) + " ";
       if (i % 7 != 3) {
-        ASSERT_EQ(ReadFileBytes(temp.Join("dst/" + std::to_string(i))), std::string(i * 37, 'x') + std::to_string(i));
+        ASSERT_EQ(ReadFileBytes(temp.Join("dst/" + std::to_string(i))),
+                  std::string(i * 37, 'x') + std::to_string(i));
       }
     }
     EXPECT_EQ(steps, expected);

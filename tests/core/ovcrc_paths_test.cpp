@@ -52,5 +52,6 @@ TEST(OvCrc64Paths, PublicFunctionsAgreeOnLongInputs) {
   for (auto& byte : buffer) byte = static_cast<uint8_t>(random());
   const int length = static_cast<int>(buffer.size()) - 3;
   EXPECT_EQ(CreateCrc64Bytewise(buffer.data() + 3, length, ~0ull), CreateCrc64(buffer.data() + 3, length));
-  EXPECT_EQ(CreateCrc64_ToLowerBytewise(buffer.data(), length, 7), CreateCrc64_ToLower(buffer.data(), length, 7));
+  EXPECT_EQ(CreateCrc64_ToLowerBytewise(buffer.data(), length, 7),
+            CreateCrc64_ToLower(buffer.data(), length, 7));
 }

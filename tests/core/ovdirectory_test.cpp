@@ -23,9 +23,16 @@ using Array = COvArray<TOvString<char>>;
 
 const std::string kSep(1, ovhost::kNativeSeparator);
 
-bool IsDirectory(const std::string& path) {
-  std::error_code error;
-  return fs::is_directory(path, error);
+// The parts joined with the native separator.
+std::string N(std::initializer_list<std::string> parts) {
+  std::string path;
+  for (const std::string& part : parts) path += (path.empty() ? "" : kSep) + part;
+  return path;
+}
+
+// lines[from, to), sorted: the order inside one group is the listing's.
+Strings Group(const Strings& lines, size_t from, size_t to) {
+  return Sorted(Strings(lines.begin() + from, lines.begin() + std::min(to, lines.size())));
 }
 
 void MakeReadOnly(const std::string& path) {
@@ -33,21 +40,12 @@ void MakeReadOnly(const std::string& path) {
                   fs::perm_options::remove);
 }
 
-// A path far beyond every OS limit (PATH_MAX 4096, MAX_PATH 260).
-std::string HugePath(const TempDir& temp) {
-  std::string path = temp.Path();
-  for (int i = 0; i < 60; ++i) path += kSep + std::string(100, 'h');
-  return path;
-}
-
 TEST(OvDirectorySingle, CreateDirectoryAcceptsExistingNamesButNeedsTheParent) {
   TempDir temp;
   std::string dir = temp.Join("new");
-  EXPECT_TRUE(OvCreateDirectory(dir.c_str()));
-  EXPECT_TRUE(IsDirectory(dir));
-  EXPECT_TRUE(OvCreateDirectory(dir.c_str()));
+  EXPECT_TRUE(OvCreateDirectory(dir.c_str()) && fs::is_directory(dir) && OvCreateDirectory(dir.c_str()));
   EXPECT_FALSE(OvCreateDirectory(temp.Join("missing/child").c_str()));
-  EXPECT_FALSE(IsDirectory(temp.Join("missing")));
+  EXPECT_FALSE(fs::exists(temp.Join("missing")));
   // An existing file of that name counts as "already exists", as on Windows.
   EXPECT_TRUE(OvCreateDirectory(temp.WriteFile("file.txt", "x").c_str()));
 }
@@ -68,10 +66,9 @@ TEST(OvDirectoryCopyFile, FailsWithoutSourceOrTargetDirectoryOrOntoItself) {
   TempDir temp;
   std::string source = temp.WriteFile("a.txt", "a");
   EXPECT_FALSE(OvCopyFile(temp.Join("missing.txt").c_str(), temp.Join("b.txt").c_str()));
-  EXPECT_FALSE(FileExists(temp.Join("b.txt")));
   EXPECT_FALSE(OvCopyFile(source.c_str(), temp.Join("missing/b.txt").c_str()));
   EXPECT_FALSE(OvCopyFile(temp.Path().c_str(), temp.Join("dir-copy").c_str()));
-  EXPECT_FALSE(FileExists(temp.Join("dir-copy")));
+  EXPECT_FALSE(FileExists(temp.Join("b.txt")) || FileExists(temp.Join("dir-copy")));
   // Onto itself, also when named with a doubled separator: refused, the content kept.
   for (const std::string& same : {source, temp.Path() + kSep + kSep + "a.txt"}) {
     EXPECT_FALSE(OvCopyFile(source.c_str(), same.c_str()));
@@ -81,11 +78,10 @@ TEST(OvDirectoryCopyFile, FailsWithoutSourceOrTargetDirectoryOrOntoItself) {
 
 TEST(OvDirectoryCopyFile, KeepsReadOnlyStateAndLastWriteTime) {
   TempDir temp;
-  std::string source = temp.WriteFile("ro.txt", "read only");
+  std::string source = temp.WriteFile("ro.txt", "read only"), target = temp.Join("ro-copy.txt");
   fs::file_time_type old = fs::last_write_time(source) - std::chrono::hours(24 * 30);
   fs::last_write_time(source, old);
   MakeReadOnly(source);
-  std::string target = temp.Join("ro-copy.txt");
   ASSERT_TRUE(OvCopyFile(source.c_str(), target.c_str()));
   EXPECT_EQ(fs::status(target).permissions() & fs::perms::owner_write, fs::perms::none);
   EXPECT_EQ(fs::last_write_time(target), old);
@@ -94,12 +90,10 @@ TEST(OvDirectoryCopyFile, KeepsReadOnlyStateAndLastWriteTime) {
 
 TEST(OvDirectoryFileTime, LaterOfCreationAndLastWriteInFileTimeUnits) {
   TempDir temp;
-  std::string file = temp.WriteFile("now.txt", "x");
   uint64_t now = (static_cast<uint64_t>(std::time(nullptr)) + 11644473600ULL) * 10000000ULL;
   uint64_t day = 24ULL * 3600ULL * 10000000ULL;
-  uint64_t fresh = OvGetFileTime(file.c_str()).ToU64();
-  EXPECT_GT(fresh, now - day);
-  EXPECT_LT(fresh, now + day);
+  uint64_t fresh = OvGetFileTime(temp.WriteFile("now.txt", "x").c_str()).ToU64();
+  EXPECT_TRUE(fresh > now - day && fresh < now + day) << fresh;
 #ifndef _WIN32
   // A copy keeps the old last-write time but is born now: the later one wins. (Wine gives
   // copies the source's creation time, so this is checked on POSIX only.)
@@ -110,10 +104,12 @@ TEST(OvDirectoryFileTime, LaterOfCreationAndLastWriteInFileTimeUnits) {
 #endif
 }
 
-// Empty, missing and overlong paths: no listing, no output, no removal or creation.
+// Empty, missing and overlong paths (far beyond PATH_MAX 4096 and MAX_PATH 260): no listing,
+// no output, no removal or creation.
 TEST(OvDirectoryBadPaths, EmptyMissingAndOverlongPathsDoNothing) {
   TempDir temp;
-  const std::string huge = HugePath(temp), missing = temp.Join("missing");
+  std::string huge = temp.Path(), missing = temp.Join("missing");
+  for (int i = 0; i < 60; ++i) huge += kSep + std::string(100, 'h');
   EXPECT_FALSE(OvCreateDirectory(""));
   EXPECT_FALSE(OvCopyFile("", temp.Join("b.txt").c_str()));
   for (const std::string& path : {missing, temp.Path(), std::string(), huge}) {
@@ -144,115 +140,83 @@ TEST(OvDirectoryBadPaths, EmptyMissingAndOverlongPathsDoNothing) {
   }
 }
 
-TEST(OvDirectoryEnumerate, ListsFilesAndDirectoriesRecursively) {
+// Excluded directory names ignore case and hide their content; files are never excluded.
+TEST(OvDirectoryEnumerate, ListsFilesAndDirectoriesRecursivelyLeavingOutExcludedOnes) {
   TempDir temp;
-  temp.WriteFile("a.txt", "a");
-  temp.WriteFile("sub/b.txt", "b");
-  temp.WriteFile("sub/deeper/c.txt", "c");
+  for (const char* file : {"a.txt", "sub/b.txt", "sub/deeper/c.txt", "sub2/SUB"}) temp.WriteFile(file, "");
+  const std::string& root = temp.Path();
   COvArray<OvFindFile> files;
-  Array dirs;
-  OvEnumerateDirectory(temp.Path().c_str(), files, dirs);
-  std::string root = temp.Path() + kSep, sub = root + "sub" + kSep;
-  EXPECT_EQ(Sorted(Names(files)), Sorted({root + "a.txt", sub + "b.txt", sub + "deeper" + kSep + "c.txt"}));
-  EXPECT_EQ(Names(dirs), (Strings{root + "sub", sub + "deeper"}));
+  Array dirs, exclude;
+  OvEnumerateDirectory(root.c_str(), files, dirs);
+  EXPECT_EQ(Sorted(Names(files)), Sorted({N({root, "a.txt"}), N({root, "sub", "b.txt"}),
+                                          N({root, "sub", "deeper", "c.txt"}), N({root, "sub2", "SUB"})}));
+  EXPECT_EQ(Sorted(Names(dirs)), Sorted({N({root, "sub"}), N({root, "sub", "deeper"}), N({root, "sub2"})}));
   for (const OvFindFile& file : files) EXPECT_EQ(file.time.ToU64(), OvGetFileTime(file.name).ToU64());
-}
-
-TEST(OvDirectoryEnumerate, ExcludedDirectoryNamesIgnoreCaseAndHideTheirContent) {
-  TempDir temp;
-  temp.WriteFile("a.txt", "a");
-  temp.WriteFile("sub/b.txt", "b");
-  Array exclude, dirs;
   exclude.Add("SUB");
-  COvArray<OvFindFile> files;
-  OvEnumerateDirectory(temp.Path().c_str(), files, dirs, &exclude);
-  EXPECT_EQ(Names(files), (Strings{temp.Path() + kSep + "a.txt"}));
-  EXPECT_EQ(dirs.GetCount(), 0);
-  // Files are never excluded by name.
-  temp.WriteFile("sub2/SUB", "file named like the excluded directory");
   files.RemoveAll();
-  OvEnumerateDirectory(temp.Path().c_str(), files, dirs, &exclude);
-  EXPECT_EQ(files.GetCount(), 2);
+  dirs.RemoveAll();
+  OvEnumerateDirectory(root.c_str(), files, dirs, &exclude);
+  EXPECT_EQ(Sorted(Names(files)), Sorted({N({root, "a.txt"}), N({root, "sub2", "SUB"})}));
+  EXPECT_EQ(Names(dirs), (Strings{N({root, "sub2"})}));
 }
 
-TEST(OvDirectoryRemove, DeletesEverythingBelowAndKeepsTheTop) {
+// Files first, then the directories children before parents. Deleting a read-only file fails
+// on Windows only (POSIX asks for a writable directory, not a writable file). Links are checked
+// on POSIX only: making one on Windows needs a privilege that ordinary accounts lack.
+TEST(OvDirectoryRemove, DeletesEverythingBelowAndKeepsTheTopNeverFollowingLinks) {
   TempDir temp;
-  temp.WriteFile("top/a.txt", "a");
-  temp.WriteFile("top/sub/b.txt", "b");
-  temp.WriteFile("top/sub/inner/c.txt", "c");
-  std::string top = temp.Join("top"), sub = top + kSep + "sub", inner = sub + kSep + "inner";
+  for (const char* file : {"top/a.txt", "top/sub/b.txt", "top/sub/inner/c.txt"}) temp.WriteFile(file, "");
+  std::string top = temp.Join("top"), sub = N({top, "sub"}), inner = N({sub, "inner"});
   Strings lines = StdoutLines([&] { EXPECT_TRUE(OvRemoveDirectoryRecursively(top.c_str(), false)); });
-  EXPECT_TRUE(IsDirectory(top));
-  EXPECT_TRUE(fs::is_empty(top));
+  EXPECT_TRUE(fs::is_directory(top) && fs::is_empty(top));
+  EXPECT_EQ(Group(lines, 0, 3), Sorted({"Deleting " + N({top, "a.txt"}), "Deleting " + N({sub, "b.txt"}),
+                                        "Deleting " + N({inner, "c.txt"})}));
   ASSERT_EQ(lines.size(), 5u);
-  // Files first, then the directories children before parents.
-  EXPECT_EQ(Sorted({lines[0], lines[1], lines[2]}),
-            Sorted({"Deleting " + top + kSep + "a.txt", "Deleting " + sub + kSep + "b.txt",
-                    "Deleting " + inner + kSep + "c.txt"}));
-  EXPECT_EQ(lines[3], "Deleting " + inner);
-  EXPECT_EQ(lines[4], "Deleting " + sub);
-}
-
-// Deleting a read-only file fails on Windows only (POSIX asks for a writable directory, not a
-// writable file). Links are checked on POSIX only: making one on Windows needs a privilege that
-// ordinary accounts lack.
-TEST(OvDirectoryRemove, ReadOnlyFilesGoWhenAskedToAndLinksAreNotFollowed) {
-  TempDir temp;
-  std::string file = temp.WriteFile("top/ro.txt", "r");
-  MakeReadOnly(file);
+  EXPECT_EQ(Strings(lines.begin() + 3, lines.end()), (Strings{"Deleting " + inner, "Deleting " + sub}));
+  MakeReadOnly(temp.WriteFile("top/ro.txt", "r"));
 #ifndef _WIN32
   std::string outside = temp.WriteFile("outside/keep.txt", "keep");
   fs::create_directory_symlink(temp.Join("outside"), temp.Join("top/link"));
 #endif
-  StdoutLines([&] { EXPECT_TRUE(OvRemoveDirectoryRecursively(temp.Join("top").c_str(), true)); });
-  EXPECT_TRUE(fs::is_empty(temp.Join("top")));
+  StdoutLines([&] { EXPECT_TRUE(OvRemoveDirectoryRecursively(top.c_str(), true)); });
+  EXPECT_TRUE(fs::is_empty(top));
 #ifndef _WIN32
   EXPECT_EQ(ReadFileBytes(outside), "keep");
 #endif
 }
 
+// The target must exist: without it nothing is copied, yet every step is still reported.
 TEST(OvDirectoryCopyTree, CopiesEveryDirectoryAndFileWithProgressLines) {
   TempDir temp;
-  temp.WriteFile("src/a.txt", "a");
-  temp.WriteFile("src/sub/b.txt", "b");
-  temp.WriteFile("src/sub/inner/c.txt", "c");
+  for (const char* file : {"src/a.txt", "src/sub/b.txt", "src/sub/inner/c.txt"}) temp.WriteFile(file, file);
   fs::create_directories(temp.Join("src/empty"));
+  std::string dst = temp.Join("dst"), sub = N({dst, "sub"}), missing = temp.Join("missing");
   std::string target = temp.WriteFile("dst/a.txt", "old content");
-  std::string dst = temp.Join("dst"), sub = dst + kSep + "sub";
   Strings lines = StdoutLines([&] { EXPECT_TRUE(CopyRecursively(temp.Join("src").c_str(), dst.c_str())); });
-  EXPECT_EQ(ReadFileBytes(target), "a");
-  EXPECT_EQ(ReadFileBytes(temp.Join("dst/sub/b.txt")), "b");
-  EXPECT_EQ(ReadFileBytes(temp.Join("dst/sub/inner/c.txt")), "c");
-  EXPECT_TRUE(IsDirectory(temp.Join("dst/empty")));
-  ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(
-      Sorted({lines[0], lines[1], lines[2]}),
-      Sorted({"Creating " + sub, "Creating " + sub + kSep + "inner", "Creating " + dst + kSep + "empty"}));
-  EXPECT_EQ(Sorted({lines[3], lines[4], lines[5]}),
-            Sorted({"Copying " + dst + kSep + "a.txt", "Copying " + sub + kSep + "b.txt",
-                    "Copying " + sub + kSep + "inner" + kSep + "c.txt"}));
+      ReadFileBytes(target) + ReadFileBytes(N({sub, "b.txt"})) + ReadFileBytes(N({sub, "inner", "c.txt"})),
+      "src/a.txtsrc/sub/b.txtsrc/sub/inner/c.txt");
+  EXPECT_TRUE(fs::is_directory(temp.Join("dst/empty")));
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(Group(lines, 0, 3),
+            Sorted({"Creating " + sub, "Creating " + N({sub, "inner"}), "Creating " + N({dst, "empty"})}));
+  EXPECT_EQ(Group(lines, 3, 6), Sorted({"Copying " + N({dst, "a.txt"}), "Copying " + N({sub, "b.txt"}),
+                                        "Copying " + N({sub, "inner", "c.txt"})}));
+  fs::remove_all(temp.Join("src/sub/inner"));
+  fs::remove_all(temp.Join("src/empty"));
+  fs::remove(temp.Join("src/a.txt"));
+  lines = StdoutLines([&] { EXPECT_TRUE(CopyRecursively(temp.Join("src").c_str(), missing.c_str())); });
+  EXPECT_FALSE(FileExists(missing));
+  EXPECT_EQ(lines, (Strings{"Creating " + N({missing, "sub"}), "Copying " + N({missing, "sub", "b.txt"})}));
 }
 
-TEST(OvDirectoryCopyTree, MissingTargetCopiesNothingButStillReports) {
-  TempDir temp;
-  temp.WriteFile("src/sub/b.txt", "b");
-  std::string dst = temp.Join("dst");
-  Strings lines = StdoutLines([&] { EXPECT_TRUE(CopyRecursively(temp.Join("src").c_str(), dst.c_str())); });
-  EXPECT_FALSE(FileExists(dst));
-  EXPECT_EQ(lines,
-            (Strings{"Creating " + dst + kSep + "sub", "Copying " + dst + kSep + "sub" + kSep + "b.txt"}));
-}
-
+// Existing levels are fine; the path comes back with native separators and a final one.
 TEST(OvDirectoryCreatePath, CreatesEachLevelAndRewritesThePath) {
   TempDir temp;
-  TOvString<char> path((temp.Path() + "/a/./b").c_str());
-  EXPECT_TRUE(OvCreatePath(path));
-  EXPECT_TRUE(IsDirectory(temp.Join("a/b")));
-  EXPECT_EQ(Str(path), temp.Path() + kSep + "a" + kSep + "." + kSep + "b" + kSep);
-  // Existing levels are fine.
-  TOvString<char> again((temp.Path() + "\\a\\b\\c\\").c_str());
-  EXPECT_TRUE(OvCreatePath(again));
-  EXPECT_TRUE(IsDirectory(temp.Join("a/b/c")));
+  TOvString<char> path((temp.Path() + "/a/./b").c_str()), again((temp.Path() + "\\a\\b\\c\\").c_str());
+  EXPECT_TRUE(OvCreatePath(path) && OvCreatePath(again));
+  EXPECT_TRUE(fs::is_directory(temp.Join("a/b/c")));
+  EXPECT_EQ(Str(path), N({temp.Path(), "a", ".", "b", ""}));
 }
 
 TEST(OvDirectoryRetrieve, ListsDirectChildrenNamedWithOneSeparator) {
@@ -265,40 +229,35 @@ TEST(OvDirectoryRetrieve, ListsDirectChildrenNamedWithOneSeparator) {
     SCOPED_TRACE(dir);
     Array dirs, extensions, all, filtered;
     EXPECT_TRUE(OvRetrieveDirectoriesFromDirectory(dir.c_str(), dirs));
-    EXPECT_EQ(Sorted(Names(dirs)), Sorted({ws + kSep + "Generic", ws + kSep + "Tools"}));
+    EXPECT_EQ(Sorted(Names(dirs)), Sorted({N({ws, "Generic"}), N({ws, "Tools"})}));
     EXPECT_TRUE(OvRetrieveFilesFromDirectory(dir.c_str(), all, extensions));
-    EXPECT_EQ(Sorted(Names(all)), Sorted({ws + kSep + "a.txt", ws + kSep + "b.TXT", ws + kSep + "c.dat"}));
+    EXPECT_EQ(Sorted(Names(all)), Sorted({N({ws, "a.txt"}), N({ws, "b.TXT"}), N({ws, "c.dat"})}));
     extensions.Add("txt");
     extensions.Add("dat");
     EXPECT_TRUE(OvRetrieveFilesFromDirectory(dir.c_str(), filtered, extensions));
-    EXPECT_EQ(Sorted(Names(filtered)), Sorted({ws + kSep + "a.txt", ws + kSep + "c.dat"}));
+    EXPECT_EQ(Sorted(Names(filtered)), Sorted({N({ws, "a.txt"}), N({ws, "c.dat"})}));
   }
 }
 
+// B's files come before A1's although A1 lies under A: one level after the other. The
+// caller's entries stay in front.
 TEST(OvDirectoryRetrieve, RecursiveFormsGoLevelByLevelWithinEachSubtree) {
   TempDir temp;
   for (const char* file : {"r/root.txt", "r/A/a.txt", "r/A/A1/a1.txt", "r/A/A1/A1x/deep.txt", "r/B/b.txt"})
     temp.WriteFile(file, "");
   fs::create_directories(temp.Join("r/B/B1"));
-  std::string r = temp.Join("r");
-  std::string a = r + kSep + "A", b = r + kSep + "B";
-  std::string a1 = a + kSep + "A1", a1x = a1 + kSep + "A1x", b1 = b + kSep + "B1";
+  std::string r = temp.Join("r"), a = N({r, "A"}), b = N({r, "B"}), a1 = N({a, "A1"}), a1x = N({a1, "A1x"});
   Array dirs, files;
   dirs.Add("caller's entry");
   EXPECT_TRUE(OvRetrieveDirectoriesFromDirectoryRecursive(r.c_str(), dirs));
-  Strings names = Names(dirs);
-  ASSERT_EQ(names.size(), 6u);
-  bool aFirst = names[1] == a;
-  Strings expected =
-      aFirst ? Strings{"caller's entry", a, b, a1, a1x, b1} : Strings{"caller's entry", b, a, b1, a1, a1x};
-  EXPECT_EQ(names, expected);
   EXPECT_TRUE(OvRetrieveFilesFromDirectoryRecursive(r.c_str(), files, Array()));
-  // B's files come before A1's although A1 lies under A: one level after the other.
-  std::string rootFile = r + kSep + "root.txt", aFile = a + kSep + "a.txt", bFile = b + kSep + "b.txt";
-  std::string a1File = a1 + kSep + "a1.txt", deepFile = a1x + kSep + "deep.txt";
-  expected = aFirst ? Strings{rootFile, aFile, bFile, a1File, deepFile}
-                    : Strings{rootFile, bFile, aFile, a1File, deepFile};
-  EXPECT_EQ(Names(files), expected);
+  ASSERT_EQ(dirs.GetCount(), 6);
+  bool aFirst = Str(dirs[1]) == a;
+  EXPECT_EQ(Names(dirs), (aFirst ? Strings{"caller's entry", a, b, a1, a1x, N({b, "B1"})}
+                                 : Strings{"caller's entry", b, a, N({b, "B1"}), a1, a1x}));
+  std::string aFile = N({a, "a.txt"}), bFile = N({b, "b.txt"});
+  EXPECT_EQ(Names(files), (Strings{N({r, "root.txt"}), aFirst ? aFile : bFile, aFirst ? bFile : aFile,
+                                   N({a1, "a1.txt"}), N({a1x, "deep.txt"})}));
 }
 
 // Listings have no length limit of their own: what the OS accepts is listed whole. Not on
@@ -311,21 +270,20 @@ TEST(OvDirectoryLongPaths, TreesDeeperThanTheWindowsLimitAreHandled) {
   for (int i = 0; i < 8; ++i) deep += kSep + std::string(60, static_cast<char>('a' + i));
   TOvString<char> create(deep.c_str());
   ASSERT_TRUE(OvCreatePath(create));
-  std::string file = deep + kSep + "f.txt";
-  temp.WriteFile(file.substr(temp.Path().size() + 1), "long");
+  std::string file = temp.WriteFile(N({deep.substr(temp.Path().size() + 1), "f.txt"}), "long");
   Array children, dirs;
   OvRetrieveFilesFromDirectory(deep.c_str(), children, Array());
-  EXPECT_EQ(Names(children), (Strings{file}));
   COvArray<OvFindFile> files;
   OvEnumerateDirectory(temp.Path().c_str(), files, dirs);
   EXPECT_EQ(dirs.GetCount(), 8);
+  EXPECT_EQ(Names(children), (Strings{file}));
   EXPECT_EQ(Names(files), (Strings{file}));
   fs::create_directory(temp.Join("copy"));
   StdoutLines([&] {
     CopyRecursively(top.c_str(), temp.Join("copy").c_str());
     OvRemoveDirectoryRecursively(top.c_str(), false);
   });
-  EXPECT_EQ(ReadFileBytes(temp.Join("copy") + deep.substr(top.size()) + kSep + "f.txt"), "long");
+  EXPECT_EQ(ReadFileBytes(temp.Join("copy") + file.substr(top.size())), "long");
   EXPECT_TRUE(fs::is_empty(top));
 }
 #endif

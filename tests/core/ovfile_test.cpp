@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,19 +23,17 @@ TEST_F(FileTest, ClosedFileAnswers) {
   COvFile file;
   char buffer[4] = {};
   COvString text("kept");
-  EXPECT_FALSE(file.IsOpened());
-  EXPECT_EQ(nullptr, file.GetHandle());
-  EXPECT_EQ(0, file.GetOpenMode());
-  EXPECT_EQ(eOvFileSystemError_Close, file.Close());
-  EXPECT_EQ(0, file.Read(buffer, 4));
-  EXPECT_EQ(eOvFileSystemError_Read, file.ReadString(text));
-  EXPECT_TRUE(text.IsEmpty());
-  EXPECT_EQ(eOvFileSystemError_Read, file.AsyncRead(buffer, 4));
-  EXPECT_EQ(eOvFileSystemError_Write, file.AsyncWrite(buffer, 4));
-  EXPECT_EQ(eOvFileSystemError_None, file.AsyncWait());
-  EXPECT_EQ(eOvFileSystemError_Write, file.WriteS8(1));
-  EXPECT_EQ(eOvFileSystemError_Write, file.WriteString("x"));
   int size = 5;
+  EXPECT_TRUE(!file.IsOpened() && file.GetHandle() == nullptr && file.GetOpenMode() == 0);
+  EXPECT_EQ(0, file.Read(buffer, 4));
+  // Close, ReadString, AsyncRead, AsyncWrite, AsyncWait, WriteS8, WriteString in turn.
+  EXPECT_EQ((std::vector<int>{eOvFileSystemError_Close, eOvFileSystemError_Read, eOvFileSystemError_Read,
+                              eOvFileSystemError_Write, eOvFileSystemError_None, eOvFileSystemError_Write,
+                              eOvFileSystemError_Write}),
+            (std::vector<int>{file.Close(), file.ReadString(text), file.AsyncRead(buffer, 4),
+                              file.AsyncWrite(buffer, 4), file.AsyncWait(), file.WriteS8(1),
+                              file.WriteString("x")}));
+  EXPECT_TRUE(text.IsEmpty());
   EXPECT_EQ(nullptr, file.ReadEntireFile(size));
   EXPECT_EQ(0, size);
 }
@@ -76,62 +75,45 @@ TEST_F(FileTest, WrappedHandleStaysOpen) {
   EXPECT_EQ(eOvFileSystemError_None, COvFileSystemUnCached::Close(handle));
 }
 
-TEST_F(FileTest, TypedValuesRoundTrip) {
+// Typed writes round-trip; with the swap flag whole 32-bit words are written byte-swapped.
+TEST_F(FileTest, TypedValuesRoundTripAndTheSwapFlagTurnsWholeWords) {
   std::string path = m_dir.Join("values.bin");
+  const int ok = eOvFileSystemError_None;
   {
     COvFile out;
-    ASSERT_EQ(eOvFileSystemError_None, out.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
-    EXPECT_EQ(eOvFileSystemError_None, out.WriteS8(-2));
-    EXPECT_EQ(eOvFileSystemError_None, out.WriteS16(0x12345));  // only the low two bytes
-    EXPECT_EQ(eOvFileSystemError_None, out.WriteS32(-70000));
-    EXPECT_EQ(eOvFileSystemError_None, out.WriteF32(1.5f));
-    EXPECT_EQ(eOvFileSystemError_None, out.WriteS64(-1234567890123ll));
+    ASSERT_EQ(ok, out.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
+    // S16 keeps only the low two bytes.
+    EXPECT_EQ((std::vector<int>{ok, ok, ok, ok, ok}),
+              (std::vector<int>{out.WriteS8(-2), out.WriteS16(0x12345), out.WriteS32(-70000),
+                                out.WriteF32(1.5f), out.WriteS64(-1234567890123ll)}));
     EXPECT_EQ(19, out.GetPos());
   }
   COvFile in;
-  ASSERT_EQ(eOvFileSystemError_None, in.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  ASSERT_EQ(ok, in.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
   EXPECT_EQ(19, in.GetSize());
   int8_t s8;
   int16_t s16;
   int32_t s32;
   float f32;
   int64_t s64 = 42;
-  EXPECT_EQ(eOvFileSystemError_None, in.ReadS8(s8));
-  EXPECT_EQ(eOvFileSystemError_None, in.ReadS16(s16));
-  EXPECT_EQ(eOvFileSystemError_None, in.ReadS32(s32));
-  EXPECT_EQ(eOvFileSystemError_None, in.ReadF32(f32));
-  EXPECT_EQ(eOvFileSystemError_None, in.ReadS64(s64));
-  EXPECT_EQ(-2, s8);
-  EXPECT_EQ(0x2345, s16);
-  EXPECT_EQ(-70000, s32);
-  EXPECT_EQ(1.5f, f32);
-  EXPECT_EQ(-1234567890123ll, s64);
+  EXPECT_EQ(
+      (std::vector<int>{ok, ok, ok, ok, ok}),
+      (std::vector<int>{in.ReadS8(s8), in.ReadS16(s16), in.ReadS32(s32), in.ReadF32(f32), in.ReadS64(s64)}));
+  EXPECT_TRUE(s8 == -2 && s16 == 0x2345 && s32 == -70000 && f32 == 1.5f && s64 == -1234567890123ll);
   // Past the end or cut short: a read error and a zero value.
   EXPECT_EQ(eOvFileSystemError_Read, in.ReadS32(s32));
   EXPECT_EQ(0, s32);
   in.SeekFromStart(16);
   EXPECT_EQ(eOvFileSystemError_Read, in.ReadS64(s64));
   EXPECT_EQ(0, s64);
-}
-
-TEST_F(FileTest, SwapFlagAppliesToWholeWordsOfTypedWrites) {
-  std::string path = m_dir.Join("swapped.bin");
+  in.Close();
   COvFileSystemUnCached::SetSwapDWORDOnWrite(true);
   {
     COvFile out;
-    ASSERT_EQ(eOvFileSystemError_None, out.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
-    EXPECT_EQ(eOvFileSystemError_None, out.WriteS32(0x01020304));
-    EXPECT_EQ(eOvFileSystemError_None, out.WriteS16(0x0506));
+    ASSERT_EQ(ok, out.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
+    EXPECT_TRUE(out.WriteS32(0x01020304) == ok && out.WriteS16(0x0506) == ok);
   }
-  COvFileSystemUnCached::SetSwapDWORDOnWrite(false);
-  COvFile in;
-  ASSERT_EQ(eOvFileSystemError_None, in.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
-  int32_t word;
-  int16_t half;
-  EXPECT_EQ(eOvFileSystemError_None, in.ReadS32(word));
-  EXPECT_EQ(eOvFileSystemError_None, in.ReadS16(half));
-  EXPECT_EQ(0x04030201, word);
-  EXPECT_EQ(0x0506, half);
+  EXPECT_EQ("\x01\x02\x03\x04\x06\x05", ReadFileBytes(path));
 }
 
 TEST_F(FileTest, WriteStringAddsTheTerminatorAndNeedsAWritableFile) {
@@ -139,14 +121,12 @@ TEST_F(FileTest, WriteStringAddsTheTerminatorAndNeedsAWritableFile) {
   {
     COvFile out;
     ASSERT_EQ(eOvFileSystemError_None, out.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
-    EXPECT_EQ(eOvFileSystemError_None, out.WriteString("abc"));
-    EXPECT_EQ(eOvFileSystemError_None, out.WriteString(COvString()));
+    EXPECT_TRUE(out.WriteString("abc") == eOvFileSystemError_None &&
+                out.WriteString(COvString()) == eOvFileSystemError_None);
   }
-  EXPECT_EQ(std::string("abc\0\0", 5), ReadFileBytes(path));
   COvFile in;
   ASSERT_EQ(eOvFileSystemError_None, in.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
-  EXPECT_EQ(eOvFileSystemError_Write, in.WriteString("x"));
-  EXPECT_EQ(eOvFileSystemError_Write, in.WriteS16(1));
+  EXPECT_TRUE(in.WriteString("x") == eOvFileSystemError_Write && in.WriteS16(1) == eOvFileSystemError_Write);
   in.Close();
   EXPECT_EQ(std::string("abc\0\0", 5), ReadFileBytes(path));
 }
@@ -193,16 +173,14 @@ TEST_F(FileTest, ReadStringStopsAtTheTerminatorOrTheEnd) {
 
 TEST_F(FileTest, ReadEntireFileFromTheStart) {
   std::string content = std::string("head\0tail", 9);
-  std::string path = m_dir.WriteFile("whole.bin", content);
   COvFile file;
-  ASSERT_EQ(eOvFileSystemError_None, file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  ASSERT_EQ(eOvFileSystemError_None, file.Open(m_dir.WriteFile("whole.bin", content).c_str(),
+                                               eOvFileSystemOpenMode_ReadBinary, false));
   file.SeekFromStart(3);
   int size = 0;
-  uint8_t* data = file.ReadEntireFile(size);
+  std::unique_ptr<uint8_t[]> data(file.ReadEntireFile(size));
   ASSERT_NE(nullptr, data);
-  EXPECT_EQ(9, size);
-  EXPECT_EQ(content, std::string(reinterpret_cast<char*>(data), size));
-  delete[] data;
+  EXPECT_EQ(content, std::string(reinterpret_cast<char*>(data.get()), size));
 }
 
 }  // namespace

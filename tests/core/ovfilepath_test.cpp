@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core_test_util.h"
 
@@ -21,34 +23,26 @@ TEST(COvFilePathConstruction, NativeFlagConvertsSeparators) {
   EXPECT_EQ(Str(COvFilePath(TOvString<char>("a/b\\c.txt"), false).GetAsString()), "a/b\\c.txt");
 }
 
+// Directory, name, extension and name with extension.
 TEST(COvFilePathParts, AccessorsSplitTheStoredPath) {
-  struct Row {
-    const char* path;
-    const char* directory;
-    const char* name;
-    const char* extension;
-    const char* nameExt;
+  using Strings = std::vector<std::string>;
+  const std::pair<const char*, Strings> rows[] = {
+      {"a/b.c/file.tar.gz", {"a/b.c/", "file.tar", "gz", "file.tar.gz"}},
+      {"dir\\.hidden", {"dir\\", "", "hidden", ".hidden"}},
+      {"name", {"", "name", "", "name."}},
+      {"dir\\Makefile", {"dir\\", "Makefile", "", "Makefile."}},
+      {"", {"", "", "", "."}},
+      {"/games/demo/icons/game.png", {"/games/demo/icons/", "game", "png", "game.png"}},
   };
-  const Row rows[] = {
-      {"a/b.c/file.tar.gz", "a/b.c/", "file.tar", "gz", "file.tar.gz"},
-      {"dir\\.hidden", "dir\\", "", "hidden", ".hidden"},
-      {"name", "", "name", "", "name."},
-      {"dir\\Makefile", "dir\\", "Makefile", "", "Makefile."},
-      {"", "", "", "", "."},
-      {"/games/demo/icons/game.png", "/games/demo/icons/", "game", "png", "game.png"},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.path);
-    COvFilePath path(row.path);
-    EXPECT_EQ(Str(path.getFilePath()), row.directory);
-    EXPECT_EQ(Str(path.getFileName()), row.name);
-    EXPECT_EQ(Str(path.getFileExt()), row.extension);
-    EXPECT_EQ(Str(path.getFileNameExt()), row.nameExt);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.first);
+    COvFilePath path(row.first);
+    EXPECT_EQ(row.second, (Strings{Str(path.getFilePath()), Str(path.getFileName()), Str(path.getFileExt()),
+                                   Str(path.getFileNameExt())}));
     TOvString<char> directory, name, extension;
     path.extractPath(directory, name, extension);
-    EXPECT_EQ(Str(directory), row.directory);
-    EXPECT_EQ(Str(name), row.name);
-    EXPECT_EQ(Str(extension), row.extension);
+    EXPECT_EQ(Strings(row.second.begin(), row.second.begin() + 3),
+              (Strings{Str(directory), Str(name), Str(extension)}));
   }
 }
 
@@ -71,14 +65,11 @@ TEST(COvFilePathStatics, HostRulesForNativeAndAbsolute) {
   COvFilePath::ConvertToAbsolute(relative, "/base");
   EXPECT_EQ(Str(relative), "/base/x/y");
 #endif
-}
-
-TEST(COvFilePathStatics, EmptyBaseLeavesThePathRelative) {
-  TOvString<char> path("conf/demo.xml");
-  COvFilePath::ConvertToAbsolute(path, COvFilePath("demo.xml").getFilePath());
-  TOvString<char> expected("conf/demo.xml");
+  // An empty base leaves the path relative.
+  TOvString<char> bare("conf/demo.xml"), expected("conf/demo.xml");
+  COvFilePath::ConvertToAbsolute(bare, COvFilePath("demo.xml").getFilePath());
   COvFilePath::ConvertToNativePath(expected);
-  EXPECT_EQ(Str(path), Str(expected));
+  EXPECT_EQ(Str(bare), Str(expected));
 }
 
 }  // namespace

@@ -16,24 +16,23 @@ class FileSystemTest : public ::testing::Test {
  protected:
   void TearDown() override { COvFileSystemUnCached::SetSwapDWORDOnWrite(false); }
 
+  static COvFileHandle* Open(const std::string& path, int mode) {
+    COvFileHandle* handle = nullptr;
+    COvFileSystemUnCached::Open(handle, path.c_str(), mode, false);
+    return handle;
+  }
   // Writes bytes through a fresh handle in the given mode; false when anything failed.
   static bool WriteWith(const std::string& path, int mode, const std::string& bytes) {
-    COvFileHandle* handle = nullptr;
-    if (COvFileSystemUnCached::Open(handle, path.c_str(), mode, false) != eOvFileSystemError_None)
-      return false;
+    COvFileHandle* handle = Open(path, mode);
     int size = static_cast<int>(bytes.size());
-    bool written = COvFileSystemUnCached::Write(handle, bytes.data(), size) == size;
+    bool written = handle != nullptr && COvFileSystemUnCached::Write(handle, bytes.data(), size) == size;
     return COvFileSystemUnCached::Close(handle) == eOvFileSystemError_None && written;
   }
-
   static std::string ReadWith(const std::string& path, int mode) {
-    COvFileHandle* handle = nullptr;
-    if (COvFileSystemUnCached::Open(handle, path.c_str(), mode, false) != eOvFileSystemError_None)
-      return "<none>";
+    COvFileHandle* handle = Open(path, mode);
     std::string content;
     char buffer[64];
-    int got;
-    while ((got = COvFileSystemUnCached::Read(handle, buffer, sizeof buffer)) > 0)
+    for (int got; (got = COvFileSystemUnCached::Read(handle, buffer, sizeof buffer)) > 0;)
       content.append(buffer, got);
     COvFileSystemUnCached::Close(handle);
     return content;
@@ -98,94 +97,79 @@ TEST_F(FileSystemTest, RefusedOpensGiveNoHandle) {
 TEST_F(FileSystemTest, NullHandleAnswers) {
   COvFileHandle* handle = nullptr;
   char buffer[4] = {};
-  EXPECT_EQ(eOvFileSystemError_NoHandle, COvFileSystemUnCached::Close(handle));
-  EXPECT_EQ(0, COvFileSystemUnCached::Read(nullptr, buffer, 4));
-  EXPECT_EQ(eOvFileSystemError_NoHandle, COvFileSystemUnCached::Write(nullptr, buffer, 4));
-  EXPECT_EQ(-1, COvFileSystemUnCached::GetPos(nullptr));
-  EXPECT_FALSE(COvFileSystemUnCached::SeekFromStart(nullptr, 0));
-  EXPECT_FALSE(COvFileSystemUnCached::SeekFromCurrent(nullptr, 0));
-  EXPECT_FALSE(COvFileSystemUnCached::SeekFromEnd(nullptr, 0));
-  EXPECT_EQ(0, COvFileSystemUnCached::GetSize(nullptr));
-  EXPECT_EQ(eOvFileSystemError_NoHandle, COvFileSystemUnCached::AsyncRead(nullptr, buffer, 4));
-  EXPECT_EQ(eOvFileSystemError_NoHandle, COvFileSystemUnCached::AsyncWrite(nullptr, buffer, 4));
+  using FS = COvFileSystemUnCached;
+  // Close, Read, Write, GetPos, the three seeks, GetSize, AsyncRead, AsyncWrite.
+  EXPECT_EQ((std::vector<int>{eOvFileSystemError_NoHandle, 0, eOvFileSystemError_NoHandle, -1, 0, 0, 0, 0,
+                              eOvFileSystemError_NoHandle, eOvFileSystemError_NoHandle}),
+            (std::vector<int>{FS::Close(handle), FS::Read(nullptr, buffer, 4), FS::Write(nullptr, buffer, 4),
+                              static_cast<int>(FS::GetPos(nullptr)), FS::SeekFromStart(nullptr, 0),
+                              FS::SeekFromCurrent(nullptr, 0), FS::SeekFromEnd(nullptr, 0),
+                              static_cast<int>(FS::GetSize(nullptr)), FS::AsyncRead(nullptr, buffer, 4),
+                              FS::AsyncWrite(nullptr, buffer, 4)}));
 }
 
+// Bad buffers and counts read and write nothing; a read-only stream takes no data.
 TEST_F(FileSystemTest, ReadAndWriteIgnoreBadArguments) {
   std::string path = m_dir.WriteFile("file.bin", "abcd");
-  COvFileHandle* handle = nullptr;
-  ASSERT_EQ(eOvFileSystemError_None,
-            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  COvFileHandle* handle = Open(path, eOvFileSystemOpenMode_ReadBinary);
+  ASSERT_NE(nullptr, handle);
   char buffer[4] = {};
-  EXPECT_EQ(0, COvFileSystemUnCached::Read(handle, nullptr, 4));
-  EXPECT_EQ(0, COvFileSystemUnCached::Read(handle, buffer, 0));
-  EXPECT_EQ(0, COvFileSystemUnCached::Read(handle, buffer, -3));
-  EXPECT_EQ(0, COvFileSystemUnCached::GetPos(handle));
-  // A read-only stream takes no data.
-  EXPECT_EQ(0, COvFileSystemUnCached::Write(handle, "xy", 2));
-  EXPECT_EQ(0, COvFileSystemUnCached::Write(handle, nullptr, 2));
-  EXPECT_EQ(0, COvFileSystemUnCached::Write(handle, "xy", -2));
-  COvFileSystemUnCached::Close(handle);
+  using FS = COvFileSystemUnCached;
+  EXPECT_EQ((std::vector<int>(7, 0)),
+            (std::vector<int>{FS::Read(handle, nullptr, 4), FS::Read(handle, buffer, 0),
+                              FS::Read(handle, buffer, -3), static_cast<int>(FS::GetPos(handle)),
+                              FS::Write(handle, "xy", 2), FS::Write(handle, nullptr, 2),
+                              FS::Write(handle, "xy", -2)}));
+  FS::Close(handle);
   EXPECT_EQ("abcd", ReadFileBytes(path));
 }
 
+// On disk a seek from the end adds the offset to the end; before the start is refused, the
+// position kept; the size leaves the position alone.
 TEST_F(FileSystemTest, PositionsSeeksAndSize) {
-  std::string path = m_dir.WriteFile("file.bin", "0123456789");
-  COvFileHandle* handle = nullptr;
-  ASSERT_EQ(eOvFileSystemError_None,
-            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
-  char c;
-  EXPECT_TRUE(COvFileSystemUnCached::SeekFromStart(handle, 3));
-  EXPECT_EQ(3, COvFileSystemUnCached::GetPos(handle));
-  EXPECT_TRUE(COvFileSystemUnCached::SeekFromCurrent(handle, 2));
-  ASSERT_EQ(1, COvFileSystemUnCached::Read(handle, &c, 1));
-  EXPECT_EQ('5', c);
-  EXPECT_TRUE(COvFileSystemUnCached::SeekFromCurrent(handle, -6));
-  EXPECT_EQ(0, COvFileSystemUnCached::GetPos(handle));
-  // On disk the offset is added to the end.
-  EXPECT_TRUE(COvFileSystemUnCached::SeekFromEnd(handle, -2));
-  ASSERT_EQ(1, COvFileSystemUnCached::Read(handle, &c, 1));
-  EXPECT_EQ('8', c);
-  EXPECT_EQ(10, COvFileSystemUnCached::GetSize(handle));
-  EXPECT_EQ(9, COvFileSystemUnCached::GetPos(handle));  // size leaves the position alone
-  // Before the start: refused, the position kept.
-  EXPECT_FALSE(COvFileSystemUnCached::SeekFromStart(handle, -1));
-  EXPECT_FALSE(COvFileSystemUnCached::SeekFromEnd(handle, -11));
-  EXPECT_EQ(9, COvFileSystemUnCached::GetPos(handle));
-  COvFileSystemUnCached::Close(handle);
+  COvFileHandle* handle = Open(m_dir.WriteFile("file.bin", "0123456789"), eOvFileSystemOpenMode_ReadBinary);
+  ASSERT_NE(nullptr, handle);
+  using FS = COvFileSystemUnCached;
+  char c[2] = {};
+  EXPECT_TRUE(FS::SeekFromStart(handle, 3) && FS::GetPos(handle) == 3 && FS::SeekFromCurrent(handle, 2));
+  EXPECT_TRUE(FS::Read(handle, &c[0], 1) == 1 && FS::SeekFromCurrent(handle, -6) && FS::GetPos(handle) == 0);
+  EXPECT_TRUE(FS::SeekFromEnd(handle, -2) && FS::Read(handle, &c[1], 1) == 1);
+  EXPECT_EQ(std::string("58"), std::string(c, 2));
+  EXPECT_EQ(10, FS::GetSize(handle));
+  EXPECT_FALSE(FS::SeekFromStart(handle, -1) || FS::SeekFromEnd(handle, -11));
+  EXPECT_EQ(9, FS::GetPos(handle));
+  FS::Close(handle);
 }
 
+// Async calls complete at once; they are refused while one is pending.
 TEST_F(FileSystemTest, AsyncOperationsCompleteAtOnce) {
   std::string path = m_dir.WriteFile("file.bin", "abc");
-  COvFileHandle* handle = nullptr;
-  ASSERT_EQ(eOvFileSystemError_None,
-            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  COvFileHandle* handle = Open(path, eOvFileSystemOpenMode_ReadBinary);
+  ASSERT_NE(nullptr, handle);
+  using FS = COvFileSystemUnCached;
   char buffer[8] = {};
-  EXPECT_EQ(eOvFileSystemError_None, COvFileSystemUnCached::AsyncRead(handle, buffer, 2));
-  EXPECT_EQ(eOvFileSystemError_Read, COvFileSystemUnCached::AsyncRead(handle, buffer + 2, 4));
+  EXPECT_EQ((std::vector<int>{eOvFileSystemError_None, eOvFileSystemError_Read, eOvFileSystemError_Write}),
+            (std::vector<int>{FS::AsyncRead(handle, buffer, 2), FS::AsyncRead(handle, buffer + 2, 4),
+                              FS::AsyncWrite(handle, "x", 1)}));
   EXPECT_STREQ("abc", buffer);
-  EXPECT_EQ(eOvFileSystemError_Write, COvFileSystemUnCached::AsyncWrite(handle, "x", 1));
   EXPECT_EQ(eOvFileAsyncState_Idle, handle->GetAsyncState());
-  // Refused while one is pending.
   handle->SetAsyncState(eOvFileAsyncState_Reading);
-  EXPECT_EQ(eOvFileSystemError_AsyncBusy, COvFileSystemUnCached::AsyncRead(handle, buffer, 1));
-  EXPECT_EQ(eOvFileSystemError_AsyncBusy, COvFileSystemUnCached::AsyncWrite(handle, buffer, 1));
-  EXPECT_EQ(3, COvFileSystemUnCached::GetPos(handle));
+  EXPECT_EQ(eOvFileSystemError_AsyncBusy, FS::AsyncRead(handle, buffer, 1));
+  EXPECT_EQ(eOvFileSystemError_AsyncBusy, FS::AsyncWrite(handle, buffer, 1));
+  EXPECT_EQ(3, FS::GetPos(handle));
   handle->SetAsyncState(eOvFileAsyncState_Idle);
-  COvFileSystemUnCached::Close(handle);
-
-  ASSERT_EQ(eOvFileSystemError_None,
-            COvFileSystemUnCached::Open(handle, path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
-  EXPECT_EQ(eOvFileSystemError_None, COvFileSystemUnCached::AsyncWrite(handle, "xyz", 3));
-  COvFileSystemUnCached::Close(handle);
+  FS::Close(handle);
+  handle = Open(path, eOvFileSystemOpenMode_WriteBinary);
+  EXPECT_EQ(eOvFileSystemError_None, FS::AsyncWrite(handle, "xyz", 3));
+  FS::Close(handle);
   EXPECT_EQ("xyz", ReadFileBytes(path));
 }
 
+// A device that accepts the open but fails every flush: the buffered data is reported lost.
 TEST_F(FileSystemTest, CloseReportsDataThatCouldNotBeWritten) {
-  // A device that accepts the open but fails every flush.
   if (!FileExists("/dev/full")) GTEST_SKIP() << "no /dev/full on this host";
-  COvFileHandle* handle = nullptr;
-  ASSERT_EQ(eOvFileSystemError_None,
-            COvFileSystemUnCached::Open(handle, "/dev/full", eOvFileSystemOpenMode_WriteBinary, false));
+  COvFileHandle* handle = Open("/dev/full", eOvFileSystemOpenMode_WriteBinary);
+  ASSERT_NE(nullptr, handle);
   EXPECT_EQ(3, COvFileSystemUnCached::Write(handle, "abc", 3));  // still buffered
   EXPECT_EQ(eOvFileSystemError_Close, COvFileSystemUnCached::Close(handle));
   EXPECT_EQ(nullptr, handle);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "core/ovlog.h"
@@ -20,7 +21,6 @@ constexpr uint64_t kUnknownCrc = 0x0123456789ABCDEFull;
 class OvIdentifierRegistry : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_backup = m_dir.Join("backup.hash");
     ASSERT_TRUE(Manager()->SaveHashFile(m_backup.c_str(), false));
     Manager()->Release();
   }
@@ -31,77 +31,70 @@ class OvIdentifierRegistry : public ::testing::Test {
   static COvIdentifierManager* Manager() { return COvIdentifierManager::GetInstance(); }
 
   TempDir m_dir;
-  std::string m_backup;
+  std::string m_backup = m_dir.Join("backup.hash");
 };
 
-// Little-endian hash file image built by hand.
-struct HashImage {
+std::string U32(uint32_t v) {
   std::string bytes;
-  void U32(uint32_t v) {
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>(v >> (8 * i)));
+  for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>(v >> (8 * i)));
+  return bytes;
+}
+
+// Little-endian hash file image built by hand: the count, then each name's length, name, CRC.
+std::string Image(uint32_t count, const std::vector<std::pair<std::string, uint64_t>>& records) {
+  std::string bytes = U32(count);
+  for (const auto& record : records) {
+    bytes += U32(static_cast<uint32_t>(record.first.size())) + record.first;
+    for (int i = 0; i < 8; ++i) bytes.push_back(static_cast<char>(record.second >> (8 * i)));
   }
-  void Record(const std::string& name, uint64_t crc) {
-    U32(static_cast<uint32_t>(name.size()));
-    bytes += name;
-    for (int i = 0; i < 8; ++i) bytes.push_back(static_cast<char>(crc >> (8 * i)));
-  }
-};
+  return bytes;
+}
 
 COvIdentifierHashEntry* Entry(uint64_t crc) { return new COvIdentifierHashEntry("e", crc); }
 
 }  // namespace
 
 TEST(OvIdentifier, DefaultAndEmptyNameAreTheNullIdentifier) {
-  COvIdentifier none;
-  EXPECT_TRUE(none.IsNull());
-  EXPECT_TRUE(COvIdentifier("").IsNull());
-  EXPECT_TRUE(COvIdentifier(static_cast<const char*>(nullptr)).IsNull());
-  EXPECT_TRUE(COvIdentifier(TOvString<char>()).IsNull());
-  EXPECT_EQ(COvIdentifier::NULL_CRC64, none.GetCrc64());
-  EXPECT_EQ(nullptr, none.GetDebugName());
-  EXPECT_EQ(0, none.GetMemoryUsage());
+  for (const COvIdentifier& none : {COvIdentifier(), COvIdentifier(""), COvIdentifier(TOvString<char>()),
+                                    COvIdentifier(static_cast<const char*>(nullptr))}) {
+    EXPECT_TRUE(none.IsNull());
+    EXPECT_EQ(COvIdentifier::NULL_CRC64, none.GetCrc64());
+    EXPECT_EQ(0, none.GetMemoryUsage());
+  }
+  EXPECT_EQ(nullptr, COvIdentifier().GetDebugName());
 }
 
-TEST(OvIdentifier, NamesMatchIgnoringCaseAndAreStoredLowerCase) {
+// Order and hashing follow the unsigned CRC; non-ASCII bytes are left alone.
+TEST(OvIdentifier, NamesMatchIgnoringCaseAreStoredLowerCaseAndOrderByUnsignedCrc) {
   EXPECT_EQ(COvIdentifier("Name"), COvIdentifier("name"));
   EXPECT_FALSE(COvIdentifier("Name") != COvIdentifier("name"));
   EXPECT_EQ(0xF10896EFC03E0514ull, COvIdentifier("ABC").GetCrc64());
   EXPECT_STREQ("uniquemixedcase_ident1fier", COvIdentifier("UniqueMixedCase_Ident1fier").DebugCString());
-  // Non-ASCII bytes are left alone.
   EXPECT_STREQ("caf\xC3\x89z", COvIdentifier("Caf\xC3\x89Z").DebugCString());
   COvIdentifier suffixed = COvIdentifier("Level").Append("_Unique_SUFFIX_42");
   EXPECT_EQ(COvIdentifier("level_unique_suffix_42"), suffixed);
   EXPECT_STREQ("level_unique_suffix_42", suffixed.DebugCString());
   EXPECT_EQ(COvIdentifier("ab"), COvIdentifier("ab").Append(nullptr));
+  COvIdentifier low(0x00000000FFFFFFFFull), high(0x8000000000000000ull);
+  EXPECT_TRUE(low < high && !(high < low));
+  EXPECT_EQ(1u, (std::unordered_set<COvIdentifier>{COvIdentifier("x"), COvIdentifier("X")}.size()));
 }
 
-TEST_F(OvIdentifierRegistry, IdentifierFromACrcFindsItsNameOnceRegistered) {
+// Release empties the registry but names already handed out stay readable.
+TEST_F(OvIdentifierRegistry, IdentifierFromACrcFindsItsNameOnceRegisteredAndReleaseKeepsIt) {
   const char* name = "registered_after_the_crc";
   COvIdentifier early(CreateCrc64(name, static_cast<int>(std::strlen(name))));
-  COvIdentifier late(name);
   EXPECT_EQ(nullptr, early.GetDebugName());
+  COvIdentifier late(name);
   EXPECT_STREQ(name, early.DebugCString());
   EXPECT_STREQ(name, early.DebugString().GetBuffer());
-  EXPECT_STREQ(name, COvIdentifier(late.GetCrc64()).GetDebugName());
+  const char* pointer = COvIdentifier(late.GetCrc64()).GetDebugName();
+  EXPECT_STREQ(name, pointer);
   EXPECT_EQ(nullptr, COvIdentifier(kUnknownCrc).GetDebugName());
-}
-
-TEST(OvIdentifier, OrderIsUnsignedCrcOrder) {
-  COvIdentifier low(0x00000000FFFFFFFFull);
-  COvIdentifier high(0x8000000000000000ull);
-  EXPECT_TRUE(low < high);
-  EXPECT_FALSE(high < low);
-  std::unordered_set<COvIdentifier> hashed{COvIdentifier("x"), COvIdentifier("X")};
-  EXPECT_EQ(1u, hashed.size());
-}
-
-TEST_F(OvIdentifierRegistry, ReleaseEmptiesTheRegistryButKeepsHandedOutNames) {
-  COvIdentifier id("kept_after_release");
-  const char* pointer = id.GetDebugName();
   Manager()->Release();
   EXPECT_EQ(0, Manager()->GetTable().GetEntryCount());
   EXPECT_EQ(256, Manager()->GetTable().GetSlotCount());
-  EXPECT_STREQ("kept_after_release", pointer);
+  EXPECT_STREQ(name, pointer);
 }
 
 TEST(OvIdentifierWarnings, UnknownCrcLogsOneWarningPerQuery) {
@@ -138,9 +131,8 @@ TEST(OvIdentifierHashTable, CollidingCrcsProbeLinearlyAndWrapAndDuplicatesAreRef
   COvIdentifierHashTable table;
   // Same low 32 bits (home slot 255), different high bits: 255, then 0, then 1.
   COvIdentifierHashEntry* first = Entry(0x00000001000000FFull);
-  ASSERT_TRUE(table.Insert(first));
-  ASSERT_TRUE(table.Insert(Entry(0x00000002000000FFull)));
-  ASSERT_TRUE(table.Insert(Entry(0x00000003000000FFull)));
+  ASSERT_TRUE(table.Insert(first) && table.Insert(Entry(0x00000002000000FFull)) &&
+              table.Insert(Entry(0x00000003000000FFull)));
   EXPECT_EQ(first, table.GetSlot(255));
   EXPECT_EQ(0x00000002000000FFull, table.GetSlot(0)->GetCrc64());
   EXPECT_EQ(0x00000003000000FFull, table.GetSlot(1)->GetCrc64());
@@ -148,27 +140,22 @@ TEST(OvIdentifierHashTable, CollidingCrcsProbeLinearlyAndWrapAndDuplicatesAreRef
   // The same entry again is success; another entry of a filed CRC is refused: the first wins.
   EXPECT_TRUE(table.Insert(first));
   COvIdentifierHashEntry other("other", 0x00000001000000FFull);
-  EXPECT_FALSE(table.Insert(&other));
-  EXPECT_FALSE(table.Insert(nullptr));
+  EXPECT_FALSE(table.Insert(&other) || table.Insert(nullptr));
   EXPECT_EQ(3, table.GetEntryCount());
   EXPECT_EQ(first, table.Find(0x00000001000000FFull));
 }
 
 TEST_F(OvIdentifierRegistry, SaveAndLoadRoundTripWithItsExactSize) {
-  COvIdentifier alpha("Alpha");
-  COvIdentifier be("be");
-  COvIdentifier empty("");
+  COvIdentifier alpha("Alpha"), be("be"), empty("");
   std::string path = m_dir.Join("ids.hash");
   ASSERT_TRUE(Manager()->SaveHashFile(path.c_str(), false));
   std::string bytes = ReadFileBytes(path);
   EXPECT_EQ(4u + 3 * 12 + 5 + 2, bytes.size());
-  EXPECT_EQ(std::string("\x03\0\0\0", 4), bytes.substr(0, 4));
+  EXPECT_EQ(U32(3), bytes.substr(0, 4));
   Manager()->Release();
   ASSERT_TRUE(Manager()->LoadHashFile(path.c_str(), false));
-  EXPECT_EQ(3, Manager()->GetTable().GetEntryCount());
   EXPECT_STREQ("alpha", Manager()->FindNameForCrc64(alpha.GetCrc64()));
   EXPECT_STREQ("", Manager()->FindNameForCrc64(COvIdentifier::NULL_CRC64));
-
   EXPECT_FALSE(Manager()->LoadHashFile(m_dir.Join("absent.hash").c_str(), false));
   EXPECT_FALSE(Manager()->SaveHashFile(m_dir.Join("no/such/dir/x.hash").c_str(), false));
   EXPECT_EQ(3, Manager()->GetTable().GetEntryCount());
@@ -176,31 +163,25 @@ TEST_F(OvIdentifierRegistry, SaveAndLoadRoundTripWithItsExactSize) {
 
 TEST(OvIdentifierHashFile, ByteSwappedFilesRoundTripWithTheSameFlag) {
   TempDir dir;
-  COvIdentifierHashTable table;
+  COvIdentifierHashTable table, loaded, wrong;
   table.Insert(new COvIdentifierHashEntry("swap", 0x0102030405060708ull));
   std::string path = dir.Join("swapped.hash");
   ASSERT_TRUE(table.SaveHashFile(path.c_str(), true));
   EXPECT_EQ(std::string("\0\0\0\x01\0\0\0\x04swap\x01\x02\x03\x04\x05\x06\x07\x08", 20), ReadFileBytes(path));
-  COvIdentifierHashTable loaded;
   ASSERT_TRUE(loaded.LoadHashFile(path.c_str(), true));
   EXPECT_STREQ("swap", loaded.Find(0x0102030405060708ull)->GetName().GetBuffer());
   // Read without swapping, the count is 16M records that are not there.
-  COvIdentifierHashTable wrong;
   EXPECT_FALSE(wrong.LoadHashFile(path.c_str(), false));
   EXPECT_EQ(0, wrong.GetEntryCount());
 }
 
 TEST(OvIdentifierHashFile, FileCutAnywhereKeepsTheCompleteRecords) {
-  HashImage image;
-  image.U32(3);
-  image.Record("one", 1);
-  image.Record("two!", 2);
-  image.Record("three", 3);
+  const std::string image = Image(3, {{"one", 1}, {"two!", 2}, {"three", 3}});
   const size_t ends[] = {4 + 15, 4 + 15 + 16, 4 + 15 + 16 + 17};
-  for (size_t cut = 0; cut < image.bytes.size(); ++cut) {
+  for (size_t cut = 0; cut < image.size(); ++cut) {
     SCOPED_TRACE(cut);
     // A copy of exactly the cut length, so a read past it is caught by the sanitizers.
-    std::vector<uint8_t> prefix(image.bytes.begin(), image.bytes.begin() + cut);
+    std::vector<uint8_t> prefix(image.begin(), image.begin() + cut);
     COvIdentifierHashTable table;
     EXPECT_FALSE(table.LoadHashData(prefix.data(), prefix.size(), false));
     int complete = 0;
@@ -208,46 +189,32 @@ TEST(OvIdentifierHashFile, FileCutAnywhereKeepsTheCompleteRecords) {
     EXPECT_EQ(complete, table.GetEntryCount());
   }
   COvIdentifierHashTable whole;
-  EXPECT_TRUE(whole.LoadHashData(image.bytes.data(), image.bytes.size(), false));
+  EXPECT_TRUE(whole.LoadHashData(image.data(), image.size(), false));
   EXPECT_STREQ("two!", whole.Find(2)->GetName().GetBuffer());
   EXPECT_FALSE(whole.LoadHashData(nullptr, 10, false));
 }
 
-TEST(OvIdentifierHashFile, DamagedCountsAndLengthsStopTheLoad) {
-  HashImage hugeCount;
-  hugeCount.U32(0xFFFFFFFFu);
-  hugeCount.Record("only", 9);
-  HashImage longName;  // names longer than 511 bytes stop the load
-  longName.U32(3);
-  longName.Record(std::string(511, 'n'), 1);
-  longName.Record(std::string(512, 'm'), 2);
-  longName.Record("after", 3);
-  HashImage hugeLength;
-  hugeLength.U32(1);
-  hugeLength.U32(0xFFFFFFF0u);
-  hugeLength.bytes += "short";
+// Damaged counts and lengths (names longer than 511 bytes) stop the load. A CRC already known
+// keeps its name, and bytes after the last record are ignored.
+TEST(OvIdentifierHashFile, DamagedCountsAndLengthsStopTheLoadKnownCrcsKeepTheirName) {
   const struct {
     const char* what;
-    const HashImage& image;
+    std::string image;
+    bool loaded;
     int entries;
-  } cases[] = {{"huge count", hugeCount, 1}, {"long name", longName, 1}, {"huge length", hugeLength, 0}};
+  } cases[] = {
+      {"huge count", Image(0xFFFFFFFFu, {{"only", 9}}), false, 2},
+      {"long name", Image(3, {{std::string(511, 'n'), 1}, {std::string(512, 'm'), 2}, {"after", 3}}), false,
+       2},
+      {"huge length", U32(1) + U32(0xFFFFFFF0u) + "short", false, 1},
+      {"trailing bytes", Image(2, {{"replacement", 7}, {"fresh", 8}}) + "trailing garbage", true, 2},
+  };
   for (const auto& test : cases) {
     SCOPED_TRACE(test.what);
     COvIdentifierHashTable table;
-    EXPECT_FALSE(table.LoadHashData(test.image.bytes.data(), test.image.bytes.size(), false));
+    table.Insert(new COvIdentifierHashEntry("original", 7));
+    EXPECT_EQ(test.loaded, table.LoadHashData(test.image.data(), test.image.size(), false));
     EXPECT_EQ(test.entries, table.GetEntryCount());
+    EXPECT_STREQ("original", table.Find(7)->GetName().GetBuffer());
   }
-}
-
-TEST(OvIdentifierHashFile, KnownCrcsKeepTheirNameAndTrailingBytesAreIgnored) {
-  HashImage image;
-  image.U32(2);
-  image.Record("replacement", 7);
-  image.Record("fresh", 8);
-  image.bytes += "trailing garbage";
-  COvIdentifierHashTable table;
-  table.Insert(new COvIdentifierHashEntry("original", 7));
-  EXPECT_TRUE(table.LoadHashData(image.bytes.data(), image.bytes.size(), false));
-  EXPECT_STREQ("original", table.Find(7)->GetName().GetBuffer());
-  EXPECT_STREQ("fresh", table.Find(8)->GetName().GetBuffer());
 }

@@ -20,13 +20,7 @@ std::string Format(int size, const ovplatform::LocalTime& time, int level, int i
   return buffer.c_str();
 }
 
-ovplatform::LocalTime At(int hour, int minute, int second) {
-  ovplatform::LocalTime time;
-  time.hour = hour;
-  time.minute = minute;
-  time.second = second;
-  return time;
-}
+ovplatform::LocalTime At(int hour, int minute, int second) { return {0, 0, 0, 0, hour, minute, second}; }
 
 // Log state for one test: files in a temporary directory, defaults restored afterwards.
 class OvLogFiles : public ::testing::Test {
@@ -58,32 +52,38 @@ class OvLogFiles : public ::testing::Test {
 
 }  // namespace
 
-TEST(OvLogFormat, LineHasStampTagOfASingleLevelIndentAndNewline) {
-  EXPECT_EQ("09:05:03 [WARNING]   x=5\n", Format(8192, At(9, 5, 3), 4, 1, "x=%d", 5));
-  EXPECT_EQ("23:59:59 [   INFO] hello\n", Format(8192, At(23, 59, 59), 1, 0, "hello"));
-  EXPECT_EQ("00:00:00 [  FATAL]       deep\n", Format(8192, At(0, 0, 0), 16, 3, "deep"));
-  EXPECT_EQ("01:02:03 [PROFILE] p\n", Format(8192, At(1, 2, 3), 2, -4, "p"));
-  EXPECT_EQ("01:02:03 [  ERROR] e\n", Format(8192, At(1, 2, 3), 8, 0, "e"));
-  // Several level bits, or none, give no tag.
-  EXPECT_EQ("12:00:00 both\n", Format(8192, At(12, 0, 0), 3, 0, "both"));
-  EXPECT_EQ("12:00:00 none\n", Format(8192, At(12, 0, 0), 0, 0, "none"));
-  EXPECT_STREQ("", OvLogLevelTag(32));
-  EXPECT_EQ(nullptr, OvLogLevelFileWord(6));
-  EXPECT_STREQ("profile", OvLogLevelFileWord(2));
-}
-
-TEST(OvLogFormat, LongLinesAreCutAndStillEndTheLine) {
-  std::string big(20000, 'z');
-  std::string line = Format(OV_LOG_LINE_SIZE, At(1, 1, 1), 4, 0, "%s", big.c_str());
+// Several level bits, or none, give no tag. A cut line still ends with its newline: tiny
+// buffers keep what fits of the stamp; indentation that does not fit is dropped.
+TEST(OvLogFormat, LineHasStampTagOfASingleLevelIndentAndNewlineWithinTheBuffer) {
+  const struct {
+    int size, hour, minute, second, level, indent;
+    const char* text;
+    std::string line;
+  } rows[] = {
+      {8192, 9, 5, 3, 4, 1, "x=5", "09:05:03 [WARNING]   x=5\n"},
+      {8192, 23, 59, 59, 1, 0, "hi", "23:59:59 [   INFO] hi\n"},
+      {8192, 0, 0, 0, 16, 3, "deep", "00:00:00 [  FATAL]       deep\n"},
+      {8192, 1, 2, 3, 2, -4, "p", "01:02:03 [PROFILE] p\n"},
+      {8192, 1, 2, 3, 8, 0, "e", "01:02:03 [  ERROR] e\n"},
+      {8192, 12, 0, 0, 3, 0, "both", "12:00:00 both\n"},
+      {8192, 12, 0, 0, 0, 0, "none", "12:00:00 none\n"},
+      {6, 1, 1, 1, 4, 0, "msg", "01:0\n"},
+      {2, 1, 1, 1, 4, 0, "msg", "\n"},
+      {1, 1, 1, 1, 4, 0, "msg", ""},
+      {24, 1, 1, 1, 4, 100, "msg", "01:01:01 [WARNING]   m\n"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.line);
+    EXPECT_EQ(row.line,
+              Format(row.size, At(row.hour, row.minute, row.second), row.level, row.indent, "%s", row.text));
+  }
+  std::string line = Format(OV_LOG_LINE_SIZE, At(1, 1, 1), 4, 0, "%s", std::string(20000, 'z').c_str());
   EXPECT_EQ(static_cast<size_t>(OV_LOG_LINE_SIZE - 1), line.size());
   EXPECT_EQ('\n', line.back());
   EXPECT_EQ("01:01:01 [WARNING] zzz", line.substr(0, 22));
-  // Tiny buffers: what fits of the stamp, then the newline.
-  EXPECT_EQ("01:0\n", Format(6, At(1, 1, 1), 4, 0, "msg"));
-  EXPECT_EQ("\n", Format(2, At(1, 1, 1), 4, 0, "msg"));
-  EXPECT_EQ("", Format(1, At(1, 1, 1), 4, 0, "msg"));
-  // Indentation that does not fit is dropped, never written past the end.
-  EXPECT_EQ("01:01:01 [WARNING]   m\n", Format(24, At(1, 1, 1), 4, 100, "msg"));
+  EXPECT_STREQ("", OvLogLevelTag(32));
+  EXPECT_EQ(nullptr, OvLogLevelFileWord(6));
+  EXPECT_STREQ("profile", OvLogLevelFileWord(2));
 }
 
 TEST_F(OvLogFiles, LinesGoToTheMainFileAndTheirLevelFiles) {
@@ -105,7 +105,10 @@ TEST_F(OvLogFiles, LinesGoToTheMainFileAndTheirLevelFiles) {
   EXPECT_EQ("", File("game_error.log"));
 }
 
-TEST_F(OvLogFiles, TypeMaskFiltersAndOutputMaskSelects) {
+// A second init truncates the files; after release nothing more reaches them.
+TEST_F(OvLogFiles, TypeMaskFiltersOutputMaskSelectsAndInitTruncates) {
+  ASSERT_TRUE(OvLogInit("game"));
+  OvLog(eLogLevel_Info, 1, 0, "first run");
   ASSERT_TRUE(OvLogInit("game"));
   OvLog(eLogLevel_Info, 0x800, 0, "type not enabled");
   OvLog(eLogLevel_Info, 0x10000, 0, "type enabled");
@@ -117,18 +120,10 @@ TEST_F(OvLogFiles, TypeMaskFiltersAndOutputMaskSelects) {
   testing::internal::CaptureStdout();
   OvLog(eLogLevel_Error, 0x800, 2, "%s %d%%", "done", 100);
   EXPECT_EQ("[  ERROR]     done 100%\n", WithoutStamps(testing::internal::GetCapturedStdout()));
+  OvLogSetOutputMask(OV_LOG_DEFAULT_OUTPUT_MASK);
   OvLogRelease();
+  OvLog(eLogLevel_Info, 0x800, 0, "after release");
   EXPECT_EQ("[   INFO] type enabled\n[   INFO] now enabled\n", WithoutStamps(File("game.log")));
-}
-
-TEST_F(OvLogFiles, InitTruncatesAndReleaseStopsFileOutput) {
-  ASSERT_TRUE(OvLogInit("game"));
-  OvLog(eLogLevel_Info, 1, 0, "first run");
-  ASSERT_TRUE(OvLogInit("game"));
-  OvLog(eLogLevel_Info, 1, 0, "second run");
-  OvLogRelease();
-  OvLog(eLogLevel_Info, 1, 0, "after release");
-  EXPECT_EQ("[   INFO] second run\n", WithoutStamps(File("game.log")));
 }
 
 TEST_F(OvLogFiles, UncreatableFilesAreSkipped) {

@@ -25,19 +25,17 @@ int g_routedValue = 0;
 void* RoutedGetter(void*) { return &g_routedValue; }
 void RoutedSetter(void*, const void* value) { g_routedValue = *static_cast<const int*>(value); }
 
-COvArray<COvReflectionInformation> SampleRecords() {
-  COvArray<COvReflectionInformation> records;
-  records.Add(COvReflectionInformation("flag", COvReflectionInformation::eTypeBool, offsetof(Sample, flag)));
-  records.Add(COvReflectionInformation("count", COvReflectionInformation::eTypeInt, offsetof(Sample, count)));
-  records.Add(
-      COvReflectionInformation("speed", COvReflectionInformation::eTypeFloat, offsetof(Sample, speed)));
-  records.Add(
-      COvReflectionInformation("label", COvReflectionInformation::eTypeString, offsetof(Sample, label)));
-  records.Add(COvReflectionInformation("position", COvReflectionInformation::eTypeVector3,
-                                       offsetof(Sample, position)));
-  records.Add(COvReflectionInformation("tint", COvReflectionInformation::eTypeColor, offsetof(Sample, tint)));
-  records.Add(COvReflectionInformation("resource", COvReflectionInformation::eTypeResource,
-                                       offsetof(Sample, resource)));
+using Info = COvReflectionInformation;
+
+COvArray<Info> SampleRecords() {
+  COvArray<Info> records;
+  records.Add(Info("flag", Info::eTypeBool, offsetof(Sample, flag)));
+  records.Add(Info("count", Info::eTypeInt, offsetof(Sample, count)));
+  records.Add(Info("speed", Info::eTypeFloat, offsetof(Sample, speed)));
+  records.Add(Info("label", Info::eTypeString, offsetof(Sample, label)));
+  records.Add(Info("position", Info::eTypeVector3, offsetof(Sample, position)));
+  records.Add(Info("tint", Info::eTypeColor, offsetof(Sample, tint)));
+  records.Add(Info("resource", Info::eTypeResource, offsetof(Sample, resource)));
   return records;
 }
 
@@ -49,24 +47,19 @@ TEST(OvRTTI, DerivationFollowsTheParentChain) {
   static const COvRTTI other("Other", nullptr);
   EXPECT_TRUE(derived.IsDerived(&base));
   EXPECT_TRUE(derived.IsDerived(&derived));
-  EXPECT_FALSE(base.IsDerived(&derived));
-  EXPECT_FALSE(derived.IsDerived(&other));
-  EXPECT_FALSE(derived.IsDerived(nullptr));
-  EXPECT_TRUE(base.IsExactly(&base));
-  EXPECT_FALSE(derived.IsExactly(&base));
+  EXPECT_FALSE(base.IsDerived(&derived) || derived.IsDerived(&other) || derived.IsDerived(nullptr));
+  EXPECT_TRUE(base.IsExactly(&base) && !derived.IsExactly(&base));
 }
 
 TEST(OvReflection, ReadsAndWritesAtTheMemberOffset) {
-  COvArray<COvReflectionInformation> records = SampleRecords();
+  COvArray<Info> records = SampleRecords();
   Sample sample;
   records[0].SetValueBool(&sample, true);
   records[1].SetValueInt(&sample, 42);
   records[2].SetValueFloat(&sample, 2.5f);
   records[3].SetValueString(&sample, "hello");
   records[4].SetValueVector3(&sample, COvVector3(1, 2, 3));
-  EXPECT_TRUE(sample.flag);
-  EXPECT_EQ(42, sample.count);
-  EXPECT_EQ(2.5f, sample.speed);
+  EXPECT_TRUE(sample.flag && sample.count == 42 && sample.speed == 2.5f);
   EXPECT_STREQ("hello", sample.label.GetBuffer());
   EXPECT_EQ(COvVector3(1, 2, 3), sample.position);
   EXPECT_EQ(42, records[1].GetValueInt(&sample));
@@ -76,18 +69,15 @@ TEST(OvReflection, ReadsAndWritesAtTheMemberOffset) {
 }
 
 TEST(OvReflection, AccessorFunctionsBypassTheOffset) {
-  COvReflectionInformation record("routed", COvReflectionInformation::eTypeInt, offsetof(Sample, count));
+  Info record("routed", Info::eTypeInt, offsetof(Sample, count));
+  Info object("object", Info::eTypeObject, offsetof(Sample, resource));
   record.SetAccessors(RoutedSetter, RoutedGetter);
   Sample sample;
   sample.count = 7;
   g_routedValue = 3;
   EXPECT_EQ(3, record.GetValueInt(&sample));
   record.SetValueInt(&sample, 99);
-  EXPECT_EQ(99, g_routedValue);
-  EXPECT_EQ(7, sample.count);
-
-  COvReflectionInformation object("object", COvReflectionInformation::eTypeObject,
-                                  offsetof(Sample, resource));
+  EXPECT_TRUE(g_routedValue == 99 && sample.count == 7);
   EXPECT_TRUE(object.IsNull());
   object.SetValueObject(&sample, &sample);
   EXPECT_FALSE(object.IsNull());
@@ -95,7 +85,7 @@ TEST(OvReflection, AccessorFunctionsBypassTheOffset) {
 }
 
 TEST(OvReflectionSnapShot, BackUpSwapsAndTwiceRestores) {
-  COvArray<COvReflectionInformation> records = SampleRecords();
+  COvArray<Info> records = SampleRecords();
   Sample sample;
   sample.count = 5;
   sample.label = "before";
@@ -107,16 +97,13 @@ TEST(OvReflectionSnapShot, BackUpSwapsAndTwiceRestores) {
   sample.label = "after";
   sample.tint = COvRGBA<float>(1, 1, 1, 1);
   sample.resource = nullptr;
-
   state.BackUp();
   EXPECT_EQ(5, sample.count);
   EXPECT_STREQ("before", sample.label.GetBuffer());
   EXPECT_EQ(0.4f, sample.tint.a);
   EXPECT_EQ(&resource, sample.resource);
   state.BackUp();
-  EXPECT_EQ(6, sample.count);
-  EXPECT_STREQ("after", sample.label.GetBuffer());
-  EXPECT_EQ(nullptr, sample.resource);
+  EXPECT_TRUE(sample.count == 6 && sample.label == "after" && sample.resource == nullptr);
 
   COvArray<COvReflectionInformationSnapShot> snapshots;
   const COvArray<COvReflectionInformation>* tables[] = {&records, &records};

@@ -37,7 +37,7 @@ class Win32PathsTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(Win32PathsTest, DriveLetterRulesOfTheHost) {
+TEST_F(Win32PathsTest, DriveLetterRulesOfTheHostAndCreatePathWithSlashesAndDotParts) {
   TOvString<char> forward("C:/a");
   COvFilePath::ConvertToAbsolute(forward, root.c_str());
   EXPECT_EQ(Str(forward), "C:\\a");
@@ -54,14 +54,11 @@ TEST_F(Win32PathsTest, DriveLetterRulesOfTheHost) {
   COvFilePath::ConvertToAbsolute(lower, root.c_str());
   EXPECT_EQ(Str(lower), root + "\\c:\\a");
   EXPECT_FALSE(OvCreateDirectory(lower));
-}
 
-TEST_F(Win32PathsTest, CreatePathAcceptsSlashesAndDotParts) {
-  // "C:/a/./b", below the temporary directory.
+  // OvCreatePath accepts slashes and "." parts: "C:/a/./b", below the temporary directory.
   TOvString<char> path((Slashed(root) + "/a/./b").c_str());
   EXPECT_TRUE(OvCreatePath(path));
   EXPECT_EQ(Str(path), root + "\\a\\.\\b\\");
-  EXPECT_TRUE(fs::is_directory(root + "\\a"));
   EXPECT_TRUE(fs::is_directory(root + "\\a\\b"));
 
   // Existing levels are no failure; a level that is a file is.
@@ -73,11 +70,12 @@ TEST_F(Win32PathsTest, CreatePathAcceptsSlashesAndDotParts) {
 
 TEST_F(Win32PathsTest, DoubledSeparatorOfTheReleaseDirectoryIsAccepted) {
   // C:\Games\Demo\tmp\Windows\\Release\ as the packager builds it.
-  const std::string release = root + "\\Games\\Demo\\tmp\\Windows\\\\Release\\";
+  const std::string games = root + "\\Games", windows = games + "\\Demo\\tmp\\Windows";
+  const std::string release = windows + "\\\\Release\\";
   TOvString<char> path(release.c_str());
   ASSERT_TRUE(OvCreatePath(path));
   EXPECT_EQ(Str(path), release);
-  EXPECT_TRUE(fs::is_directory(root + "\\Games\\Demo\\tmp\\Windows\\Release"));
+  EXPECT_TRUE(fs::is_directory(windows + "\\Release"));
 
   EXPECT_TRUE(OvCreateDirectory((release + "DX9").c_str()));
   EXPECT_TRUE(OvCreateDirectory((release + "DX9").c_str()));  // ERROR_ALREADY_EXISTS
@@ -94,22 +92,16 @@ TEST_F(Win32PathsTest, DoubledSeparatorOfTheReleaseDirectoryIsAccepted) {
 
   COvArray<OvFindFile> files;
   COvArray<TOvString<char>> dirs;
-  OvEnumerateDirectory((root + "\\Games").c_str(), files, dirs);
-  const std::string games = root + "\\Games";
+  OvEnumerateDirectory(games.c_str(), files, dirs);
   EXPECT_EQ(Sorted(Names(dirs)),
-            (std::vector<std::string>{games + "\\Demo", games + "\\Demo\\tmp", games + "\\Demo\\tmp\\Windows",
-                                      games + "\\Demo\\tmp\\Windows\\Release",
-                                      games + "\\Demo\\tmp\\Windows\\Release\\DX9"}));
-  EXPECT_EQ(Sorted(Names(files)),
-            (std::vector<std::string>{games + "\\Demo\\tmp\\Windows\\Release\\BF-main.bf",
-                                      games + "\\Demo\\tmp\\Windows\\Release\\DX9\\BF-main.bf"}));
-
-  testing::internal::CaptureStdout();
-  EXPECT_TRUE(OvRemoveDirectoryRecursively(release.c_str(), false));
-  testing::internal::GetCapturedStdout();
-  EXPECT_TRUE(fs::is_empty(root + "\\Games\\Demo\\tmp\\Windows\\Release"));
+            (std::vector<std::string>{games + "\\Demo", games + "\\Demo\\tmp", windows, windows + "\\Release",
+                                      windows + "\\Release\\DX9"}));
+  EXPECT_EQ(Sorted(Names(files)), (std::vector<std::string>{windows + "\\Release\\BF-main.bf",
+                                                            windows + "\\Release\\DX9\\BF-main.bf"}));
+  StdoutLines([&] { EXPECT_TRUE(OvRemoveDirectoryRecursively(release.c_str(), false)); });
+  EXPECT_TRUE(fs::is_empty(windows + "\\Release"));
   EXPECT_TRUE(OvRemoveDirectory(release.c_str()));
-  EXPECT_FALSE(fs::exists(root + "\\Games\\Demo\\tmp\\Windows\\Release"));
+  EXPECT_FALSE(fs::exists(windows + "\\Release"));
 }
 
 #endif  // _WIN32
