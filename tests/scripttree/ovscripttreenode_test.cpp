@@ -41,16 +41,16 @@ std::string ChildNames(const COvScriptTreeNode& node) {
   return names;
 }
 
-TEST(ScriptTreeNodeGetters, VectorsColoursAndQuaternionsReadBackAndMissingOrUnparsableOnesLeaveOutputs) {
+TEST(ScriptTreeNodeGetters, MissingOrUnparsableValuesGiveDefaultsAndLeaveOutputs) {
   COvScriptTreeNode node("node");
   node.AddAttribute(COvScriptTreeAttribute("bad", "abc"));
-  EXPECT_STREQ("", node.GetAttributeValueAsString("missing").GetBuffer());
-  EXPECT_TRUE(node.GetAttributeValueAsBoolDefault("missing", true));
-  EXPECT_EQ(-4, node.GetAttributeValueAsIntDefault("missing", -4));
-  EXPECT_EQ(2.5f, node.GetAttributeValueAsFloatDefault("missing", 2.5f));
-  EXPECT_EQ(0u, node.GetAttributeValueAsU64("missing"));
-  EXPECT_EQ(0, node.GetAttributeValueAsIntDefault("bad", 5));
-
+  node.AddAttribute(COvScriptTreeAttribute("rgb", COvRGB<float>(1.0f, 0.5f, 0.0f)));
+  EXPECT_TRUE(node.GetAttributeValueAsString("missing").IsEmpty() &&
+              node.GetAttributeValueAsBoolDefault("missing", true) &&
+              node.GetAttributeValueAsIntDefault("missing", -4) == -4 &&
+              node.GetAttributeValueAsFloatDefault("missing", 2.5f) == 2.5f &&
+              node.GetAttributeValueAsU64("missing") == 0u &&
+              node.GetAttributeValueAsIntDefault("bad", 5) == 0);
   TOvString<char> text("keep");
   TOvString<wchar_t> wide(L"keep");
   bool flag = true;
@@ -75,29 +75,42 @@ TEST(ScriptTreeNodeGetters, VectorsColoursAndQuaternionsReadBackAndMissingOrUnpa
     EXPECT_TRUE(number == 7 && real == 7.5f && v2 == COvVector2(1, 2) && v3 == COvVector3(1, 2, 3) &&
                 rgb.b == 3.0f && rgba.a == 4.0f && q == COvQuaternion(1, 2, 3, 4));
   }
-  // Written values read back.
+  // An RGB text is one number short for RGBA.
+  COvRGBA<float> untouched(9, 9, 9, 9);
+  EXPECT_FALSE(node.GetAttributeValueAsColor("rgb", untouched));
+  EXPECT_EQ(9.0f, untouched.r);
+}
+
+TEST(ScriptTreeNodeGetters, NumbersVectorsColoursAndQuaternionsReadTheirText) {
+  COvScriptTreeNode node("node");
+  node.AddAttribute(COvScriptTreeAttribute("hex", uint64_t{255}));
   node.AddAttribute(COvScriptTreeAttribute("v3", COvVector3(1.0f, -2.5f, 0.125f)));
   node.AddAttribute(COvScriptTreeAttribute("q", COvQuaternion(0.5f, 0.25f, -1.0f, 2.0f)));
   node.AddAttribute(COvScriptTreeAttribute("rgb", COvRGB<float>(1.0f, 0.5f, 0.0f)));
   node.AddAttribute(COvScriptTreeAttribute("rgba", COvRGBA<float>(0.0f, 0.25f, 0.5f, 0.75f)));
-  node.AddAttribute(COvScriptTreeAttribute("v2", "3\t\n 4"));
+  const char* const texts[][2] = {
+      {"lead", "  -17xyz"}, {"dec", "1234567890123"}, {"oct", "010"}, {"real", "2.5e1"}, {"v2", "3\t\n 4"}};
+  for (const auto& text : texts) node.AddAttribute(COvScriptTreeAttribute(text[0], text[1]));
+  int number = 0;
+  float real = 0.0f;
+  uint64_t big = 0;
+  EXPECT_TRUE(node.GetAttributeValueAsInt("lead", number) && number == -17);
+  EXPECT_TRUE(node.GetAttributeValueAsFloat("real", real) && real == 25.0f);
+  EXPECT_TRUE(node.GetAttributeValueAsInt("lead") == -17 && node.GetAttributeValueAsFloat("real") == 25.0f);
+  // 64-bit values read as "%lli" does: hexadecimal, decimal and octal.
+  EXPECT_TRUE(node.GetAttributeValueAsU64("dec", big) && big == 1234567890123u);
+  EXPECT_TRUE(node.GetAttributeValueAsU64("hex") == 255u && node.GetAttributeValueAsU64("oct") == 8u);
   COvVector2 v2;
   COvVector3 v3;
   COvQuaternion q;
   COvRGB<float> rgb;
   COvRGBA<float> rgba;
-  ASSERT_TRUE(node.GetAttributeValueAsVector2("v2", v2) && node.GetAttributeValueAsVector3("v3", v3) &&
-              node.GetAttributeValueAsQuaternion("q", q) && node.GetAttributeValueAsColor("rgb", rgb) &&
-              node.GetAttributeValueAsColor("rgba", rgba));
-  EXPECT_EQ(COvVector2(3.0f, 4.0f), v2);
-  EXPECT_EQ(COvVector3(1.0f, -2.5f, 0.125f), v3);
-  EXPECT_EQ(COvQuaternion(0.5f, 0.25f, -1.0f, 2.0f), q);
-  EXPECT_TRUE(rgb.r == 1.0f && rgb.g == 0.5f && rgb.b == 0.0f);
-  EXPECT_TRUE(rgba.r == 0.0f && rgba.g == 0.25f && rgba.b == 0.5f && rgba.a == 0.75f);
-  // An RGB text is one number short for RGBA.
-  COvRGBA<float> untouched(9, 9, 9, 9);
-  EXPECT_FALSE(node.GetAttributeValueAsColor("rgb", untouched));
-  EXPECT_EQ(9.0f, untouched.r);
+  EXPECT_TRUE(node.GetAttributeValueAsVector2("v2", v2) && v2 == COvVector2(3.0f, 4.0f));
+  EXPECT_TRUE(node.GetAttributeValueAsVector3("v3", v3) && v3 == COvVector3(1.0f, -2.5f, 0.125f));
+  EXPECT_TRUE(node.GetAttributeValueAsQuaternion("q", q) && q == COvQuaternion(0.5f, 0.25f, -1.0f, 2.0f));
+  EXPECT_TRUE(node.GetAttributeValueAsColor("rgb", rgb) && rgb.r == 1.0f && rgb.g == 0.5f && rgb.b == 0.0f);
+  EXPECT_TRUE(node.GetAttributeValueAsColor("rgba", rgba) && rgba.r == 0.0f && rgba.g == 0.25f &&
+              rgba.b == 0.5f && rgba.a == 0.75f);
 }
 
 TEST(ScriptTreeNodeGetters, BoolTextsAreCaseSensitive) {
@@ -110,34 +123,11 @@ TEST(ScriptTreeNodeGetters, BoolTextsAreCaseSensitive) {
     SCOPED_TRACE(row.text);
     COvScriptTreeNode n("n");
     n.AddAttribute(COvScriptTreeAttribute("flag", row.text));
+    bool out = !row.expected;
+    EXPECT_TRUE(n.GetAttributeValueAsBool("flag", out) && out == row.expected);
     EXPECT_EQ(row.expected, n.GetAttributeValueAsBool("flag"));
     EXPECT_EQ(row.expected, n.GetAttributeValueAsBoolDefault("flag", !row.expected));
-    bool out = !row.expected;
-    EXPECT_TRUE(n.GetAttributeValueAsBool("flag", out));
-    EXPECT_EQ(row.expected, out);
   }
-}
-
-TEST(ScriptTreeNodeGetters, NumbersReadTheirLeadingText) {
-  COvScriptTreeNode node("node");
-  node.AddAttribute(COvScriptTreeAttribute("hex", uint64_t{255}));
-  const char* const texts[][2] = {
-      {"lead", "  -17xyz"}, {"dec", "1234567890123"}, {"oct", "010"}, {"real", "2.5e1"}};
-  for (const auto& text : texts) node.AddAttribute(COvScriptTreeAttribute(text[0], text[1]));
-  int number = 0;
-  EXPECT_TRUE(node.GetAttributeValueAsInt("lead", number));
-  EXPECT_EQ(-17, number);
-  EXPECT_EQ(-17, node.GetAttributeValueAsInt("lead"));
-  float real = 0.0f;
-  EXPECT_TRUE(node.GetAttributeValueAsFloat("real", real));
-  EXPECT_EQ(25.0f, real);
-  EXPECT_EQ(25.0f, node.GetAttributeValueAsFloat("real"));
-  // 64-bit values read as "%lli" does: hexadecimal, decimal and octal.
-  EXPECT_EQ(255u, node.GetAttributeValueAsU64("hex"));
-  EXPECT_EQ(8u, node.GetAttributeValueAsU64("oct"));
-  uint64_t big = 0;
-  EXPECT_TRUE(node.GetAttributeValueAsU64("dec", big));
-  EXPECT_EQ(1234567890123u, big);
 }
 
 TEST(ScriptTreeNodeAttributes, DuplicateNamesSeeTheFirstAndRemoveOnlyIt) {
@@ -155,70 +145,52 @@ TEST(ScriptTreeNodeAttributes, DuplicateNamesSeeTheFirstAndRemoveOnlyIt) {
   EXPECT_STREQ("x", node.GetAttribute(1).GetValue().GetBuffer());
 }
 
-TEST(ScriptTreeNodeChildren, AddFindCountAndList) {
+TEST(ScriptTreeNodeChildren, AddFindListRemoveWithoutDeletingAndEmptyDeleting) {
   OwnedNode root(MakeNode("root"));
-  COvScriptTreeNode* a1 = MakeNode("A");
+  root->SetText("text");
+  COvScriptTreeNode* a1 = MakeNode("A", "k", "v");
   COvScriptTreeNode* b = MakeNode("B");
   COvScriptTreeNode* a2 = MakeNode("a");
+  a1->AddChild(MakeNode("inner"));
   root->AddChild(a1);
-  COvArray<COvScriptTreeNode*> more;
-  more.Add(b);
-  more.Add(a2);
-  root->AddChildrenArray(more);
-  EXPECT_EQ("a;b;a;", ChildNames(*root));
-  EXPECT_EQ(a1, root->FindChild("a"));
-  EXPECT_EQ(nullptr, root->FindChild("c"));
-  EXPECT_EQ(2, root->GetChildrenCountById("A"));
-
   COvArray<COvScriptTreeNode*> found;
-  found.Add(b);  // dropped by the call
-  root->GetChildrenByIdArray("a", found);
-  ASSERT_EQ(2, found.GetCount());
-  EXPECT_TRUE(found[0] == a1 && found[1] == a2);
+  found.Add(b);
+  found.Add(a2);
+  root->AddChildrenArray(found);
+  EXPECT_EQ("a;b;a;", ChildNames(*root));
+  EXPECT_TRUE(root->FindChild("a") == a1 && root->FindChild("c") == nullptr);
+  EXPECT_EQ(2, root->GetChildrenCountById("A"));
+  root->GetChildrenByIdArray("a", found);  // what the array held is dropped
+  EXPECT_TRUE(found.GetCount() == 2 && found[0] == a1 && found[1] == a2);
   COvArray<const COvScriptTreeNode*> constFound;
   static_cast<const COvScriptTreeNode&>(*root).GetChildrenByIdArray("b", constFound);
-  ASSERT_EQ(1, constFound.GetCount());
-  EXPECT_EQ(b, constFound[0]);
+  EXPECT_TRUE(constFound.GetCount() == 1 && constFound[0] == b);
 
   // A colour child holds the float attributes red, green and blue.
   COvScriptTreeNode* tint = root->AddChild("Tint", COvRGB<float>(1.0f, 0.5f, 0.25f));
-  EXPECT_EQ(tint, root->GetChild(3));
-  EXPECT_EQ(COvIdentifier("tint"), tint->GetIdentifier());
+  EXPECT_TRUE(tint == root->GetChild(3) && tint->GetIdentifier() == COvIdentifier("tint"));
   ASSERT_EQ(3, tint->GetAttributeCount());
-  EXPECT_EQ(COvIdentifier("red"), tint->GetAttribute(0).GetIdentifier());
-  EXPECT_EQ(COvIdentifier("green"), tint->GetAttribute(1).GetIdentifier());
+  EXPECT_EQ(COvScriptTreeAttribute("red", 1.0f), tint->GetAttribute(0));
+  EXPECT_EQ(COvScriptTreeAttribute("green", 0.5f), tint->GetAttribute(1));
   EXPECT_EQ(COvScriptTreeAttribute("blue", 0.25f), tint->GetAttribute(2));
-}
 
-TEST(ScriptTreeNodeChildren, RemovingDetachesWithoutDeleting) {
-  OwnedNode root(MakeNode("root"));
-  COvScriptTreeNode* a1 = MakeNode("A");
-  COvScriptTreeNode* b = MakeNode("B");
-  COvScriptTreeNode* a2 = MakeNode("A");
-  COvScriptTreeNode* x = MakeNode("x");
-  a1->AddChild(MakeNode("inner"));
-  for (COvScriptTreeNode* child : {a1, b, a2, x}) root->AddChild(child);
+  // Removed children stay alive and intact: the caller owns them now.
   root->RemoveChildrenById("a");
-  EXPECT_EQ("b;x;", ChildNames(*root));
-  EXPECT_EQ(1, a1->GetChildCount());  // still alive and intact: the caller owns them now
+  EXPECT_EQ("b;tint;", ChildNames(*root));
+  EXPECT_EQ(1, a1->GetChildCount());
   root->RemoveChild(0);
   root->RemoveChild(a2);  // no longer a child: nothing happens
-  EXPECT_EQ("x;", ChildNames(*root));
-  root->RemoveChild(x);
+  EXPECT_EQ("tint;", ChildNames(*root));
+  root->RemoveChild(tint);
   EXPECT_EQ(0, root->GetChildCount());
-  for (COvScriptTreeNode* child : {a1, b, a2, x}) COvScriptTreeNode::DeleteSubtree(child);
-}
+  for (COvScriptTreeNode* child : {a1, b, a2, tint}) COvScriptTreeNode::DeleteSubtree(child);
 
-TEST(ScriptTreeNodeChildren, EmptyDeletesChildrenAndKeepsTheRest) {
-  COvScriptTreeNode node("node");
-  node.AddAttribute(COvScriptTreeAttribute("a", "1"));
-  node.SetText("text");
-  node.AddChild(MakeChain(3));
-  node.AddChild(MakeNode("leaf"));
-  node.Empty();
-  EXPECT_EQ(0, node.GetChildCount());
-  EXPECT_EQ(1, node.GetAttributeCount());
-  EXPECT_STREQ("text", node.GetText().GetBuffer());
+  root->AddChild(MakeChain(3));
+  root->AddChild(MakeNode("leaf"));
+  root->AddAttribute(COvScriptTreeAttribute("a", "1"));
+  root->Empty();
+  EXPECT_TRUE(root->GetChildCount() == 0 && root->GetAttributeCount() == 1);
+  EXPECT_STREQ("text", root->GetText().GetBuffer());
 }
 
 TEST(ScriptTreeNodeSearch, ByAttributeValueDirectOrDepthFirstPreOrder) {
@@ -239,10 +211,8 @@ TEST(ScriptTreeNodeSearch, ByAttributeValueDirectOrDepthFirstPreOrder) {
   // A child without the attribute matches the null identifier.
   EXPECT_EQ(anonymous, root->FindChildByAttribute("key", COvIdentifier()));
   EXPECT_EQ(anonymous, root->FindChildByAttribute("key", ""));
-
   EXPECT_EQ(target2, root->FindChildByIdAndAttributeValue("Build", "KEY", "yes"));
-  const COvScriptTreeNode& constRoot = *root;
-  EXPECT_EQ(p, constRoot.FindChildByIdAndAttributeValue("p", "key", "no"));
+  EXPECT_EQ(p, static_cast<const COvScriptTreeNode&>(*root).FindChildByIdAndAttributeValue("p", "key", "no"));
   EXPECT_EQ(nullptr, root->FindChildByIdAndAttributeValue("t", "key", "yes"));
 }
 
@@ -256,21 +226,18 @@ TEST(ScriptTreeNodeEquality, ComparesNamesAttributesInOrderTextsAndChildren) {
   OwnedNode a(make("x", "y"));
   OwnedNode same(make("X", "Y"));
   OwnedNode swapped(make("y", "x"));
-  EXPECT_TRUE(*a == *same);
-  EXPECT_FALSE(*a != *same);
-  EXPECT_TRUE(*a != *swapped);
+  EXPECT_TRUE(*a == *same && *a != *swapped);
   same->SetText("t");
   EXPECT_FALSE(*a == *same);
   same->SetText(nullptr);
   same->GetChild(0)->AddAttribute(COvScriptTreeAttribute("extra", "1"));
   EXPECT_FALSE(*a == *same);
   same->GetChild(0)->RemoveAttribute(COvScriptTreeAttribute("extra", "1"));
-  EXPECT_TRUE(*a == *same);
   same->AddChild(MakeNode("child"));
   EXPECT_FALSE(*a == *same);
 }
 
-TEST(ScriptTreeNodeCopy, CopyKeepsExistingChildrenInFrontAndMayCopyItself) {
+TEST(ScriptTreeNodeCopy, CopyAppendsChildrenAssignmentReplacesThemBothEvenFromThemselves) {
   OwnedNode target(MakeNode("target", "old", "1"));
   target->AddChild(MakeNode("first"));
   target->AddChild(MakeNode("second"));
@@ -287,18 +254,11 @@ TEST(ScriptTreeNodeCopy, CopyKeepsExistingChildrenInFrontAndMayCopyItself) {
   EXPECT_NE(source->GetChild(0), target->GetChild(2));
   target->Copy(target.node);
   EXPECT_EQ("first;second;third;first;second;third;", ChildNames(*target));
-}
 
-TEST(ScriptTreeNodeAssignment, ReplacesChildrenWithADeepCopyEvenFromADescendant) {
-  OwnedNode target(MakeNode("target"));
-  target->AddChild(MakeChain(3));
-  OwnedNode source(MakeNode("source", "k", "v"));
-  source->AddChild(MakeNode("only"));
   *target = *source;
   *target = *target;
   EXPECT_TRUE(*target == *source);
   EXPECT_NE(source->GetChild(0), target->GetChild(0));
-
   COvScriptTreeNode* child = MakeNode("child", "k", "v");
   child->AddChild(MakeNode("grandchild"));
   target->AddChild(child);
@@ -309,8 +269,7 @@ TEST(ScriptTreeNodeAssignment, ReplacesChildrenWithADeepCopyEvenFromADescendant)
 }
 
 TEST(ScriptTreeNodeDeep, HundredThousandLevelsCopyCompareSearchAndDelete) {
-  const int depth = 100000;
-  OwnedNode chain(MakeChain(depth));
+  OwnedNode chain(MakeChain(100000));
   COvScriptTreeNode copy(*chain);
   EXPECT_TRUE(copy == *chain);
   COvScriptTreeNode* last = chain->FindChildByAttribute("n", "2", true);
