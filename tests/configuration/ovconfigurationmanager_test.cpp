@@ -96,16 +96,14 @@ TEST_F(ConfigurationManagerTest, LoadHandEditedFileWithCommentsAndUnknownElement
       "    </Build>\n"
       "    <Other name=\"Debug Build\" platform=\"Windows\"/>\n"
       "  </BUILDCONFIGS>\n"
-      "  <distribConfigs><DISTRIB Name=\"Store\" Distribution=\"Steam\">"
-      "<STEAMACCOUNT VALUE=\"build bot\"/></DISTRIB></distribConfigs>\n"
       "</CONFIGURATIONS>\n");
 
   // Names are looked up without regard to case, after blanks became underscores.
   EXPECT_EQ(Names(manager.GetListBuild()), "Release;Debug_Build;");
-  EXPECT_TRUE(manager.GetBuild("release") && manager.GetBuild("debug_build") && manager.GetDistrib("STORE"));
+  EXPECT_TRUE(manager.GetBuild("release") && manager.GetBuild("debug_build"));
   EXPECT_EQ(manager.GetBuild("Debug Build"), nullptr);
   // Saving keeps the unknown parts in place, writes every name in lower case and appends the
-  // missing source-control section after the ones that were there.
+  // missing sections after the ones that were there.
   manager.SaveAll();
   EXPECT_EQ(
       ReadTextFile(path),
@@ -123,17 +121,8 @@ TEST_F(ConfigurationManagerTest, LoadHandEditedFileWithCommentsAndUnknownElement
       "        <build name=\"Debug_Build\" platform=\"Windows\" distribution=\"\" api=\"\" headerpath=\"\" "
       "librarypath=\"\" args=\"\"/>\n"
       "    </buildconfigs>\n"
-      "    <distribconfigs>\n"
-      "        <distrib name=\"Store\" distribution=\"Steam\">\n"
-      "            <steambuilderspath value=\"\"/>\n"
-      "            <steamaccount value=\"build_bot\"/>\n"
-      "            <steampassword value=\"\"/>\n"
-      "            <appid value=\"\"/>\n"
-      "            <desc value=\"\"/>\n"
-      "            <depotid value=\"\"/>\n"
-      "        </distrib>\n"
-      "    </distribconfigs>\n"
       "    <sourcecontrolconfig using=\"\" url=\"\" username=\"\" password=\"\"/>\n"
+      "    <distribconfigs/>\n"
       "</configurations>\n");
 }
 
@@ -181,6 +170,7 @@ TEST_F(ConfigurationManagerTest, LookupDistributionListsAndWarnings) {
   EXPECT_STREQ(manager.AllWellFormedBuild(),
                "\"Partial\" warnings : \n\tMissing Api !\n\tMissing OVSDK Library Directory !\n"
                "\tMissing Headers Directory !\n");
+  EXPECT_STREQ(manager.GetDistrib("BETA")->GetName(), "Beta");
   manager.RemoveDistrib("ARCHIVE");
   EXPECT_EQ(Names(manager.GetListDistrib()), "Store;Beta;;");
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 namespace {
@@ -41,92 +42,94 @@ std::string ChildNames(const COvScriptTreeNode& node) {
   return names;
 }
 
-TEST(ScriptTreeNodeGetters, MissingOrUnparsableValuesGiveDefaultsAndLeaveOutputs) {
-  COvScriptTreeNode node("node");
-  node.AddAttribute(COvScriptTreeAttribute("bad", "abc"));
-  node.AddAttribute(COvScriptTreeAttribute("rgb", COvRGB<float>(1.0f, 0.5f, 0.0f)));
-  EXPECT_TRUE(node.GetAttributeValueAsString("missing").IsEmpty() &&
-              node.GetAttributeValueAsBoolDefault("missing", true) &&
-              node.GetAttributeValueAsIntDefault("missing", -4) == -4 &&
-              node.GetAttributeValueAsFloatDefault("missing", 2.5f) == 2.5f &&
-              node.GetAttributeValueAsU64("missing") == 0u &&
-              node.GetAttributeValueAsIntDefault("bad", 5) == 0);
-  TOvString<char> text("keep");
-  TOvString<wchar_t> wide(L"keep");
-  bool flag = true;
-  uint64_t big = 7;
-  EXPECT_FALSE(node.GetAttributeValueAsString("missing", text) ||
-               node.GetAttributeValueAsWString("missing", wide) ||
-               node.GetAttributeValueAsBool("missing", flag) || node.GetAttributeValueAsU64("missing", big));
-  EXPECT_TRUE(text == "keep" && wide == L"keep" && flag && big == 7u);
-  for (const char* name : {"missing", "bad"}) {
-    SCOPED_TRACE(name);
-    int number = 7;
-    float real = 7.5f;
-    COvVector2 v2(1, 2);
-    COvVector3 v3(1, 2, 3);
-    COvRGB<float> rgb(1, 2, 3);
-    COvRGBA<float> rgba(1, 2, 3, 4);
-    COvQuaternion q(1, 2, 3, 4);
-    EXPECT_FALSE(node.GetAttributeValueAsInt(name, number) || node.GetAttributeValueAsFloat(name, real) ||
-                 node.GetAttributeValueAsVector2(name, v2) || node.GetAttributeValueAsVector3(name, v3) ||
-                 node.GetAttributeValueAsColor(name, rgb) || node.GetAttributeValueAsColor(name, rgba) ||
-                 node.GetAttributeValueAsQuaternion(name, q));
-    EXPECT_TRUE(number == 7 && real == 7.5f && v2 == COvVector2(1, 2) && v3 == COvVector3(1, 2, 3) &&
-                rgb.b == 3.0f && rgba.a == 4.0f && q == COvQuaternion(1, 2, 3, 4));
+// "ok" or "no" from the getters of kind on attribute "v", then what they gave: the output
+// (which starts from a marker value, so an untouched one shows), the value-returning getter
+// and the one with a default.
+std::string Get(const COvScriptTreeNode& n, const std::string& kind) {
+  std::ostringstream out;
+  bool ok = false;
+  if (kind == "bool") {
+    bool v = true;
+    ok = n.GetAttributeValueAsBool("v", v);
+    out << v << n.GetAttributeValueAsBool("v") << n.GetAttributeValueAsBoolDefault("v", true)
+        << n.GetAttributeValueAsBoolDefault("v", false);
+  } else if (kind == "int") {
+    int v = 7;
+    ok = n.GetAttributeValueAsInt("v", v);
+    out << v << ' ' << n.GetAttributeValueAsInt("v") << ' ' << n.GetAttributeValueAsIntDefault("v", -4);
+  } else if (kind == "float") {
+    float v = 7.5f;
+    ok = n.GetAttributeValueAsFloat("v", v);
+    out << v << ' ' << n.GetAttributeValueAsFloat("v") << ' ' << n.GetAttributeValueAsFloatDefault("v", 2.5f);
+  } else if (kind == "u64") {
+    uint64_t v = 7;
+    ok = n.GetAttributeValueAsU64("v", v);
+    out << v << ' ' << n.GetAttributeValueAsU64("v");
+  } else if (kind == "string") {
+    TOvString<char> v("keep");
+    ok = n.GetAttributeValueAsString("v", v);
+    out << v.GetBuffer() << '|' << n.GetAttributeValueAsString("v").GetBuffer();
+  } else if (kind == "wstring") {
+    TOvString<wchar_t> v(L"keep");
+    ok = n.GetAttributeValueAsWString("v", v);
+    for (const wchar_t* c = v.GetBuffer(); *c; ++c) out << static_cast<char>(*c);
+  } else if (kind == "v2") {
+    COvVector2 v(1, 2);
+    ok = n.GetAttributeValueAsVector2("v", v);
+    out << v.x << ' ' << v.y;
+  } else if (kind == "v3") {
+    COvVector3 v(1, 2, 3);
+    ok = n.GetAttributeValueAsVector3("v", v);
+    out << v.x << ' ' << v.y << ' ' << v.z;
+  } else if (kind == "rgb") {
+    COvRGB<float> v(1, 2, 3);
+    ok = n.GetAttributeValueAsColor("v", v);
+    out << v.r << ' ' << v.g << ' ' << v.b;
+  } else if (kind == "rgba") {
+    COvRGBA<float> v(1, 2, 3, 4);
+    ok = n.GetAttributeValueAsColor("v", v);
+    out << v.r << ' ' << v.g << ' ' << v.b << ' ' << v.a;
+  } else if (kind == "q") {
+    COvQuaternion v(1, 2, 3, 4);
+    ok = n.GetAttributeValueAsQuaternion("v", v);
+    out << v.x << ' ' << v.y << ' ' << v.z << ' ' << v.w;
   }
-  // An RGB text is one number short for RGBA.
-  COvRGBA<float> untouched(9, 9, 9, 9);
-  EXPECT_FALSE(node.GetAttributeValueAsColor("rgb", untouched));
-  EXPECT_EQ(9.0f, untouched.r);
+  return (ok ? "ok " : "no ") + out.str();
 }
 
-TEST(ScriptTreeNodeGetters, NumbersVectorsColoursAndQuaternionsReadTheirText) {
-  COvScriptTreeNode node("node");
-  node.AddAttribute(COvScriptTreeAttribute("hex", uint64_t{255}));
-  node.AddAttribute(COvScriptTreeAttribute("v3", COvVector3(1.0f, -2.5f, 0.125f)));
-  node.AddAttribute(COvScriptTreeAttribute("q", COvQuaternion(0.5f, 0.25f, -1.0f, 2.0f)));
-  node.AddAttribute(COvScriptTreeAttribute("rgb", COvRGB<float>(1.0f, 0.5f, 0.0f)));
-  node.AddAttribute(COvScriptTreeAttribute("rgba", COvRGBA<float>(0.0f, 0.25f, 0.5f, 0.75f)));
-  const char* const texts[][2] = {
-      {"lead", "  -17xyz"}, {"dec", "1234567890123"}, {"oct", "010"}, {"real", "2.5e1"}, {"v2", "3\t\n 4"}};
-  for (const auto& text : texts) node.AddAttribute(COvScriptTreeAttribute(text[0], text[1]));
-  int number = 0;
-  float real = 0.0f;
-  uint64_t big = 0;
-  EXPECT_TRUE(node.GetAttributeValueAsInt("lead", number) && number == -17);
-  EXPECT_TRUE(node.GetAttributeValueAsFloat("real", real) && real == 25.0f);
-  EXPECT_TRUE(node.GetAttributeValueAsInt("lead") == -17 && node.GetAttributeValueAsFloat("real") == 25.0f);
-  // 64-bit values read as "%lli" does: hexadecimal, decimal and octal.
-  EXPECT_TRUE(node.GetAttributeValueAsU64("dec", big) && big == 1234567890123u);
-  EXPECT_TRUE(node.GetAttributeValueAsU64("hex") == 255u && node.GetAttributeValueAsU64("oct") == 8u);
-  COvVector2 v2;
-  COvVector3 v3;
-  COvQuaternion q;
-  COvRGB<float> rgb;
-  COvRGBA<float> rgba;
-  EXPECT_TRUE(node.GetAttributeValueAsVector2("v2", v2) && v2 == COvVector2(3.0f, 4.0f));
-  EXPECT_TRUE(node.GetAttributeValueAsVector3("v3", v3) && v3 == COvVector3(1.0f, -2.5f, 0.125f));
-  EXPECT_TRUE(node.GetAttributeValueAsQuaternion("q", q) && q == COvQuaternion(0.5f, 0.25f, -1.0f, 2.0f));
-  EXPECT_TRUE(node.GetAttributeValueAsColor("rgb", rgb) && rgb.r == 1.0f && rgb.g == 0.5f && rgb.b == 0.0f);
-  EXPECT_TRUE(node.GetAttributeValueAsColor("rgba", rgba) && rgba.r == 0.0f && rgba.g == 0.25f &&
-              rgba.b == 0.5f && rgba.a == 0.75f);
-}
-
-TEST(ScriptTreeNodeGetters, BoolTextsAreCaseSensitive) {
+// Bool texts are case-sensitive; numbers read their leading text, 64-bit values as "%lli"
+// does (hexadecimal, octal); an RGB text is one number short for RGBA.
+TEST(ScriptTreeNodeGetters, EachKindReadsItsTextAndMissingOrUnparsableOnesLeaveOutputs) {
   const struct {
-    const char* text;
-    bool expected;
-  } rows[] = {{"1", true},  {"true", true},   {"TRUE", false}, {"True", false}, {"yes", false},
-              {"0", false}, {"false", false}, {"", false},     {"1 ", false}};
+    const char* text;  // null: no attribute
+    const char* kind;
+    const char* expected;
+  } rows[] = {{nullptr, "bool", "no 1010"},       {nullptr, "int", "no 7 0 -4"},
+              {nullptr, "float", "no 7.5 0 2.5"}, {nullptr, "u64", "no 7 0"},
+              {nullptr, "string", "no keep|"},    {nullptr, "wstring", "no keep"},
+              {nullptr, "v2", "no 1 2"},          {nullptr, "v3", "no 1 2 3"},
+              {nullptr, "rgb", "no 1 2 3"},       {nullptr, "rgba", "no 1 2 3 4"},
+              {nullptr, "q", "no 1 2 3 4"},       {"abc", "int", "no 7 0 0"},
+              {"abc", "float", "no 7.5 0 0"},     {"abc", "v2", "no 1 2"},
+              {"abc", "v3", "no 1 2 3"},          {"abc", "rgb", "no 1 2 3"},
+              {"abc", "rgba", "no 1 2 3 4"},      {"abc", "q", "no 1 2 3 4"},
+              {"1", "bool", "ok 1111"},           {"true", "bool", "ok 1111"},
+              {"TRUE", "bool", "ok 0000"},        {"True", "bool", "ok 0000"},
+              {"yes", "bool", "ok 0000"},         {"0", "bool", "ok 0000"},
+              {"false", "bool", "ok 0000"},       {"", "bool", "ok 0000"},
+              {"1 ", "bool", "ok 0000"},          {"  -17xyz", "int", "ok -17 -17 -17"},
+              {"2.5e1", "float", "ok 25 25 25"},  {"0X00000000000000FF", "u64", "ok 255 255"},
+              {"010", "u64", "ok 8 8"},           {"1234567890123", "u64", "ok 1234567890123 1234567890123"},
+              {"x y", "string", "ok x y|x y"},    {"x y", "wstring", "ok x y"},
+              {"3\t\n 4", "v2", "ok 3 4"},        {"1 -2.5 0.125", "v3", "ok 1 -2.5 0.125"},
+              {"1 0.5 0", "rgb", "ok 1 0.5 0"},   {"0 0.25 0.5 0.75", "rgba", "ok 0 0.25 0.5 0.75"},
+              {"1 0.5 0", "rgba", "no 1 2 3 4"},  {"0.5 0.25 -1 2", "q", "ok 0.5 0.25 -1 2"}};
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.text);
-    COvScriptTreeNode n("n");
-    n.AddAttribute(COvScriptTreeAttribute("flag", row.text));
-    bool out = !row.expected;
-    EXPECT_TRUE(n.GetAttributeValueAsBool("flag", out) && out == row.expected);
-    EXPECT_EQ(row.expected, n.GetAttributeValueAsBool("flag"));
-    EXPECT_EQ(row.expected, n.GetAttributeValueAsBoolDefault("flag", !row.expected));
+    SCOPED_TRACE(std::string(row.kind) + " of " + (row.text ? row.text : "(missing)"));
+    COvScriptTreeNode node("node");
+    node.AddAttribute(COvScriptTreeAttribute("other", "1"));
+    if (row.text) node.AddAttribute(COvScriptTreeAttribute("v", row.text));
+    EXPECT_EQ(row.expected, Get(node, row.kind));
   }
 }
 
@@ -145,51 +148,51 @@ TEST(ScriptTreeNodeAttributes, DuplicateNamesSeeTheFirstAndRemoveOnlyIt) {
   EXPECT_STREQ("x", node.GetAttribute(1).GetValue().GetBuffer());
 }
 
-TEST(ScriptTreeNodeChildren, AddFindListRemoveWithoutDeletingAndEmptyDeleting) {
-  OwnedNode root(MakeNode("root"));
-  root->SetText("text");
-  COvScriptTreeNode* a1 = MakeNode("A", "k", "v");
+TEST(ScriptTreeNodeChildren, AddFindListRemoveWithoutDeletingAndEmpty) {
+  OwnedNode root(MakeNode("root", "a", "1"));
+  COvScriptTreeNode* a1 = MakeNode("A");
   COvScriptTreeNode* b = MakeNode("B");
   COvScriptTreeNode* a2 = MakeNode("a");
   a1->AddChild(MakeNode("inner"));
   root->AddChild(a1);
-  COvArray<COvScriptTreeNode*> found;
-  found.Add(b);
-  found.Add(a2);
-  root->AddChildrenArray(found);
+  COvArray<COvScriptTreeNode*> more;
+  more.Add(b);
+  more.Add(a2);
+  root->AddChildrenArray(more);
   EXPECT_EQ("a;b;a;", ChildNames(*root));
   EXPECT_TRUE(root->FindChild("a") == a1 && root->FindChild("c") == nullptr);
   EXPECT_EQ(2, root->GetChildrenCountById("A"));
-  root->GetChildrenByIdArray("a", found);  // what the array held is dropped
-  EXPECT_TRUE(found.GetCount() == 2 && found[0] == a1 && found[1] == a2);
+  COvArray<COvScriptTreeNode*> found;
+  found.Add(b);  // dropped by the call
+  root->GetChildrenByIdArray("a", found);
+  ASSERT_EQ(2, found.GetCount());
+  EXPECT_TRUE(found[0] == a1 && found[1] == a2);
   COvArray<const COvScriptTreeNode*> constFound;
   static_cast<const COvScriptTreeNode&>(*root).GetChildrenByIdArray("b", constFound);
-  EXPECT_TRUE(constFound.GetCount() == 1 && constFound[0] == b);
+  ASSERT_EQ(1, constFound.GetCount());
+  EXPECT_EQ(b, constFound[0]);
 
   // A colour child holds the float attributes red, green and blue.
   COvScriptTreeNode* tint = root->AddChild("Tint", COvRGB<float>(1.0f, 0.5f, 0.25f));
-  EXPECT_TRUE(tint == root->GetChild(3) && tint->GetIdentifier() == COvIdentifier("tint"));
+  EXPECT_TRUE(tint == root->GetChild(3) && COvIdentifier("tint") == tint->GetIdentifier());
   ASSERT_EQ(3, tint->GetAttributeCount());
-  EXPECT_EQ(COvScriptTreeAttribute("red", 1.0f), tint->GetAttribute(0));
-  EXPECT_EQ(COvScriptTreeAttribute("green", 0.5f), tint->GetAttribute(1));
+  EXPECT_TRUE(COvIdentifier("red") == tint->GetAttribute(0).GetIdentifier() &&
+              COvIdentifier("green") == tint->GetAttribute(1).GetIdentifier());
   EXPECT_EQ(COvScriptTreeAttribute("blue", 0.25f), tint->GetAttribute(2));
 
-  // Removed children stay alive and intact: the caller owns them now.
   root->RemoveChildrenById("a");
   EXPECT_EQ("b;tint;", ChildNames(*root));
-  EXPECT_EQ(1, a1->GetChildCount());
+  EXPECT_EQ(1, a1->GetChildCount());  // still alive and intact: the caller owns them now
   root->RemoveChild(0);
   root->RemoveChild(a2);  // no longer a child: nothing happens
   EXPECT_EQ("tint;", ChildNames(*root));
-  root->RemoveChild(tint);
-  EXPECT_EQ(0, root->GetChildCount());
-  for (COvScriptTreeNode* child : {a1, b, a2, tint}) COvScriptTreeNode::DeleteSubtree(child);
-
+  for (COvScriptTreeNode* child : {a1, b, a2}) COvScriptTreeNode::DeleteSubtree(child);
+  // Empty deletes the children and keeps the rest.
+  root->SetText("text");
   root->AddChild(MakeChain(3));
-  root->AddChild(MakeNode("leaf"));
-  root->AddAttribute(COvScriptTreeAttribute("a", "1"));
   root->Empty();
-  EXPECT_TRUE(root->GetChildCount() == 0 && root->GetAttributeCount() == 1);
+  EXPECT_EQ(0, root->GetChildCount());
+  EXPECT_EQ(1, root->GetAttributeCount());
   EXPECT_STREQ("text", root->GetText().GetBuffer());
 }
 
@@ -212,7 +215,8 @@ TEST(ScriptTreeNodeSearch, ByAttributeValueDirectOrDepthFirstPreOrder) {
   EXPECT_EQ(anonymous, root->FindChildByAttribute("key", COvIdentifier()));
   EXPECT_EQ(anonymous, root->FindChildByAttribute("key", ""));
   EXPECT_EQ(target2, root->FindChildByIdAndAttributeValue("Build", "KEY", "yes"));
-  EXPECT_EQ(p, static_cast<const COvScriptTreeNode&>(*root).FindChildByIdAndAttributeValue("p", "key", "no"));
+  const COvScriptTreeNode& constRoot = *root;
+  EXPECT_EQ(p, constRoot.FindChildByIdAndAttributeValue("p", "key", "no"));
   EXPECT_EQ(nullptr, root->FindChildByIdAndAttributeValue("t", "key", "yes"));
 }
 
@@ -223,21 +227,20 @@ TEST(ScriptTreeNodeEquality, ComparesNamesAttributesInOrderTextsAndChildren) {
     node->AddChild(MakeNode("child", "k", "v"));
     return node;
   };
-  OwnedNode a(make("x", "y"));
-  OwnedNode same(make("X", "Y"));
-  OwnedNode swapped(make("y", "x"));
-  EXPECT_TRUE(*a == *same && *a != *swapped);
+  OwnedNode a(make("x", "y")), same(make("X", "Y")), swapped(make("y", "x"));
+  EXPECT_TRUE(*a == *same && !(*a != *same) && *a != *swapped);
   same->SetText("t");
   EXPECT_FALSE(*a == *same);
   same->SetText(nullptr);
   same->GetChild(0)->AddAttribute(COvScriptTreeAttribute("extra", "1"));
   EXPECT_FALSE(*a == *same);
   same->GetChild(0)->RemoveAttribute(COvScriptTreeAttribute("extra", "1"));
+  EXPECT_TRUE(*a == *same);
   same->AddChild(MakeNode("child"));
   EXPECT_FALSE(*a == *same);
 }
 
-TEST(ScriptTreeNodeCopy, CopyAppendsChildrenAssignmentReplacesThemBothEvenFromThemselves) {
+TEST(ScriptTreeNodeCopy, CopyKeepsExistingChildrenInFrontAndMayCopyItself) {
   OwnedNode target(MakeNode("target", "old", "1"));
   target->AddChild(MakeNode("first"));
   target->AddChild(MakeNode("second"));
@@ -254,7 +257,13 @@ TEST(ScriptTreeNodeCopy, CopyAppendsChildrenAssignmentReplacesThemBothEvenFromTh
   EXPECT_NE(source->GetChild(0), target->GetChild(2));
   target->Copy(target.node);
   EXPECT_EQ("first;second;third;first;second;third;", ChildNames(*target));
+}
 
+TEST(ScriptTreeNodeAssignment, ReplacesChildrenWithADeepCopyEvenFromADescendant) {
+  OwnedNode target(MakeNode("target"));
+  target->AddChild(MakeChain(3));
+  OwnedNode source(MakeNode("source", "k", "v"));
+  source->AddChild(MakeNode("only"));
   *target = *source;
   *target = *target;
   EXPECT_TRUE(*target == *source);
