@@ -116,7 +116,7 @@ TEST_F(OvProjectManagerTest, ExtensionOperationsRewriteTheCurrentProjectFile) {
   EXPECT_EQ(std::string::npos, ReadFileBytes(ProjectPath()).find("extension"));
 }
 
-TEST_F(OvProjectManagerTest, CompleteWorkspaceIsAcceptedWithExtraDirectoriesOutsideGeneric) {
+TEST_F(OvProjectManagerTest, OnlyACompleteWorkspaceIsAcceptedWithExtraDirectoriesOutsideGeneric) {
   std::string workspace = MakeWorkspace();
   EXPECT_TRUE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
   // Without the final separator the same directory is meant.
@@ -124,10 +124,8 @@ TEST_F(OvProjectManagerTest, CompleteWorkspaceIsAcceptedWithExtraDirectoriesOuts
   MakeDirectory("Tools");
   MakeDirectory("Generic/Resources/Extra");
   EXPECT_TRUE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
-}
-
-TEST_F(OvProjectManagerTest, IncompleteOrMissingWorkspaceIsRejected) {
-  EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace((m_dir.Path() + ovhost::kNativeSeparator).c_str()));
+  RemoveDirectory("Generic");
+  EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
   EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(m_dir.Join("absent").c_str()));
   EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(""));
   // Each row spoils a complete workspace: {directory removed, directory added}.
@@ -148,7 +146,7 @@ TEST_F(OvProjectManagerTest, IncompleteOrMissingWorkspaceIsRejected) {
     RemoveDirectory("Generic");
   }
   // A file does not count as a directory.
-  std::string workspace = MakeWorkspace();
+  MakeWorkspace();
   RemoveDirectory("Generic/Resources/Subtitles");
   m_dir.WriteFile("Generic/Resources/Subtitles", "not a directory");
   EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));

@@ -42,59 +42,48 @@ std::string ChildNames(const COvScriptTreeNode& node) {
   return names;
 }
 
-// "ok" or "no" from the getters of kind on attribute "v", then what they gave: the output
-// (which starts from a marker value, so an untouched one shows), the value-returning getter
-// and the one with a default.
+// "ok" or "no" from the getter of kind on attribute "v", then its output (which starts from a
+// marker value, so an untouched one shows) and for numbers, the value-returning getters.
 std::string Get(const COvScriptTreeNode& n, const std::string& kind) {
+  bool b = true;
+  int i = 7;
+  float f = 7.5f;
+  uint64_t u = 7;
+  TOvString<char> s("keep");
+  TOvString<wchar_t> w(L"keep");
+  COvVector2 v2(1, 2);
+  COvVector3 v3(1, 2, 3);
+  COvRGB<float> rgb(1, 2, 3);
+  COvRGBA<float> rgba(1, 2, 3, 4);
+  COvQuaternion q(1, 2, 3, 4);
+  const bool ok = kind == "bool"      ? n.GetAttributeValueAsBool("v", b)
+                  : kind == "int"     ? n.GetAttributeValueAsInt("v", i)
+                  : kind == "float"   ? n.GetAttributeValueAsFloat("v", f)
+                  : kind == "u64"     ? n.GetAttributeValueAsU64("v", u)
+                  : kind == "string"  ? n.GetAttributeValueAsString("v", s)
+                  : kind == "wstring" ? n.GetAttributeValueAsWString("v", w)
+                  : kind == "v2"      ? n.GetAttributeValueAsVector2("v", v2)
+                  : kind == "v3"      ? n.GetAttributeValueAsVector3("v", v3)
+                  : kind == "rgb"     ? n.GetAttributeValueAsColor("v", rgb)
+                  : kind == "rgba"    ? n.GetAttributeValueAsColor("v", rgba)
+                                      : n.GetAttributeValueAsQuaternion("v", q);
   std::ostringstream out;
-  bool ok = false;
-  if (kind == "bool") {
-    bool v = true;
-    ok = n.GetAttributeValueAsBool("v", v);
-    out << v << n.GetAttributeValueAsBool("v") << n.GetAttributeValueAsBoolDefault("v", true)
-        << n.GetAttributeValueAsBoolDefault("v", false);
-  } else if (kind == "int") {
-    int v = 7;
-    ok = n.GetAttributeValueAsInt("v", v);
-    out << v << ' ' << n.GetAttributeValueAsInt("v") << ' ' << n.GetAttributeValueAsIntDefault("v", -4);
-  } else if (kind == "float") {
-    float v = 7.5f;
-    ok = n.GetAttributeValueAsFloat("v", v);
-    out << v << ' ' << n.GetAttributeValueAsFloat("v") << ' ' << n.GetAttributeValueAsFloatDefault("v", 2.5f);
-  } else if (kind == "u64") {
-    uint64_t v = 7;
-    ok = n.GetAttributeValueAsU64("v", v);
-    out << v << ' ' << n.GetAttributeValueAsU64("v");
-  } else if (kind == "string") {
-    TOvString<char> v("keep");
-    ok = n.GetAttributeValueAsString("v", v);
-    out << v.GetBuffer() << '|' << n.GetAttributeValueAsString("v").GetBuffer();
-  } else if (kind == "wstring") {
-    TOvString<wchar_t> v(L"keep");
-    ok = n.GetAttributeValueAsWString("v", v);
-    for (const wchar_t* c = v.GetBuffer(); *c; ++c) out << static_cast<char>(*c);
-  } else if (kind == "v2") {
-    COvVector2 v(1, 2);
-    ok = n.GetAttributeValueAsVector2("v", v);
-    out << v.x << ' ' << v.y;
-  } else if (kind == "v3") {
-    COvVector3 v(1, 2, 3);
-    ok = n.GetAttributeValueAsVector3("v", v);
-    out << v.x << ' ' << v.y << ' ' << v.z;
-  } else if (kind == "rgb") {
-    COvRGB<float> v(1, 2, 3);
-    ok = n.GetAttributeValueAsColor("v", v);
-    out << v.r << ' ' << v.g << ' ' << v.b;
-  } else if (kind == "rgba") {
-    COvRGBA<float> v(1, 2, 3, 4);
-    ok = n.GetAttributeValueAsColor("v", v);
-    out << v.r << ' ' << v.g << ' ' << v.b << ' ' << v.a;
-  } else if (kind == "q") {
-    COvQuaternion v(1, 2, 3, 4);
-    ok = n.GetAttributeValueAsQuaternion("v", v);
-    out << v.x << ' ' << v.y << ' ' << v.z << ' ' << v.w;
-  }
-  return (ok ? "ok " : "no ") + out.str();
+  out << (ok ? "ok" : "no");
+  auto show = [&out](auto... values) { ((out << ' ' << values), ...); };
+  if (kind == "bool")
+    show(b, n.GetAttributeValueAsBool("v"), n.GetAttributeValueAsBoolDefault("v", true),
+         n.GetAttributeValueAsBoolDefault("v", false));
+  if (kind == "int") show(i, n.GetAttributeValueAsInt("v"), n.GetAttributeValueAsIntDefault("v", -4));
+  if (kind == "float") show(f, n.GetAttributeValueAsFloat("v"), n.GetAttributeValueAsFloatDefault("v", 2.5f));
+  if (kind == "u64") show(u, n.GetAttributeValueAsU64("v"));
+  if (kind == "string") show(s.GetBuffer(), n.GetAttributeValueAsString("v").GetBuffer());
+  if (kind == "wstring") show(std::string(w.GetBuffer(), w.GetBuffer() + w.GetLength()));
+  if (kind == "v2") show(v2.x, v2.y);
+  if (kind == "v3") show(v3.x, v3.y, v3.z);
+  if (kind == "rgb") show(rgb.r, rgb.g, rgb.b);
+  if (kind == "rgba") show(rgba.r, rgba.g, rgba.b, rgba.a);
+  if (kind == "q") show(q.x, q.y, q.z, q.w);
+  return out.str();
 }
 
 // Bool texts are case-sensitive; numbers read their leading text, 64-bit values as "%lli"
@@ -104,23 +93,23 @@ TEST(ScriptTreeNodeGetters, EachKindReadsItsTextAndMissingOrUnparsableOnesLeaveO
     const char* text;  // null: no attribute
     const char* kind;
     const char* expected;
-  } rows[] = {{nullptr, "bool", "no 1010"},       {nullptr, "int", "no 7 0 -4"},
+  } rows[] = {{nullptr, "bool", "no 1 0 1 0"},    {nullptr, "int", "no 7 0 -4"},
               {nullptr, "float", "no 7.5 0 2.5"}, {nullptr, "u64", "no 7 0"},
-              {nullptr, "string", "no keep|"},    {nullptr, "wstring", "no keep"},
+              {nullptr, "string", "no keep "},    {nullptr, "wstring", "no keep"},
               {nullptr, "v2", "no 1 2"},          {nullptr, "v3", "no 1 2 3"},
               {nullptr, "rgb", "no 1 2 3"},       {nullptr, "rgba", "no 1 2 3 4"},
               {nullptr, "q", "no 1 2 3 4"},       {"abc", "int", "no 7 0 0"},
               {"abc", "float", "no 7.5 0 0"},     {"abc", "v2", "no 1 2"},
               {"abc", "v3", "no 1 2 3"},          {"abc", "rgb", "no 1 2 3"},
               {"abc", "rgba", "no 1 2 3 4"},      {"abc", "q", "no 1 2 3 4"},
-              {"1", "bool", "ok 1111"},           {"true", "bool", "ok 1111"},
-              {"TRUE", "bool", "ok 0000"},        {"True", "bool", "ok 0000"},
-              {"yes", "bool", "ok 0000"},         {"0", "bool", "ok 0000"},
-              {"false", "bool", "ok 0000"},       {"", "bool", "ok 0000"},
-              {"1 ", "bool", "ok 0000"},          {"  -17xyz", "int", "ok -17 -17 -17"},
+              {"1", "bool", "ok 1 1 1 1"},        {"true", "bool", "ok 1 1 1 1"},
+              {"TRUE", "bool", "ok 0 0 0 0"},     {"True", "bool", "ok 0 0 0 0"},
+              {"yes", "bool", "ok 0 0 0 0"},      {"0", "bool", "ok 0 0 0 0"},
+              {"false", "bool", "ok 0 0 0 0"},    {"", "bool", "ok 0 0 0 0"},
+              {"1 ", "bool", "ok 0 0 0 0"},       {"  -17xyz", "int", "ok -17 -17 -17"},
               {"2.5e1", "float", "ok 25 25 25"},  {"0X00000000000000FF", "u64", "ok 255 255"},
               {"010", "u64", "ok 8 8"},           {"1234567890123", "u64", "ok 1234567890123 1234567890123"},
-              {"x y", "string", "ok x y|x y"},    {"x y", "wstring", "ok x y"},
+              {"x y", "string", "ok x y x y"},    {"x y", "wstring", "ok x y"},
               {"3\t\n 4", "v2", "ok 3 4"},        {"1 -2.5 0.125", "v3", "ok 1 -2.5 0.125"},
               {"1 0.5 0", "rgb", "ok 1 0.5 0"},   {"0 0.25 0.5 0.75", "rgba", "ok 0 0.25 0.5 0.75"},
               {"1 0.5 0", "rgba", "no 1 2 3 4"},  {"0.5 0.25 -1 2", "q", "ok 0.5 0.25 -1 2"}};
