@@ -139,7 +139,7 @@ TEST_F(OvProjectManagerTest, OnlyACompleteWorkspaceIsAcceptedWithExtraDirectorie
     cases.push_back({std::string("Generic/Resources/") + name, ""});
   for (const auto& [removed, added] : cases) {
     SCOPED_TRACE(removed + " | " + added);
-    std::string workspace = MakeWorkspace();
+    MakeWorkspace();
     if (!removed.empty()) RemoveDirectory(removed);
     if (!added.empty()) MakeDirectory(added);
     EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
