@@ -142,17 +142,7 @@ TEST_F(ConfigurationManagerTest, ReloadReadsTheFileAgainKeepingTheEntryObjects) 
   EXPECT_EQ(Names(manager.GetListBuild()), "B;C;");
 }
 
-TEST_F(ConfigurationManagerTest, LookupDuplicateNamesAnswerWithTheFirstAndRemoveOnlyIt) {
-  Load(
-      "<c><BuildConfigs><build name=\"Same\" platform=\"Windows\"/>"
-      "<build name=\"same\" platform=\"iOS\"/></BuildConfigs></c>");
-  EXPECT_STREQ(manager.GetBuild("SAME")->GetPlatform(), "Windows");
-  manager.RemoveBuild("same");
-  ASSERT_EQ(manager.GetListBuild().GetCount(), 1);
-  EXPECT_STREQ(manager.GetBuild("same")->GetPlatform(), "iOS");
-}
-
-TEST_F(ConfigurationManagerTest, LookupDistributionListsAndWarnings) {
+TEST_F(ConfigurationManagerTest, LookupListsWarningsAndDuplicateNamesAnsweredWithTheFirst) {
   Load(
       "<c><DistribConfigs>"
       "<distrib name=\"Store\" distribution=\"Steam\"/>"
@@ -162,6 +152,8 @@ TEST_F(ConfigurationManagerTest, LookupDistributionListsAndWarnings) {
       "</DistribConfigs><BuildConfigs>"
       "<build name=\"Full\" platform=\"Windows\" api=\"DX9\" headerpath=\"h\" librarypath=\"l\"/>"
       "<build name=\"Partial\" platform=\"Windows\"/>"
+      "<build name=\"Same\" platform=\"Windows\" api=\"DX9\" headerpath=\"h\" librarypath=\"l\"/>"
+      "<build name=\"same\" platform=\"iOS\" api=\"DX9\" headerpath=\"h\" librarypath=\"l\"/>"
       "</BuildConfigs></c>");
   EXPECT_EQ(Names(manager.GetListDistrib()), "Store;Archive;Beta;;");
   EXPECT_EQ(Names(manager.GetListDistribForPlatform("Windows")), "Store;Beta;;");
@@ -173,6 +165,10 @@ TEST_F(ConfigurationManagerTest, LookupDistributionListsAndWarnings) {
   EXPECT_STREQ(manager.GetDistrib("BETA")->GetName(), "Beta");
   manager.RemoveDistrib("ARCHIVE");
   EXPECT_EQ(Names(manager.GetListDistrib()), "Store;Beta;;");
+  EXPECT_STREQ(manager.GetBuild("SAME")->GetPlatform(), "Windows");
+  manager.RemoveBuild("same");
+  EXPECT_EQ(Names(manager.GetListBuild()), "Full;Partial;same;");
+  EXPECT_STREQ(manager.GetBuild("same")->GetPlatform(), "iOS");
 }
 
 TEST_F(ConfigurationManagerTest, EditAddAndResetEntries) {
