@@ -49,7 +49,6 @@ class OvProjectManagerTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(OvProjectManagerTest, StartsEmptyAndSetCurrentProjectReplacesOrKeepsTheSameObject) {
-  EXPECT_EQ(Manager(), COvProjectManager::GetInstance());
   EXPECT_EQ(nullptr, Manager()->GetCurrentProject());
   EXPECT_STREQ("", Manager()->GetCurrentProjectFile());
   EXPECT_EQ(nullptr, Manager()->GetEditorProjectSettings());
