@@ -7,6 +7,7 @@
 #include "core/platform/host.h"
 #include "scripttree/ovscripttree.h"
 #include "scripttree/ovscripttreeserializerxml.h"
+#include "scripttree/xml_dump.h"
 #include "support/temp_dir.h"
 
 inline const std::string kSep(1, ovhost::kNativeSeparator);
@@ -16,17 +17,6 @@ inline COvScriptTreeNode* ParseXml(COvScriptTree& tree, const char* text) {
   COvScriptTreeSerializerXML serializer;
   if (!serializer.Parse(tree, text)) return nullptr;
   return tree.GetRootNode();
-}
-
-// The XML text of a single node; takes ownership of node (it becomes the root of a scratch
-// tree that is deleted afterwards).
-inline std::string DumpNode(COvScriptTreeNode* node) {
-  COvScriptTree tree;
-  tree.SetRootNode(node);
-  COvScriptTreeSerializerXML serializer;
-  TOvString<char> out;
-  serializer.Dump(tree, out);
-  return out.GetBuffer();
 }
 
 // A file written in text mode, read back with "\n" line ends.

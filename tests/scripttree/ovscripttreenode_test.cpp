@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 namespace {
@@ -41,103 +42,84 @@ std::string ChildNames(const COvScriptTreeNode& node) {
   return names;
 }
 
-TEST(ScriptTreeNodeGetters, VectorsColoursAndQuaternionsReadBackAndMissingOrUnparsableOnesLeaveOutputs) {
-  COvScriptTreeNode node("node");
-  node.AddAttribute(COvScriptTreeAttribute("bad", "abc"));
-  EXPECT_STREQ("", node.GetAttributeValueAsString("missing").GetBuffer());
-  EXPECT_TRUE(node.GetAttributeValueAsBoolDefault("missing", true));
-  EXPECT_EQ(-4, node.GetAttributeValueAsIntDefault("missing", -4));
-  EXPECT_EQ(2.5f, node.GetAttributeValueAsFloatDefault("missing", 2.5f));
-  EXPECT_EQ(0u, node.GetAttributeValueAsU64("missing"));
-  EXPECT_EQ(0, node.GetAttributeValueAsIntDefault("bad", 5));
-
-  TOvString<char> text("keep");
-  TOvString<wchar_t> wide(L"keep");
-  bool flag = true;
-  uint64_t big = 7;
-  EXPECT_FALSE(node.GetAttributeValueAsString("missing", text) ||
-               node.GetAttributeValueAsWString("missing", wide) ||
-               node.GetAttributeValueAsBool("missing", flag) || node.GetAttributeValueAsU64("missing", big));
-  EXPECT_TRUE(text == "keep" && wide == L"keep" && flag && big == 7u);
-  for (const char* name : {"missing", "bad"}) {
-    SCOPED_TRACE(name);
-    int number = 7;
-    float real = 7.5f;
-    COvVector2 v2(1, 2);
-    COvVector3 v3(1, 2, 3);
-    COvRGB<float> rgb(1, 2, 3);
-    COvRGBA<float> rgba(1, 2, 3, 4);
-    COvQuaternion q(1, 2, 3, 4);
-    EXPECT_FALSE(node.GetAttributeValueAsInt(name, number) || node.GetAttributeValueAsFloat(name, real) ||
-                 node.GetAttributeValueAsVector2(name, v2) || node.GetAttributeValueAsVector3(name, v3) ||
-                 node.GetAttributeValueAsColor(name, rgb) || node.GetAttributeValueAsColor(name, rgba) ||
-                 node.GetAttributeValueAsQuaternion(name, q));
-    EXPECT_TRUE(number == 7 && real == 7.5f && v2 == COvVector2(1, 2) && v3 == COvVector3(1, 2, 3) &&
-                rgb.b == 3.0f && rgba.a == 4.0f && q == COvQuaternion(1, 2, 3, 4));
-  }
-  // Written values read back.
-  node.AddAttribute(COvScriptTreeAttribute("v3", COvVector3(1.0f, -2.5f, 0.125f)));
-  node.AddAttribute(COvScriptTreeAttribute("q", COvQuaternion(0.5f, 0.25f, -1.0f, 2.0f)));
-  node.AddAttribute(COvScriptTreeAttribute("rgb", COvRGB<float>(1.0f, 0.5f, 0.0f)));
-  node.AddAttribute(COvScriptTreeAttribute("rgba", COvRGBA<float>(0.0f, 0.25f, 0.5f, 0.75f)));
-  node.AddAttribute(COvScriptTreeAttribute("v2", "3\t\n 4"));
-  COvVector2 v2;
-  COvVector3 v3;
-  COvQuaternion q;
-  COvRGB<float> rgb;
-  COvRGBA<float> rgba;
-  ASSERT_TRUE(node.GetAttributeValueAsVector2("v2", v2) && node.GetAttributeValueAsVector3("v3", v3) &&
-              node.GetAttributeValueAsQuaternion("q", q) && node.GetAttributeValueAsColor("rgb", rgb) &&
-              node.GetAttributeValueAsColor("rgba", rgba));
-  EXPECT_EQ(COvVector2(3.0f, 4.0f), v2);
-  EXPECT_EQ(COvVector3(1.0f, -2.5f, 0.125f), v3);
-  EXPECT_EQ(COvQuaternion(0.5f, 0.25f, -1.0f, 2.0f), q);
-  EXPECT_TRUE(rgb.r == 1.0f && rgb.g == 0.5f && rgb.b == 0.0f);
-  EXPECT_TRUE(rgba.r == 0.0f && rgba.g == 0.25f && rgba.b == 0.5f && rgba.a == 0.75f);
-  // An RGB text is one number short for RGBA.
-  COvRGBA<float> untouched(9, 9, 9, 9);
-  EXPECT_FALSE(node.GetAttributeValueAsColor("rgb", untouched));
-  EXPECT_EQ(9.0f, untouched.r);
+// "ok" or "no" from the getter of kind on attribute "v", then its output (which starts from a
+// marker value, so an untouched one shows) and for numbers, the value-returning getters.
+std::string Get(const COvScriptTreeNode& n, const std::string& kind) {
+  bool b = true;
+  int i = 7;
+  float f = 7.5f;
+  uint64_t u = 7;
+  TOvString<char> s("keep");
+  TOvString<wchar_t> w(L"keep");
+  COvVector2 v2(1, 2);
+  COvVector3 v3(1, 2, 3);
+  COvRGB<float> rgb(1, 2, 3);
+  COvRGBA<float> rgba(1, 2, 3, 4);
+  COvQuaternion q(1, 2, 3, 4);
+  const bool ok = kind == "bool"      ? n.GetAttributeValueAsBool("v", b)
+                  : kind == "int"     ? n.GetAttributeValueAsInt("v", i)
+                  : kind == "float"   ? n.GetAttributeValueAsFloat("v", f)
+                  : kind == "u64"     ? n.GetAttributeValueAsU64("v", u)
+                  : kind == "string"  ? n.GetAttributeValueAsString("v", s)
+                  : kind == "wstring" ? n.GetAttributeValueAsWString("v", w)
+                  : kind == "v2"      ? n.GetAttributeValueAsVector2("v", v2)
+                  : kind == "v3"      ? n.GetAttributeValueAsVector3("v", v3)
+                  : kind == "rgb"     ? n.GetAttributeValueAsColor("v", rgb)
+                  : kind == "rgba"    ? n.GetAttributeValueAsColor("v", rgba)
+                                      : n.GetAttributeValueAsQuaternion("v", q);
+  std::ostringstream out;
+  out << (ok ? "ok" : "no");
+  auto show = [&out](auto... values) { ((out << ' ' << values), ...); };
+  if (kind == "bool")
+    show(b, n.GetAttributeValueAsBool("v"), n.GetAttributeValueAsBoolDefault("v", true),
+         n.GetAttributeValueAsBoolDefault("v", false));
+  if (kind == "int") show(i, n.GetAttributeValueAsInt("v"), n.GetAttributeValueAsIntDefault("v", -4));
+  if (kind == "float") show(f, n.GetAttributeValueAsFloat("v"), n.GetAttributeValueAsFloatDefault("v", 2.5f));
+  if (kind == "u64") show(u, n.GetAttributeValueAsU64("v"));
+  if (kind == "string") show(s.GetBuffer(), n.GetAttributeValueAsString("v").GetBuffer());
+  if (kind == "wstring") show(std::string(w.GetBuffer(), w.GetBuffer() + w.GetLength()));
+  if (kind == "v2") show(v2.x, v2.y);
+  if (kind == "v3") show(v3.x, v3.y, v3.z);
+  if (kind == "rgb") show(rgb.r, rgb.g, rgb.b);
+  if (kind == "rgba") show(rgba.r, rgba.g, rgba.b, rgba.a);
+  if (kind == "q") show(q.x, q.y, q.z, q.w);
+  return out.str();
 }
 
-TEST(ScriptTreeNodeGetters, BoolTextsAreCaseSensitive) {
+// Bool texts are case-sensitive; numbers read their leading text, 64-bit values as "%lli"
+// does (hexadecimal, octal); an RGB text is one number short for RGBA.
+TEST(ScriptTreeNodeGetters, EachKindReadsItsTextAndMissingOrUnparsableOnesLeaveOutputs) {
   const struct {
-    const char* text;
-    bool expected;
-  } rows[] = {{"1", true},  {"true", true},   {"TRUE", false}, {"True", false}, {"yes", false},
-              {"0", false}, {"false", false}, {"", false},     {"1 ", false}};
+    const char* text;  // null: no attribute
+    const char* kind;
+    const char* expected;
+  } rows[] = {{nullptr, "bool", "no 1 0 1 0"},    {nullptr, "int", "no 7 0 -4"},
+              {nullptr, "float", "no 7.5 0 2.5"}, {nullptr, "u64", "no 7 0"},
+              {nullptr, "string", "no keep "},    {nullptr, "wstring", "no keep"},
+              {nullptr, "v2", "no 1 2"},          {nullptr, "v3", "no 1 2 3"},
+              {nullptr, "rgb", "no 1 2 3"},       {nullptr, "rgba", "no 1 2 3 4"},
+              {nullptr, "q", "no 1 2 3 4"},       {"abc", "int", "no 7 0 0"},
+              {"abc", "float", "no 7.5 0 0"},     {"abc", "v2", "no 1 2"},
+              {"abc", "v3", "no 1 2 3"},          {"abc", "rgb", "no 1 2 3"},
+              {"abc", "rgba", "no 1 2 3 4"},      {"abc", "q", "no 1 2 3 4"},
+              {"1", "bool", "ok 1 1 1 1"},        {"true", "bool", "ok 1 1 1 1"},
+              {"TRUE", "bool", "ok 0 0 0 0"},     {"True", "bool", "ok 0 0 0 0"},
+              {"yes", "bool", "ok 0 0 0 0"},      {"0", "bool", "ok 0 0 0 0"},
+              {"false", "bool", "ok 0 0 0 0"},    {"", "bool", "ok 0 0 0 0"},
+              {"1 ", "bool", "ok 0 0 0 0"},       {"  -17xyz", "int", "ok -17 -17 -17"},
+              {"2.5e1", "float", "ok 25 25 25"},  {"0X00000000000000FF", "u64", "ok 255 255"},
+              {"010", "u64", "ok 8 8"},           {"1234567890123", "u64", "ok 1234567890123 1234567890123"},
+              {"x y", "string", "ok x y x y"},    {"x y", "wstring", "ok x y"},
+              {"3\t\n 4", "v2", "ok 3 4"},        {"1 -2.5 0.125", "v3", "ok 1 -2.5 0.125"},
+              {"1 0.5 0", "rgb", "ok 1 0.5 0"},   {"0 0.25 0.5 0.75", "rgba", "ok 0 0.25 0.5 0.75"},
+              {"1 0.5 0", "rgba", "no 1 2 3 4"},  {"0.5 0.25 -1 2", "q", "ok 0.5 0.25 -1 2"}};
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.text);
-    COvScriptTreeNode n("n");
-    n.AddAttribute(COvScriptTreeAttribute("flag", row.text));
-    EXPECT_EQ(row.expected, n.GetAttributeValueAsBool("flag"));
-    EXPECT_EQ(row.expected, n.GetAttributeValueAsBoolDefault("flag", !row.expected));
-    bool out = !row.expected;
-    EXPECT_TRUE(n.GetAttributeValueAsBool("flag", out));
-    EXPECT_EQ(row.expected, out);
+    SCOPED_TRACE(std::string(row.kind) + " of " + (row.text ? row.text : "(missing)"));
+    COvScriptTreeNode node("node");
+    node.AddAttribute(COvScriptTreeAttribute("other", "1"));
+    if (row.text) node.AddAttribute(COvScriptTreeAttribute("v", row.text));
+    EXPECT_EQ(row.expected, Get(node, row.kind));
   }
-}
-
-TEST(ScriptTreeNodeGetters, NumbersReadTheirLeadingText) {
-  COvScriptTreeNode node("node");
-  node.AddAttribute(COvScriptTreeAttribute("hex", uint64_t{255}));
-  const char* const texts[][2] = {
-      {"lead", "  -17xyz"}, {"dec", "1234567890123"}, {"oct", "010"}, {"real", "2.5e1"}};
-  for (const auto& text : texts) node.AddAttribute(COvScriptTreeAttribute(text[0], text[1]));
-  int number = 0;
-  EXPECT_TRUE(node.GetAttributeValueAsInt("lead", number));
-  EXPECT_EQ(-17, number);
-  EXPECT_EQ(-17, node.GetAttributeValueAsInt("lead"));
-  float real = 0.0f;
-  EXPECT_TRUE(node.GetAttributeValueAsFloat("real", real));
-  EXPECT_EQ(25.0f, real);
-  EXPECT_EQ(25.0f, node.GetAttributeValueAsFloat("real"));
-  // 64-bit values read as "%lli" does: hexadecimal, decimal and octal.
-  EXPECT_EQ(255u, node.GetAttributeValueAsU64("hex"));
-  EXPECT_EQ(8u, node.GetAttributeValueAsU64("oct"));
-  uint64_t big = 0;
-  EXPECT_TRUE(node.GetAttributeValueAsU64("dec", big));
-  EXPECT_EQ(1234567890123u, big);
 }
 
 TEST(ScriptTreeNodeAttributes, DuplicateNamesSeeTheFirstAndRemoveOnlyIt) {
@@ -155,21 +137,20 @@ TEST(ScriptTreeNodeAttributes, DuplicateNamesSeeTheFirstAndRemoveOnlyIt) {
   EXPECT_STREQ("x", node.GetAttribute(1).GetValue().GetBuffer());
 }
 
-TEST(ScriptTreeNodeChildren, AddFindCountAndList) {
-  OwnedNode root(MakeNode("root"));
+TEST(ScriptTreeNodeChildren, AddFindListRemoveWithoutDeletingAndEmpty) {
+  OwnedNode root(MakeNode("root", "a", "1"));
   COvScriptTreeNode* a1 = MakeNode("A");
   COvScriptTreeNode* b = MakeNode("B");
   COvScriptTreeNode* a2 = MakeNode("a");
+  a1->AddChild(MakeNode("inner"));
   root->AddChild(a1);
   COvArray<COvScriptTreeNode*> more;
   more.Add(b);
   more.Add(a2);
   root->AddChildrenArray(more);
   EXPECT_EQ("a;b;a;", ChildNames(*root));
-  EXPECT_EQ(a1, root->FindChild("a"));
-  EXPECT_EQ(nullptr, root->FindChild("c"));
+  EXPECT_TRUE(root->FindChild("a") == a1 && root->FindChild("c") == nullptr);
   EXPECT_EQ(2, root->GetChildrenCountById("A"));
-
   COvArray<COvScriptTreeNode*> found;
   found.Add(b);  // dropped by the call
   root->GetChildrenByIdArray("a", found);
@@ -182,43 +163,26 @@ TEST(ScriptTreeNodeChildren, AddFindCountAndList) {
 
   // A colour child holds the float attributes red, green and blue.
   COvScriptTreeNode* tint = root->AddChild("Tint", COvRGB<float>(1.0f, 0.5f, 0.25f));
-  EXPECT_EQ(tint, root->GetChild(3));
-  EXPECT_EQ(COvIdentifier("tint"), tint->GetIdentifier());
+  EXPECT_TRUE(tint == root->GetChild(3) && COvIdentifier("tint") == tint->GetIdentifier());
   ASSERT_EQ(3, tint->GetAttributeCount());
-  EXPECT_EQ(COvIdentifier("red"), tint->GetAttribute(0).GetIdentifier());
-  EXPECT_EQ(COvIdentifier("green"), tint->GetAttribute(1).GetIdentifier());
+  EXPECT_TRUE(COvIdentifier("red") == tint->GetAttribute(0).GetIdentifier() &&
+              COvIdentifier("green") == tint->GetAttribute(1).GetIdentifier());
   EXPECT_EQ(COvScriptTreeAttribute("blue", 0.25f), tint->GetAttribute(2));
-}
 
-TEST(ScriptTreeNodeChildren, RemovingDetachesWithoutDeleting) {
-  OwnedNode root(MakeNode("root"));
-  COvScriptTreeNode* a1 = MakeNode("A");
-  COvScriptTreeNode* b = MakeNode("B");
-  COvScriptTreeNode* a2 = MakeNode("A");
-  COvScriptTreeNode* x = MakeNode("x");
-  a1->AddChild(MakeNode("inner"));
-  for (COvScriptTreeNode* child : {a1, b, a2, x}) root->AddChild(child);
   root->RemoveChildrenById("a");
-  EXPECT_EQ("b;x;", ChildNames(*root));
+  EXPECT_EQ("b;tint;", ChildNames(*root));
   EXPECT_EQ(1, a1->GetChildCount());  // still alive and intact: the caller owns them now
   root->RemoveChild(0);
   root->RemoveChild(a2);  // no longer a child: nothing happens
-  EXPECT_EQ("x;", ChildNames(*root));
-  root->RemoveChild(x);
+  EXPECT_EQ("tint;", ChildNames(*root));
+  for (COvScriptTreeNode* child : {a1, b, a2}) COvScriptTreeNode::DeleteSubtree(child);
+  // Empty deletes the children and keeps the rest.
+  root->SetText("text");
+  root->AddChild(MakeChain(3));
+  root->Empty();
   EXPECT_EQ(0, root->GetChildCount());
-  for (COvScriptTreeNode* child : {a1, b, a2, x}) COvScriptTreeNode::DeleteSubtree(child);
-}
-
-TEST(ScriptTreeNodeChildren, EmptyDeletesChildrenAndKeepsTheRest) {
-  COvScriptTreeNode node("node");
-  node.AddAttribute(COvScriptTreeAttribute("a", "1"));
-  node.SetText("text");
-  node.AddChild(MakeChain(3));
-  node.AddChild(MakeNode("leaf"));
-  node.Empty();
-  EXPECT_EQ(0, node.GetChildCount());
-  EXPECT_EQ(1, node.GetAttributeCount());
-  EXPECT_STREQ("text", node.GetText().GetBuffer());
+  EXPECT_EQ(1, root->GetAttributeCount());
+  EXPECT_STREQ("text", root->GetText().GetBuffer());
 }
 
 TEST(ScriptTreeNodeSearch, ByAttributeValueDirectOrDepthFirstPreOrder) {
@@ -239,7 +203,6 @@ TEST(ScriptTreeNodeSearch, ByAttributeValueDirectOrDepthFirstPreOrder) {
   // A child without the attribute matches the null identifier.
   EXPECT_EQ(anonymous, root->FindChildByAttribute("key", COvIdentifier()));
   EXPECT_EQ(anonymous, root->FindChildByAttribute("key", ""));
-
   EXPECT_EQ(target2, root->FindChildByIdAndAttributeValue("Build", "KEY", "yes"));
   const COvScriptTreeNode& constRoot = *root;
   EXPECT_EQ(p, constRoot.FindChildByIdAndAttributeValue("p", "key", "no"));
@@ -253,12 +216,8 @@ TEST(ScriptTreeNodeEquality, ComparesNamesAttributesInOrderTextsAndChildren) {
     node->AddChild(MakeNode("child", "k", "v"));
     return node;
   };
-  OwnedNode a(make("x", "y"));
-  OwnedNode same(make("X", "Y"));
-  OwnedNode swapped(make("y", "x"));
-  EXPECT_TRUE(*a == *same);
-  EXPECT_FALSE(*a != *same);
-  EXPECT_TRUE(*a != *swapped);
+  OwnedNode a(make("x", "y")), same(make("X", "Y")), swapped(make("y", "x"));
+  EXPECT_TRUE(*a == *same && !(*a != *same) && *a != *swapped);
   same->SetText("t");
   EXPECT_FALSE(*a == *same);
   same->SetText(nullptr);
@@ -298,7 +257,6 @@ TEST(ScriptTreeNodeAssignment, ReplacesChildrenWithADeepCopyEvenFromADescendant)
   *target = *target;
   EXPECT_TRUE(*target == *source);
   EXPECT_NE(source->GetChild(0), target->GetChild(0));
-
   COvScriptTreeNode* child = MakeNode("child", "k", "v");
   child->AddChild(MakeNode("grandchild"));
   target->AddChild(child);
@@ -309,8 +267,7 @@ TEST(ScriptTreeNodeAssignment, ReplacesChildrenWithADeepCopyEvenFromADescendant)
 }
 
 TEST(ScriptTreeNodeDeep, HundredThousandLevelsCopyCompareSearchAndDelete) {
-  const int depth = 100000;
-  OwnedNode chain(MakeChain(depth));
+  OwnedNode chain(MakeChain(100000));
   COvScriptTreeNode copy(*chain);
   EXPECT_TRUE(copy == *chain);
   COvScriptTreeNode* last = chain->FindChildByAttribute("n", "2", true);

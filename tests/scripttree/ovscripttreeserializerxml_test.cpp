@@ -64,11 +64,8 @@ TEST_F(XmlSerializer, ElementsTextsAndOtherNodesBecomeNodesInOrder) {
   const COvScriptTreeAttribute& args = tree.GetRootNode()->GetChild(0)->GetAttribute(1);
   EXPECT_STREQ("x \"y\"", args.GetValue().GetBuffer());
   EXPECT_EQ(COvScriptTreeAttribute::eTypeString, args.GetType());
-  const COvScriptTreeNode* b = tree.GetRootNode()->GetChild(1);
-  EXPECT_TRUE(b->GetChild(1)->GetIdentifier().IsNull());
-  EXPECT_STREQ("hi", b->GetChild(1)->GetText().GetBuffer());
-  EXPECT_STREQ("", b->GetText().GetBuffer());
-  EXPECT_EQ(0, b->GetChild(2)->GetAttributeCount());
+  // The text is a nameless child of its element.
+  EXPECT_TRUE(tree.GetRootNode()->GetChild(1)->GetChild(1)->GetIdentifier().IsNull());
 }
 
 TEST_F(XmlSerializer, ParseTiXmlNodeLeavesTheDocumentIntact) {
