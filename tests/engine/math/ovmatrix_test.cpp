@@ -47,7 +47,10 @@ TEST(OvMatrix, EulerOrdersAndTheirInverse) {
   m.setRotation(1.0f, 2.0f, 3.0f, static_cast<ERotationOrder>(6));
   m.rotate(1.0f, 2.0f, 3.0f, static_cast<ERotationOrder>(-1));
   EXPECT_TRUE(unchanged == m && m.getEulerAngles(static_cast<ERotationOrder>(6)) == COvEulerAngles());
-  // An axis rotation is the quaternion of the same angle and axis.
+  // A translation turned about Z; an axis rotation as the quaternion of the same angle and axis.
+  m.makeTranslation(COvVector3(5, 6, 7));
+  m.rotate(0, 0, kOvHalfPi, eRotationOrderXYZ);
+  EXPECT_VEC_NEAR(COvVector3(5, 7, 7), m.transformPoint(COvVector3(1, 0, 0)), 1e-5f);
   m.makeRotationAxis(COvVector3(1, -2, 0.5f), 0.8f);
   EXPECT_VEC_NEAR(COvQuaternion(COvAngleAxis(COvVector3(1, -2, 0.5f), 0.8f)).rotate(COvVector3(3, 1, 2)),
                   m.transformVector(COvVector3(3, 1, 2)), 1e-5f);
