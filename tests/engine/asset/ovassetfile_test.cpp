@@ -33,13 +33,11 @@ TEST(MemoryAreaTest, BlocksArePaddedAlignedAndSwapped) {
     COvMemoryArea area;
     EXPECT_EQ(area.AddBlock(source, 3, 4, 0), 0u);
     EXPECT_EQ(area.AddBlock(source, row.size, row.alignment, row.swap), row.offset);
-    EXPECT_EQ(Used(area), row.bytes);
-    EXPECT_EQ(area.GetAlign(), row.align);
+    EXPECT_TRUE(Used(area) == row.bytes && area.GetAlign() == row.align);
   }
   COvMemoryArea area;
   area.AddBlock(source, 2, 2, 0);
-  EXPECT_EQ(area.AddBlock(area, 0), 4u);
-  EXPECT_EQ(Used(area), (Bytes{1, 2, 0xED, 0xED, 1, 2, 0xED, 0xED}));
+  EXPECT_TRUE(area.AddBlock(area, 0) == 4u && Used(area) == (Bytes{1, 2, 0xED, 0xED, 1, 2, 0xED, 0xED}));
 }
 
 TEST(MemoryAreaTest, TargetOffsets) {
@@ -76,15 +74,12 @@ TEST(AssetFileTest, WrittenFileHasTheExactLayout) {
   EXPECT_EQ(Bytes(file.begin(), file.end()), Bytes(kSmallAsset, kSmallAsset + 80));
   COvAssetHeader header;
   ASSERT_TRUE(OvReadAssetHeader(file.data(), file.size(), header));
-  EXPECT_EQ(header.dataOffset, 48u);
-  EXPECT_EQ(header.pointerTableOffset, 64u);
-  EXPECT_EQ(header.mainOffset, 72u);
-  EXPECT_EQ(header.videoOffset, 80u);
+  EXPECT_TRUE(header.dataOffset == 48u && header.pointerTableOffset == 64u && header.mainOffset == 72u &&
+              header.videoOffset == 80u);
 
   // A pointer outside the data is refused and the file stays as it was.
   const void* outside[] = {&data[1] + 1, nullptr};
-  EXPECT_FALSE(WriteAssetFile(path.c_str(), areas, data, 8, 16, outside));
-  EXPECT_EQ(ReadFileBytes(path), file);
+  EXPECT_TRUE(!WriteAssetFile(path.c_str(), areas, data, 8, 16, outside) && ReadFileBytes(path) == file);
   // A list holding only its terminator: no table, the data right after the header.
   COvMemoryArea image;
   ASSERT_TRUE(CreateAssetFile(COvMemoryAreas(), data, 4, 4, image, pointers + 1));
@@ -100,10 +95,7 @@ TEST(AssetFileTest, HeaderReaderRefusesDamage) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.at);
     Bytes file(kSmallAsset, kSmallAsset + 80);
-    if (row.value < 0)
-      file.resize(row.at);
-    else
-      file[row.at] = static_cast<uint8_t>(row.value);
+    row.value < 0 ? file.resize(row.at) : void(file[row.at] = static_cast<uint8_t>(row.value));
     COvAssetHeader header;
     EXPECT_FALSE(OvReadAssetHeader(file.data(), file.size(), header));
   }

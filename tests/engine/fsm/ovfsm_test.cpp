@@ -26,21 +26,17 @@ struct NoteAction : COvAction {
   std::string note;
 };
 
-// Writes "+name" on entry and "-name" on exit.
+// A state of the machine that writes "+name" on entry and "-name" on exit.
 struct TracedState : COvFSMState {
-  TracedState(const char* name, COvFSM* fsm, std::string* log)
-      : COvFSMState(name, fsm), log(log), name(name) {}
+  TracedState(COvFSM& fsm, std::string name, std::string* log)
+      : COvFSMState(name.c_str(), &fsm), log(log), name(name) {
+    fsm.AddState(this);
+  }
   void OnEnter() override { *log += "+" + name; }
   void OnLeave() override { *log += "-" + name; }
   std::string* log;
   std::string name;
 };
-
-TracedState* AddTraced(COvFSM& fsm, const char* name, std::string* log) {
-  TracedState* state = new TracedState(name, &fsm, log);
-  fsm.AddState(state);
-  return state;
-}
 
 }  // namespace
 
@@ -55,17 +51,17 @@ TEST(OvFSM, UpdateFiresTheFirstTransitionThatTriggers) {
     SCOPED_TRACE(row.log);
     std::string log;
     COvFSM fsm;
-    COvFSMState* idle = AddTraced(fsm, "idle", &log);
+    COvFSMState* idle = new TracedState(fsm, "idle", &log);
     std::vector<FixedTrigger> triggers(row.fires.begin(), row.fires.end());
     NoteAction actions[] = {{&log, "[a]"}, {&log, "[b]"}, {&log, "[c]"}};
     std::vector<COvFSMStateTransition> transitions;
+    transitions.reserve(3);  // their addresses are kept
     for (int i = 0; i < 3; ++i) {
       COvArray<COvAction*> list;
       list.Add(&actions[i]);
-      transitions.emplace_back(AddTraced(fsm, std::string(1, char('a' + i)).c_str(), &log), idle,
-                               &triggers[i], list, 0);
+      idle->AddStateTransition(&transitions.emplace_back(
+          new TracedState(fsm, std::string(1, char('a' + i)), &log), idle, &triggers[i], list, 0));
     }
-    for (COvFSMStateTransition& transition : transitions) idle->AddStateTransition(&transition);
     fsm.SetCurrentState(idle);
     fsm.Update(0.1f);
     EXPECT_EQ(row.log, log);
@@ -82,9 +78,10 @@ TEST(OvFSMState, SortTransitionByDescendingPriorityKeepsTies) {
     COvFSM fsm;
     COvFSMState* state = fsm.CreateState("s");
     std::vector<COvFSMStateTransition> transitions;
+    transitions.reserve(row.priorities.size());
     for (int priority : row.priorities)
-      transitions.emplace_back(state, state, nullptr, COvArray<COvAction*>(), priority);
-    for (COvFSMStateTransition& transition : transitions) state->AddStateTransition(&transition);
+      state->AddStateTransition(
+          &transitions.emplace_back(state, state, nullptr, COvArray<COvAction*>(), priority));
     state->SortTransition();
     ASSERT_EQ(int(row.order.size()), state->GetStateTransitionCount());
     for (size_t i = 0; i < row.order.size(); ++i)
@@ -94,26 +91,24 @@ TEST(OvFSMState, SortTransitionByDescendingPriorityKeepsTies) {
 
 TEST(OvFSM, InitializeReadsStatesAndEntersTheDefault) {
   struct Row {
-    const char* xml;  // null: no file
     bool loaded;
     std::vector<const char*> states;
     const char* current;  // null: none
+    const char* xml;      // null: no file
   };
+  // clang-format off
   const Row rows[] = {
-      {"<machine><state_list><state name=\"a\"/></state_list></machine>", false, {}, nullptr},
-      {"<fsm><state_list><state name=\"Walk\"><editor_properties><position x=\"3\" "
-       "y=\"4\"/></editor_properties>"
-       "<settings speed=\"2\"/></state><state name=\"run\"/></state_list><default_state name=\"RUN\"/>"
-       "<state_transition_list><t in=\"walk\" out=\"run\" trigger=\"go\"/></state_transition_list></fsm>",
-       true,
-       {"walk", "run"},
-       "run"},
-      {"<fsm><state_list><state name=\"a\"/></state_list><default_state name=\"missing\"/></fsm>",
-       true,
-       {"a"},
-       nullptr},
-      {nullptr, false, {}, nullptr},
+      {false, {}, nullptr, "<machine><state_list><state name=\"a\"/></state_list></machine>"},
+      {true, {"walk", "run"}, "run",
+       "<fsm><state_list><state name=\"Walk\"><editor_properties><position x=\"3\" y=\"4\"/>"
+       "</editor_properties><settings speed=\"2\"/></state><state name=\"run\"/></state_list>"
+       "<default_state name=\"RUN\"/>"
+       "<state_transition_list><t in=\"walk\" out=\"run\" trigger=\"go\"/></state_transition_list></fsm>"},
+      {true, {"a"}, nullptr,
+       "<fsm><state_list><state name=\"a\"/></state_list><default_state name=\"missing\"/></fsm>"},
+      {false, {}, nullptr, nullptr},
   };
+  // clang-format on
   TempDir dir;
   for (const Row& row : rows) {
     SCOPED_TRACE(row.xml ? row.xml : "no file");
@@ -123,24 +118,20 @@ TEST(OvFSM, InitializeReadsStatesAndEntersTheDefault) {
     ASSERT_EQ(int(row.states.size()), fsm.GetStateCount());
     for (size_t i = 0; i < row.states.size(); ++i)
       EXPECT_EQ(COvIdentifier(row.states[i]), fsm.GetState(int(i))->GetIdentifier());
-    EXPECT_EQ(row.current ? fsm.FindState(row.current) : nullptr, fsm.GetCurrentState());
-    EXPECT_EQ(fsm.GetCurrentState(), fsm.GetDefaultState());
+    EXPECT_TRUE(fsm.GetCurrentState() == (row.current ? fsm.FindState(row.current) : nullptr) &&
+                fsm.GetCurrentState() == fsm.GetDefaultState());
   }
 }
 
 TEST(OvFSM, ChangeStateOnlyToOwnStatesAndReleaseForgetsThem) {
   std::string log;
   COvFSM fsm, elsewhere;
-  COvFSMState* a = AddTraced(fsm, "a", &log);
-  COvFSMState* other = AddTraced(elsewhere, "other", &log);
+  COvFSMState *a = new TracedState(fsm, "a", &log), *other = new TracedState(elsewhere, "other", &log);
   for (COvFSMState* state : {a, a, other, static_cast<COvFSMState*>(nullptr)}) fsm.ChangeState(state);
-  EXPECT_EQ("+a-a+a", log);
-  EXPECT_EQ(a, fsm.GetCurrentState());
+  EXPECT_TRUE(log == "+a-a+a" && fsm.GetCurrentState() == a);
   fsm.SetDefaultState(a);
   fsm.Release();
-  EXPECT_EQ(0, fsm.GetStateCount());
-  EXPECT_EQ(nullptr, fsm.GetCurrentState());
-  EXPECT_EQ(nullptr, fsm.GetDefaultState());
+  EXPECT_TRUE(fsm.GetStateCount() == 0 && !fsm.GetCurrentState() && !fsm.GetDefaultState());
   fsm.Update(0.1f);  // must reach no deleted state
   EXPECT_EQ("+a-a+a", log);
 }

@@ -41,11 +41,9 @@ TEST(OvObjectPool, RemovalInsideAClusterKeepsTheRestFindable) {
     auto objects = MakeObjects(ids);
     COvObjectPool pool(COvIdentifier("pool"));
     for (auto& object : objects) pool.Add(object.get());
-    EXPECT_TRUE(pool.Remove(objects[row.removed].get()));
-    EXPECT_FALSE(pool.Remove(objects[row.removed].get()));
-    for (size_t i = 0; i < ids.size(); ++i) {
+    EXPECT_TRUE(pool.Remove(objects[row.removed].get()) && !pool.Remove(objects[row.removed].get()));
+    for (size_t i = 0; i < ids.size(); ++i)
       EXPECT_EQ(int(i) == row.removed ? nullptr : objects[i].get(), pool.Find(ids[i])) << i;
-    }
     EXPECT_EQ(int(ids.size()) - 1, pool.GetCount());
   }
 }
@@ -62,27 +60,20 @@ TEST(OvObjectPool, ManyObjectsDoubleTheTable) {
   for (auto& object : objects) pool.Add(object.get());
   EXPECT_EQ(4 * COvObjectTable::kInitialSlots, pool.GetSlotCount());
   for (size_t i = 0; i < ids.size(); i += 3) EXPECT_TRUE(pool.Remove(objects[i].get()));
-  for (size_t i = 0; i < ids.size(); ++i) {
+  for (size_t i = 0; i < ids.size(); ++i)
     ASSERT_EQ(i % 3 ? objects[i].get() : nullptr, pool.Find(ids[i])) << i;
-  }
 }
 
 TEST(OvObjectPool, SharedIdentifiersAndRenames) {
   COvIdentifier box("box"), crate("crate"), barrel("barrel");
   COvManaged first(box), second(box), other(crate);
   COvObjectPool pool(COvIdentifier("pool"));
-  pool.Add(&first);
-  pool.Add(&second);
-  pool.Add(&other);
+  for (COvManaged* object : {&first, &second, &other}) pool.Add(object);
   EXPECT_EQ(&first, pool.Find(box));
 
-  EXPECT_TRUE(pool.Rename(&first, barrel));
-  EXPECT_EQ(&first, pool.Find(barrel));
-  EXPECT_EQ(&second, pool.Find(box));  // the object of the same name takes its place
-
-  EXPECT_TRUE(pool.Rename(&second, crate));
-  EXPECT_EQ(&other, pool.Find(crate));  // the entry already filed stays
-  EXPECT_EQ(nullptr, pool.Find(box));
-  EXPECT_TRUE(pool.Remove(&other));
-  EXPECT_EQ(&second, pool.Find(crate));
+  // The object of the same name takes the renamed one's place.
+  EXPECT_TRUE(pool.Rename(&first, barrel) && pool.Find(barrel) == &first && pool.Find(box) == &second);
+  // The entry already filed stays first.
+  EXPECT_TRUE(pool.Rename(&second, crate) && pool.Find(crate) == &other && !pool.Find(box));
+  EXPECT_TRUE(pool.Remove(&other) && pool.Find(crate) == &second);
 }

@@ -25,12 +25,12 @@ class Prop : public COvManaged {
   const COvArray<COvReflectionInformation>& GetReflectionInformationArray() const override {
     static const COvArray<COvReflectionInformation> records = [] {
       Prop sample("sample");
-      const char* base = reinterpret_cast<const char*>(&sample);
+      auto at = [&sample](const void* field) {
+        return static_cast<const char*>(field) - reinterpret_cast<const char*>(&sample);
+      };
       COvArray<COvReflectionInformation> r;
-      r.Add(COvReflectionInformation("health", COvReflectionInformation::eTypeInt,
-                                     reinterpret_cast<const char*>(&sample.health) - base));
-      r.Add(COvReflectionInformation("label", COvReflectionInformation::eTypeString,
-                                     reinterpret_cast<const char*>(&sample.label) - base));
+      r.Add(COvReflectionInformation("health", COvReflectionInformation::eTypeInt, at(&sample.health)));
+      r.Add(COvReflectionInformation("label", COvReflectionInformation::eTypeString, at(&sample.label)));
       return r;
     }();
     return records;
@@ -76,11 +76,10 @@ TEST(OvPooledObjectManager, PoolsAreClearedAndDestroyed) {
     g_events.clear();
     row.clear(manager);
     EXPECT_EQ(row.events, g_events);
-    EXPECT_NE(nullptr, manager.FindPool(Global()));
-    EXPECT_EQ(row.levelLeft, manager.FindPool(COvIdentifier("level")) != nullptr);
+    EXPECT_TRUE(manager.FindPool(Global()) &&
+                row.levelLeft == (manager.FindPool(COvIdentifier("level")) != nullptr));
     manager.Release();
-    EXPECT_EQ(11, manager.hooks);
-    EXPECT_EQ(0, manager.GetPoolCount());
+    EXPECT_TRUE(manager.hooks == 11 && manager.GetPoolCount() == 0);
   }
 }
 
@@ -95,21 +94,17 @@ TEST(OvPooledObjectManager, ObjectsAreRenamedRemovedAndDestroyed) {
 
   COvManaged* renamed = crate;
   manager.RenameObject(renamed, COvIdentifier("chest"));
-  EXPECT_EQ(crate, manager.FindObject(Global(), COvIdentifier("chest")));
-  EXPECT_FALSE(manager.ObjectAlreadyExists(&twin));
-  EXPECT_TRUE(manager.RemoveObject(crate));
-  EXPECT_FALSE(manager.RemoveObject(crate));
+  EXPECT_TRUE(manager.FindObject(Global(), COvIdentifier("chest")) == crate &&
+              !manager.ObjectAlreadyExists(&twin));
+  EXPECT_TRUE(manager.RemoveObject(crate) && !manager.RemoveObject(crate));
 
   // An object of no pool is not deleted and the caller keeps it.
   COvManaged* loose = crate;
   g_events.clear();
-  EXPECT_FALSE(manager.DestroyObject(loose));
-  EXPECT_EQ(crate, loose);
+  EXPECT_TRUE(!manager.DestroyObject(loose) && loose == crate);
   delete crate;
-  EXPECT_TRUE(manager.DestroyObject(lamp));
-  EXPECT_EQ(nullptr, lamp);
+  EXPECT_TRUE(manager.DestroyObject(lamp) && lamp == nullptr && manager.GetObjectCount(1) == 0);
   EXPECT_EQ("dchestrlampdlamp", g_events);
-  EXPECT_EQ(0, manager.GetObjectCount(1));
 }
 
 TEST(OvPooledObjectManager, NameListsAndSavesSkipHiddenObjects) {
@@ -118,7 +113,7 @@ TEST(OvPooledObjectManager, NameListsAndSavesSkipHiddenObjects) {
   manager.AddObject(COvIdentifier("level"), new Prop("bucket", "level"));
   COvArray<TOvString<char>> names;
   manager.GetObjectNameArray(names);
-  ASSERT_EQ(2, names.GetCount());
+  ASSERT_EQ(2, names.GetCount());  // "@" marks the hidden
   EXPECT_STREQ("rope", names[1]);
 
   auto prop = [&manager](int i) { return static_cast<Prop*>(manager.GetObject(i / 3, i % 3)); };
@@ -136,8 +131,8 @@ TEST(OvPooledObjectManagerManager, FindsManagersAndGeneratesFreeNames) {
   COvPooledObjectManagerManager* all = COvPooledObjectManagerManager::GetInstance();
   all->SetTopPoolIdentifier(Global());
   PropManager manager;
-  EXPECT_EQ(&manager, all->FindManager(COvIdentifier("propmanager")));
-  EXPECT_EQ(&manager, all->FindManagerByObjectType(COvIdentifier("prop")));
+  EXPECT_TRUE(all->FindManager(COvIdentifier("propmanager")) == &manager &&
+              all->FindManagerByObjectType(COvIdentifier("prop")) == &manager);
   struct Row {
     const char* existing;  // added to the top pool before asking, null: nothing
     const char* expected;

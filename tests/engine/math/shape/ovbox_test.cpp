@@ -22,8 +22,8 @@ TEST(OvAABB, ContainmentAndIntersectionIncludeTheBoundary) {
               {COvAABB2::Empty(), false, false}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.other.min.x);
-    EXPECT_EQ(row.intersects, box.intersects(row.other) && row.other.intersects(box));
-    EXPECT_EQ(row.contains, box.contains(row.other));
+    EXPECT_TRUE(row.intersects == (box.intersects(row.other) && row.other.intersects(box)) &&
+                row.contains == box.contains(row.other));
   }
   ASSERT_TRUE(box.getIntersection(COvAABB2(COvVector2(1, -1), COvVector2(5, 0.5f)), common));
   EXPECT_EQ(COvAABB2(COvVector2(1, 0), COvVector2(2, 0.5f)), common);
@@ -53,11 +53,10 @@ TEST(OvBall, ContainmentIntersectionAndBounds) {
   EXPECT_TRUE(s.intersects(COvSphere(COvVector3(5, 0, 0), 2)) &&
               !s.intersects(COvSphere(COvVector3(5, 0.1f, 0), 2)));
   // The box corner (2.5, 1.5, 0) is farther than 2 from the centre, the face point is not.
-  EXPECT_FALSE(s.intersects(COvAABB3(COvVector3(2.5f, 1.5f, -1), COvVector3(4, 4, 1))));
-  EXPECT_TRUE(s.intersects(COvAABB3(COvVector3(2.5f, -1, -1), COvVector3(4, 4, 1))));
+  EXPECT_TRUE(!s.intersects(COvAABB3(COvVector3(2.5f, 1.5f, -1), COvVector3(4, 4, 1))) &&
+              s.intersects(COvAABB3(COvVector3(2.5f, -1, -1), COvVector3(4, 4, 1))));
   COvPlane plane(COvVector3(1, 1, 0), COvVector3(4, 0, 0));  // x + y = 4
-  EXPECT_EQ(-1, s.classify(plane));
-  EXPECT_EQ(0, COvSphere(COvVector3(1, 1, 0), 1.5f).classify(plane));
+  EXPECT_TRUE(s.classify(plane) == -1 && COvSphere(COvVector3(1, 1, 0), 1.5f).classify(plane) == 0);
   const int sides[3] = {COvAABB3(COvVector3(0, 0, 0), COvVector3(1.9f, 2, 1)).classify(plane),
                         COvAABB3(COvVector3(0, 0, 0), COvVector3(2.1f, 2, 1)).classify(plane),
                         COvAABB3(COvVector3(3, 1.1f, 0), COvVector3(4, 2, 1)).classify(plane)};
@@ -98,8 +97,8 @@ TEST(OvOBB, SeparatingAxisTest3DUsesEdgeCrossAxes) {
               !a.intersects(COvAABB3(COvVector3(1.42f, -1, -1), COvVector3(2, 1, 1))));
   EXPECT_TRUE(a.intersects(COvSphere(COvVector3(2, 0, 0), 0.6f)) &&
               !a.intersects(COvSphere(COvVector3(2, 0, 0), 0.58f)));
-  EXPECT_TRUE(a.intersects(COvOBB3(COvVector3(2.8f, 0, 0), COvVector3(1, 1, 1), aboutY)));
-  EXPECT_FALSE(a.intersects(COvOBB3(COvVector3(2.86f, 0, 0), COvVector3(1, 1, 1), aboutY)));
+  EXPECT_TRUE(a.intersects(COvOBB3(COvVector3(2.8f, 0, 0), COvVector3(1, 1, 1), aboutY)) &&
+              !a.intersects(COvOBB3(COvVector3(2.86f, 0, 0), COvVector3(1, 1, 1), aboutY)));
 }
 
 TEST(OvRectangle, IntersectionAndUnionMatchPixelCounts) {
@@ -111,12 +110,12 @@ TEST(OvRectangle, IntersectionAndUnionMatchPixelCounts) {
         for (int x = -3; x < 10; ++x) common += a.contains(x, y) && b.contains(x, y);
       SCOPED_TRACE(testing::Message() << a.x << "," << a.y << " " << b.x << "," << b.y);
       COvRectangle2i out(9, 9, 9, 9), u = a.getUnion(b);
-      EXPECT_EQ(common > 0, a.intersects(b) && a.getIntersection(b, out));
-      EXPECT_EQ(common > 0 ? common : 81, out.getArea());
-      EXPECT_EQ(common == b.getArea() && common > 0, a.contains(b));
-      EXPECT_TRUE((a.isEmpty() || u.contains(a)) && (b.isEmpty() || u.contains(b)));
+      EXPECT_TRUE((common > 0) == (a.intersects(b) && a.getIntersection(b, out)) &&
+                  out.getArea() == (common > 0 ? common : 81) &&
+                  a.contains(b) == (common == b.getArea() && common > 0) && (a.isEmpty() || u.contains(a)) &&
+                  (b.isEmpty() || u.contains(b)));
     }
   // Half-open edges; wide integer rectangles do not overflow.
-  EXPECT_FALSE(COvRectangle2(0.5f, 0.5f, 1, 1).contains(COvVector2(1.5f, 1.0f)));
-  EXPECT_TRUE(COvRectangle2i(INT_MAX - 10, 0, 100, 5).contains(INT_MAX, 2));
+  EXPECT_TRUE(!COvRectangle2(0.5f, 0.5f, 1, 1).contains(COvVector2(1.5f, 1.0f)) &&
+              COvRectangle2i(INT_MAX - 10, 0, 100, 5).contains(INT_MAX, 2));
 }
