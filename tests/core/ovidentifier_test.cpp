@@ -188,10 +188,8 @@ TEST(OvIdentifierHashFile, FileCutAnywhereKeepsTheCompleteRecords) {
     for (size_t end : ends) complete += cut >= end ? 1 : 0;
     EXPECT_EQ(complete, table.GetEntryCount());
   }
-  COvIdentifierHashTable whole;
-  EXPECT_TRUE(whole.LoadHashData(image.data(), image.size(), false));
-  EXPECT_STREQ("two!", whole.Find(2)->GetName().GetBuffer());
-  EXPECT_FALSE(whole.LoadHashData(nullptr, 10, false));
+  // The whole image loads: the "trailing bytes" row below.
+  EXPECT_FALSE(COvIdentifierHashTable().LoadHashData(nullptr, 10, false));
 }
 
 // Damaged counts and lengths (names longer than 511 bytes) stop the load. A CRC already known
