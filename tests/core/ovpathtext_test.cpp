@@ -14,33 +14,34 @@ namespace {
 const EOvPathStyle kWin = EOvPathStyle::Windows;
 const EOvPathStyle kPosix = EOvPathStyle::Posix;
 
+// Texts beyond the Windows limit are handled whole.
+const std::string kLong = "C:\\" + std::string(300, 'n');
+
 std::string StyleName(EOvPathStyle style) { return style == kWin ? "Windows" : "Posix"; }
 
 TEST(OvPathTextSplit, SplitsAtLastSeparatorOfEitherKindThenAtLastDot) {
   struct Row {
     std::string path, directory, name, extension;
   };
-  // Texts beyond the Windows limit are split whole.
-  const std::string n300(300, 'n');
-  const Row rows[] = {{"C:\\" + n300 + "\\" + n300 + ".ext", "C:\\" + n300 + "\\", n300, "ext"},
-                      {"a/b.c/file.tar.gz", "a/b.c/", "file.tar", "gz"},
-                      {"dir\\.hidden", "dir\\", "", "hidden"},
-                      {"name", "", "name", ""},
-                      {"", "", "", ""},
-                      {"file.", "", "file", ""},
-                      {"dir/", "dir/", "", ""},
-                      {"mixed\\a/b\\c.d", "mixed\\a/b\\", "c", "d"},
-                      {"/games/demo/demo.project", "/games/demo/", "demo", "project"}};
+  const Row rows[] = {
+      {kLong + "\\" + std::string(300, 'n') + ".ext", kLong + "\\", std::string(300, 'n'), "ext"},
+      {"a/b.c/file.tar.gz", "a/b.c/", "file.tar", "gz"},
+      {"dir\\.hidden", "dir\\", "", "hidden"},
+      {"name", "", "name", ""},
+      {"", "", "", ""},
+      {"file.", "", "file", ""},
+      {"dir/", "dir/", "", ""},
+      {"mixed\\a/b\\c.d", "mixed\\a/b\\", "c", "d"},
+      {"/games/demo/demo.project", "/games/demo/", "demo", "project"}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.path.substr(0, 20));
     TOvString<char> directory("stale"), name("stale"), extension("stale"), path(row.path.c_str());
+    const std::string expected = row.directory + "|" + row.name + "|" + row.extension;
     ovpath::Split(row.path.c_str(), directory, name, extension);
-    EXPECT_EQ(Str(directory) + "|" + Str(name) + "|" + Str(extension),
-              row.directory + "|" + row.name + "|" + row.extension);
+    EXPECT_EQ(Str(directory) + "|" + Str(name) + "|" + Str(extension), expected);
     // The outputs may alias the input.
     ovpath::Split(path, path, name, extension);
-    EXPECT_EQ(Str(path) + "|" + Str(name) + "|" + Str(extension),
-              row.directory + "|" + row.name + "|" + row.extension);
+    EXPECT_EQ(Str(path) + "|" + Str(name) + "|" + Str(extension), expected);
   }
 }
 
@@ -147,10 +148,7 @@ TEST(OvPathTextPlanCreatePath, RewritesPathAndListsDirectoriesAfterTheFirstPart)
       {kPosix, "C:\\a\\b", "C:/a/b/", {"C:/a/", "C:/a/b/"}},
       {kPosix, "/g//r/", "/g//r/", {"/g/r/"}},
       {kPosix, "/a/../b", "/a/../b/", {"/a/../", "/a/../b/"}},
-      {kWin,
-       "C:\\" + std::string(300, 'n') + "\\x",
-       "C:\\" + std::string(300, 'n') + "\\x\\",
-       {"C:\\" + std::string(300, 'n') + "\\", "C:\\" + std::string(300, 'n') + "\\x\\"}}};
+      {kWin, kLong + "\\x", kLong + "\\x\\", {kLong + "\\", kLong + "\\x\\"}}};
   for (const Row& row : rows) {
     SCOPED_TRACE(StyleName(row.style) + " " + row.path.substr(0, 20));
     TOvString<char> path(row.path.c_str());
