@@ -17,6 +17,12 @@ const EOvPathStyle kPosix = EOvPathStyle::Posix;
 // Texts beyond the Windows limit are handled whole.
 const std::string kLong = "C:\\" + std::string(300, 'n');
 
+// A style, a path, the expected text, and for MakeAbsolute the base.
+struct TextRow {
+  EOvPathStyle style;
+  const char *path, *expected, *base = "";
+};
+
 std::string StyleName(EOvPathStyle style) { return style == kWin ? "Windows" : "Posix"; }
 
 TEST(OvPathTextSplit, SplitsAtLastSeparatorOfEitherKindThenAtLastDot) {
@@ -46,14 +52,10 @@ TEST(OvPathTextSplit, SplitsAtLastSeparatorOfEitherKindThenAtLastDot) {
 }
 
 TEST(OvPathTextToNative, EverySeparatorBecomesTheStyleOne) {
-  struct Row {
-    EOvPathStyle style;
-    const char *path, *expected;
-  };
-  const Row rows[] = {
+  const TextRow rows[] = {
       {kWin, "C:/a/b", "C:\\a\\b"},   {kWin, "a\\b/c", "a\\b\\c"}, {kWin, "a//b", "a\\\\b"}, {kWin, "", ""},
       {kPosix, "C:\\a\\b", "C:/a/b"}, {kPosix, "a\\\\b", "a//b"},  {kPosix, "", ""}};
-  for (const Row& row : rows) {
+  for (const TextRow& row : rows) {
     SCOPED_TRACE(StyleName(row.style) + " " + row.path);
     TOvString<char> path(row.path);
     ovpath::ToNative(path, row.style);
@@ -80,28 +82,24 @@ TEST(OvPathTextIsAbsolute, WindowsNeedsUpperCaseDriveColonBackslashPosixLeadingS
 }
 
 TEST(OvPathTextMakeAbsolute, PrefixesRelativePathsWithBaseWithoutFolding) {
-  struct Row {
-    EOvPathStyle style;
-    const char *path, *base, *expected;
-  };
-  const Row rows[] = {{kWin, "C:/a", "D:\\base", "C:\\a"},
-                      {kWin, "C:/a", "", "C:\\a"},
-                      {kWin, "x/y", "C:\\base", "C:\\base\\x\\y"},
-                      {kWin, "x/y", "C:\\base\\", "C:\\base\\x\\y"},
-                      {kWin, "x/y", "C:/base/", "C:\\base\\x\\y"},
-                      {kWin, "..\\x", "C:\\base", "C:\\base\\..\\x"},
-                      {kWin, "\\x", "C:\\base", "C:\\base\\\\x"},
-                      {kWin, "c:\\x", "C:\\base", "C:\\base\\c:\\x"},
-                      {kWin, "x/y", "", "x\\y"},
-                      {kPosix, "/a", "/base", "/a"},
-                      {kPosix, "x/y", "/base", "/base/x/y"},
-                      {kPosix, "x/y", "/base/", "/base/x/y"},
-                      {kPosix, "x\\y", "/base\\", "/base/x/y"},
-                      {kPosix, "../x", "/base", "/base/../x"},
-                      {kPosix, "C:/a", "/base", "/base/C:/a"},
-                      {kPosix, "x/y", "", "x/y"},
-                      {kPosix, "x", "rel", "rel/x"}};
-  for (const Row& row : rows) {
+  const TextRow rows[] = {{kWin, "C:/a", "C:\\a", "D:\\base"},
+                          {kWin, "C:/a", "C:\\a", ""},
+                          {kWin, "x/y", "C:\\base\\x\\y", "C:\\base"},
+                          {kWin, "x/y", "C:\\base\\x\\y", "C:\\base\\"},
+                          {kWin, "x/y", "C:\\base\\x\\y", "C:/base/"},
+                          {kWin, "..\\x", "C:\\base\\..\\x", "C:\\base"},
+                          {kWin, "\\x", "C:\\base\\\\x", "C:\\base"},
+                          {kWin, "c:\\x", "C:\\base\\c:\\x", "C:\\base"},
+                          {kWin, "x/y", "x\\y", ""},
+                          {kPosix, "/a", "/a", "/base"},
+                          {kPosix, "x/y", "/base/x/y", "/base"},
+                          {kPosix, "x/y", "/base/x/y", "/base/"},
+                          {kPosix, "x\\y", "/base/x/y", "/base\\"},
+                          {kPosix, "../x", "/base/../x", "/base"},
+                          {kPosix, "C:/a", "/base/C:/a", "/base"},
+                          {kPosix, "x/y", "x/y", ""},
+                          {kPosix, "x", "rel/x", "rel"}};
+  for (const TextRow& row : rows) {
     SCOPED_TRACE(StyleName(row.style) + " " + row.path + " against " + row.base);
     TOvString<char> path(row.path);
     ovpath::MakeAbsolute(path, row.base, row.style);
