@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core_test_util.h"
@@ -15,10 +16,8 @@ std::vector<std::string> Split(const char* text) {
   return Names(tokens);
 }
 
-struct SplitRow {
-  const char* input;
-  std::vector<std::string> expected;
-};
+// An input and its tokens.
+using SplitRow = std::pair<const char*, std::vector<std::string>>;
 
 }  // namespace
 
@@ -46,8 +45,8 @@ TEST(OvCommandLineSplit, SplitsByTheQuotingRules) {
       {"'single quotes' stay", {"'single", "quotes'", "stay"}},
   };
   for (const SplitRow& row : rows) {
-    SCOPED_TRACE(row.input);
-    EXPECT_EQ(row.expected, Split(row.input));
+    SCOPED_TRACE(row.first);
+    EXPECT_EQ(row.second, Split(row.first));
   }
 }
 
@@ -58,11 +57,11 @@ TEST(OvCommandLineSplit, QuoteOnlyRuleReadsEachBackslashAlone) {
       {"x\\\\ \\\"y", {"x\\\\", "\"y"}},
   };
   for (const SplitRow& row : rows) {
-    SCOPED_TRACE(row.input);
+    SCOPED_TRACE(row.first);
     std::vector<std::string> tokens;
-    const char* cursor = row.input;
+    const char* cursor = row.first;
     for (TOvString<char> token; OvCommandLineNextToken(cursor, token);) tokens.push_back(token.GetBuffer());
-    EXPECT_EQ(row.expected, tokens);
+    EXPECT_EQ(row.second, tokens);
   }
   // A null text has no tokens.
   const char* cursor = nullptr;

@@ -40,17 +40,8 @@ void MakeReadOnly(const std::string& path) {
                   fs::perm_options::remove);
 }
 
-TEST(OvDirectorySingle, CreateDirectoryAcceptsExistingNamesButNeedsTheParent) {
-  TempDir temp;
-  std::string dir = temp.Join("new");
-  EXPECT_TRUE(OvCreateDirectory(dir.c_str()) && fs::is_directory(dir) && OvCreateDirectory(dir.c_str()));
-  EXPECT_FALSE(OvCreateDirectory(temp.Join("missing/child").c_str()));
-  EXPECT_FALSE(fs::exists(temp.Join("missing")));
-  // An existing file of that name counts as "already exists", as on Windows.
-  EXPECT_TRUE(OvCreateDirectory(temp.WriteFile("file.txt", "x").c_str()));
-}
-
-TEST(OvDirectoryCopyFile, CopiesWholeContentOverAnyPreviousFile) {
+// The copy also keeps the read-only state and the last-write time.
+TEST(OvDirectoryCopyFile, CopiesWholeContentOverAnyPreviousFileKeepingReadOnlyStateAndTime) {
   TempDir temp;
   std::string large(3 * 1024 * 1024 + 17, '\0');
   for (size_t i = 0; i < large.size(); ++i) large[i] = static_cast<char>((i * 131) >> 7);
@@ -60,6 +51,14 @@ TEST(OvDirectoryCopyFile, CopiesWholeContentOverAnyPreviousFile) {
     EXPECT_TRUE(OvCopyFile(source.c_str(), target.c_str()));
     EXPECT_TRUE(ReadFileBytes(target) == content) << content.size();
   }
+  std::string source = temp.WriteFile("ro.txt", "read only"), target = temp.Join("ro-copy.txt");
+  fs::file_time_type old = fs::last_write_time(source) - std::chrono::hours(24 * 30);
+  fs::last_write_time(source, old);
+  MakeReadOnly(source);
+  ASSERT_TRUE(OvCopyFile(source.c_str(), target.c_str()));
+  EXPECT_EQ(fs::status(target).permissions() & fs::perms::owner_write, fs::perms::none);
+  EXPECT_EQ(fs::last_write_time(target), old);
+  EXPECT_EQ(ReadFileBytes(target), "read only");
 }
 
 TEST(OvDirectoryCopyFile, FailsWithoutSourceOrTargetDirectoryOrOntoItself) {
@@ -74,18 +73,6 @@ TEST(OvDirectoryCopyFile, FailsWithoutSourceOrTargetDirectoryOrOntoItself) {
     EXPECT_FALSE(OvCopyFile(source.c_str(), same.c_str()));
     EXPECT_EQ(ReadFileBytes(source), "a");
   }
-}
-
-TEST(OvDirectoryCopyFile, KeepsReadOnlyStateAndLastWriteTime) {
-  TempDir temp;
-  std::string source = temp.WriteFile("ro.txt", "read only"), target = temp.Join("ro-copy.txt");
-  fs::file_time_type old = fs::last_write_time(source) - std::chrono::hours(24 * 30);
-  fs::last_write_time(source, old);
-  MakeReadOnly(source);
-  ASSERT_TRUE(OvCopyFile(source.c_str(), target.c_str()));
-  EXPECT_EQ(fs::status(target).permissions() & fs::perms::owner_write, fs::perms::none);
-  EXPECT_EQ(fs::last_write_time(target), old);
-  EXPECT_EQ(ReadFileBytes(target), "read only");
 }
 
 TEST(OvDirectoryFileTime, LaterOfCreationAndLastWriteInFileTimeUnits) {
@@ -211,8 +198,15 @@ TEST(OvDirectoryCopyTree, CopiesEveryDirectoryAndFileWithProgressLines) {
 }
 
 // Existing levels are fine; the path comes back with native separators and a final one.
-TEST(OvDirectoryCreatePath, CreatesEachLevelAndRewritesThePath) {
+// OvCreateDirectory makes one level: an existing name is fine, a missing parent is not.
+TEST(OvDirectoryCreatePath, CreatesOneLevelOrEachLevelAndRewritesThePath) {
   TempDir temp;
+  std::string dir = temp.Join("new");
+  EXPECT_TRUE(OvCreateDirectory(dir.c_str()) && fs::is_directory(dir) && OvCreateDirectory(dir.c_str()));
+  EXPECT_FALSE(OvCreateDirectory(temp.Join("missing/child").c_str()));
+  EXPECT_FALSE(fs::exists(temp.Join("missing")));
+  // An existing file of that name counts as "already exists", as on Windows.
+  EXPECT_TRUE(OvCreateDirectory(temp.WriteFile("file.txt", "x").c_str()));
   TOvString<char> path((temp.Path() + "/a/./b").c_str()), again((temp.Path() + "\\a\\b\\c\\").c_str());
   EXPECT_TRUE(OvCreatePath(path) && OvCreatePath(again));
   EXPECT_TRUE(fs::is_directory(temp.Join("a/b/c")));

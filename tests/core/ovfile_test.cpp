@@ -15,6 +15,12 @@ namespace {
 class FileTest : public ::testing::Test {
  protected:
   void TearDown() override { COvFileSystemUnCached::SetSwapDWORDOnWrite(false); }
+  static EOvFileSystemError Open(COvFile& file, const std::string& path,
+                                 int mode = eOvFileSystemOpenMode_ReadBinary) {
+    return file.Open(path.c_str(), mode, false);
+  }
+  // A text or null, told apart.
+  static std::string Shown(const char* text) { return text ? "\"" + std::string(text) + "\"" : "null"; }
 
   TempDir m_dir;
 };
@@ -42,20 +48,18 @@ TEST_F(FileTest, RefusedOpensLeaveTheFileAsItWas) {
   std::string first = m_dir.WriteFile("first.txt", "1st");
   std::string second = m_dir.WriteFile("second.txt", "2nd");
   COvFile file;
-  ASSERT_EQ(eOvFileSystemError_None, file.Open(first.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
-  EXPECT_EQ(eOvFileSystemError_AlreadyOpened,
-            file.Open(second.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  ASSERT_EQ(eOvFileSystemError_None, Open(file, first));
+  EXPECT_EQ(eOvFileSystemError_AlreadyOpened, Open(file, second));
   char buffer[4] = {};
   EXPECT_EQ(3, file.Read(buffer, 3));
   EXPECT_STREQ("1st", buffer);
+  // Missing file, invalid mode, a directory: each refused, so the next still finds it closed.
   COvFile closed;
-  EXPECT_EQ(eOvFileSystemError_Open,
-            closed.Open(m_dir.Join("missing.bin").c_str(), eOvFileSystemOpenMode_ReadBinary, true));
-  EXPECT_FALSE(closed.IsOpened());
-  EXPECT_EQ(eOvFileSystemError_InvalidMode, closed.Open(m_dir.Join("x").c_str(), 7, false));
-  EXPECT_FALSE(closed.IsOpened());
-  EXPECT_EQ(eOvFileSystemError_Open,
-            closed.Open(m_dir.Path().c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  EXPECT_EQ(
+      (std::vector<int>{eOvFileSystemError_Open, eOvFileSystemError_InvalidMode, eOvFileSystemError_Open}),
+      (std::vector<int>{
+          closed.Open(m_dir.Join("missing.bin").c_str(), eOvFileSystemOpenMode_ReadBinary, true),
+          Open(closed, m_dir.Join("x"), 7), Open(closed, m_dir.Path())}));
   EXPECT_FALSE(closed.IsOpened());
 }
 
@@ -81,7 +85,7 @@ TEST_F(FileTest, TypedValuesRoundTripAndTheSwapFlagTurnsWholeWords) {
   const int ok = eOvFileSystemError_None;
   {
     COvFile out;
-    ASSERT_EQ(ok, out.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
+    ASSERT_EQ(ok, Open(out, path, eOvFileSystemOpenMode_WriteBinary));
     // S16 keeps only the low two bytes.
     EXPECT_EQ((std::vector<int>{ok, ok, ok, ok, ok}),
               (std::vector<int>{out.WriteS8(-2), out.WriteS16(0x12345), out.WriteS32(-70000),
@@ -89,7 +93,7 @@ TEST_F(FileTest, TypedValuesRoundTripAndTheSwapFlagTurnsWholeWords) {
     EXPECT_EQ(19, out.GetPos());
   }
   COvFile in;
-  ASSERT_EQ(ok, in.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  ASSERT_EQ(ok, Open(in, path));
   EXPECT_EQ(19, in.GetSize());
   int8_t s8;
   int16_t s16;
@@ -110,7 +114,7 @@ TEST_F(FileTest, TypedValuesRoundTripAndTheSwapFlagTurnsWholeWords) {
   COvFileSystemUnCached::SetSwapDWORDOnWrite(true);
   {
     COvFile out;
-    ASSERT_EQ(ok, out.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
+    ASSERT_EQ(ok, Open(out, path, eOvFileSystemOpenMode_WriteBinary));
     EXPECT_TRUE(out.WriteS32(0x01020304) == ok && out.WriteS16(0x0506) == ok);
   }
   EXPECT_EQ("\x01\x02\x03\x04\x06\x05", ReadFileBytes(path));
@@ -120,12 +124,12 @@ TEST_F(FileTest, WriteStringAddsTheTerminatorAndNeedsAWritableFile) {
   std::string path = m_dir.Join("text.bin");
   {
     COvFile out;
-    ASSERT_EQ(eOvFileSystemError_None, out.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
+    ASSERT_EQ(eOvFileSystemError_None, Open(out, path, eOvFileSystemOpenMode_WriteBinary));
     EXPECT_TRUE(out.WriteString("abc") == eOvFileSystemError_None &&
                 out.WriteString(COvString()) == eOvFileSystemError_None);
   }
   COvFile in;
-  ASSERT_EQ(eOvFileSystemError_None, in.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false));
+  ASSERT_EQ(eOvFileSystemError_None, Open(in, path));
   EXPECT_TRUE(in.WriteString("x") == eOvFileSystemError_Write && in.WriteS16(1) == eOvFileSystemError_Write);
   in.Close();
   EXPECT_EQ(std::string("abc\0\0", 5), ReadFileBytes(path));
@@ -156,16 +160,11 @@ TEST_F(FileTest, ReadStringStopsAtTheTerminatorOrTheEnd) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.bytes.substr(0, 8));
     COvFile file;
-    ASSERT_EQ(eOvFileSystemError_None, file.Open(m_dir.WriteFile("text.bin", row.bytes).c_str(),
-                                                 eOvFileSystemOpenMode_ReadBinary, false));
+    ASSERT_EQ(eOvFileSystemError_None, Open(file, m_dir.WriteFile("text.bin", row.bytes)));
     for (const Step& step : row.steps) {
       COvString text("stale");
       EXPECT_EQ(step.error, file.ReadString(text));
-      if (step.text == nullptr) {
-        EXPECT_EQ(nullptr, text.GetRawBuffer());
-      } else {
-        EXPECT_STREQ(step.text, text.GetBuffer());
-      }
+      EXPECT_EQ(Shown(step.text), Shown(text.GetRawBuffer()));
       EXPECT_EQ(step.position, file.GetPos());
     }
   }
@@ -174,8 +173,7 @@ TEST_F(FileTest, ReadStringStopsAtTheTerminatorOrTheEnd) {
 TEST_F(FileTest, ReadEntireFileFromTheStart) {
   std::string content = std::string("head\0tail", 9);
   COvFile file;
-  ASSERT_EQ(eOvFileSystemError_None, file.Open(m_dir.WriteFile("whole.bin", content).c_str(),
-                                               eOvFileSystemOpenMode_ReadBinary, false));
+  ASSERT_EQ(eOvFileSystemError_None, Open(file, m_dir.WriteFile("whole.bin", content)));
   file.SeekFromStart(3);
   int size = 0;
   std::unique_ptr<uint8_t[]> data(file.ReadEntireFile(size));

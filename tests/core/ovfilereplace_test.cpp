@@ -6,29 +6,23 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "core/ovfilehandle.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-struct SiblingRow {
-  const char* path;
-  const char* expected;
-};
-
 TEST(OvFileReplace, TemporarySiblingKeepsDirectoryAndExtension) {
-  const SiblingRow rows[] = {
+  const std::pair<const char*, const char*> rows[] = {
       {"game.rc", ".tmp-game.rc"},
       {"C:\\Games\\rsc\\game.rc", "C:\\Games\\rsc\\.tmp-game.rc"},
       {"C:/Games/rsc/game.ico", "C:/Games/rsc/.tmp-game.ico"},
       {"/games/a.b/ant.properties", "/games/a.b/.tmp-ant.properties"},
       {"dir\\sub/file", "dir\\sub/.tmp-file"},
   };
-  for (const SiblingRow& row : rows) {
-    SCOPED_TRACE(row.path);
-    EXPECT_STREQ(row.expected, OvTemporarySibling(row.path).GetBuffer());
-  }
+  for (const auto& row : rows)
+    EXPECT_STREQ(row.second, OvTemporarySibling(row.first).GetBuffer()) << row.first;
 }
 
 class FileReplaceTest : public ::testing::Test {

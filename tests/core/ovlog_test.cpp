@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdarg>
+#include <sstream>
 #include <string>
 
 #include "support/temp_dir.h"
@@ -36,14 +37,9 @@ class OvLogFiles : public ::testing::Test {
   std::string File(const char* name) const { return ReadFileBytes(m_dir.Join(std::string("_logs/") + name)); }
   // Text after the "hh:mm:ss " stamp of every line, one per line.
   static std::string WithoutStamps(const std::string& text) {
+    std::istringstream in(text);
     std::string result;
-    size_t start = 0;
-    while (start < text.size()) {
-      size_t end = text.find('\n', start);
-      if (end == std::string::npos) end = text.size() - 1;
-      result += text.substr(start + 9, end + 1 - start - 9);
-      start = end + 1;
-    }
+    for (std::string line; std::getline(in, line);) result += line.substr(9) + "\n";
     return result;
   }
 

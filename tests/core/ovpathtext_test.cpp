@@ -14,45 +14,48 @@ namespace {
 const EOvPathStyle kWin = EOvPathStyle::Windows;
 const EOvPathStyle kPosix = EOvPathStyle::Posix;
 
+// Texts beyond the Windows limit are handled whole.
+const std::string kLong = "C:\\" + std::string(300, 'n');
+
+// A style, a path, the expected text, and for MakeAbsolute the base.
+struct TextRow {
+  EOvPathStyle style;
+  const char *path, *expected, *base = "";
+};
+
 std::string StyleName(EOvPathStyle style) { return style == kWin ? "Windows" : "Posix"; }
 
 TEST(OvPathTextSplit, SplitsAtLastSeparatorOfEitherKindThenAtLastDot) {
   struct Row {
     std::string path, directory, name, extension;
   };
-  // Texts beyond the Windows limit are split whole.
-  const std::string n300(300, 'n');
-  const Row rows[] = {{"C:\\" + n300 + "\\" + n300 + ".ext", "C:\\" + n300 + "\\", n300, "ext"},
-                      {"a/b.c/file.tar.gz", "a/b.c/", "file.tar", "gz"},
-                      {"dir\\.hidden", "dir\\", "", "hidden"},
-                      {"name", "", "name", ""},
-                      {"", "", "", ""},
-                      {"file.", "", "file", ""},
-                      {"dir/", "dir/", "", ""},
-                      {"mixed\\a/b\\c.d", "mixed\\a/b\\", "c", "d"},
-                      {"/games/demo/demo.project", "/games/demo/", "demo", "project"}};
+  const Row rows[] = {
+      {kLong + "\\" + std::string(300, 'n') + ".ext", kLong + "\\", std::string(300, 'n'), "ext"},
+      {"a/b.c/file.tar.gz", "a/b.c/", "file.tar", "gz"},
+      {"dir\\.hidden", "dir\\", "", "hidden"},
+      {"name", "", "name", ""},
+      {"", "", "", ""},
+      {"file.", "", "file", ""},
+      {"dir/", "dir/", "", ""},
+      {"mixed\\a/b\\c.d", "mixed\\a/b\\", "c", "d"},
+      {"/games/demo/demo.project", "/games/demo/", "demo", "project"}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.path.substr(0, 20));
     TOvString<char> directory("stale"), name("stale"), extension("stale"), path(row.path.c_str());
+    const std::string expected = row.directory + "|" + row.name + "|" + row.extension;
     ovpath::Split(row.path.c_str(), directory, name, extension);
-    EXPECT_EQ(Str(directory) + "|" + Str(name) + "|" + Str(extension),
-              row.directory + "|" + row.name + "|" + row.extension);
+    EXPECT_EQ(Str(directory) + "|" + Str(name) + "|" + Str(extension), expected);
     // The outputs may alias the input.
     ovpath::Split(path, path, name, extension);
-    EXPECT_EQ(Str(path) + "|" + Str(name) + "|" + Str(extension),
-              row.directory + "|" + row.name + "|" + row.extension);
+    EXPECT_EQ(Str(path) + "|" + Str(name) + "|" + Str(extension), expected);
   }
 }
 
 TEST(OvPathTextToNative, EverySeparatorBecomesTheStyleOne) {
-  struct Row {
-    EOvPathStyle style;
-    const char *path, *expected;
-  };
-  const Row rows[] = {
+  const TextRow rows[] = {
       {kWin, "C:/a/b", "C:\\a\\b"},   {kWin, "a\\b/c", "a\\b\\c"}, {kWin, "a//b", "a\\\\b"}, {kWin, "", ""},
       {kPosix, "C:\\a\\b", "C:/a/b"}, {kPosix, "a\\\\b", "a//b"},  {kPosix, "", ""}};
-  for (const Row& row : rows) {
+  for (const TextRow& row : rows) {
     SCOPED_TRACE(StyleName(row.style) + " " + row.path);
     TOvString<char> path(row.path);
     ovpath::ToNative(path, row.style);
@@ -79,28 +82,24 @@ TEST(OvPathTextIsAbsolute, WindowsNeedsUpperCaseDriveColonBackslashPosixLeadingS
 }
 
 TEST(OvPathTextMakeAbsolute, PrefixesRelativePathsWithBaseWithoutFolding) {
-  struct Row {
-    EOvPathStyle style;
-    const char *path, *base, *expected;
-  };
-  const Row rows[] = {{kWin, "C:/a", "D:\\base", "C:\\a"},
-                      {kWin, "C:/a", "", "C:\\a"},
-                      {kWin, "x/y", "C:\\base", "C:\\base\\x\\y"},
-                      {kWin, "x/y", "C:\\base\\", "C:\\base\\x\\y"},
-                      {kWin, "x/y", "C:/base/", "C:\\base\\x\\y"},
-                      {kWin, "..\\x", "C:\\base", "C:\\base\\..\\x"},
-                      {kWin, "\\x", "C:\\base", "C:\\base\\\\x"},
-                      {kWin, "c:\\x", "C:\\base", "C:\\base\\c:\\x"},
-                      {kWin, "x/y", "", "x\\y"},
-                      {kPosix, "/a", "/base", "/a"},
-                      {kPosix, "x/y", "/base", "/base/x/y"},
-                      {kPosix, "x/y", "/base/", "/base/x/y"},
-                      {kPosix, "x\\y", "/base\\", "/base/x/y"},
-                      {kPosix, "../x", "/base", "/base/../x"},
-                      {kPosix, "C:/a", "/base", "/base/C:/a"},
-                      {kPosix, "x/y", "", "x/y"},
-                      {kPosix, "x", "rel", "rel/x"}};
-  for (const Row& row : rows) {
+  const TextRow rows[] = {{kWin, "C:/a", "C:\\a", "D:\\base"},
+                          {kWin, "C:/a", "C:\\a", ""},
+                          {kWin, "x/y", "C:\\base\\x\\y", "C:\\base"},
+                          {kWin, "x/y", "C:\\base\\x\\y", "C:\\base\\"},
+                          {kWin, "x/y", "C:\\base\\x\\y", "C:/base/"},
+                          {kWin, "..\\x", "C:\\base\\..\\x", "C:\\base"},
+                          {kWin, "\\x", "C:\\base\\\\x", "C:\\base"},
+                          {kWin, "c:\\x", "C:\\base\\c:\\x", "C:\\base"},
+                          {kWin, "x/y", "x\\y", ""},
+                          {kPosix, "/a", "/a", "/base"},
+                          {kPosix, "x/y", "/base/x/y", "/base"},
+                          {kPosix, "x/y", "/base/x/y", "/base/"},
+                          {kPosix, "x\\y", "/base/x/y", "/base\\"},
+                          {kPosix, "../x", "/base/../x", "/base"},
+                          {kPosix, "C:/a", "/base/C:/a", "/base"},
+                          {kPosix, "x/y", "x/y", ""},
+                          {kPosix, "x", "rel/x", "rel"}};
+  for (const TextRow& row : rows) {
     SCOPED_TRACE(StyleName(row.style) + " " + row.path + " against " + row.base);
     TOvString<char> path(row.path);
     ovpath::MakeAbsolute(path, row.base, row.style);
@@ -147,10 +146,7 @@ TEST(OvPathTextPlanCreatePath, RewritesPathAndListsDirectoriesAfterTheFirstPart)
       {kPosix, "C:\\a\\b", "C:/a/b/", {"C:/a/", "C:/a/b/"}},
       {kPosix, "/g//r/", "/g//r/", {"/g/r/"}},
       {kPosix, "/a/../b", "/a/../b/", {"/a/../", "/a/../b/"}},
-      {kWin,
-       "C:\\" + std::string(300, 'n') + "\\x",
-       "C:\\" + std::string(300, 'n') + "\\x\\",
-       {"C:\\" + std::string(300, 'n') + "\\", "C:\\" + std::string(300, 'n') + "\\x\\"}}};
+      {kWin, kLong + "\\x", kLong + "\\x\\", {kLong + "\\", kLong + "\\x\\"}}};
   for (const Row& row : rows) {
     SCOPED_TRACE(StyleName(row.style) + " " + row.path.substr(0, 20));
     TOvString<char> path(row.path.c_str());

@@ -51,6 +51,12 @@ class OvProcessTest : public testing::Test {
   void TearDown() override { COvProcess::ClearErrors(); }
 
   std::vector<FakeToolRun> Runs() const { return ReadFakeToolLog(logPath); }
+  // The arguments of each run the fake tool logged.
+  std::vector<Args> RunArgs() const {
+    std::vector<Args> args;
+    for (const FakeToolRun& run : Runs()) args.push_back(run.args);
+    return args;
+  }
   // RunProcess, or RunProcessRetrieveOutput, with standard output captured into printed.
   bool Run(const std::string& program, const std::string& arguments, bool retrieve = false) {
     CaptureStdout();
@@ -59,9 +65,6 @@ class OvProcessTest : public testing::Test {
                       : process.RunProcess(program.c_str(), arguments.c_str());
     printed = GetCapturedStdout();
     return result;
-  }
-  bool Retrieve(const std::string& program, const std::string& arguments) {
-    return Run(program, arguments, true);
   }
 
   const std::string tool = FakeToolPath();
@@ -83,7 +86,7 @@ class OvProcessTest : public testing::Test {
 TEST_F(OvProcessTest, SuccessfulChildReturnsBothOutputsWithoutReport) {
   ScopedEnv out("OV_FAKE_TOOL_STDOUT", "to out");
   ScopedEnv err("OV_FAKE_TOOL_STDERR", "warning on err");
-  EXPECT_TRUE(Retrieve(tool, "one two"));
+  EXPECT_TRUE(Run(tool, "one two", true));
   // The packager's pattern: the child was already waited for.
   EXPECT_FALSE(process.WaitForCompletion());
   EXPECT_EQ(StartLine(tool, "one two"), printed);
@@ -91,8 +94,7 @@ TEST_F(OvProcessTest, SuccessfulChildReturnsBothOutputsWithoutReport) {
   EXPECT_FALSE(COvProcess::CheckForErrors());
   EXPECT_EQ(COvProcess::Idle, process.GetStatus());
   EXPECT_EQ(kInvalidWaitHandle, process.GetWaitHandle());
-  ASSERT_EQ(1u, Runs().size());
-  EXPECT_EQ((Args{tool, "one", "two"}), Runs()[0].args);
+  EXPECT_EQ((std::vector<Args>{{tool, "one", "two"}}), RunArgs());
 }
 
 TEST_F(OvProcessTest, HugeOutputsOnBothStreamsNeitherBlockNorTruncate) {
@@ -100,7 +102,7 @@ TEST_F(OvProcessTest, HugeOutputsOnBothStreamsNeitherBlockNorTruncate) {
   ScopedEnv outBytes("OV_FAKE_TOOL_STDOUT_BYTES", std::to_string(size));
   ScopedEnv errBytes("OV_FAKE_TOOL_STDERR_BYTES", std::to_string(size));
   ScopedEnv exitCode("OV_FAKE_TOOL_EXIT", "3");
-  EXPECT_FALSE(Retrieve(tool, "big"));
+  EXPECT_FALSE(Run(tool, "big", true));
   ASSERT_TRUE(size == static_cast<size_t>(outText.GetLength()) &&
               size == static_cast<size_t>(errText.GetLength()));
   EXPECT_TRUE(Pattern('a', size) == outText.GetBuffer());
@@ -205,8 +207,7 @@ TEST_F(OvProcessTest, EmptyArgumentsAndASecondStartWhileRunningStartNothing) {
   process.RunProcessAsync(tool.c_str(), "second");
   EXPECT_TRUE(process.WaitForCompletion());
   EXPECT_EQ(StartLine(tool, "first"), GetCapturedStdout());
-  ASSERT_EQ(1u, Runs().size());
-  EXPECT_EQ((Args{tool, "first"}), Runs()[0].args);
+  EXPECT_EQ((std::vector<Args>{{tool, "first"}}), RunArgs());
 }
 
 TEST_F(OvProcessTest, SecretIsNeverPrintedButReachesTheChild) {
@@ -214,10 +215,9 @@ TEST_F(OvProcessTest, SecretIsNeverPrintedButReachesTheChild) {
   ScopedEnv exitCode("OV_FAKE_TOOL_EXIT", "5");
   process.SetSecret("hunter2");
   const std::string shown = "+login bob ******** +quit";
-  EXPECT_FALSE(Retrieve(tool, "+login bob hunter2 +quit"));
+  EXPECT_FALSE(Run(tool, "+login bob hunter2 +quit", true));
   EXPECT_EQ(ExitOutput(tool, shown, "Login failure for ********", 5), printed);
-  ASSERT_EQ(1u, Runs().size());
-  EXPECT_EQ((Args{tool, "+login", "bob", "hunter2", "+quit"}), Runs()[0].args);
+  EXPECT_EQ((std::vector<Args>{{tool, "+login", "bob", "hunter2", "+quit"}}), RunArgs());
   // The captured output is the caller's to mask when it echoes it.
   EXPECT_STREQ("Login failure for hunter2", errText.GetBuffer());
   EXPECT_STREQ("Login failure for ********", COvProcess::MaskSecret(errText, "hunter2").GetBuffer());
