@@ -83,7 +83,7 @@ TEST_F(ConfigurationManagerTest, LoadHandEditedFileWithCommentsAndUnknownElement
   Load(
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<!-- edited by hand -->\n"
-      "<CONFIGURATIONS Version=\"2\">\n"
+      "<Root Version=\"2\">\n"
       "  <Notes text=\"kept as it is\"/>\n"
       "  <projectCONFIG PROJECTFILE=\"Game.project\" projectcmakelists=\"CMakeLists.txt\" Owner=\"me\"/>\n"
       "  <ProjectConfig ProjectFile=\"ignored.project\"/>\n"
@@ -96,18 +96,18 @@ TEST_F(ConfigurationManagerTest, LoadHandEditedFileWithCommentsAndUnknownElement
       "    </Build>\n"
       "    <Other name=\"Debug Build\" platform=\"Windows\"/>\n"
       "  </BUILDCONFIGS>\n"
-      "</CONFIGURATIONS>\n");
+      "</Root>\n");
 
   // Names are looked up without regard to case, after blanks became underscores.
   EXPECT_EQ(Names(manager.GetListBuild()), "Release;Debug_Build;");
   EXPECT_TRUE(manager.GetBuild("release") && manager.GetBuild("debug_build"));
   EXPECT_EQ(manager.GetBuild("Debug Build"), nullptr);
-  // Saving keeps the unknown parts in place, writes every name in lower case and appends the
-  // missing sections after the ones that were there.
+  // Saving keeps the root and the unknown parts in place, writes every name in lower case and
+  // appends the missing sections after the ones that were there.
   manager.SaveAll();
   EXPECT_EQ(
       ReadTextFile(path),
-      "<configurations version=\"2\">\n"
+      "<root version=\"2\">\n"
       "    <notes text=\"kept as it is\"/>\n"
       "    <projectconfig projectfile=\"Game.project\" projectcmakelists=\"CMakeLists.txt\" owner=\"me\"/>\n"
       "    <projectconfig projectfile=\"ignored.project\"/>\n"
@@ -123,7 +123,7 @@ TEST_F(ConfigurationManagerTest, LoadHandEditedFileWithCommentsAndUnknownElement
       "    </buildconfigs>\n"
       "    <sourcecontrolconfig using=\"\" url=\"\" username=\"\" password=\"\"/>\n"
       "    <distribconfigs/>\n"
-      "</configurations>\n");
+      "</root>\n");
 }
 
 TEST_F(ConfigurationManagerTest, ReloadReadsTheFileAgainKeepingTheEntryObjects) {
@@ -291,18 +291,6 @@ TEST(ConfigurationManagerSave, ExampleFileIsWrittenExactlyAndLoadsBackIntoEqualE
   // Saving the loaded configuration again writes the same file.
   loaded.SaveAll();
   EXPECT_EQ(ReadFileBytes(path), saved);
-}
-
-TEST_F(ConfigurationManagerTest, SaveRootOnlyFileGetsTheFourSectionsInOrder) {
-  Load("<Root/>");
-  manager.SaveAll();
-  EXPECT_EQ(ReadFileBytes(path),
-            TextModeBytes("<root>\n"
-                          "    <projectconfig projectfile=\"\" projectcmakelists=\"\"/>\n"
-                          "    <sourcecontrolconfig using=\"\" url=\"\" username=\"\" password=\"\"/>\n"
-                          "    <buildconfigs/>\n"
-                          "    <distribconfigs/>\n"
-                          "</root>\n"));
 }
 
 TEST_F(ConfigurationManagerTest, SaveCurrentEntryMovesItToTheEndAndSaveAllRestoresTheOrder) {

@@ -70,12 +70,6 @@ class OvProjectTest : public ::testing::Test {
  protected:
   std::string ProjectPath() const { return m_dir.Join("demo.ovproject"); }
   std::string Write(const std::string& content) const { return m_dir.WriteFile("demo.ovproject", content); }
-  TOvString<char> Value(COvProject& project, const char* group, const char* setting) const {
-    COvReflectionInformation info;
-    COvProjectSettings* settings = project.FindGroupSettings(group);
-    if (!settings || !settings->FindReflectionInformation(setting, info)) return "<missing>";
-    return info.GetValueString(settings);
-  }
   static COvProjectSettingsGeneral& General(COvProject& project) {
     return *static_cast<COvProjectSettingsGeneral*>(project.GetGeneralProjectSettings());
   }
@@ -95,8 +89,9 @@ TEST_F(OvProjectTest, NewProjectSavesTheDocumentedLayoutWithTrueBoolsOnly) {
 }
 
 TEST_F(OvProjectTest, SavedProjectLoadsTheSameSettingsAndSetPropertyWritesByKind) {
+  const char* tricky = "Tom & Jerry <\"Deluxe\"> &amp; 'R&D'";
   {
-    COvProject project("Demo", ProjectPath().c_str(), "Generic", "tmp", "icon.png", "splash.png", 3, 4);
+    COvProject project(tricky, ProjectPath().c_str(), "a<b", "x&y", "\"quoted\".png", "splash.png", 3, 4);
     bool on = true;
     int height = 720, sdk = 19;
     TOvString<char> keyStore("keys/release.keystore");
@@ -112,24 +107,29 @@ TEST_F(OvProjectTest, SavedProjectLoadsTheSameSettingsAndSetPropertyWritesByKind
                  project.SetProperty("general", "unknown", &keyStore) ||
                  project.SetProperty("general", "desktopHeight", &sdk));
     project.GetExtensions().Add("Physics");
-    project.GetExtensions().Add("Network");
+    project.GetExtensions().Add("Ext&<\">");
     ASSERT_TRUE(project.Save());
   }
   COvProject loaded(ProjectPath().c_str());
   EXPECT_TRUE(loaded.CheckProjectVersion());
   ASSERT_TRUE(loaded.Initialize());
   COvProjectSettingsGeneral& general = General(loaded);
+  // Special characters survive; an entity already in the text is kept as written, so it
+  // reads back decoded.
+  EXPECT_STREQ("Tom & Jerry <\"Deluxe\"> & 'R&D'", general.GetstrProjectName());
+  EXPECT_STREQ("a<b", loaded.GetProjectGenericPath());
+  EXPECT_STREQ("x&y", general.GetstrProjectTempDirectory());
+  EXPECT_STREQ("\"quoted\".png", general.GetstrIconPath());
   EXPECT_STREQ("splash.png", general.GetstrSplashscreenPath());
   EXPECT_TRUE(general.GetiVErsionMinor() == 4 && general.GetbGerman() && !general.GetbFrench() &&
               general.GetbRecording());
   EXPECT_EQ(720, static_cast<COvProjectSettingsDesktop*>(loaded.FindGroupSettings("desktop"))->GetiHeight());
   EXPECT_TRUE(static_cast<COvProjectSettingsConsole*>(loaded.FindGroupSettings("console"))->Getb1080p());
-  EXPECT_EQ(
-      19,
-      static_cast<COvProjectSettingsAndroid*>(loaded.FindGroupSettings("android"))->GetandroidSdkVersion());
-  EXPECT_STREQ("keys/release.keystore", Value(loaded, "android", "androidKeyStore"));
+  auto* android = static_cast<COvProjectSettingsAndroid*>(loaded.FindGroupSettings("android"));
+  EXPECT_EQ(19, android->GetandroidSdkVersion());
+  EXPECT_STREQ("keys/release.keystore", android->GetandroidKeyStore());
   ASSERT_EQ(2, loaded.GetExtensions().GetCount());
-  EXPECT_STREQ("Network", loaded.GetExtensions()[1]);
+  EXPECT_STREQ("Ext&<\">", loaded.GetExtensions()[1]);
   // Languages are listed in a fixed order, appended to what the array holds.
   COvArray<COvIdentifier> languages;
   languages.Add("marker");
@@ -137,23 +137,6 @@ TEST_F(OvProjectTest, SavedProjectLoadsTheSameSettingsAndSetPropertyWritesByKind
   ASSERT_EQ(3, languages.GetCount());
   EXPECT_TRUE(languages[0] == COvIdentifier("marker") && languages[1] == COvIdentifier("english") &&
               languages[2] == COvIdentifier("german"));
-}
-
-TEST_F(OvProjectTest, SpecialCharactersSurviveSaveAndLoad) {
-  const char* tricky = "Tom & Jerry <\"Deluxe\"> &amp; 'R&D'";
-  {
-    COvProject project(tricky, ProjectPath().c_str(), "a<b", "x&y", "\"quoted\".png", "", 1, 1);
-    project.GetExtensions().Add("Ext&<\">");
-    ASSERT_TRUE(project.Save());
-  }
-  COvProject loaded(ProjectPath().c_str());
-  ASSERT_TRUE(loaded.Initialize());
-  // An entity already in the text is kept as written, so it reads back decoded.
-  EXPECT_STREQ("Tom & Jerry <\"Deluxe\"> & 'R&D'", General(loaded).GetstrProjectName());
-  EXPECT_STREQ("a<b", loaded.GetProjectGenericPath());
-  EXPECT_STREQ("x&y", General(loaded).GetstrProjectTempDirectory());
-  EXPECT_STREQ("\"quoted\".png", General(loaded).GetstrIconPath());
-  EXPECT_STREQ("Ext&<\">", loaded.GetExtensions()[0]);
 }
 
 TEST_F(OvProjectTest, SaveKeepsUnknownContentOfTheFile) {
@@ -188,8 +171,6 @@ TEST_F(OvProjectTest, SaveKeepsUnknownContentOfTheFile) {
       "        <general>\n"
       "            <setting name=\"generalname\" value=\"New\"/>\n");
   EXPECT_EQ(expectedHead, bytes.substr(0, expectedHead.size()));
-  EXPECT_EQ(TextModeBytes("    </project_settings>\n</project>\n"),
-            bytes.substr(bytes.size() - TextModeBytes("    </project_settings>\n</project>\n").size()));
 }
 
 TEST_F(OvProjectTest, SaveUpgradesTheVersionAndReplacesEveryOldSettingsElement) {

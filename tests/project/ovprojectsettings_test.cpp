@@ -37,20 +37,6 @@ TEST(OvProjectSettingsTree, FindChildSearchesDescendantsOnly) {
   EXPECT_FALSE(mobile->SerializeTo(nullptr, nullptr));
 }
 
-TEST(OvProjectSettingsTables, RecordsReachTheMembersAndTablesAreShared) {
-  COvProjectSettingsGeneral general;
-  COvReflectionInformation info;
-  ASSERT_TRUE(general.FindReflectionInformation("generalMinor", info));
-  general.SetiVErsionMinor(7);
-  EXPECT_EQ(7u, info.GetValueUInt(&general));
-  ASSERT_TRUE(general.FindReflectionInformation("generalLocalMultiplayer", info));
-  info.SetValueBool(&general, true);
-  EXPECT_TRUE(general.GetbLocalMultiplayer());
-  EXPECT_FALSE(general.GetbRecording());
-  COvProjectSettingsGeneral other;
-  EXPECT_EQ(&general.GetReflectionInformationArray(), &other.GetReflectionInformationArray());
-}
-
 TEST(OvProjectSettingsValues, CopiesCloneTheChildrenAndInitializeResetsOwnSettingsOnly) {
   COvProjectSettingsGeneral general;
   general.SetstrProjectName("Original");
@@ -84,7 +70,7 @@ TEST(OvProjectSettingsLoad, ReadsSettingsOfEveryKindInGroupsAtAnyDepth) {
       "<project_settings><general>"
       "<setting name='generalName' value='Demo'/><setting name='generalMajor' value='12'/>"
       "<setting name='French' value='true'/><setting name='German' value='True'/>"
-      "<setting name='Italian' value='yes'/>"
+      "<setting name='Italian' value='yes'/><setting name='generalLocalMultiplayer' value='1'/>"
       "<desktop><setting name='desktopWidth' value='1920'/></desktop>"
       "<android><setting name='androidSdkId' value='21'/></android>"
       "<mobile><android><setting name='androidKeyStore' value='keys/game.keystore'/></android></mobile>"
@@ -93,7 +79,8 @@ TEST(OvProjectSettingsLoad, ReadsSettingsOfEveryKindInGroupsAtAnyDepth) {
   EXPECT_STREQ("Demo", general.GetstrProjectName());
   EXPECT_EQ(12, general.GetiVErsionMajor());
   EXPECT_TRUE(general.GetbFrench());
-  EXPECT_FALSE(general.GetbGerman() || general.GetbItalian());
+  EXPECT_FALSE(general.GetbGerman() || general.GetbItalian() || general.GetbRecording());
+  EXPECT_TRUE(general.GetbLocalMultiplayer());
   EXPECT_STREQ("tmp", general.GetstrProjectTempDirectory());
   EXPECT_EQ(1920, static_cast<COvProjectSettingsDesktop*>(general.FindChild("desktop"))->GetiWidth());
   auto* android = static_cast<COvProjectSettingsAndroid*>(general.FindChild("android"));
