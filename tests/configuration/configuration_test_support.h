@@ -1,8 +1,11 @@
 // Helpers shared by the configuration tests: parsing XML text into a script tree, dumping a
-// node, and the host's path separator as text.
+// node, listing names, and the host's path separator as text.
 #pragma once
 
 #include <string>
+
+#include "core/ovarray.h"
+#include "core/ovstring.h"
 
 #include "core/platform/host.h"
 #include "scripttree/ovscripttree.h"
@@ -19,14 +22,9 @@ inline COvScriptTreeNode* ParseXml(COvScriptTree& tree, const char* text) {
   return tree.GetRootNode();
 }
 
-// A file written in text mode, read back with "\n" line ends.
-inline std::string ReadTextFile(const std::string& path) {
-  std::string bytes = ReadFileBytes(path);
-  if (!ovhost::kIsWindows) return bytes;
+// The names, each followed by ';'.
+inline std::string Names(const COvArray<TOvString<char>>& names) {
   std::string text;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
-    text += bytes[i];
-  }
+  for (const TOvString<char>& name : names) text += std::string(name.GetBuffer()) + ";";
   return text;
 }

@@ -8,11 +8,7 @@
 
 namespace {
 
-std::string Architectures(const COvConfigurationBuild& build) {
-  std::string text;
-  for (const TOvString<char>& name : build.GetArchitectures()) text += std::string(name.GetBuffer()) + ";";
-  return text;
-}
+std::string Architectures(const COvConfigurationBuild& build) { return Names(build.GetArchitectures()); }
 
 COvConfigurationBuild CompleteBuild() {
   COvConfigurationBuild build;
@@ -56,23 +52,16 @@ TEST(ConfigurationBuild, ArchitecturesAreUniqueAndCaseSensitive) {
   EXPECT_EQ(Architectures(build), "armeabi-v7a;mips;");
 }
 
-TEST(ConfigurationBuild, ReadsEveryFieldAndMissingOnesAsEmpty) {
+// Every field read and written back is pinned by the manager's example file; here the odd cases.
+TEST(ConfigurationBuild, ReadsEachArchitectureOnceAndMissingFieldsAsEmpty) {
   COvScriptTree tree;
-  COvScriptTreeNode* node =
-      ParseXml(tree,
-               "<Build Name=\"My Build\" Platform=\"Android\" Distribution=\"Store\" Api=\"OpenGLES2\" "
-               "HeaderPath=\"sdk\\include\" LibraryPath=\"sdk\\lib\" Args=\"-x &quot;a b&quot;\" Extra=\"1\">"
-               "<Architecture Name=\"armeabi-v7a\"/><Other Name=\"mips\"/><architecture name=\"x86\"/>"
-               "<ARCHITECTURE NAME=\"armeabi-v7a\"/></Build>");
-  ASSERT_NE(node, nullptr);
   COvConfigurationBuild build;
-  build.Initialize(node);
+  build.Initialize(ParseXml(tree,
+                            "<Build Name=\"My Build\" Platform=\"Android\" Distribution=\"Store\" Args=\"-x\">"
+                            "<Architecture Name=\"armeabi-v7a\"/><Other Name=\"mips\"/><architecture name=\"x86\"/>"
+                            "<ARCHITECTURE NAME=\"armeabi-v7a\"/></Build>"));
   build.Initialize(nullptr);  // changes nothing
-  EXPECT_EQ(std::string(build.GetName()) + "|" + build.GetPlatform().GetBuffer() + "|" +
-                build.GetDistribution().GetBuffer() + "|" + build.GetApi().GetBuffer() + "|" +
-                build.GetHeaderPath().GetBuffer() + "|" + build.GetLibraryPath().GetBuffer() + "|" +
-                build.GetArgs().GetBuffer(),
-            "My_Build|Android|Store|OpenGLES2|sdk\\include|sdk\\lib|-x &quot;a b&quot;");
+  EXPECT_EQ(std::string(build.GetName()) + "|" + build.GetDistribution().GetBuffer(), "My_Build|Store");
   EXPECT_EQ(Architectures(build), "armeabi-v7a;x86;");
   build.Initialize(ParseXml(tree, "<build name=\"Bare\"/>"));
   EXPECT_STREQ(build.GetName(), "Bare");

@@ -6,19 +6,6 @@
 
 #include "configuration_test_support.h"
 
-namespace {
-
-COvConfigurationDistribution ReadDistribution(const char* xml) {
-  COvScriptTree tree;
-  COvConfigurationDistribution distrib;
-  COvScriptTreeNode* node = ParseXml(tree, xml);
-  EXPECT_NE(node, nullptr) << xml;
-  distrib.Initialize(node);
-  return distrib;
-}
-
-}  // namespace
-
 TEST(ConfigurationDistributionCompatibility, OnlySteamServesTheDesktopPlatforms) {
   const struct {
     const char* kind;
@@ -39,12 +26,14 @@ TEST(ConfigurationDistributionCompatibility, OnlySteamServesTheDesktopPlatforms)
 }
 
 TEST(ConfigurationDistribution, ReadsAttributesAndSteamChildrenKeepingValuesOfAbsentOnes) {
-  COvConfigurationDistribution distrib = ReadDistribution(
+  COvScriptTree tree;
+  COvConfigurationDistribution distrib;
+  distrib.Initialize(ParseXml(
+      tree,
       "<Distrib NAME=\"Store\" distribution=\"Steam\">"
       "<SteamBuildersPath Value=\"tools\\ContentBuilder\"/><steamaccount value=\"build bot\"/>"
       "<SteamPassword Value=\"p &amp; w\"/><AppID Value=\"1000\"/><Desc Value=\"first\"/>"
-      "<DepotID Value=\"1001\"/><Unknown Value=\"x\"/><Desc Value=\"second\"/></Distrib>");
-  COvScriptTree tree;
+      "<DepotID Value=\"1001\"/><Unknown Value=\"x\"/><Desc Value=\"second\"/></Distrib>"));
   distrib.Initialize(ParseXml(tree, "<distrib name=\"Zip\" distribution=\"Zip\"/>"));
   distrib.Initialize(nullptr);
   EXPECT_EQ(std::string(distrib.GetName()) + "|" + distrib.GetDistribution().GetBuffer() + "|" +

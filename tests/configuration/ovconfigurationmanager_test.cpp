@@ -13,21 +13,6 @@ namespace {
 using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;
 
-std::string Names(const COvArray<TOvString<char>>& names) {
-  std::string text;
-  for (const TOvString<char>& name : names) text += std::string(name.GetBuffer()) + ";";
-  return text;
-}
-
-const char kThreeBuilds[] =
-    "<configurations>\n"
-    "    <buildconfigs>\n"
-    "        <build name=\"A\" platform=\"Windows\"/>\n"
-    "        <build name=\"B\" platform=\"Windows\"/>\n"
-    "        <build name=\"C\" platform=\"Windows\"/>\n"
-    "    </buildconfigs>\n"
-    "</configurations>\n";
-
 class ConfigurationManagerTest : public testing::Test {
  protected:
   void Load(const std::string& content) {
@@ -106,15 +91,14 @@ TEST_F(ConfigurationManagerTest, LoadHandEditedFileWithCommentsAndUnknownElement
   // appends the missing sections after the ones that were there.
   manager.SaveAll();
   EXPECT_EQ(
-      ReadTextFile(path),
-      "<root version=\"2\">\n"
+      ReadFileBytes(path),
+      TextModeBytes("<root version=\"2\">\n"
       "    <notes text=\"kept as it is\"/>\n"
       "    <projectconfig projectfile=\"Game.project\" projectcmakelists=\"CMakeLists.txt\" owner=\"me\"/>\n"
       "    <projectconfig projectfile=\"ignored.project\"/>\n"
       "    <buildconfigs>\n"
       "        <build name=\"Release\" platform=\"Android\" distribution=\"\" api=\"OpenGLES2\" "
-      "headerpath=\"\" "
-      "librarypath=\"\" args=\"\">\n"
+      "headerpath=\"\" librarypath=\"\" args=\"\">\n"
       "            <architecture name=\"armeabi-v7a\"/>\n"
       "            <architecture name=\"x86\"/>\n"
       "        </build>\n"
@@ -123,7 +107,7 @@ TEST_F(ConfigurationManagerTest, LoadHandEditedFileWithCommentsAndUnknownElement
       "    </buildconfigs>\n"
       "    <sourcecontrolconfig using=\"\" url=\"\" username=\"\" password=\"\"/>\n"
       "    <distribconfigs/>\n"
-      "</root>\n");
+      "</root>\n"));
 }
 
 TEST_F(ConfigurationManagerTest, ReloadReadsTheFileAgainKeepingTheEntryObjects) {
@@ -294,10 +278,11 @@ TEST(ConfigurationManagerSave, ExampleFileIsWrittenExactlyAndLoadsBackIntoEqualE
 }
 
 TEST_F(ConfigurationManagerTest, SaveCurrentEntryMovesItToTheEndAndSaveAllRestoresTheOrder) {
-  Load(kThreeBuilds);
+  Load("<c><buildconfigs><build name=\"A\" platform=\"Windows\"/><build name=\"B\" platform=\"Windows\"/>"
+       "<build name=\"C\" platform=\"Windows\"/></buildconfigs></c>");
   manager.GetBuild("A")->SetApi("DX9");
   manager.SaveCurrentBuild("a");
-  std::string saved = ReadTextFile(path);
+  std::string saved = ReadFileBytes(path);
   size_t a = saved.find("<build name=\"A\" platform=\"Windows\" distribution=\"\" api=\"DX9\"");
   ASSERT_NE(a, std::string::npos) << saved;
   EXPECT_TRUE(saved.find("name=\"B\"") < saved.find("name=\"C\"") && saved.find("name=\"C\"") < a) << saved;
@@ -305,7 +290,7 @@ TEST_F(ConfigurationManagerTest, SaveCurrentEntryMovesItToTheEndAndSaveAllRestor
   // An entry removed from the list disappears from the file.
   manager.RemoveBuild("B");
   manager.SaveCurrentBuild("B");
-  EXPECT_EQ(ReadTextFile(path).find("name=\"B\""), std::string::npos);
+  EXPECT_EQ(ReadFileBytes(path).find("name=\"B\""), std::string::npos);
 
   manager.AddBuild("D");
   manager.SaveAllBuild();
@@ -317,9 +302,9 @@ TEST_F(ConfigurationManagerTest, SaveCurrentEntryMovesItToTheEndAndSaveAllRestor
   manager.AddDistrib("Two");
   manager.SaveAllDistrib();
   manager.SaveCurrentDistrib("one");
-  saved = ReadTextFile(path);
+  saved = ReadFileBytes(path);
   EXPECT_LT(saved.find("name=\"Two\""), saved.find("name=\"One\""));
   manager.SaveAllDistrib();
-  saved = ReadTextFile(path);
+  saved = ReadFileBytes(path);
   EXPECT_LT(saved.find("name=\"One\""), saved.find("name=\"Two\""));
 }

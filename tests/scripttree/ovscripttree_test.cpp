@@ -3,15 +3,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "tree_nodes.h"
 
-COvScriptTreeNode* AddNode(COvScriptTreeNode* parent, const char* name, const char* attribute = nullptr,
-                           const char* value = nullptr) {
-  COvScriptTreeNode* node = new COvScriptTreeNode(name);
-  if (attribute) node->AddAttribute(COvScriptTreeAttribute(attribute, value));
-  parent->AddChild(node);
-  return node;
-}
+namespace {
 
 TEST(ScriptTree, EmptyDeletesEverythingAndCopiesAreDeepAndIndependent) {
   COvScriptTree tree;

@@ -4,25 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 #include <string>
 
+#include "tree_nodes.h"
+
 namespace {
 
-COvScriptTreeNode* MakeNode(const char* name, const char* attribute = nullptr, const char* value = nullptr) {
-  COvScriptTreeNode* node = new COvScriptTreeNode(name);
-  if (attribute) node->AddAttribute(COvScriptTreeAttribute(attribute, value));
-  return node;
-}
-
 // Owns a node and deletes its whole subtree at the end of the test.
-struct OwnedNode {
-  explicit OwnedNode(COvScriptTreeNode* node) : node(node) {}
-  ~OwnedNode() { COvScriptTreeNode::DeleteSubtree(node); }
-  COvScriptTreeNode* operator->() const { return node; }
-  COvScriptTreeNode& operator*() const { return *node; }
-  COvScriptTreeNode* node;
+struct SubtreeDeleter {
+  void operator()(COvScriptTreeNode* node) const { COvScriptTreeNode::DeleteSubtree(node); }
 };
+using OwnedNode = std::unique_ptr<COvScriptTreeNode, SubtreeDeleter>;
 
 // A chain of depth nodes, each the only child of the one before.
 COvScriptTreeNode* MakeChain(int depth) {
@@ -236,7 +230,7 @@ TEST(ScriptTreeNodeCopy, CopyKeepsExistingChildrenInFrontAndMayCopyItself) {
   OwnedNode source(MakeNode("source", "new", "2"));
   source->AddChild(MakeNode("third"));
   source->SetText("s");
-  target->Copy(source.node);
+  target->Copy(source.get());
   target->Copy(nullptr);
   EXPECT_EQ(COvIdentifier("source"), target->GetIdentifier());
   ASSERT_EQ(1, target->GetAttributeCount());
@@ -244,7 +238,7 @@ TEST(ScriptTreeNodeCopy, CopyKeepsExistingChildrenInFrontAndMayCopyItself) {
   EXPECT_STREQ("s", target->GetText().GetBuffer());
   EXPECT_EQ("first;second;third;", ChildNames(*target));
   EXPECT_NE(source->GetChild(0), target->GetChild(2));
-  target->Copy(target.node);
+  target->Copy(target.get());
   EXPECT_EQ("first;second;third;first;second;third;", ChildNames(*target));
 }
 

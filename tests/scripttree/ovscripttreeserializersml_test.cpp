@@ -8,14 +8,9 @@
 
 #include "bigfile/packed_test_data.h"
 #include "support/temp_dir.h"
+#include "tree_nodes.h"
 
 namespace {
-
-COvScriptTreeNode* AddNode(COvScriptTreeNode* parent, const char* name) {
-  COvScriptTreeNode* node = new COvScriptTreeNode(COvIdentifier(name));
-  parent->AddChild(node);
-  return node;
-}
 
 class SmlTest : public ::testing::Test {
  protected:

@@ -11,14 +11,9 @@
 #include "core/ovfilesystem.h"
 #include "core/ovlog.h"
 #include "support/temp_dir.h"
+#include "tree_nodes.h"
 
 namespace {
-
-COvScriptTreeNode* AddNode(COvScriptTreeNode* parent, const char* name) {
-  COvScriptTreeNode* node = new COvScriptTreeNode(name);
-  parent->AddChild(node);
-  return node;
-}
 
 std::string Nested(int depth) {
   std::string text;
