@@ -53,8 +53,13 @@ TEST(OvProjectSettingsValues, CopiesCloneTheChildrenAndInitializeResetsOwnSettin
   }
 }
 
-TEST(OvProjectSettingsLoad, ReadsSettingsOfEveryKindInGroupsAtAnyDepth) {
+TEST(OvProjectSettingsLoad, ReadsSettingsOfEveryKindInGroupsAtAnyDepthAndSkipsTheRest) {
   COvProjectSettingsGeneral general;
+  general.SetstrIconPath("kept.png");
+  general.SetstrSplashscreenPath("old.png");
+  general.SetiVErsionMinor(5);
+  EXPECT_FALSE(general.SerializeFrom(nullptr));
+  EXPECT_EQ(5, general.GetiVErsionMinor());
   // android directly under general, and general nested in itself.
   LoadFromXml(
       general,
@@ -66,6 +71,10 @@ TEST(OvProjectSettingsLoad, ReadsSettingsOfEveryKindInGroupsAtAnyDepth) {
       "<android><setting name='androidSdkId' value='21'/></android>"
       "<mobile><android><setting name='androidKeyStore' value='keys/game.keystore'/></android></mobile>"
       "<general><general><setting name='generalTmp' value='tmp'/></general></general>"
+      // Skipped: unknown content, and a desktop setting written in the general element.
+      "<setting name='unknownSetting' value='x'/><setting value='no name'/>"
+      "<nintendo><setting name='generalName' value='Lost'/></nintendo><setting name='desktopWidth' value='99'/>"
+      "<setting name='generalMinor'/><setting name='generalSplashscreen'/>text content"
       "</general></project_settings>");
   EXPECT_STREQ("Demo", general.GetstrProjectName());
   EXPECT_EQ(12, general.GetiVErsionMajor());
@@ -77,25 +86,8 @@ TEST(OvProjectSettingsLoad, ReadsSettingsOfEveryKindInGroupsAtAnyDepth) {
   auto* android = static_cast<COvProjectSettingsAndroid*>(general.FindChild("android"));
   EXPECT_EQ(21, android->GetandroidSdkVersion());
   EXPECT_STREQ("keys/game.keystore", android->GetandroidKeyStore());
-}
-
-TEST(OvProjectSettingsLoad, UnknownAndMisplacedContentIsSkipped) {
-  COvProjectSettingsGeneral general;
-  general.SetstrIconPath("kept.png");
-  general.SetiVErsionMinor(5);
-  EXPECT_FALSE(general.SerializeFrom(nullptr));
-  EXPECT_EQ(5, general.GetiVErsionMinor());
-  LoadFromXml(general,
-              "<project_settings><general>"
-              "<setting name='unknownSetting' value='x'/><setting value='no name'/>"
-              "<nintendo><setting name='generalName' value='Lost'/></nintendo>"
-              // A desktop setting written in the general element is not one of general's.
-              "<setting name='desktopWidth' value='99'/>"
-              "<setting name='generalMinor'/><setting name='generalSplashscreen'/>text content"
-              "</general></project_settings>");
-  EXPECT_STREQ("", general.GetstrProjectName());
+  // Settings absent from the file keep their values; one without a value is reset.
   EXPECT_STREQ("kept.png", general.GetstrIconPath());
   EXPECT_EQ(0, general.GetiVErsionMinor());
   EXPECT_STREQ("", general.GetstrSplashscreenPath());
-  EXPECT_EQ(0, static_cast<COvProjectSettingsDesktop*>(general.FindChild("desktop"))->GetiWidth());
 }

@@ -43,7 +43,6 @@ TEST(ScriptTree, PathsNameCaseInsensitiveNodesAndBacktrackAcrossSiblingsOfTheSam
     const char* value;  // null: not found
   } rows[] = {
       {"root/child/Name", "second"},
-      {"root\\child\\Name", "second"},
       {"/ROOT//CHILD/name/", "second"},
       {"Root\\child/NAME", "second"},
       {"root/a/b/c/v", "first c"},

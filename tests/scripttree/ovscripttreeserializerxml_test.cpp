@@ -56,11 +56,7 @@ TEST_F(XmlSerializer, ElementsTextsAndOtherNodesBecomeNodesInOrder) {
       Reparsed(text));
   COvScriptTree tree;
   ASSERT_TRUE(serializer.Parse(tree, text));
-  const COvScriptTreeAttribute& args = tree.GetRootNode()->GetChild(0)->GetAttribute(1);
-  EXPECT_STREQ("x \"y\"", args.GetValue().GetBuffer());
-  EXPECT_EQ(COvScriptTreeAttribute::eTypeString, args.GetType());
-  // The text is a nameless child of its element.
-  EXPECT_TRUE(tree.GetRootNode()->GetChild(1)->GetChild(1)->GetIdentifier().IsNull());
+  EXPECT_EQ(COvScriptTreeAttribute::eTypeString, tree.GetRootNode()->GetChild(0)->GetAttribute(1).GetType());
 }
 
 TEST_F(XmlSerializer, ParseTiXmlNodeLeavesTheDocumentIntact) {
@@ -85,7 +81,7 @@ TEST_F(XmlSerializer, ParseTiXmlNodeLeavesTheDocumentIntact) {
   node.Empty();
 }
 
-TEST_F(XmlSerializer, ParseFailuresLeaveAnEmptyTree) {
+TEST_F(XmlSerializer, ParseAndLoadFailuresLeaveAnEmptyTree) {
   const std::string deep = Nested(10000),
                     overLimit = Nested(COvScriptTreeSerializerXML::kMaxElementDepth + 1);
   const char* texts[] = {nullptr,
@@ -101,10 +97,13 @@ TEST_F(XmlSerializer, ParseFailuresLeaveAnEmptyTree) {
                          overLimit.c_str()};
   for (const char* text : texts) {
     SCOPED_TRACE(text ? std::string(text).substr(0, 40) : "null");
-    COvScriptTree tree;
+    COvScriptTree tree, loaded;
     tree.CreateRootNode("previous");
     EXPECT_FALSE(serializer.Parse(tree, text ? TOvString<char>(text) : TOvString<char>()));
     EXPECT_EQ(nullptr, tree.GetRootNode());
+    // The same text read from a file.
+    EXPECT_FALSE(text && serializer.Load(loaded, dir.WriteFile("bad.xml", text).c_str()));
+    EXPECT_EQ(nullptr, loaded.GetRootNode());
   }
 }
 
@@ -167,10 +166,7 @@ TEST_F(XmlSerializer, ValuesAreEscapedUnlessAlreadyReferencesAndReadBackUnchange
     tree.CreateRootNode("r")->AddAttribute(COvScriptTreeAttribute("v", row.stored));
     std::string dump = DumpText(tree);
     EXPECT_EQ(std::string("<r v=\"") + row.written + "\"/>\n", dump);
-    // TinyXML reads it without error, and the references in it come back decoded.
-    TiXmlDocument document;
-    document.Parse(dump.c_str(), nullptr, TIXML_ENCODING_UNKNOWN);
-    EXPECT_FALSE(document.Error()) << document.ErrorDesc();
+    // TinyXML, below Parse, reads it without error, and the references in it come back decoded.
     COvScriptTree again;
     ASSERT_TRUE(serializer.Parse(again, dump.c_str()));
     EXPECT_STREQ(row.readBack ? row.readBack : row.stored,
@@ -200,19 +196,11 @@ TEST_F(XmlSerializer, EachUnregisteredNameLogsOneWarning) {
   }
 }
 
-TEST_F(XmlSerializer, LoadAndSaveFailures) {
+TEST_F(XmlSerializer, FilesEndAtAZeroByteAndUnusableFilesFail) {
   // A file's text ends at its first zero byte.
   COvScriptTree loaded;
   ASSERT_TRUE(serializer.Load(loaded, dir.WriteFile("zero.xml", std::string("<a/>\0<b", 7)).c_str()));
   EXPECT_EQ("<a/>\n", DumpText(loaded));
-  const std::string deep = Nested(10000);
-  for (const std::string& content :
-       {std::string(), std::string("<!-- nothing else -->"), std::string("<a><b></a>"), deep}) {
-    SCOPED_TRACE(content.substr(0, 40));
-    COvScriptTree tree;
-    EXPECT_FALSE(serializer.Load(tree, dir.WriteFile("bad.xml", content).c_str()));
-    EXPECT_EQ(nullptr, tree.GetRootNode());
-  }
   COvScriptTree tree;
   EXPECT_FALSE(serializer.Load(tree, dir.Join("missing.xml").c_str()));
   EXPECT_FALSE(serializer.Load(tree, dir.Path().c_str()));
