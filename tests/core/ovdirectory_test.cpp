@@ -21,8 +21,6 @@ namespace {
 using Strings = std::vector<std::string>;
 using Array = COvArray<TOvString<char>>;
 
-const std::string kSep(1, ovhost::kNativeSeparator);
-
 // The parts joined with the native separator.
 std::string N(std::initializer_list<std::string> parts) {
   std::string path;
@@ -43,9 +41,7 @@ void MakeReadOnly(const std::string& path) {
 // The copy also keeps the read-only state and the last-write time.
 TEST(OvDirectoryCopyFile, CopiesWholeContentOverAnyPreviousFileKeepingReadOnlyStateAndTime) {
   TempDir temp;
-  std::string large(3 * 1024 * 1024 + 17, '\0');
-  for (size_t i = 0; i < large.size(); ++i) large[i] = static_cast<char>((i * 131) >> 7);
-  for (const std::string& content : {std::string("a\0b\r\n", 5), large}) {
+  for (const std::string& content : {std::string("a\0b\r\n", 5), Pattern(3 * 1024 * 1024 + 17)}) {
     std::string source = temp.WriteFile("src.bin", content);
     std::string target = temp.WriteFile("dst.bin", "a much longer previous content");
     EXPECT_TRUE(OvCopyFile(source.c_str(), target.c_str()));
