@@ -94,9 +94,8 @@ TEST(OvDirectoryBadPaths, EmptyMissingAndOverlongPathsDoNothing) {
   for (int i = 0; i < 60; ++i) huge += kSep + std::string(100, 'h');
   EXPECT_FALSE(OvCreateDirectory(""));
   EXPECT_FALSE(OvCopyFile("", temp.Join("b.txt").c_str()));
-  for (const std::string& path : {missing, temp.Path(), std::string(), huge}) {
+  for (const std::string& path : {missing, temp.Path(), std::string(), huge})
     EXPECT_EQ(OvGetFileTime(path.c_str()).ToU64(), 0u) << path.size();
-  }
   COvArray<OvFindFile> files;
   Array dirs, extensions;
   for (const std::string& path : {missing, std::string(), huge}) {

@@ -53,11 +53,7 @@ TEST_F(FileSystemTest, ModesWriteAppendAndReadBinaryOrWithTheHostLineEnd) {
   path = m_dir.Join("lines.txt");
   ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_WriteText, "one\n"));
   ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_AppendText, "two\n"));
-#ifdef _WIN32
-  EXPECT_EQ("one\r\ntwo\r\n", ReadFileBytes(path));
-#else
-  EXPECT_EQ("one\ntwo\n", ReadFileBytes(path));
-#endif
+  EXPECT_EQ(TextModeBytes("one\ntwo\n"), ReadFileBytes(path));
   EXPECT_EQ("one\ntwo\n", ReadWith(path, eOvFileSystemOpenMode_ReadText));
 }
 
