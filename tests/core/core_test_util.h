@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/ovdirectory.h"
+#include "core/ovfilesystem.h"
 #include "core/platform/host.h"
 
 // The host's separator as a text.
@@ -20,6 +21,13 @@ inline std::string Pattern(size_t size) {
   std::string bytes(size, '\0');
   for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 131 + i / 256) & 0xFF);
   return bytes;
+}
+
+// Opens a file object (COvFile, COvFileHandleCached) on the disk, never in an archive.
+template <class File>
+EOvFileSystemError OpenOnDisk(File& file, const std::string& path,
+                              int mode = eOvFileSystemOpenMode_ReadBinary) {
+  return file.Open(path.c_str(), mode, false);
 }
 
 inline std::string Str(const TOvString<char>& text) { return text.GetBuffer(); }

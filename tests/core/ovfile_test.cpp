@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core_test_util.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -15,10 +16,6 @@ namespace {
 class FileTest : public ::testing::Test {
  protected:
   void TearDown() override { COvFileSystemUnCached::SetSwapDWORDOnWrite(false); }
-  static EOvFileSystemError Open(COvFile& file, const std::string& path,
-                                 int mode = eOvFileSystemOpenMode_ReadBinary) {
-    return file.Open(path.c_str(), mode, false);
-  }
   // A text or null, told apart.
   static std::string Shown(const char* text) { return text ? "\"" + std::string(text) + "\"" : "null"; }
 
@@ -48,15 +45,15 @@ TEST_F(FileTest, RefusedOpensLeaveTheFileAsItWas) {
   std::string first = m_dir.WriteFile("first.txt", "1st");
   std::string second = m_dir.WriteFile("second.txt", "2nd");
   COvFile file;
-  ASSERT_EQ(eOvFileSystemError_None, Open(file, first));
-  EXPECT_EQ(eOvFileSystemError_AlreadyOpened, Open(file, second));
+  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(file, first));
+  EXPECT_EQ(eOvFileSystemError_AlreadyOpened, OpenOnDisk(file, second));
   char buffer[4] = {};
   EXPECT_EQ(3, file.Read(buffer, 3));
   EXPECT_STREQ("1st", buffer);
   // A refused open (each reason is the file system's) leaves the file closed for the next one.
   COvFile closed;
-  EXPECT_EQ(eOvFileSystemError_Open, Open(closed, m_dir.Join("missing.bin")));
-  EXPECT_EQ(eOvFileSystemError_None, Open(closed, second));
+  EXPECT_EQ(eOvFileSystemError_Open, OpenOnDisk(closed, m_dir.Join("missing.bin")));
+  EXPECT_EQ(eOvFileSystemError_None, OpenOnDisk(closed, second));
 }
 
 TEST_F(FileTest, WrappedHandleStaysOpen) {
@@ -81,14 +78,14 @@ TEST_F(FileTest, TypedValuesRoundTripAndTheSwapFlagTurnsWholeWords) {
   const int ok = eOvFileSystemError_None;
   {
     COvFile out;
-    ASSERT_EQ(ok, Open(out, path, eOvFileSystemOpenMode_WriteBinary));
+    ASSERT_EQ(ok, OpenOnDisk(out, path, eOvFileSystemOpenMode_WriteBinary));
     // S16 keeps only the low two bytes.
     EXPECT_EQ((std::vector<int>{ok, ok, ok, ok, ok}),
               (std::vector<int>{out.WriteS8(-2), out.WriteS16(0x12345), out.WriteS32(-70000),
                                 out.WriteF32(1.5f), out.WriteS64(-1234567890123ll)}));
   }
   COvFile in;
-  ASSERT_EQ(ok, Open(in, path));
+  ASSERT_EQ(ok, OpenOnDisk(in, path));
   EXPECT_EQ(19, in.GetSize());
   int8_t s8;
   int16_t s16;
@@ -107,7 +104,7 @@ TEST_F(FileTest, TypedValuesRoundTripAndTheSwapFlagTurnsWholeWords) {
   COvFileSystemUnCached::SetSwapDWORDOnWrite(true);
   {
     COvFile out;
-    ASSERT_EQ(ok, Open(out, path, eOvFileSystemOpenMode_WriteBinary));
+    ASSERT_EQ(ok, OpenOnDisk(out, path, eOvFileSystemOpenMode_WriteBinary));
     EXPECT_TRUE(out.WriteS32(0x01020304) == ok && out.WriteS16(0x0506) == ok);
   }
   EXPECT_EQ("\x01\x02\x03\x04\x06\x05", ReadFileBytes(path));
@@ -117,12 +114,12 @@ TEST_F(FileTest, WriteStringAddsTheTerminatorAndNeedsAWritableFile) {
   std::string path = m_dir.Join("text.bin");
   {
     COvFile out;
-    ASSERT_EQ(eOvFileSystemError_None, Open(out, path, eOvFileSystemOpenMode_WriteBinary));
+    ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(out, path, eOvFileSystemOpenMode_WriteBinary));
     EXPECT_TRUE(out.WriteString("abc") == eOvFileSystemError_None &&
                 out.WriteString(COvString()) == eOvFileSystemError_None);
   }
   COvFile in;
-  ASSERT_EQ(eOvFileSystemError_None, Open(in, path));
+  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(in, path));
   EXPECT_TRUE(in.WriteString("x") == eOvFileSystemError_Write && in.WriteS16(1) == eOvFileSystemError_Write);
   in.Close();
   EXPECT_EQ(std::string("abc\0\0", 5), ReadFileBytes(path));
@@ -153,7 +150,7 @@ TEST_F(FileTest, ReadStringStopsAtTheTerminatorOrTheEnd) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.bytes.substr(0, 8));
     COvFile file;
-    ASSERT_EQ(eOvFileSystemError_None, Open(file, m_dir.WriteFile("text.bin", row.bytes)));
+    ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(file, m_dir.WriteFile("text.bin", row.bytes)));
     for (const Step& step : row.steps) {
       COvString text("stale");
       EXPECT_EQ(step.error, file.ReadString(text));
@@ -166,7 +163,7 @@ TEST_F(FileTest, ReadStringStopsAtTheTerminatorOrTheEnd) {
 TEST_F(FileTest, ReadEntireFileFromTheStart) {
   std::string content = std::string("head\0tail", 9);
   COvFile file;
-  ASSERT_EQ(eOvFileSystemError_None, Open(file, m_dir.WriteFile("whole.bin", content)));
+  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(file, m_dir.WriteFile("whole.bin", content)));
   file.SeekFromStart(3);
   int size = 0;
   std::unique_ptr<uint8_t[]> data(file.ReadEntireFile(size));
