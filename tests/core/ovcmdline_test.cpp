@@ -120,13 +120,6 @@ TEST(OvCmdLine, BooleanTexts) {
   }
 }
 
-TEST(OvCmdLine, SplitIterator) {
-  COvParameterIteratorSplit it(" a \"b c\" \"d\"\"e\" \\\"f ");
-  std::vector<std::string> tokens;
-  while (const char* t = it.GetNext()) tokens.push_back(t);
-  EXPECT_EQ((std::vector<std::string>{"a", "b c", "d\"e", "\"f"}), tokens);
-}
-
 TEST(OvCmdLine, HelpText) {
   Fixture f;
   EXPECT_STREQ(

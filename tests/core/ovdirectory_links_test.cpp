@@ -16,8 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kSep(1, ovhost::kNativeSeparator);
-
 // Making a link on Windows needs a privilege that test runs do not have.
 #ifdef _WIN32
 #define SKIP_WITHOUT_LINKS() GTEST_SKIP() << "no symbolic links here"

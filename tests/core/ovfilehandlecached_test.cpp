@@ -11,16 +11,10 @@
 
 #include "bigfile/ovcompressedfilewriter.h"
 #include "core/ovfilesystem.h"
+#include "core_test_util.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-std::string Pattern(int size) {
-  std::string bytes(static_cast<size_t>(size), '\0');
-  for (int i = 0; i < size; ++i)
-    bytes[static_cast<size_t>(i)] = static_cast<char>((i * 131 + i / 256) & 0xFF);
-  return bytes;
-}
 
 class CachedHandleTest : public ::testing::Test {
  protected:
@@ -32,31 +26,14 @@ class CachedHandleTest : public ::testing::Test {
       content.append(buffer.data(), static_cast<size_t>(got));
     return content;
   }
-  // Opens `path` for binary reading.
-  static EOvFileSystemError Open(COvFileHandleCached& handle, const std::string& path) {
-    return handle.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, false);
-  }
 
   TempDir m_dir;
 };
 
-TEST_F(CachedHandleTest, SequentialReadsInAnyChunkSize) {
-  std::string content = Pattern(50000), path = m_dir.WriteFile("data.bin", content);
-  for (int chunk : {1, 7, 100, 8191, 8192, 9000, 60000}) {
-    SCOPED_TRACE(chunk);
-    COvFileHandleCached handle;
-    ASSERT_EQ(eOvFileSystemError_None, Open(handle, path));
-    EXPECT_EQ(50000, handle.GetSize());
-    EXPECT_EQ(content, ReadAll(handle, chunk));
-    EXPECT_EQ(50000, handle.FilePos());
-    EXPECT_EQ(0, handle.EndOfFile());
-  }
-}
-
 TEST_F(CachedHandleTest, RandomSeeksReadTheRightBytes) {
   std::string content = Pattern(100000);
   COvFileHandleCached handle;
-  ASSERT_EQ(eOvFileSystemError_None, Open(handle, m_dir.WriteFile("data.bin", content)));
+  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(handle, m_dir.WriteFile("data.bin", content)));
   std::mt19937 generator(42);
   char buffer[20000];
   for (int i = 0; i < 500; ++i) {
@@ -73,16 +50,23 @@ TEST_F(CachedHandleTest, RandomSeeksReadTheRightBytes) {
   }
 }
 
-// The header holds the first 32 bytes, or zeros for a shorter file; reading starts at 0.
-TEST_F(CachedHandleTest, HeaderHoldsTheFirstBytes) {
-  for (const std::string& content : {Pattern(40), std::string("tiny")}) {
+// The header holds the first 32 bytes, or zeros for a shorter file; reading starts at 0 and
+// goes to the end in any chunk size.
+TEST_F(CachedHandleTest, HeaderHoldsTheFirstBytesAndReadsGoToTheEndInAnyChunkSize) {
+  const std::string content = Pattern(50000), path = m_dir.WriteFile("data.bin", content);
+  for (int chunk : {1, 7, 100, 8191, 8192, 9000, 60000}) {
+    SCOPED_TRACE(chunk);
     COvFileHandleCached handle;
-    ASSERT_EQ(eOvFileSystemError_None, Open(handle, m_dir.WriteFile("header.bin", content)));
-    const char* header = reinterpret_cast<const char*>(handle.GetHeader());
-    EXPECT_EQ(content.size() < 32 ? std::string(32, '\0') : content.substr(0, 32), std::string(header, 32));
-    EXPECT_EQ(0, handle.FilePos());
-    EXPECT_EQ(content, ReadAll(handle, 3));
+    ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(handle, path));
+    EXPECT_EQ(content.substr(0, 32), std::string(reinterpret_cast<const char*>(handle.GetHeader()), 32));
+    EXPECT_TRUE(handle.GetSize() == 50000 && handle.FilePos() == 0);
+    EXPECT_EQ(content, ReadAll(handle, chunk));
+    EXPECT_TRUE(handle.FilePos() == 50000 && handle.EndOfFile() == 0);
   }
+  COvFileHandleCached tiny;
+  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(tiny, m_dir.WriteFile("tiny.bin", "tiny")));
+  EXPECT_EQ(std::string(32, '\0'), std::string(reinterpret_cast<const char*>(tiny.GetHeader()), 32));
+  EXPECT_EQ("tiny", ReadAll(tiny, 3));
 }
 
 TEST_F(CachedHandleTest, OpenCloseAndSeekLimits) {
@@ -92,18 +76,18 @@ TEST_F(CachedHandleTest, OpenCloseAndSeekLimits) {
   EXPECT_EQ(0, handle.Read(buffer, 4));
   EXPECT_FALSE(handle.SeekStart(0));
   EXPECT_EQ(eOvFileSystemError_Close, handle.Close());
-  EXPECT_EQ(eOvFileSystemError_Open, Open(handle, m_dir.Join("missing")));
+  EXPECT_EQ(eOvFileSystemError_Open, OpenOnDisk(handle, m_dir.Join("missing")));
   EXPECT_FALSE(handle.IsOpened());
-  ASSERT_EQ(eOvFileSystemError_None, Open(handle, path));
+  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(handle, path));
   // Seeks stay inside the file; at its end a read gives nothing.
   EXPECT_FALSE(handle.SeekStart(-1) || handle.SeekStart(4));
   EXPECT_TRUE(handle.SeekStart(3));
   EXPECT_EQ(0, handle.Read(buffer, 1));
-  EXPECT_EQ(eOvFileSystemError_AlreadyOpened, Open(handle, path));
+  EXPECT_EQ(eOvFileSystemError_AlreadyOpened, OpenOnDisk(handle, path));
   EXPECT_EQ(eOvFileSystemError_None, handle.Close());
   EXPECT_FALSE(handle.IsOpened());
   // A file shorter than when it was opened gives the refill error.
-  ASSERT_EQ(eOvFileSystemError_None, Open(handle, m_dir.WriteFile("shrinking.bin", Pattern(20000))));
+  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(handle, m_dir.WriteFile("shrinking.bin", Pattern(20000))));
   m_dir.WriteFile("shrinking.bin", Pattern(100));
   ASSERT_TRUE(handle.SeekStart(5000));
   EXPECT_EQ(COvFileHandleCached::kReadShortRefill, handle.Read(buffer, 4));
@@ -112,7 +96,7 @@ TEST_F(CachedHandleTest, OpenCloseAndSeekLimits) {
 TEST_F(CachedHandleTest, WritesGoThroughAndDropTheCache) {
   std::string path = m_dir.Join("written.bin");
   COvFileHandleCached handle;
-  ASSERT_EQ(eOvFileSystemError_None, handle.Open(path.c_str(), eOvFileSystemOpenMode_WriteBinary, false));
+  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(handle, path, eOvFileSystemOpenMode_WriteBinary));
   EXPECT_EQ(5, handle.Write("hello", 5));
   EXPECT_EQ(5, handle.FilePos());
   EXPECT_EQ(5, handle.GetSize());
@@ -127,14 +111,14 @@ TEST_F(CachedHandleTest, CompressedFileReadsExpanded) {
   ASSERT_TRUE(OvSaveCompressedFile(path.c_str(), content.data(), static_cast<int>(content.size())));
   std::string image = ReadFileBytes(path), half = image.substr(0, image.size() / 2);
   COvFileHandleCached handle;
-  ASSERT_EQ(eOvFileSystemError_None, Open(handle, path));
+  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(handle, path));
   EXPECT_EQ(30000, handle.GetSize());
   EXPECT_EQ(content, ReadAll(handle, 777));
   ASSERT_TRUE(handle.SeekStart(100));
   EXPECT_EQ(content.substr(100), ReadAll(handle, 5000));
   EXPECT_EQ(0, handle.Write("x", 1));
   handle.Close();
-  ASSERT_EQ(eOvFileSystemError_None, Open(handle, m_dir.WriteFile("cut.bin", half)));
+  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(handle, m_dir.WriteFile("cut.bin", half)));
   std::string got = ReadAll(handle, 4096);
   EXPECT_LT(got.size(), content.size());
   EXPECT_EQ(content.substr(0, got.size()), got);

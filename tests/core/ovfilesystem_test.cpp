@@ -12,29 +12,28 @@
 
 namespace {
 
+using FS = COvFileSystemUnCached;
+
 class FileSystemTest : public ::testing::Test {
  protected:
-  void TearDown() override { COvFileSystemUnCached::SetSwapDWORDOnWrite(false); }
-
   static COvFileHandle* Open(const std::string& path, int mode) {
     COvFileHandle* handle = nullptr;
-    COvFileSystemUnCached::Open(handle, path.c_str(), mode, false);
+    FS::Open(handle, path.c_str(), mode, false);
     return handle;
   }
   // Writes bytes through a fresh handle in the given mode; false when anything failed.
   static bool WriteWith(const std::string& path, int mode, const std::string& bytes) {
     COvFileHandle* handle = Open(path, mode);
     int size = static_cast<int>(bytes.size());
-    bool written = handle != nullptr && COvFileSystemUnCached::Write(handle, bytes.data(), size) == size;
-    return COvFileSystemUnCached::Close(handle) == eOvFileSystemError_None && written;
+    bool written = handle != nullptr && FS::Write(handle, bytes.data(), size) == size;
+    return FS::Close(handle) == eOvFileSystemError_None && written;
   }
   static std::string ReadWith(const std::string& path, int mode) {
     COvFileHandle* handle = Open(path, mode);
     std::string content;
     char buffer[64];
-    for (int got; (got = COvFileSystemUnCached::Read(handle, buffer, sizeof buffer)) > 0;)
-      content.append(buffer, got);
-    COvFileSystemUnCached::Close(handle);
+    for (int got; (got = FS::Read(handle, buffer, sizeof buffer)) > 0;) content.append(buffer, got);
+    FS::Close(handle);
     return content;
   }
 
@@ -54,11 +53,7 @@ TEST_F(FileSystemTest, ModesWriteAppendAndReadBinaryOrWithTheHostLineEnd) {
   path = m_dir.Join("lines.txt");
   ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_WriteText, "one\n"));
   ASSERT_TRUE(WriteWith(path, eOvFileSystemOpenMode_AppendText, "two\n"));
-#ifdef _WIN32
-  EXPECT_EQ("one\r\ntwo\r\n", ReadFileBytes(path));
-#else
-  EXPECT_EQ("one\ntwo\n", ReadFileBytes(path));
-#endif
+  EXPECT_EQ(TextModeBytes("one\ntwo\n"), ReadFileBytes(path));
   EXPECT_EQ("one\ntwo\n", ReadWith(path, eOvFileSystemOpenMode_ReadText));
 }
 
@@ -84,20 +79,18 @@ TEST_F(FileSystemTest, RefusedOpensGiveNoHandle) {
         // A refused open clears the handle; an invalid mode is refused before it is touched.
         COvFileHandle* handle =
             row.error == eOvFileSystemError_Open ? reinterpret_cast<COvFileHandle*>(&marker) : nullptr;
-        EXPECT_EQ(row.error, COvFileSystemUnCached::Open(handle, row.path.c_str(), mode, archived));
+        EXPECT_EQ(row.error, FS::Open(handle, row.path.c_str(), mode, archived));
         EXPECT_EQ(nullptr, handle);
       }
     }
   }
   COvFileHandle* handle = nullptr;
-  EXPECT_EQ(eOvFileSystemError_Open,
-            COvFileSystemUnCached::Open(handle, nullptr, eOvFileSystemOpenMode_ReadBinary, true));
+  EXPECT_EQ(eOvFileSystemError_Open, FS::Open(handle, nullptr, eOvFileSystemOpenMode_ReadBinary, true));
 }
 
 TEST_F(FileSystemTest, NullHandleAnswers) {
   COvFileHandle* handle = nullptr;
   char buffer[4] = {};
-  using FS = COvFileSystemUnCached;
   // Close, Read, Write, GetPos, the three seeks, GetSize, AsyncRead, AsyncWrite.
   EXPECT_EQ((std::vector<int>{eOvFileSystemError_NoHandle, 0, eOvFileSystemError_NoHandle, -1, 0, 0, 0, 0,
                               eOvFileSystemError_NoHandle, eOvFileSystemError_NoHandle}),
@@ -114,7 +107,6 @@ TEST_F(FileSystemTest, ReadAndWriteIgnoreBadArguments) {
   COvFileHandle* handle = Open(path, eOvFileSystemOpenMode_ReadBinary);
   ASSERT_NE(nullptr, handle);
   char buffer[4] = {};
-  using FS = COvFileSystemUnCached;
   EXPECT_EQ((std::vector<int>(7, 0)),
             (std::vector<int>{FS::Read(handle, nullptr, 4), FS::Read(handle, buffer, 0),
                               FS::Read(handle, buffer, -3), static_cast<int>(FS::GetPos(handle)),
@@ -129,7 +121,6 @@ TEST_F(FileSystemTest, ReadAndWriteIgnoreBadArguments) {
 TEST_F(FileSystemTest, PositionsSeeksAndSize) {
   COvFileHandle* handle = Open(m_dir.WriteFile("file.bin", "0123456789"), eOvFileSystemOpenMode_ReadBinary);
   ASSERT_NE(nullptr, handle);
-  using FS = COvFileSystemUnCached;
   char c[2] = {};
   EXPECT_TRUE(FS::SeekFromStart(handle, 3) && FS::GetPos(handle) == 3 && FS::SeekFromCurrent(handle, 2));
   EXPECT_TRUE(FS::Read(handle, &c[0], 1) == 1 && FS::SeekFromCurrent(handle, -6) && FS::GetPos(handle) == 0);
@@ -146,7 +137,6 @@ TEST_F(FileSystemTest, AsyncOperationsCompleteAtOnce) {
   std::string path = m_dir.WriteFile("file.bin", "abc");
   COvFileHandle* handle = Open(path, eOvFileSystemOpenMode_ReadBinary);
   ASSERT_NE(nullptr, handle);
-  using FS = COvFileSystemUnCached;
   char buffer[8] = {};
   EXPECT_EQ((std::vector<int>{eOvFileSystemError_None, eOvFileSystemError_Read, eOvFileSystemError_Write}),
             (std::vector<int>{FS::AsyncRead(handle, buffer, 2), FS::AsyncRead(handle, buffer + 2, 4),
@@ -170,8 +160,8 @@ TEST_F(FileSystemTest, CloseReportsDataThatCouldNotBeWritten) {
   if (!FileExists("/dev/full")) GTEST_SKIP() << "no /dev/full on this host";
   COvFileHandle* handle = Open("/dev/full", eOvFileSystemOpenMode_WriteBinary);
   ASSERT_NE(nullptr, handle);
-  EXPECT_EQ(3, COvFileSystemUnCached::Write(handle, "abc", 3));  // still buffered
-  EXPECT_EQ(eOvFileSystemError_Close, COvFileSystemUnCached::Close(handle));
+  EXPECT_EQ(3, FS::Write(handle, "abc", 3));  // still buffered
+  EXPECT_EQ(eOvFileSystemError_Close, FS::Close(handle));
   EXPECT_EQ(nullptr, handle);
 }
 

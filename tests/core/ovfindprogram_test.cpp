@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "core/platform/host.h"
+#include "core_test_util.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 TEST(OvFindProgram, ToolDirectoryFirstThenThePathOnPosix) {
   TempDir dir;
   const std::string suffix = ovhost::kExecutableSuffix;
-  const std::string sep(1, ovhost::kNativeSeparator);
   std::string onPath = dir.WriteFile("bin/convert" + suffix, "");
   dir.WriteFile("tools/convert" + suffix, "");
   std::string pathList = dir.Join("nothing") + ovhost::kPathListSeparator + dir.Join("bin");
@@ -18,10 +18,10 @@ TEST(OvFindProgram, ToolDirectoryFirstThenThePathOnPosix) {
   EXPECT_STREQ(onPath.c_str(), OvFindProgramOnPath("convert").GetBuffer());
   EXPECT_STREQ("", OvFindProgramOnPath("missing").GetBuffer());
 
-  std::string tools = dir.Join("tools") + sep;
+  std::string tools = dir.Join("tools") + kSep;
   EXPECT_STREQ((tools + "convert" + suffix).c_str(), OvFindProgram(tools.c_str(), "convert").GetBuffer());
 
-  std::string empty = dir.Join("empty") + sep;
+  std::string empty = dir.Join("empty") + kSep;
   // Windows tools ship beside the program; the PATH there holds unrelated programs.
   std::string expected = ovhost::kIsWindows ? empty + "convert" + suffix : onPath;
   EXPECT_STREQ(expected.c_str(), OvFindProgram(empty.c_str(), "convert").GetBuffer());

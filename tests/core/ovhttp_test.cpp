@@ -5,20 +5,12 @@
 #include <string>
 
 #include "core/platform/socket.h"
+#include "core_test_util.h"
 #include "support/loopback_server.h"
 
 namespace {
 
-using testing::internal::CaptureStdout;
-using testing::internal::GetCapturedStdout;
-
 constexpr const char* kLoopback = "127.0.0.1";
-
-std::string Binary(size_t size) {
-  std::string bytes(size, '\0');
-  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7 % 251);
-  return bytes;
-}
 
 std::string StartupLines() {
 #ifdef _WIN32
@@ -33,16 +25,16 @@ struct Row {
   std::string response;
   unsigned bufferSize;
   bool ok;
-  std::string body;  // expected body when ok
+  std::string body;  // the body delivered; empty when none is
 };
 
 TEST(OvDownloadFile, ResponsesAreJudgedAndTheConnectionIsClosedOnEveryPath) {
-  const std::string big = Binary(10000);
+  const std::string big = Pattern(10000);
   const Row rows[] = {
       {"empty body", "HTTP/1.0 200 OK\r\nContent-Length: 0\r\n\r\n", 16, true, ""},
       {"body fits exactly", "HTTP/1.0 200 OK\r\n\r\nabcd", 4, true, "abcd"},
       {"body too large", "HTTP/1.0 200 OK\r\n\r\nabcde", 4, false, ""},
-      {"body far too large", "HTTP/1.0 200 OK\r\n\r\n" + Binary(1 << 20), 16, false, ""},
+      {"body far too large", "HTTP/1.0 200 OK\r\n\r\n" + Pattern(1 << 20), 16, false, ""},
       {"no blank line", "HTTP/1.0 200 OK\r\nhello", 64, false, ""},
       {"not found", "HTTP/1.0 404 Not Found\r\n\r\nmissing", 64, false, ""},
       {"server error with a body", "HTTP/1.0 500 Internal Server Error\r\n\r\noops", 64, true, "oops"},
@@ -57,22 +49,16 @@ TEST(OvDownloadFile, ResponsesAreJudgedAndTheConnectionIsClosedOnEveryPath) {
     ASSERT_TRUE(server.Listening());
     std::string buffer(row.bufferSize + 8, 'x');
     unsigned size = 12345;
-    CaptureStdout();
-    bool ok =
-        OvDownloadFileFromPort(kLoopback, server.Port(), "/data/file.bin", &buffer[0], row.bufferSize, size);
-    GetCapturedStdout();
+    StdoutText([&] {
+      EXPECT_EQ(row.ok, OvDownloadFileFromPort(kLoopback, server.Port(), "/data/file.bin", &buffer[0],
+                                               row.bufferSize, size));
+    });
     server.Finish();
-    EXPECT_EQ(row.ok, ok);
     EXPECT_TRUE(server.ClientClosed());
     EXPECT_EQ("GET /data/file.bin HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n", server.Request());
-    if (row.ok) {
-      EXPECT_EQ(row.body.size(), size);
-      EXPECT_EQ(row.body, buffer.substr(0, row.body.size()));
-      EXPECT_EQ(std::string(8, 'x'), buffer.substr(row.bufferSize));
-    } else {
-      EXPECT_EQ(12345u, size);
-      EXPECT_EQ(std::string(row.bufferSize + 8, 'x'), buffer);
-    }
+    // Only a delivered body is written, and nothing around it.
+    EXPECT_EQ(row.ok ? row.body.size() : 12345u, size);
+    EXPECT_TRUE(row.body + std::string(row.bufferSize + 8 - row.body.size(), 'x') == buffer);
   }
 }
 
@@ -82,10 +68,9 @@ TEST(OvDownloadFile, NarratesEachStepOnStandardOutput) {
   ASSERT_TRUE(server.Listening());
   char buffer[16];
   unsigned size = 0;
-  CaptureStdout();
-  bool ok = OvDownloadFileFromPort(kLoopback, server.Port(), "/a", buffer, sizeof(buffer), size);
-  std::string out = GetCapturedStdout();
-  ASSERT_TRUE(ok);
+  std::string out = StdoutText([&] {
+    EXPECT_TRUE(OvDownloadFileFromPort(kLoopback, server.Port(), "/a", buffer, sizeof(buffer), size));
+  });
   const std::string port = std::to_string(server.Port());
   EXPECT_EQ(StartupLines() + "\nHost lookup succeeded for 127.0.0.1\nNow connected to 127.0.0.1 via port " +
                 port +
@@ -104,11 +89,9 @@ TEST(OvDownloadFile, RefusedConnectionFails) {
   ovsock::Close(probe);
   char buffer[4];
   unsigned size = 7;
-  CaptureStdout();
-  bool ok = OvDownloadFileFromPort(kLoopback, port, "/", buffer, sizeof(buffer), size);
-  std::string out = GetCapturedStdout();
+  std::string out = StdoutText(
+      [&] { EXPECT_FALSE(OvDownloadFileFromPort(kLoopback, port, "/", buffer, sizeof(buffer), size)); });
   if (started) ovsock::StopLibrary();
-  EXPECT_FALSE(ok);
   EXPECT_EQ(7u, size);
   EXPECT_EQ(StartupLines() + "\nHost lookup succeeded for 127.0.0.1\nconnect() failed", out);
 }

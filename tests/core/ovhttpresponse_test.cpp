@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core_test_util.h"
+
 namespace {
 
 TEST(COvHttpResponse, StopsOnceTheOutcomeIsKnownAndDeliversTheBody) {
@@ -34,9 +36,7 @@ TEST(COvHttpResponse, StopsOnceTheOutcomeIsKnownAndDeliversTheBody) {
     EXPECT_EQ(row.appended, appended);
     char buffer[4] = {'x', 'x', 'x', 'x'};
     unsigned size = 99;
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(row.delivered, response.Deliver(buffer, size));
-    testing::internal::GetCapturedStdout();
+    StdoutText([&] { EXPECT_EQ(row.delivered, response.Deliver(buffer, size)); });
     EXPECT_EQ(row.delivered ? row.body.size() : 99u, size);
     EXPECT_EQ(row.delivered ? row.body : "", std::string(buffer, row.delivered ? size : 0));
   }

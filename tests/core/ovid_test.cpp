@@ -12,7 +12,6 @@ TEST(OVID, MembersAreDistinctLowerCaseNamesKnownToTheRegistry) {
   // Found through the registry by CRC alone once OVID exists.
   EXPECT_STREQ("headerpath", COvIdentifier(CreateCrc64("headerpath", 10)).GetDebugName());
   std::set<COvIdentifier> seen;
-  for (int i = 0; i < OVID::GetCount(); ++i) {
+  for (int i = 0; i < OVID::GetCount(); ++i)
     EXPECT_TRUE(seen.insert(ids.GetByIndex(i)).second) << ids.GetByIndex(i).DebugCString();
-  }
 }

@@ -35,19 +35,18 @@ class OvIdentifierRegistry : public ::testing::Test {
   std::string m_backup = m_dir.Join("backup.hash");
 };
 
-std::string U32(uint32_t v) {
+// The low `size` bytes of v, little-endian.
+std::string LittleEndian(uint64_t v, int size = 4) {
   std::string bytes;
-  for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>(v >> (8 * i)));
+  for (int i = 0; i < size; ++i) bytes.push_back(static_cast<char>(v >> (8 * i)));
   return bytes;
 }
 
 // Little-endian hash file image built by hand: the count, then each name's length, name, CRC.
 std::string Image(uint32_t count, const std::vector<std::pair<std::string, uint64_t>>& records) {
-  std::string bytes = U32(count);
-  for (const auto& record : records) {
-    bytes += U32(static_cast<uint32_t>(record.first.size())) + record.first;
-    for (int i = 0; i < 8; ++i) bytes.push_back(static_cast<char>(record.second >> (8 * i)));
-  }
+  std::string bytes = LittleEndian(count);
+  for (const auto& record : records)
+    bytes += LittleEndian(record.first.size()) + record.first + LittleEndian(record.second, 8);
   return bytes;
 }
 
@@ -147,7 +146,7 @@ TEST_F(OvIdentifierRegistry, SaveAndLoadRoundTripWithItsExactSize) {
   ASSERT_TRUE(Manager()->SaveHashFile(path.c_str(), false));
   std::string bytes = ReadFileBytes(path);
   EXPECT_EQ(4u + 3 * 12 + 5 + 2, bytes.size());
-  EXPECT_EQ(U32(3), bytes.substr(0, 4));
+  EXPECT_EQ(LittleEndian(3), bytes.substr(0, 4));
   Manager()->Release();
   ASSERT_TRUE(Manager()->LoadHashFile(path.c_str(), false));
   EXPECT_STREQ("alpha", Manager()->FindNameForCrc64(alpha.GetCrc64()));
@@ -200,7 +199,7 @@ TEST(OvIdentifierHashFile, DamagedCountsAndLengthsStopTheLoadKnownCrcsKeepTheirN
       {"huge count", Image(0xFFFFFFFFu, {{"only", 9}}), false, 2},
       {"long name", Image(3, {{std::string(511, 'n'), 1}, {std::string(512, 'm'), 2}, {"after", 3}}), false,
        2},
-      {"huge length", U32(1) + U32(0xFFFFFFF0u) + "short", false, 1},
+      {"huge length", LittleEndian(1) + LittleEndian(0xFFFFFFF0u) + "short", false, 1},
       {"trailing bytes", Image(2, {{"replacement", 7}, {"fresh", 8}}) + "trailing garbage", true, 2},
   };
   for (const auto& test : cases) {

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "core_test_util.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -113,9 +114,8 @@ TEST_F(OvLogFiles, TypeMaskFiltersOutputMaskSelectsAndInitTruncates) {
   OvLogSetOutputMask(eLogOutput_Debugger);
   OvLog(eLogLevel_Info, 0x800, 0, "debugger only");
   OvLogSetOutputMask(eLogOutput_StdOut);
-  testing::internal::CaptureStdout();
-  OvLog(eLogLevel_Error, 0x800, 2, "%s %d%%", "done", 100);
-  EXPECT_EQ("[  ERROR]     done 100%\n", WithoutStamps(testing::internal::GetCapturedStdout()));
+  EXPECT_EQ("[  ERROR]     done 100%\n",
+            WithoutStamps(StdoutText([] { OvLog(eLogLevel_Error, 0x800, 2, "%s %d%%", "done", 100); })));
   OvLogSetOutputMask(OV_LOG_DEFAULT_OUTPUT_MASK);
   OvLogRelease();
   OvLog(eLogLevel_Info, 0x800, 0, "after release");

@@ -71,11 +71,11 @@ class OvProcessTest : public testing::Test {
   TempDir dir;
   const std::string logPath = dir.Join("tool.log");
   ScopedEnv log{"OV_FAKE_TOOL_LOG", logPath};
-  ScopedEnv noOut{"OV_FAKE_TOOL_STDOUT", nullptr};
-  ScopedEnv noErr{"OV_FAKE_TOOL_STDERR", nullptr};
-  ScopedEnv noOutBytes{"OV_FAKE_TOOL_STDOUT_BYTES", nullptr};
-  ScopedEnv noErrBytes{"OV_FAKE_TOOL_STDERR_BYTES", nullptr};
-  ScopedEnv noExit{"OV_FAKE_TOOL_EXIT", nullptr};
+  ScopedEnv cleared[5] = {{"OV_FAKE_TOOL_STDOUT", nullptr},
+                          {"OV_FAKE_TOOL_STDERR", nullptr},
+                          {"OV_FAKE_TOOL_STDOUT_BYTES", nullptr},
+                          {"OV_FAKE_TOOL_STDERR_BYTES", nullptr},
+                          {"OV_FAKE_TOOL_EXIT", nullptr}};
   COvProcess process;
   Str outText, errText;
   std::string printed;
@@ -103,8 +103,6 @@ TEST_F(OvProcessTest, HugeOutputsOnBothStreamsNeitherBlockNorTruncate) {
   ScopedEnv errBytes("OV_FAKE_TOOL_STDERR_BYTES", std::to_string(size));
   ScopedEnv exitCode("OV_FAKE_TOOL_EXIT", "3");
   EXPECT_FALSE(Run(tool, "big", true));
-  ASSERT_TRUE(size == static_cast<size_t>(outText.GetLength()) &&
-              size == static_cast<size_t>(errText.GetLength()));
   EXPECT_TRUE(Pattern('a', size) == outText.GetBuffer());
   EXPECT_TRUE(Pattern('A', size) == errText.GetBuffer());
   // The report quotes the whole error output and names the exit code.

@@ -64,7 +64,6 @@ TEST(OvReflection, ReadsAndWritesAtTheMemberOffset) {
   EXPECT_EQ(COvVector3(1, 2, 3), sample.position);
   EXPECT_EQ(42, records[1].GetValueInt(&sample));
   EXPECT_STREQ("hello", records[3].GetValueString(&sample).GetBuffer());
-  EXPECT_TRUE(records[1].GetIdentifier() == COvIdentifier("COUNT"));
   EXPECT_EQ(nullptr, records[1].GetDefaultValue());
 }
 

@@ -17,7 +17,6 @@ TEST(OvString, EmptyTextsLeaveTheBufferNull) {
   EXPECT_STREQ("", s.GetBuffer());
   EXPECT_EQ(nullptr, Str(nullptr).GetRawBuffer());
   EXPECT_EQ(nullptr, Str("abc", 0).GetRawBuffer());
-  EXPECT_STREQ("ab", Str("abc", 2).GetBuffer());
   EXPECT_EQ(nullptr, (Str("") + Str("")).GetRawBuffer());
   EXPECT_STREQ("abc", (Str("abc") + "").GetBuffer());
   EXPECT_EQ(0, TOvString<wchar_t>::STR_EMPTY.GetLength());

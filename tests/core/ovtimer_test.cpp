@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 // A hand-driven clock in microseconds.
@@ -21,20 +23,18 @@ class OvTimerTest : public testing::Test {
 };
 
 TEST_F(OvTimerTest, SmoothedDeltaStartsAtAThirtiethOfASecondThenFollowsTheFrames) {
-  // Expected values worked out by hand: s' = 0.2 d + 0.8 s.
-  struct Row {
-    uint64_t delta;
-    float smooth;
-  };
-  const Row rows[] = {{50, 33.333332f}, {10, 28.666666f}, {20, 26.933333f}, {40, 29.546666f}};
+  // Each frame's length in milliseconds and the smoothed delta after it, worked out by hand:
+  // s' = 0.2 d + 0.8 s.
+  const std::pair<uint64_t, float> rows[] = {
+      {50, 33.333332f}, {10, 28.666666f}, {20, 26.933333f}, {40, 29.546666f}};
   uint64_t elapsed = 0;
   uint64_t count = 0;
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.delta);
-    Step(row.delta);
-    elapsed += row.delta;
-    EXPECT_FLOAT_EQ(static_cast<float>(row.delta), timer.GetDelta());
-    EXPECT_NEAR(row.smooth, timer.GetSmoothDelta(), 1e-4);
+  for (const auto& [delta, smooth] : rows) {
+    SCOPED_TRACE(delta);
+    Step(delta);
+    elapsed += delta;
+    EXPECT_FLOAT_EQ(static_cast<float>(delta), timer.GetDelta());
+    EXPECT_NEAR(smooth, timer.GetSmoothDelta(), 1e-4);
     EXPECT_FLOAT_EQ(static_cast<float>(elapsed), timer.GetAbsolute());
     EXPECT_EQ(++count, timer.GetUpdateCount());
   }
