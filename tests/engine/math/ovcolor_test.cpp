@@ -17,7 +17,7 @@ TEST(OvColor, ChannelsInTheOrderOfTheName) {
   COvARGB<unsigned char> argb(1, 2, 3, 4);
   std::memcpy(raw, &argb, 4);
   EXPECT_EQ(0, std::memcmp(raw, "\4\1\2\3", 4));
-  EXPECT_TRUE(argb.GetRGB() == RGBb(1, 2, 3) && COvARGB<unsigned short>::e_max == 4);
+  EXPECT_EQ(RGBb(1, 2, 3), argb.GetRGB());
   // Conversions rescale the channel ranges; a missing alpha becomes opaque.
   EXPECT_EQ(COvARGB<unsigned short>(257, 514, 771, 65535),
             OvConvertColor<COvARGB<unsigned short>>(RGBb(1, 2, 3)));

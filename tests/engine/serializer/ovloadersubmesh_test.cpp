@@ -116,20 +116,18 @@ TEST(SubMeshTest, HugeCountsAreRefused) {
 }
 
 TEST(SubMeshTest, BoundsAndBones) {
+  // An empty mesh has the inverted box of the float range and one bone.
   const float big = 3.4028235e38f;
-  const struct {
-    bool filled;
-    float box[6];
-    unsigned int influences, bones;
-  } rows[] = {{false, {big, big, big, -big, -big, -big}, 0, 1}, {true, {1, -40, 3, 42, 43, 44}, 2, 8}};
-  for (const auto& row : rows) {
+  for (bool filled : {false, true}) {
     Mesh mesh;
-    if (row.filled) Fill(mesh), mesh.GetVertices()[1].position[1] = -40.0f;
-    float box[6];
-    mesh.ComputeAABB(box[0], box[1], box[2], box[3], box[4], box[5]);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(box[i], row.box[i]) << i;
-    EXPECT_TRUE(mesh.ComputeMaxBoneInfluenceCount() == row.influences &&
-                mesh.ComputeMaxBoneCount() == row.bones);
+    if (filled) Fill(mesh), mesh.GetVertices()[1].position[1] = -40.0f;
+    float b[6];
+    mesh.ComputeAABB(b[0], b[1], b[2], b[3], b[4], b[5]);
+    const std::vector<float> expected =
+        filled ? std::vector<float>{1, -40, 3, 42, 43, 44} : std::vector<float>{big, big, big, -big, -big, -big};
+    EXPECT_EQ(expected, std::vector<float>(b, b + 6));
+    EXPECT_TRUE(mesh.ComputeMaxBoneInfluenceCount() == (filled ? 2u : 0u) &&
+                mesh.ComputeMaxBoneCount() == (filled ? 8u : 1u));
   }
 }
 
