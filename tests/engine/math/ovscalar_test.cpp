@@ -65,15 +65,18 @@ TEST(OvRandom, RepeatableSequencesAndRanges) {
   for (int i = 0; i < 100; ++i) EXPECT_EQ(a.NextUInt(), b.NextUInt());
   EXPECT_NE(a.NextUInt(), zero.NextUInt());
   int hits[4] = {0, 0, 0, 0};
+  float lowest = 1, highest = 0, squares = 0;  // of the floats; of the normal values
   for (int i = 0; i < 400; ++i) {
-    float f = rng.NextFloat(), r = rng.Range(-3, 5);
+    float f = rng.NextFloat(), r = rng.Range(-3, 5), g = rng.Gaussian();
     int k = rng.RangeInt(-1, 2);
-    ASSERT_TRUE(f >= 0.0f && f < 1.0f && r >= -3 && r < 5 && k >= -1 && k <= 2 &&
-                std::isfinite(rng.Gaussian()));
+    ASSERT_TRUE(f >= 0.0f && f < 1.0f && r >= -3 && r < 5 && k >= -1 && k <= 2);
     ASSERT_TRUE(rng.PointInDisc().length() <= 1.0f && rng.PointInBall().length() <= 1.0f);
     EXPECT_NEAR(1.0f, rng.UnitVector3().length() * rng.UnitQuaternion().length(), 1e-5f);
-    ++hits[k + 1];
+    ++hits[k + 1], squares += g * g;
+    lowest = std::fmin(lowest, f), highest = std::fmax(highest, f);
   }
+  // The floats spread over [0, 1); the normal values have about unit variance.
+  EXPECT_TRUE(lowest < 0.05f && highest > 0.95f && squares > 0.7f * 400 && squares < 1.3f * 400);
   // Every integer of the range comes up; an empty range gives its lower end.
   EXPECT_TRUE(hits[0] && hits[1] && hits[2] && hits[3] && rng.RangeInt(7, 3) == 7);
   // The mean and the deviation move and scale the standard normal value.

@@ -39,17 +39,19 @@ TEST(OvFrustum3, ContainsExactlyThePointsThatProjectIntoClipSpace) {
 }
 
 TEST(OvFrustum2, ContainsThePointsWithinTheAngleAndDistances) {
-  COvVector2 apex(1, 2);
-  COvFrustum2 f(apex, COvVector2(0, 3), 0.5f, 1.0f, 5.0f);
-  COvRandom rng(8);
-  for (int n = 0; n < 2000; ++n) {
-    COvVector2 p = RandomPoint2(rng, 8), d = p - apex;
-    float angle = std::atan2(std::fabs(d.x), d.y);
-    if (std::fabs(angle - 0.5f) < 1e-3f || std::fabs(d.y - 1) < 1e-3f || std::fabs(d.y - 5) < 1e-3f) continue;
-    bool expected = angle < 0.5f && d.y > 1.0f && d.y < 5.0f;
-    EXPECT_EQ(expected, f.contains(p)) << n;
-    EXPECT_TRUE(!expected || (f.intersects(COvCircle(p, 0.1f)) && f.intersects(COvAABB2(p, p))));
+  // Looking along +Y from (1, 2), half-angle 0.5, from 1 to 5: points just inside and just
+  // outside each side, given by their angle from the axis and their distance from the apex.
+  const COvVector2 apex(1, 2);
+  const COvFrustum2 f(apex, COvVector2(0, 3), 0.5f, 1.0f, 5.0f);
+  const float rows[][3] = {{0.49f, 3, 1}, {-0.49f, 3, 1}, {0.51f, 3, 0}, {-0.51f, 3, 0},
+                           {0, 1.01f, 1}, {0, 0.99f, 0},  {0, 4.99f, 1}, {0, 5.01f, 0}};
+  for (const auto& row : rows) {
+    const COvVector2 p = apex + COvVector2(std::sin(row[0]), std::cos(row[0])) * row[1];
+    EXPECT_TRUE((row[2] != 0) == f.contains(p) &&
+                (row[2] == 0 || (f.intersects(COvCircle(p, 0.1f)) && f.intersects(COvAABB2(p, p)))))
+        << row[0] << " " << row[1];
   }
-  EXPECT_FALSE(f.intersects(COvCircle(COvVector2(1, -1), 1.5f)));
-  EXPECT_TRUE(f.intersects(COvCircle(COvVector2(1, 0), 3.5f)));
+  EXPECT_TRUE(
+      !f.intersects(COvCircle(COvVector2(1, -1), 1.5f)) && f.intersects(COvCircle(COvVector2(1, 0), 3.5f)) &&
+      !f.intersects(COvAABB2(COvVector2(3, 2), COvVector2(4, 3))) && !f.intersects(COvAABB2::Empty()));
 }
