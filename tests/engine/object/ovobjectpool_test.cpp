@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "engine/object/ovmanaged.h"
@@ -23,27 +24,23 @@ std::vector<std::unique_ptr<COvManaged>> MakeObjects(const std::vector<COvIdenti
 
 TEST(OvObjectPool, RemovalInsideAClusterKeepsTheRestFindable) {
   const uint64_t kSlots = COvObjectTable::kInitialSlots;
-  struct Row {
-    const char* name;
-    std::vector<uint64_t> crcs;  // added in this order
-    int removed;
-  };
-  const Row rows[] = {
+  // The case, the identifiers' CRCs in the order added and the one removed.
+  const std::tuple<const char*, std::vector<uint64_t>, int> rows[] = {
       {"same home, middle", {7, 7 + kSlots, 7 + 2 * kSlots, 8, 7 + 3 * kSlots}, 1},
       {"same home, first", {7, 7 + kSlots, 8, 9 + kSlots}, 0},
       {"cluster wraps past the end", {kSlots - 1, 2 * kSlots - 1, 0, kSlots, 3 * kSlots - 1}, 0},
       {"neighbour at its own home stays", {5, 6, 5 + kSlots, 6 + kSlots}, 0},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
+  for (const auto& [name, crcs, removed] : rows) {
+    SCOPED_TRACE(name);
     std::vector<COvIdentifier> ids;
-    for (uint64_t crc : row.crcs) ids.push_back(WithCrc(crc));
+    for (uint64_t crc : crcs) ids.push_back(WithCrc(crc));
     auto objects = MakeObjects(ids);
     COvObjectPool pool(COvIdentifier("pool"));
     for (auto& object : objects) pool.Add(object.get());
-    EXPECT_TRUE(pool.Remove(objects[row.removed].get()) && !pool.Remove(objects[row.removed].get()));
+    EXPECT_TRUE(pool.Remove(objects[removed].get()) && !pool.Remove(objects[removed].get()));
     for (size_t i = 0; i < ids.size(); ++i)
-      EXPECT_EQ(int(i) == row.removed ? nullptr : objects[i].get(), pool.Find(ids[i])) << i;
+      EXPECT_EQ(int(i) == removed ? nullptr : objects[i].get(), pool.Find(ids[i])) << i;
     EXPECT_EQ(int(ids.size()) - 1, pool.GetCount());
   }
 }

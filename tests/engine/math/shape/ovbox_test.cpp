@@ -3,6 +3,8 @@
 
 #include <climits>
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 #include "engine/math/math_test_util.h"
 #include "engine/math/shape/ovaabb.h"
@@ -12,18 +14,15 @@
 
 TEST(OvAABB, ContainmentAndIntersectionIncludeTheBoundary) {
   COvAABB2 box(COvVector2(0, 0), COvVector2(2, 1)), common;
-  const struct {
-    COvAABB2 other;
-    bool intersects, contains;
-  } rows[] = {{COvAABB2(COvVector2(1, 0.5f), COvVector2(1.5f, 1)), true, true},
-              {COvAABB2(COvVector2(2, 1), COvVector2(3, 2)), true, false},  // touching corners
-              {COvAABB2(COvVector2(2.01f, 0), COvVector2(3, 1)), false, false},
-              {COvAABB2::Empty(), false, false}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.other.min.x);
-    EXPECT_TRUE(row.intersects == (box.intersects(row.other) && row.other.intersects(box)) &&
-                row.contains == box.contains(row.other));
-  }
+  const std::tuple<COvAABB2, bool, bool> rows[] = {
+      {COvAABB2(COvVector2(1, 0.5f), COvVector2(1.5f, 1)), true, true},
+      {COvAABB2(COvVector2(2, 1), COvVector2(3, 2)), true, false},  // touching corners
+      {COvAABB2(COvVector2(2.01f, 0), COvVector2(3, 1)), false, false},
+      {COvAABB2::Empty(), false, false}};
+  for (const auto& [other, intersects, contains] : rows)
+    EXPECT_TRUE(intersects == (box.intersects(other) && other.intersects(box)) &&
+                contains == box.contains(other))
+        << other.min.x;
   ASSERT_TRUE(box.getIntersection(COvAABB2(COvVector2(1, -1), COvVector2(5, 0.5f)), common));
   EXPECT_EQ(COvAABB2(COvVector2(1, 0), COvVector2(2, 0.5f)), common);
   COvAABB3 grown = COvAABB3::Empty();
@@ -71,16 +70,13 @@ TEST(OvOBB, SeparatingAxisTest2DUsesTheAxesOfBothBoxes) {
   // A unit square turned into a diamond, its corner on X at √2: a square beside it is apart
   // along its own axis, a second diamond along the first's.
   const COvOBB2 diamond(COvVector2(), COvVector2(1, 1), kOvHalfPi / 2);
-  const struct {
-    COvOBB2 other;
-    bool meets;
-  } rows[] = {{COvOBB2(COvVector2(2.4f, 0), COvVector2(1, 1), 0), true},
-              {COvOBB2(COvVector2(2.42f, 0), COvVector2(1, 1), 0), false},
-              {COvOBB2(COvVector2(2.8f, 0), COvVector2(1, 1), kOvHalfPi / 2), true},
-              {COvOBB2(COvVector2(2.9f, 0), COvVector2(1, 1), kOvHalfPi / 2), false}};
-  for (const auto& row : rows)
-    EXPECT_TRUE(row.meets == diamond.intersects(row.other) && row.meets == row.other.intersects(diamond))
-        << row.other.center.x;
+  const std::pair<COvOBB2, bool> rows[] = {
+      {COvOBB2(COvVector2(2.4f, 0), COvVector2(1, 1), 0), true},
+      {COvOBB2(COvVector2(2.42f, 0), COvVector2(1, 1), 0), false},
+      {COvOBB2(COvVector2(2.8f, 0), COvVector2(1, 1), kOvHalfPi / 2), true},
+      {COvOBB2(COvVector2(2.9f, 0), COvVector2(1, 1), kOvHalfPi / 2), false}};
+  for (const auto& [other, meets] : rows)
+    EXPECT_TRUE(meets == diamond.intersects(other) && meets == other.intersects(diamond)) << other.center.x;
 }
 
 TEST(OvOBB, SeparatingAxisTest3DUsesEdgeCrossAxes) {

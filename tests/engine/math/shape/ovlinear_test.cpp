@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "engine/math/math_test_util.h"
 #include "engine/math/shape/ovcapsule.h"
@@ -39,17 +40,15 @@ static void ExpectCastMatchesMarching(const Ray& ray, const Shape& shape) {
 TEST(OvLinear, SegmentDistancesAndCrossings) {
   // Crossing over the middle, past either end of the other, parallel and shifted, point-like.
   const COvSegment3 x(COvVector3(), COvVector3(2, 0, 0));
-  const struct {
-    COvSegment3 other;
-    float distance;
-  } rows[] = {{COvSegment3(COvVector3(1, -1, 1), COvVector3(1, 1, 1)), 1},
-              {COvSegment3(COvVector3(3, 1, 0), COvVector3(3, 5, 0)), std::sqrt(2.0f)},
-              {COvSegment3(COvVector3(-1, -5, 0), COvVector3(-1, -3, 0)), std::sqrt(10.0f)},
-              {COvSegment3(COvVector3(3, 2, 0), COvVector3(6, 2, 0)), std::sqrt(5.0f)},
-              {COvSegment3(COvVector3(1, 0, 3), COvVector3(1, 0, 3)), 3}};
-  for (const auto& row : rows) {
-    EXPECT_FLOAT_EQ(row.distance * row.distance, x.getDistanceSquared(row.other)) << row.distance;
-    EXPECT_FLOAT_EQ(row.distance * row.distance, row.other.getDistanceSquared(x)) << row.distance;
+  const std::pair<COvSegment3, float> rows[] = {
+      {COvSegment3(COvVector3(1, -1, 1), COvVector3(1, 1, 1)), 1},
+      {COvSegment3(COvVector3(3, 1, 0), COvVector3(3, 5, 0)), std::sqrt(2.0f)},
+      {COvSegment3(COvVector3(-1, -5, 0), COvVector3(-1, -3, 0)), std::sqrt(10.0f)},
+      {COvSegment3(COvVector3(3, 2, 0), COvVector3(6, 2, 0)), std::sqrt(5.0f)},
+      {COvSegment3(COvVector3(1, 0, 3), COvVector3(1, 0, 3)), 3}};
+  for (const auto& [other, distance] : rows) {
+    EXPECT_FLOAT_EQ(distance * distance, x.getDistanceSquared(other)) << distance;
+    EXPECT_FLOAT_EQ(distance * distance, other.getDistanceSquared(x)) << distance;
   }
   COvLine3 lx(COvVector3(), COvVector3(1, 0, 0)), y(COvVector3(5, 0, 2), COvVector3(0, 3, 0));
   float s = 0, t = 0;

@@ -1,7 +1,9 @@
 // Triangles, capsules, cylinders, ellipses and ellipsoids against their definitions.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 #include "engine/math/math_test_util.h"
 #include "engine/math/shape/ovcapsule.h"
@@ -17,22 +19,23 @@ TEST(OvSolids, ContainmentIncludesTheBoundary) {
   const COvEllipsoid ellipsoid(COvVector3(1, 0, 0), COvVector3(2, 1, 0.5f),
                                COvQuaternion(COvAngleAxis(COvVector3(0, 0, 1), kOvHalfPi)));
   const COvEllipse2 ellipse(COvVector2(1, 0), COvVector2(2, 0.5f), kOvHalfPi);
-  const struct {
-    COvVector3 p;
-    bool inside[4];  // of the shapes in the order above
-  } rows[] = {{COvVector3(2, 0.7f, 0.7f), {true, true, false, false}},
-              {COvVector3(2, 0.72f, 0.7f), {false, false, false, false}},
-              {COvVector3(-0.7f, 0.7f, 0), {true, false, false, false}},
-              {COvVector3(4, 0.5f, 0), {true, true, false, false}},
-              {COvVector3(4.72f, 0, 0.7f), {false, false, false, false}},
-              {COvVector3(1, 1.99f, 0), {false, false, true, true}},
-              {COvVector3(2.01f, 0, 0), {true, true, false, false}},
-              {COvVector3(1.3f, 1.5f, 0.2f), {false, false, true, true}},
-              {COvVector3(1.51f, 0, 0.51f), {true, true, false, false}}};
-  for (const auto& row : rows) {
-    const bool got[4] = {capsule.contains(row.p), cylinder.contains(row.p), ellipsoid.contains(row.p),
-                         ellipse.contains(COvVector2(row.p.x, row.p.y))};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(row.inside[i], got[i]) << i << " " << row.p.x << " " << row.p.y;
+  // Each point with its containment in the shapes in the order above.
+  // clang-format off
+  const std::pair<COvVector3, std::array<bool, 4>> rows[] = {
+      {COvVector3(2, 0.7f, 0.7f), {true, true, false, false}},
+      {COvVector3(2, 0.72f, 0.7f), {false, false, false, false}},
+      {COvVector3(-0.7f, 0.7f, 0), {true, false, false, false}},
+      {COvVector3(4, 0.5f, 0), {true, true, false, false}},
+      {COvVector3(4.72f, 0, 0.7f), {false, false, false, false}},
+      {COvVector3(1, 1.99f, 0), {false, false, true, true}},
+      {COvVector3(2.01f, 0, 0), {true, true, false, false}},
+      {COvVector3(1.3f, 1.5f, 0.2f), {false, false, true, true}},
+      {COvVector3(1.51f, 0, 0.51f), {true, true, false, false}}};
+  // clang-format on
+  for (const auto& [p, inside] : rows) {
+    const bool got[4] = {capsule.contains(p), cylinder.contains(p), ellipsoid.contains(p),
+                         ellipse.contains(COvVector2(p.x, p.y))};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(inside[i], got[i]) << i << " " << p.x << " " << p.y;
   }
 }
 
@@ -54,19 +57,16 @@ TEST(OvSolids, BoundsAndMeasures) {
 TEST(OvTriangleShape, ClosestPointsAndOverlaps) {
   // A point above each corner's, each edge's and the face's region.
   const COvTriangle3 tri(COvVector3(0, 0, 0), COvVector3(4, 0, 0), COvVector3(0, 4, 0));
-  const struct {
-    COvVector3 p, closest;
-  } rows[] = {{COvVector3(-1, -1, 1), tri.a},
-              {COvVector3(5, -1, 1), tri.b},
-              {COvVector3(-1, 5, 1), tri.c},
-              {COvVector3(2, -1, 1), COvVector3(2, 0, 0)},
-              {COvVector3(-1, 2, 1), COvVector3(0, 2, 0)},
-              {COvVector3(3, 3, 1), COvVector3(2, 2, 0)},
-              {COvVector3(1, 1, 1), COvVector3(1, 1, 0)}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(testing::Message() << row.p.x << "," << row.p.y);
-    EXPECT_VEC_NEAR(row.closest, tri.getClosestPoint(row.p), 1e-6f);
-    EXPECT_EQ((row.closest - row.p).length() <= 1.5f, tri.intersects(COvSphere(row.p, 1.5f)));
+  // clang-format off
+  const std::pair<COvVector3, COvVector3> rows[] = {
+      {COvVector3(-1, -1, 1), tri.a}, {COvVector3(5, -1, 1), tri.b}, {COvVector3(-1, 5, 1), tri.c},
+      {COvVector3(2, -1, 1), COvVector3(2, 0, 0)}, {COvVector3(-1, 2, 1), COvVector3(0, 2, 0)},
+      {COvVector3(3, 3, 1), COvVector3(2, 2, 0)}, {COvVector3(1, 1, 1), COvVector3(1, 1, 0)}};
+  // clang-format on
+  for (const auto& [p, closest] : rows) {
+    SCOPED_TRACE(testing::Message() << p.x << "," << p.y);
+    EXPECT_VEC_NEAR(closest, tri.getClosestPoint(p), 1e-6f);
+    EXPECT_EQ((closest - p).length() <= 1.5f, tri.intersects(COvSphere(p, 1.5f)));
   }
   // Beyond the box's edge x = y = 1, or just through it: apart along the triangle's normal,
   // then along the cross of an edge with Z; then beside a face, and an empty box.
@@ -89,15 +89,12 @@ TEST(OvTriangleShape, BarycentricContainmentAndCircumcircle) {
   float u, v, w;
   ASSERT_TRUE(tri.getBarycentric(COvVector2(1, 2), u, v, w));
   EXPECT_VEC_NEAR(COvVector3(0.25f, 0.25f, 0.5f), COvVector3(u, v, w), 1e-6f);
-  const struct {
-    COvVector2 p;
-    bool inside;
-  } rows[] = {{COvVector2(1, 1), true},
-              {COvVector2(2, 2), true},
-              {COvVector2(2.1f, 2), false},
-              {COvVector2(-0.1f, 1), false}};
-  for (const auto& row : rows)
-    EXPECT_TRUE(tri.contains(row.p) == row.inside && back.contains(row.p) == row.inside) << row.p.x;
+  const std::pair<COvVector2, bool> rows[] = {{COvVector2(1, 1), true},
+                                              {COvVector2(2, 2), true},
+                                              {COvVector2(2.1f, 2), false},
+                                              {COvVector2(-0.1f, 1), false}};
+  for (const auto& [p, inside] : rows)
+    EXPECT_TRUE(tri.contains(p) == inside && back.contains(p) == inside) << p.x;
   // Collinear corners have no circumcircle.
   COvCircle c;
   EXPECT_TRUE(tri.getCircumcircle(c) && c.center.equals(COvVector2(2, 2), 1e-6f) &&
