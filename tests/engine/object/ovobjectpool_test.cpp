@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -14,9 +14,14 @@ namespace {
 // Identifiers with a chosen CRC, so that clusters in the table can be built on purpose.
 COvIdentifier WithCrc(uint64_t crc) { return COvIdentifier(crc, "crafted"); }
 
-std::vector<std::unique_ptr<COvManaged>> MakeObjects(const std::vector<COvIdentifier>& ids) {
+// One object per identifier, each added to the pool.
+std::vector<std::unique_ptr<COvManaged>> AddObjects(const std::vector<COvIdentifier>& ids,
+                                                    COvObjectPool& pool) {
   std::vector<std::unique_ptr<COvManaged>> objects;
-  for (const COvIdentifier& id : ids) objects.emplace_back(new COvManaged(id));
+  for (const COvIdentifier& id : ids) {
+    objects.emplace_back(new COvManaged(id));
+    pool.Add(objects.back().get());
+  }
   return objects;
 }
 
@@ -35,9 +40,8 @@ TEST(OvObjectPool, RemovalInsideAClusterKeepsTheRestFindable) {
     SCOPED_TRACE(name);
     std::vector<COvIdentifier> ids;
     for (uint64_t crc : crcs) ids.push_back(WithCrc(crc));
-    auto objects = MakeObjects(ids);
     COvObjectPool pool(COvIdentifier("pool"));
-    for (auto& object : objects) pool.Add(object.get());
+    auto objects = AddObjects(ids, pool);
     EXPECT_TRUE(pool.Remove(objects[removed].get()) && !pool.Remove(objects[removed].get()));
     for (size_t i = 0; i < ids.size(); ++i)
       EXPECT_EQ(int(i) == removed ? nullptr : objects[i].get(), pool.Find(ids[i])) << i;
@@ -47,14 +51,9 @@ TEST(OvObjectPool, RemovalInsideAClusterKeepsTheRestFindable) {
 
 TEST(OvObjectPool, ManyObjectsDoubleTheTable) {
   std::vector<COvIdentifier> ids;
-  char name[32];
-  for (int i = 0; i < 5000; ++i) {
-    std::snprintf(name, sizeof(name), "pooled_%d", i);
-    ids.emplace_back(name);
-  }
-  auto objects = MakeObjects(ids);
+  for (int i = 0; i < 5000; ++i) ids.emplace_back(("pooled_" + std::to_string(i)).c_str());
   COvObjectPool pool(COvIdentifier("pool"));
-  for (auto& object : objects) pool.Add(object.get());
+  auto objects = AddObjects(ids, pool);
   EXPECT_EQ(4 * COvObjectTable::kInitialSlots, pool.GetSlotCount());
   for (size_t i = 0; i < ids.size(); i += 3) EXPECT_TRUE(pool.Remove(objects[i].get()));
   for (size_t i = 0; i < ids.size(); ++i)

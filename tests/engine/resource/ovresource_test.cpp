@@ -118,9 +118,8 @@ TEST_F(OvResourceTest, PoolsReleaseWhatWasLoadedWhileOnTopNewestFirst) {
 
 TEST_F(OvResourceTest, FailedItemStaysFailedAndIsNotRetried) {
   const std::string bad = dir.WriteFile("bad.txt", "bad data");
-  manager.AddEmptyObjectByName(bad.c_str());
-  manager.AddEmptyObjectByName(dir.Join("missing.txt").c_str());
-  manager.AddEmptyObjectByName(dir.WriteFile("good.txt", "good").c_str());
+  for (const std::string& name : {bad, dir.Join("missing.txt"), dir.WriteFile("good.txt", "good")})
+    manager.AddEmptyObjectByName(name.c_str());
   TextResource* failed = manager.Find(bad);
   EXPECT_EQ(COvResource::eStatus_Failed, failed->GetStatus());
   EXPECT_EQ(failed, manager.Find(bad));
