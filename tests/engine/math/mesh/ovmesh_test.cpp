@@ -114,14 +114,11 @@ TEST(OvSkinInfluenceList, KeepsTheHeaviestInfluences) {
 }
 
 TEST(OvSkinMatrixLUT, SkinsFromTheBindPoseToTheCurrentPose) {
-  COvRandom rng(71);
-  COvMatrix44 bind[3], pose[3], inv[3];
-  for (int i = 0; i < 6; ++i) {
-    COvMatrix44& m = i < 3 ? bind[i] : pose[i - 3];
-    m.setRotation(rng.UnitQuaternion(), true);
-    m.setTranslation(RandomPoint(rng, 3));
-  }
-  for (int i = 0; i < 3; ++i) ASSERT_TRUE(bind[i].getInverse(inv[i]));
+  // Skeleton bone 0 is bound at (1, 0, 0) and posed a quarter turn about Z at the origin;
+  // bone 2 is bound at (0, 2, 0) and posed at (0, 0, 5).
+  COvMatrix44 bind[3], pose[3];
+  bind[0].makeTranslation(COvVector3(1, 0, 0)), bind[2].makeTranslation(COvVector3(0, 2, 0));
+  pose[0].makeRotationAxis(COvVector3(0, 0, 1), kOvHalfPi), pose[2].makeTranslation(COvVector3(0, 0, 5));
   COvSkinMatrixLUT lut;
   lut.SetBoneCount(2);
   // Mesh bone 0 is skeleton bone 2, mesh bone 1 is skeleton bone 0.
@@ -132,15 +129,14 @@ TEST(OvSkinMatrixLUT, SkinsFromTheBindPoseToTheCurrentPose) {
   COvSkinInfluenceList one, both;
   one.Add(0, 1.0f);
   both.Add(0, 0.25f), both.Add(1, 0.75f);
-  COvVector3 p = RandomPoint(rng, 2), n(0, 0, 1);
+  const COvVector3 p(3, 4, 0);
   ASSERT_TRUE(lut.Update(bind, 3));
-  EXPECT_VEC_NEAR(p, lut.SkinPoint(p, both), 1e-4f);  // the bind pose moves nothing
+  EXPECT_VEC_NEAR(p, lut.SkinPoint(p, both), 1e-5f);  // the bind pose moves nothing
+  // Bone 2 takes p to (3, 2, 5), bone 0 to (2, 4, 0) turned to (-4, 2, 0); vectors only turn.
   ASSERT_TRUE(lut.Update(pose, 3));
-  COvVector3 by2 = pose[2].transformPoint(inv[2].transformPoint(p)),
-             by0 = pose[0].transformPoint(inv[0].transformPoint(p));
-  EXPECT_TRUE(by2.equals(lut.SkinPoint(p, one), 1e-4f) &&
-              (by2 * 0.25f + by0 * 0.75f).equals(lut.SkinPoint(p, both), 1e-4f) &&
-              pose[2].transformVector(inv[2].transformVector(n)).equals(lut.SkinVector(n, one), 1e-4f));
+  EXPECT_TRUE(lut.SkinPoint(p, one).equals(COvVector3(3, 2, 5), 1e-5f) &&
+              lut.SkinPoint(p, both).equals(COvVector3(-2.25f, 2, 1.25f), 1e-5f) &&
+              lut.SkinVector(COvVector3(1, 0, 0), both).equals(COvVector3(0.25f, 0.75f, 0), 1e-5f));
   // A skeleton too short for the remap gives identities and a failure.
   EXPECT_TRUE(!lut.Update(pose, 2) && lut.GetMatrix(0) == COvMatrix44());
 }
