@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/asset/ovassetheader.h"
@@ -88,14 +89,13 @@ TEST(AssetFileTest, WrittenFileHasTheExactLayout) {
 }
 
 TEST(AssetFileTest, HeaderReaderRefusesDamage) {
-  const struct {
-    size_t at;  // byte changed, or the length kept when value < 0
-    int value;
-  } rows[] = {{79, -1}, {35, -1}, {3, 0x38}, {7, 0x30}, {11, 0x00}, {15, 0x06}, {27, 0x00}, {35, 0x80}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.at);
+  // The byte changed to the value, or the length kept when the value is negative.
+  const std::pair<size_t, int> rows[] = {{79, -1},   {35, -1},   {3, 0x38},  {7, 0x30},
+                                         {11, 0x00}, {15, 0x06}, {27, 0x00}, {35, 0x80}};
+  for (const auto& [at, value] : rows) {
+    SCOPED_TRACE(at);
     Bytes file(kSmallAsset, kSmallAsset + 80);
-    row.value < 0 ? file.resize(row.at) : void(file[row.at] = static_cast<uint8_t>(row.value));
+    value < 0 ? file.resize(at) : void(file[at] = static_cast<uint8_t>(value));
     COvAssetHeader header;
     EXPECT_FALSE(OvReadAssetHeader(file.data(), file.size(), header));
   }

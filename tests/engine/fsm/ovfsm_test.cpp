@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "engine/fsm/ovaction.h"
@@ -41,18 +43,15 @@ struct TracedState : COvFSMState {
 }  // namespace
 
 TEST(OvFSM, UpdateFiresTheFirstTransitionThatTriggers) {
-  struct Row {
-    std::vector<bool> fires;  // of the transitions to "a", "b" and "c", in order
-    const char* log;
-  };
-  const Row rows[] = {
+  // Which of the transitions to "a", "b" and "c" fire, in order, and the log.
+  const std::pair<std::vector<bool>, const char*> rows[] = {
       {{false, false, false}, ""}, {{false, true, true}, "[b]-idle+b"}, {{true, true, false}, "[a]-idle+a"}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.log);
+  for (const auto& [fires, expected] : rows) {
+    SCOPED_TRACE(expected);
     std::string log;
     COvFSM fsm;
     COvFSMState* idle = new TracedState(fsm, "idle", &log);
-    std::vector<FixedTrigger> triggers(row.fires.begin(), row.fires.end());
+    std::vector<FixedTrigger> triggers(fires.begin(), fires.end());
     NoteAction actions[] = {{&log, "[a]"}, {&log, "[b]"}, {&log, "[c]"}};
     std::vector<COvFSMStateTransition> transitions;
     transitions.reserve(3);  // their addresses are kept
@@ -64,40 +63,33 @@ TEST(OvFSM, UpdateFiresTheFirstTransitionThatTriggers) {
     }
     fsm.SetCurrentState(idle);
     fsm.Update(0.1f);
-    EXPECT_EQ(row.log, log);
+    EXPECT_EQ(expected, log);
   }
 }
 
 TEST(OvFSMState, SortTransitionByDescendingPriorityKeepsTies) {
-  struct Row {
-    std::vector<int> priorities;
-    std::vector<int> order;  // original positions after sorting
-  };
-  const Row rows[] = {{{1, 5, 5, 3}, {1, 2, 3, 0}}, {{}, {}}, {{-2, -7, 0}, {2, 0, 1}}};
-  for (const Row& row : rows) {
+  // The priorities, then the original positions after sorting.
+  const std::pair<std::vector<int>, std::vector<int>> rows[] = {
+      {{1, 5, 5, 3}, {1, 2, 3, 0}}, {{}, {}}, {{-2, -7, 0}, {2, 0, 1}}};
+  for (const auto& [priorities, order] : rows) {
     COvFSM fsm;
     COvFSMState* state = fsm.CreateState("s");
     std::vector<COvFSMStateTransition> transitions;
-    transitions.reserve(row.priorities.size());
-    for (int priority : row.priorities)
+    transitions.reserve(priorities.size());
+    for (int priority : priorities)
       state->AddStateTransition(
           &transitions.emplace_back(state, state, nullptr, COvArray<COvAction*>(), priority));
     state->SortTransition();
-    ASSERT_EQ(int(row.order.size()), state->GetStateTransitionCount());
-    for (size_t i = 0; i < row.order.size(); ++i)
-      EXPECT_EQ(&transitions[row.order[i]], state->GetStateTransition(int(i)));
+    ASSERT_EQ(int(order.size()), state->GetStateTransitionCount());
+    for (size_t i = 0; i < order.size(); ++i)
+      EXPECT_EQ(&transitions[order[i]], state->GetStateTransition(int(i)));
   }
 }
 
 TEST(OvFSM, InitializeReadsStatesAndEntersTheDefault) {
-  struct Row {
-    bool loaded;
-    std::vector<const char*> states;
-    const char* current;  // null: none
-    const char* xml;      // null: no file
-  };
+  // Whether it loads, the states, the current one (null: none) and the file (null: none).
   // clang-format off
-  const Row rows[] = {
+  const std::tuple<bool, std::vector<const char*>, const char*, const char*> rows[] = {
       {false, {}, nullptr, "<machine><state_list><state name=\"a\"/></state_list></machine>"},
       {true, {"walk", "run"}, "run",
        "<fsm><state_list><state name=\"Walk\"><editor_properties><position x=\"3\" y=\"4\"/>"
@@ -110,15 +102,15 @@ TEST(OvFSM, InitializeReadsStatesAndEntersTheDefault) {
   };
   // clang-format on
   TempDir dir;
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.xml ? row.xml : "no file");
-    std::string path = row.xml ? dir.WriteFile("m.xml", row.xml) : dir.Join("none.xml");
+  for (const auto& [loaded, states, current, xml] : rows) {
+    SCOPED_TRACE(xml ? xml : "no file");
+    std::string path = xml ? dir.WriteFile("m.xml", xml) : dir.Join("none.xml");
     COvFSM fsm;
-    EXPECT_EQ(row.loaded, fsm.Initialize(path.c_str()));
-    ASSERT_EQ(int(row.states.size()), fsm.GetStateCount());
-    for (size_t i = 0; i < row.states.size(); ++i)
-      EXPECT_EQ(COvIdentifier(row.states[i]), fsm.GetState(int(i))->GetIdentifier());
-    EXPECT_TRUE(fsm.GetCurrentState() == (row.current ? fsm.FindState(row.current) : nullptr) &&
+    EXPECT_EQ(loaded, fsm.Initialize(path.c_str()));
+    ASSERT_EQ(int(states.size()), fsm.GetStateCount());
+    for (size_t i = 0; i < states.size(); ++i)
+      EXPECT_EQ(COvIdentifier(states[i]), fsm.GetState(int(i))->GetIdentifier());
+    EXPECT_TRUE(fsm.GetCurrentState() == (current ? fsm.FindState(current) : nullptr) &&
                 fsm.GetCurrentState() == fsm.GetDefaultState());
   }
 }

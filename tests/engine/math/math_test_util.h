@@ -6,16 +6,7 @@
 
 #include "engine/math/ovrandom.h"
 
-// An element through a call: "(COvVector3())[0]" would read to clang as a cast of a lambda.
-template <class Vector>
-auto VecAt(const Vector& v, int i) {
-  return v[i];
-}
-
-#define EXPECT_VEC_NEAR(expected, actual, tol)                                                                \
-  EXPECT_TRUE((expected).equals((actual), (tol)))                                                             \
-      << "expected (" << VecAt((expected), 0) << ", " << VecAt((expected), 1) << ") got (" << VecAt((actual), 0) \
-      << ", " << VecAt((actual), 1) << ")"
+#define EXPECT_VEC_NEAR(expected, actual, tol) EXPECT_TRUE((expected).equals((actual), (tol))) << #actual
 
 // Uniform in the cube (square) [-e, e]³.
 inline COvVector3 RandomPoint(COvRandom& r, float e) {

@@ -10,14 +10,10 @@ using RGBf = COvRGB<float>;
 using RGBAf = COvRGBA<float>;
 
 TEST(OvColor, ChannelsInTheOrderOfTheName) {
-  unsigned char raw[4];
-  COvBGR<unsigned char> bgr(1, 2, 3);
-  std::memcpy(raw, &bgr, 3);
-  EXPECT_EQ(0, std::memcmp(raw, "\3\2\1", 3));
-  COvARGB<unsigned char> argb(1, 2, 3, 4);
-  std::memcpy(raw, &argb, 4);
-  EXPECT_EQ(0, std::memcmp(raw, "\4\1\2\3", 4));
-  EXPECT_TRUE(argb.GetRGB() == RGBb(1, 2, 3) && COvARGB<unsigned short>::e_max == 4);
+  const COvBGR<unsigned char> bgr(1, 2, 3);
+  const COvARGB<unsigned char> argb(1, 2, 3, 4);
+  EXPECT_TRUE(std::memcmp(&bgr, "\3\2\1", 3) == 0 && std::memcmp(&argb, "\4\1\2\3", 4) == 0);
+  EXPECT_EQ(RGBb(1, 2, 3), argb.GetRGB());
   // Conversions rescale the channel ranges; a missing alpha becomes opaque.
   EXPECT_EQ(COvARGB<unsigned short>(257, 514, 771, 65535),
             OvConvertColor<COvARGB<unsigned short>>(RGBb(1, 2, 3)));

@@ -125,22 +125,20 @@ TEST(OvMatrix, CameraMatrices) {
 }
 
 TEST(OvTransform, MatrixFormCompositionAndInverse) {
-  COvRandom rng(81);
-  for (int n = 0; n < 20; ++n) {
-    // Odd rows scale uniformly: only then are composition and inversion exact.
-    COvTransform t[2];
-    for (COvTransform& x : t) {
-      float s = rng.Range(0.5f, 2);
-      x = COvTransform(RandomPoint(rng, 4), rng.UnitQuaternion(), COvVector3(s, n % 2 ? s : 1.5f, s));
-    }
-    COvVector3 p = RandomPoint(rng, 3), q = t[0].transformPoint(p);
-    COvTransform back(t[0].getMatrix());
-    EXPECT_TRUE(t[0].getMatrix().transformPoint(p).equals(q, 1e-4f) && t[0].scale.equals(back.scale, 1e-4f) &&
-                q.equals(back.transformPoint(p), 1e-4f));
-    EXPECT_TRUE(n % 2 == 0 || (t[1].transformPoint(q).equals(t[0].combine(t[1]).transformPoint(p), 1e-3f) &&
-                               p.equals(t[0].getInverse().transformPoint(q), 1e-4f)))
-        << n;
-  }
+  // Scaled, turned a quarter about Z and moved: (1, 1, 1) becomes (2, 1.5, 2), (-1.5, 2, 2),
+  // then (-0.5, 4, 5); the same through the matrix and through its decomposition.
+  const COvQuaternion z90(COvAngleAxis(COvVector3(0, 0, 1), kOvHalfPi)),
+      x90(COvAngleAxis(COvVector3(1, 0, 0), kOvHalfPi));
+  const COvTransform a(COvVector3(1, 2, 3), z90, COvVector3(2, 1.5f, 2)), back(a.getMatrix());
+  const COvVector3 p(1, 1, 1), q(-0.5f, 4, 5);
+  EXPECT_TRUE(a.transformPoint(p).equals(q, 1e-5f) && a.getMatrix().transformPoint(p).equals(q, 1e-5f) &&
+              back.scale.equals(a.scale, 1e-5f) && back.transformPoint(p).equals(q, 1e-5f));
+  // Composition and inversion, exact for uniform scales: b takes p to (-2, 2, 3), c that on
+  // to (-1, 1, 1.5), (-1, -1.5, 1) and (4, -1.5, 1).
+  const COvTransform b(COvVector3(0, 0, 1), z90, COvVector3(2, 2, 2)),
+      c(COvVector3(5, 0, 0), x90, COvVector3(0.5f, 0.5f, 0.5f));
+  EXPECT_TRUE(b.combine(c).transformPoint(p).equals(COvVector3(4, -1.5f, 1), 1e-5f) &&
+              b.getInverse().transformPoint(COvVector3(-2, 2, 3)).equals(p, 1e-5f));
   COvMatrix44 mirror;
   mirror.makeScale(COvVector3(-2, 1, 1));
   EXPECT_VEC_NEAR(COvVector3(-2, 1, 1), COvTransform(mirror).transformPoint(COvVector3(1, 1, 1)), 1e-5f);

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/object/ovmanaged.h"
@@ -13,9 +14,14 @@ namespace {
 // Identifiers with a chosen CRC, so that clusters in the table can be built on purpose.
 COvIdentifier WithCrc(uint64_t crc) { return COvIdentifier(crc, "crafted"); }
 
-std::vector<std::unique_ptr<COvManaged>> MakeObjects(const std::vector<COvIdentifier>& ids) {
+// One object per identifier, each added to the pool.
+std::vector<std::unique_ptr<COvManaged>> AddObjects(const std::vector<COvIdentifier>& ids,
+                                                    COvObjectPool& pool) {
   std::vector<std::unique_ptr<COvManaged>> objects;
-  for (const COvIdentifier& id : ids) objects.emplace_back(new COvManaged(id));
+  for (const COvIdentifier& id : ids) {
+    objects.emplace_back(new COvManaged(id));
+    pool.Add(objects.back().get());
+  }
   return objects;
 }
 
@@ -23,41 +29,31 @@ std::vector<std::unique_ptr<COvManaged>> MakeObjects(const std::vector<COvIdenti
 
 TEST(OvObjectPool, RemovalInsideAClusterKeepsTheRestFindable) {
   const uint64_t kSlots = COvObjectTable::kInitialSlots;
-  struct Row {
-    const char* name;
-    std::vector<uint64_t> crcs;  // added in this order
-    int removed;
-  };
-  const Row rows[] = {
+  // The case, the identifiers' CRCs in the order added and the one removed.
+  const std::tuple<const char*, std::vector<uint64_t>, int> rows[] = {
       {"same home, middle", {7, 7 + kSlots, 7 + 2 * kSlots, 8, 7 + 3 * kSlots}, 1},
       {"same home, first", {7, 7 + kSlots, 8, 9 + kSlots}, 0},
       {"cluster wraps past the end", {kSlots - 1, 2 * kSlots - 1, 0, kSlots, 3 * kSlots - 1}, 0},
       {"neighbour at its own home stays", {5, 6, 5 + kSlots, 6 + kSlots}, 0},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
+  for (const auto& [name, crcs, removed] : rows) {
+    SCOPED_TRACE(name);
     std::vector<COvIdentifier> ids;
-    for (uint64_t crc : row.crcs) ids.push_back(WithCrc(crc));
-    auto objects = MakeObjects(ids);
+    for (uint64_t crc : crcs) ids.push_back(WithCrc(crc));
     COvObjectPool pool(COvIdentifier("pool"));
-    for (auto& object : objects) pool.Add(object.get());
-    EXPECT_TRUE(pool.Remove(objects[row.removed].get()) && !pool.Remove(objects[row.removed].get()));
+    auto objects = AddObjects(ids, pool);
+    EXPECT_TRUE(pool.Remove(objects[removed].get()) && !pool.Remove(objects[removed].get()));
     for (size_t i = 0; i < ids.size(); ++i)
-      EXPECT_EQ(int(i) == row.removed ? nullptr : objects[i].get(), pool.Find(ids[i])) << i;
+      EXPECT_EQ(int(i) == removed ? nullptr : objects[i].get(), pool.Find(ids[i])) << i;
     EXPECT_EQ(int(ids.size()) - 1, pool.GetCount());
   }
 }
 
 TEST(OvObjectPool, ManyObjectsDoubleTheTable) {
   std::vector<COvIdentifier> ids;
-  char name[32];
-  for (int i = 0; i < 5000; ++i) {
-    std::snprintf(name, sizeof(name), "pooled_%d", i);
-    ids.emplace_back(name);
-  }
-  auto objects = MakeObjects(ids);
+  for (int i = 0; i < 5000; ++i) ids.emplace_back(("pooled_" + std::to_string(i)).c_str());
   COvObjectPool pool(COvIdentifier("pool"));
-  for (auto& object : objects) pool.Add(object.get());
+  auto objects = AddObjects(ids, pool);
   EXPECT_EQ(4 * COvObjectTable::kInitialSlots, pool.GetSlotCount());
   for (size_t i = 0; i < ids.size(); i += 3) EXPECT_TRUE(pool.Remove(objects[i].get()));
   for (size_t i = 0; i < ids.size(); ++i)

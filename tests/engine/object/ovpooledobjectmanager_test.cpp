@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "core/ovid.h"
 #include "engine/object/ovmanaged.h"
@@ -57,27 +59,22 @@ const COvIdentifier& Global() { return OVID::GetSingleton().global; }
 }  // namespace
 
 TEST(OvPooledObjectManager, PoolsAreClearedAndDestroyed) {
-  struct Row {
-    const char* name;
-    void (*clear)(PropManager&);
-    bool levelLeft;
-    const char* events;  // per pool: releases, then deletes
-  };
-  const Row rows[] = {
+  // The call, whether the level pool is left and the events: per pool, releases then deletes.
+  const std::tuple<const char*, void (*)(PropManager&), bool, const char*> rows[] = {
       {"Clear()", [](PropManager& m) { m.Clear(); }, false, "rcratedcrateraxedaxe"},
       {"Clear(level)", [](PropManager& m) { m.Clear(COvIdentifier("level")); }, false, "raxedaxe"},
       {"Clear(global)", [](PropManager& m) { m.Clear(Global()); }, true, "rcratedcrate"},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
+  for (const auto& [name, clear, levelLeft, events] : rows) {
+    SCOPED_TRACE(name);
     PropManager manager;
     manager.AddObject(Global(), new Prop("crate"));
     manager.AddObject(COvIdentifier("level"), new Prop("axe", "level"));
     g_events.clear();
-    row.clear(manager);
-    EXPECT_EQ(row.events, g_events);
+    clear(manager);
+    EXPECT_EQ(events, g_events);
     EXPECT_TRUE(manager.FindPool(Global()) &&
-                row.levelLeft == (manager.FindPool(COvIdentifier("level")) != nullptr));
+                levelLeft == (manager.FindPool(COvIdentifier("level")) != nullptr));
     manager.Release();
     EXPECT_TRUE(manager.hooks == 11 && manager.GetPoolCount() == 0);
   }
@@ -133,15 +130,12 @@ TEST(OvPooledObjectManagerManager, FindsManagersAndGeneratesFreeNames) {
   PropManager manager;
   EXPECT_TRUE(all->FindManager(COvIdentifier("propmanager")) == &manager &&
               all->FindManagerByObjectType(COvIdentifier("prop")) == &manager);
-  struct Row {
-    const char* existing;  // added to the top pool before asking, null: nothing
-    const char* expected;
-  };
-  const Row rows[] = {
+  // A name added to the top pool before asking (null: nothing), and the name offered.
+  const std::pair<const char*, const char*> rows[] = {
       {nullptr, "box_001"}, {"box_001", "box_002"}, {"box_003", "box_002"}, {"box_002", "box_004"}};
-  for (const Row& row : rows) {
-    if (row.existing) manager.AddObject(Global(), new Prop(row.existing));
-    EXPECT_STREQ(row.expected, all->GenerateIdentifierSuffix(COvIdentifier("Box")).DebugCString());
+  for (const auto& [existing, expected] : rows) {
+    if (existing) manager.AddObject(Global(), new Prop(existing));
+    EXPECT_STREQ(expected, all->GenerateIdentifierSuffix(COvIdentifier("Box")).DebugCString());
   }
   manager.Release();
   EXPECT_EQ(nullptr, all->FindManager(COvIdentifier("propmanager")));

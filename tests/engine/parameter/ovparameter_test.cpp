@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "engine/parameter/ovparametercolor.h"
@@ -17,12 +19,8 @@ TEST(OvParameter, ValuesRenderAsTextCutToTheBuffer) {
   COvParameterGroupList list;
   COvParameterGroup* group = list.AddParameterGroup("render");
   COvRGBA<float> black(0, 0, 0, 1), white(1, 1, 1, 1);
-  struct Row {
-    COvParameter* parameter;
-    int size;
-    const char* text;
-  };
-  const Row rows[] = {
+  // A parameter, the buffer's size and the text written.
+  const std::tuple<COvParameter*, int, const char*> rows[] = {
       {group->AddParameterInt("lives", -42, 0, 10, 1), 3, "-4"},
       {group->AddParameterFloat("speed", 2.5f, 0, 1, 0.1f), 16, "2.500000"},
       {group->AddParameterColor("tint", 1, 0.5f, 0, 1), 32, "255,127,0,255"},
@@ -31,35 +29,32 @@ TEST(OvParameter, ValuesRenderAsTextCutToTheBuffer) {
       {group->GetParameter(4), 4, "GRA"},
       {group->GetParameter(4), 1, ""},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.text);
+  for (const auto& [parameter, size, text] : rows) {
+    SCOPED_TRACE(text);
     char buffer[48];
     std::memset(buffer, '#', sizeof(buffer));
-    row.parameter->GetValueAsText(buffer, row.size);
-    EXPECT_STREQ(row.text, buffer);
+    parameter->GetValueAsText(buffer, size);
+    EXPECT_STREQ(text, buffer);
     // Nothing written past the size, nor into no buffer or one of size 0.
     char untouched = 'x';
-    row.parameter->GetValueAsText(nullptr, 8);
-    row.parameter->GetValueAsText(&untouched, 0);
-    EXPECT_TRUE(buffer[row.size] == '#' && untouched == 'x');
+    parameter->GetValueAsText(nullptr, 8);
+    parameter->GetValueAsText(&untouched, 0);
+    EXPECT_TRUE(buffer[size] == '#' && untouched == 'x');
   }
   EXPECT_TRUE(list.GetParameterGroup(0) == group && !list.GetParameterGroup(1));
 }
 
 TEST(OvParameterColorGradient, StepsTowardsTheEndWithoutReachingIt) {
-  struct Row {
-    int count;
-    std::vector<float> grey;  // red, green and blue of each colour; alpha stays 1
-  };
-  const Row rows[] = {{4, {0.0f, 0.25f, 0.5f, 0.75f}}, {1, {0.0f}}, {0, {}}, {-3, {}}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.count);
-    COvParameterColorGradient gradient("g", COvRGBA<float>(0, 0, 0, 1), COvRGBA<float>(1, 1, 1, 1),
-                                       row.count);
+  // The count, then the red, green and blue of each colour; alpha stays 1.
+  const std::pair<int, std::vector<float>> rows[] = {
+      {4, {0.0f, 0.25f, 0.5f, 0.75f}}, {1, {0.0f}}, {0, {}}, {-3, {}}};
+  for (const auto& [count, grey] : rows) {
+    SCOPED_TRACE(count);
+    COvParameterColorGradient gradient("g", COvRGBA<float>(0, 0, 0, 1), COvRGBA<float>(1, 1, 1, 1), count);
     const COvArray<COvRGBA<float>>& colors = gradient.GetValue();
-    ASSERT_EQ(static_cast<int>(row.grey.size()), colors.GetCount());
+    ASSERT_EQ(static_cast<int>(grey.size()), colors.GetCount());
     for (int i = 0; i < colors.GetCount(); ++i)
-      EXPECT_EQ(COvRGBA<float>(row.grey[i], row.grey[i], row.grey[i], 1), colors[i]);
+      EXPECT_EQ(COvRGBA<float>(grey[i], grey[i], grey[i], 1), colors[i]);
   }
 }
 

@@ -118,9 +118,8 @@ TEST_F(OvResourceTest, PoolsReleaseWhatWasLoadedWhileOnTopNewestFirst) {
 
 TEST_F(OvResourceTest, FailedItemStaysFailedAndIsNotRetried) {
   const std::string bad = dir.WriteFile("bad.txt", "bad data");
-  manager.AddEmptyObjectByName(bad.c_str());
-  manager.AddEmptyObjectByName(dir.Join("missing.txt").c_str());
-  manager.AddEmptyObjectByName(dir.WriteFile("good.txt", "good").c_str());
+  for (const std::string& name : {bad, dir.Join("missing.txt"), dir.WriteFile("good.txt", "good")})
+    manager.AddEmptyObjectByName(name.c_str());
   TextResource* failed = manager.Find(bad);
   EXPECT_EQ(COvResource::eStatus_Failed, failed->GetStatus());
   EXPECT_EQ(failed, manager.Find(bad));
@@ -188,23 +187,13 @@ TEST_F(OvResourceTest, ReleaseTwiceUnloadsOnceAndDestroyedResourcesLeaveTheirPoo
 }
 
 TEST(OvResourceTypeNames, NamesOfTheTypes) {
-  const struct {
-    int type;
-    const char* name;
-  } rows[] = {{1, "billboard"},
-              {7, "mesh_dynamic"},
-              {13, "particlesystembucketpreset"},
-              {16, ""},
-              {19, "texture"},
-              {29, ""},
-              {30, "stringtable_entry"},
-              {33, ""},
-              {34, "submesh2"},
-              {0, ""}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.type);
-    EXPECT_STREQ(row.name, COvResource::GetResourceTypeName(row.type));
-  }
+  // clang-format off
+  const std::pair<int, const char*> rows[] = {
+      {1, "billboard"}, {7, "mesh_dynamic"}, {13, "particlesystembucketpreset"}, {16, ""}, {19, "texture"},
+      {29, ""}, {30, "stringtable_entry"}, {33, ""}, {34, "submesh2"}, {0, ""}};
+  // clang-format on
+  for (const auto& row : rows)
+    EXPECT_STREQ(row.second, COvResource::GetResourceTypeName(row.first)) << row.first;
   EXPECT_STREQ("ps instance", COvResource::GetDynamicResourceTypeName(1));
   EXPECT_STREQ("", COvResource::GetDynamicResourceTypeName(3));
 }

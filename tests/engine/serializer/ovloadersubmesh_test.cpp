@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "core/ovfilesystem.h"
@@ -97,18 +99,17 @@ TEST(SubMeshTest, SavedFileLoadsBackWithColoursAsBytes) {
 
 // Counts far beyond the bytes that follow are refused before anything is allocated.
 TEST(SubMeshTest, HugeCountsAreRefused) {
-  const struct {
-    unsigned int header[6];
-    unsigned int influences;
-  } rows[] = {{{0, 0, 0xFFFFFFFF, 0, 0, 0}, 0},
-              {{0, 0, 0x20000000, 0x1F, 0, 0xFFFF}, 0},
-              {{0, 0, 1, 0x10, 0, 0xFFFFFFFF}, 0},
-              {{0, 0, 1, 0x08, 0, 0}, 0xFFFFFFFF},
-              {{0, 0, 0, 0, 0x40000000, 0}, 0}};
-  for (const auto& row : rows) {
+  // The first six words, then the first vertex's influence count.
+  const std::pair<std::array<unsigned int, 6>, unsigned int> rows[] = {
+      {{0, 0, 0xFFFFFFFF, 0, 0, 0}, 0},
+      {{0, 0, 0x20000000, 0x1F, 0, 0xFFFF}, 0},
+      {{0, 0, 1, 0x10, 0, 0xFFFFFFFF}, 0},
+      {{0, 0, 1, 0x08, 0, 0}, 0xFFFFFFFF},
+      {{0, 0, 0, 0, 0x40000000, 0}, 0}};
+  for (const auto& [header, influences] : rows) {
     std::vector<unsigned char> bytes(4096);
-    std::memcpy(bytes.data(), row.header, sizeof(row.header));
-    std::memcpy(bytes.data() + 36, &row.influences, 4);
+    std::memcpy(bytes.data(), header.data(), sizeof(header));
+    std::memcpy(bytes.data() + 36, &influences, 4);
     COvSerialLoader loader(bytes.data(), static_cast<unsigned int>(bytes.size()));
     Mesh mesh;
     EXPECT_TRUE(mesh.Serialize(loader) == 0 && loader.hasOverflowed() && mesh.Size() == 24u);  // left empty
@@ -116,20 +117,18 @@ TEST(SubMeshTest, HugeCountsAreRefused) {
 }
 
 TEST(SubMeshTest, BoundsAndBones) {
+  // An empty mesh has the inverted box of the float range and one bone.
   const float big = 3.4028235e38f;
-  const struct {
-    bool filled;
-    float box[6];
-    unsigned int influences, bones;
-  } rows[] = {{false, {big, big, big, -big, -big, -big}, 0, 1}, {true, {1, -40, 3, 42, 43, 44}, 2, 8}};
-  for (const auto& row : rows) {
+  for (bool filled : {false, true}) {
     Mesh mesh;
-    if (row.filled) Fill(mesh), mesh.GetVertices()[1].position[1] = -40.0f;
-    float box[6];
-    mesh.ComputeAABB(box[0], box[1], box[2], box[3], box[4], box[5]);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(box[i], row.box[i]) << i;
-    EXPECT_TRUE(mesh.ComputeMaxBoneInfluenceCount() == row.influences &&
-                mesh.ComputeMaxBoneCount() == row.bones);
+    if (filled) Fill(mesh), mesh.GetVertices()[1].position[1] = -40.0f;
+    float b[6];
+    mesh.ComputeAABB(b[0], b[1], b[2], b[3], b[4], b[5]);
+    const std::vector<float> expected = filled ? std::vector<float>{1, -40, 3, 42, 43, 44}
+                                               : std::vector<float>{big, big, big, -big, -big, -big};
+    EXPECT_EQ(expected, std::vector<float>(b, b + 6));
+    EXPECT_TRUE(mesh.ComputeMaxBoneInfluenceCount() == (filled ? 2u : 0u) &&
+                mesh.ComputeMaxBoneCount() == (filled ? 8u : 1u));
   }
 }
 

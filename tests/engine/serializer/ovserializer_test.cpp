@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "engine/serializer/ovserialloader.h"
@@ -37,14 +38,11 @@ struct Record {
 // four zero bytes.
 TEST(SerialTest, SizerSaverAndLoaderAgree) {
   const Bytes rest = {0x00, 0x00, 0xC0, 0x3F, 0xFB, 0xFF, 0xFF, 0xFF, 0xEF, 0xBE, 0xAD, 0xDE, 'x', 0xFE};
-  const struct {
-    const char* text;
-    Bytes start;
-  } rows[] = {{"abc", {3, 0, 0, 0, 'a', 'b', 'c'}}, {"", {0, 0, 0, 0}}};
-  for (const auto& row : rows) {
+  const std::pair<const char*, Bytes> rows[] = {{"abc", {3, 0, 0, 0, 'a', 'b', 'c'}}, {"", {0, 0, 0, 0}}};
+  for (const auto& [text, start] : rows) {
     Record record;
-    record.text = row.text;
-    Bytes expected = row.start;
+    record.text = text;
+    Bytes expected = start;
     expected.insert(expected.end(), rest.begin(), rest.end());
     COvSerialSizer sizer;
     record.Serialize(sizer);
@@ -59,21 +57,19 @@ TEST(SerialTest, SizerSaverAndLoaderAgree) {
 // A buffer too short fails at the field that does not fit, and every later call fails too,
 // even a one-byte field that would still fit.
 TEST(SerialTest, ShortBufferFailsAtItsFieldAndKeepsFailing) {
-  const struct {
-    unsigned int length;
-    size_t firstFailing;
-  } rows[] = {{0, 0}, {3, 0}, {6, 0}, {7, 1}, {10, 1}, {14, 2}, {18, 3}, {19, 4}, {20, 5}};
+  // The buffer's length and the first field that fails.
+  const std::pair<unsigned int, size_t> rows[] = {{0, 0},  {3, 0},  {6, 0},  {7, 1}, {10, 1},
+                                                  {14, 2}, {18, 3}, {19, 4}, {20, 5}};
   Record source;
   const Bytes bytes = source.Saved();
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.length);
+  for (const auto& [length, firstFailing] : rows) {
+    SCOPED_TRACE(length);
     Record loaded;
-    COvSerialLoader loader(bytes.data(), row.length);
-    Bytes out(row.length + 1);
-    COvSerialSaver saver(out.data(), row.length);
+    COvSerialLoader loader(bytes.data(), length);
+    Bytes out(length + 1);
+    COvSerialSaver saver(out.data(), length);
     for (const std::vector<int>& results : {loaded.Serialize(loader), source.Serialize(saver)}) {
-      for (size_t field = 0; field < results.size(); ++field)
-        EXPECT_EQ(results[field], field < row.firstFailing);
+      for (size_t field = 0; field < results.size(); ++field) EXPECT_EQ(results[field], field < firstFailing);
     }
     char c = 0;
     EXPECT_TRUE(loader.hasOverflowed() && saver.hasOverflowed() && loader.Serialize(c) == 0);

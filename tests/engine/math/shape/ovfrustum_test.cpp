@@ -14,23 +14,22 @@ TEST(OvFrustum3, ContainsExactlyThePointsThatProjectIntoClipSpace) {
   COvFrustum3 frustum;  // the camera's planes, checked against its matrices below
   ASSERT_TRUE(frustum.setFromCamera(COvVector3(1, -6, 2), COvVector3(0, 0, 0), COvVector3(0, 0, 1), 1.0f,
                                     1.5f, 0.5f, 12));
-  COvRandom rng(6);
-  for (int n = 0; n < 2000; ++n) {
-    COvVector3 p = RandomPoint(rng, 8);
-    COvVector4 c = vp.transform(COvVector4(p, 1));
-    float m = std::fmin(std::fmin(c.w - std::fabs(c.x), c.w - std::fabs(c.y)), std::fmin(c.z, c.w - c.z));
-    if (std::fabs(m) < 1e-3f) continue;  // too near a face to tell
-    EXPECT_EQ(m > 0, frustum.contains(p)) << n;
-    // Shapes around a visible point are never culled.
-    EXPECT_TRUE(m < 0 || frustum.classify(COvSphere(p, 0.3f)) != eFrustumOutside);
-    EXPECT_TRUE(m < 0 || frustum.intersects(COvAABB3(p - COvVector3(0.2f, 0.2f, 0.2f), p)));
-    EXPECT_TRUE(m < 0 || frustum.intersects(COvOBB3(p, COvVector3(0.1f, 0.3f, 0.2f), rng.UnitQuaternion())));
-  }
-  COvVector3 corners[8];
+  // The corners go to the corners of clip space; points just inside and just outside each
+  // corner tell the planes' sides, and shapes around a visible point are never culled.
+  COvVector3 corners[8], middle;
   ASSERT_TRUE(frustum.getCorners(corners));
+  for (const COvVector3& c : corners) middle += c * 0.125f;
   for (int i = 0; i < 8; ++i) {
     COvVector4 c = vp.transform(COvVector4(corners[i], 1));
     EXPECT_VEC_NEAR(COvVector3(i & 1 ? 1 : -1, i & 2 ? 1 : -1, i & 4 ? 1 : 0), c.getXYZ() / c.w, 1e-3f);
+    const COvVector3 in = corners[i] + (middle - corners[i]) * 0.01f,
+                     out = corners[i] * 1.01f - middle * 0.01f;
+    EXPECT_TRUE(
+        frustum.contains(in) && !frustum.contains(out) &&
+        frustum.classify(COvSphere(in, 0.3f)) == eFrustumIntersect &&
+        frustum.intersects(COvAABB3(in - COvVector3(0.2f, 0.2f, 0.2f), in)) &&
+        frustum.intersects(COvOBB3(in, COvVector3(0.1f, 0.3f, 0.2f), COvQuaternion(0.6f, 0, 0, 0.8f))))
+        << i;
   }
   EXPECT_EQ(eFrustumInside, frustum.classify(COvSphere(COvVector3(0, 0, 0), 0.5f)));
   EXPECT_EQ(eFrustumIntersect, frustum.classify(COvSphere(COvVector3(0, 0, 0), 30.0f)));
@@ -40,17 +39,19 @@ TEST(OvFrustum3, ContainsExactlyThePointsThatProjectIntoClipSpace) {
 }
 
 TEST(OvFrustum2, ContainsThePointsWithinTheAngleAndDistances) {
-  COvVector2 apex(1, 2);
-  COvFrustum2 f(apex, COvVector2(0, 3), 0.5f, 1.0f, 5.0f);
-  COvRandom rng(8);
-  for (int n = 0; n < 2000; ++n) {
-    COvVector2 p = RandomPoint2(rng, 8), d = p - apex;
-    float angle = std::atan2(std::fabs(d.x), d.y);
-    if (std::fabs(angle - 0.5f) < 1e-3f || std::fabs(d.y - 1) < 1e-3f || std::fabs(d.y - 5) < 1e-3f) continue;
-    bool expected = angle < 0.5f && d.y > 1.0f && d.y < 5.0f;
-    EXPECT_EQ(expected, f.contains(p)) << n;
-    EXPECT_TRUE(!expected || (f.intersects(COvCircle(p, 0.1f)) && f.intersects(COvAABB2(p, p))));
+  // Looking along +Y from (1, 2), half-angle 0.5, from 1 to 5: points just inside and just
+  // outside each side, given by their angle from the axis and their distance from the apex.
+  const COvVector2 apex(1, 2);
+  const COvFrustum2 f(apex, COvVector2(0, 3), 0.5f, 1.0f, 5.0f);
+  const float rows[][3] = {{0.49f, 3, 1}, {-0.49f, 3, 1}, {0.51f, 3, 0}, {-0.51f, 3, 0},
+                           {0, 1.01f, 1}, {0, 0.99f, 0},  {0, 4.99f, 1}, {0, 5.01f, 0}};
+  for (const auto& row : rows) {
+    const COvVector2 p = apex + COvVector2(std::sin(row[0]), std::cos(row[0])) * row[1];
+    EXPECT_TRUE((row[2] != 0) == f.contains(p) &&
+                (row[2] == 0 || (f.intersects(COvCircle(p, 0.1f)) && f.intersects(COvAABB2(p, p)))))
+        << row[0] << " " << row[1];
   }
-  EXPECT_FALSE(f.intersects(COvCircle(COvVector2(1, -1), 1.5f)));
-  EXPECT_TRUE(f.intersects(COvCircle(COvVector2(1, 0), 3.5f)));
+  EXPECT_TRUE(
+      !f.intersects(COvCircle(COvVector2(1, -1), 1.5f)) && f.intersects(COvCircle(COvVector2(1, 0), 3.5f)) &&
+      !f.intersects(COvAABB2(COvVector2(3, 2), COvVector2(4, 3))) && !f.intersects(COvAABB2::Empty()));
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <cmath>
+#include <utility>
 
 #include "engine/math/math_test_util.h"
 #include "engine/math/shape/ovcapsule.h"
@@ -37,42 +37,35 @@ static void ExpectCastMatchesMarching(const Ray& ray, const Shape& shape) {
   }
 }
 
-TEST(OvLinear, SegmentDistanceMatchesSampling) {
-  COvRandom rng(9);
-  for (int n = 0; n < 20; ++n) {
-    COvSegment3 a(RandomPoint(rng, 3), RandomPoint(rng, 3)), b(RandomPoint(rng, 3), RandomPoint(rng, 3));
-    if (n % 5 == 0) b = COvSegment3(a.start + COvVector3(0, 1, 0), a.end + COvVector3(0, 1, 0));  // parallel
-    double sampled = DBL_MAX, exact = std::sqrt(a.getDistanceSquared(b));
-    for (int i = 0; i <= 200; ++i)
-      for (int j = 0; j <= 200; ++j)
-        sampled = std::fmin(sampled, (a.getPoint(i / 200.0f) - b.getPoint(j / 200.0f)).length());
-    EXPECT_TRUE(exact <= sampled + 1e-4 && exact > sampled - 0.05) << n;
+TEST(OvLinear, SegmentDistancesAndCrossings) {
+  // Crossing over the middle, past either end of the other, parallel and shifted, point-like.
+  const COvSegment3 x(COvVector3(), COvVector3(2, 0, 0));
+  const std::pair<COvSegment3, float> rows[] = {
+      {COvSegment3(COvVector3(1, -1, 1), COvVector3(1, 1, 1)), 1},
+      {COvSegment3(COvVector3(3, 1, 0), COvVector3(3, 5, 0)), std::sqrt(2.0f)},
+      {COvSegment3(COvVector3(-1, -5, 0), COvVector3(-1, -3, 0)), std::sqrt(10.0f)},
+      {COvSegment3(COvVector3(3, 2, 0), COvVector3(6, 2, 0)), std::sqrt(5.0f)},
+      {COvSegment3(COvVector3(1, 0, 3), COvVector3(1, 0, 3)), 3}};
+  for (const auto& [other, distance] : rows) {
+    EXPECT_FLOAT_EQ(distance * distance, x.getDistanceSquared(other)) << distance;
+    EXPECT_FLOAT_EQ(distance * distance, other.getDistanceSquared(x)) << distance;
   }
-  COvLine3 x(COvVector3(), COvVector3(1, 0, 0)), y(COvVector3(5, 0, 2), COvVector3(0, 3, 0));
+  COvLine3 lx(COvVector3(), COvVector3(1, 0, 0)), y(COvVector3(5, 0, 2), COvVector3(0, 3, 0));
   float s = 0, t = 0;
-  EXPECT_TRUE(x.getClosestParameters(y, s, t) && s == 5.0f && t == 0.0f);
-  EXPECT_FLOAT_EQ(1.0f, x.getDistance(COvLine3(COvVector3(0, 1, 0), COvVector3(-2, 0, 0))));  // parallel
-}
-
-TEST(OvLinear, SegmentCrossings2DAgreeWithDistances) {
-  COvRandom rng(10);
-  for (int n = 0; n < 500; ++n) {
-    COvSegment2 a(RandomPoint2(rng, 2), RandomPoint2(rng, 2)), b(RandomPoint2(rng, 2), RandomPoint2(rng, 2));
-    COvVector2 at(99, 99);
-    bool crosses = a.intersects(b, &at);
-    float d2 = a.getDistanceSquared(b);  // near misses are too close to call
-    EXPECT_TRUE(d2 < 1e-10f ? crosses && a.getDistance(at) + b.getDistance(at) < 1e-4f
-                            : d2 < 1e-4f || !crosses)
-        << n;
-  }
-  // Touching, collinear and degenerate segments.
-  const COvSegment2 s(COvVector2(0, 0), COvVector2(2, 0));
-  EXPECT_TRUE(s.intersects(COvSegment2(s.end, COvVector2(3, 1))) &&
-              s.intersects(COvSegment2(COvVector2(1, 0), COvVector2(3, 0))));
-  EXPECT_FALSE(s.intersects(COvSegment2(COvVector2(2.1f, 0), COvVector2(3, 0))) ||
-               s.intersects(COvSegment2(COvVector2(0, 1), COvVector2(2, 1))));
-  EXPECT_TRUE(COvSegment2(COvVector2(1, 0), COvVector2(1, 0)).intersects(s));
-  COvVector2 at;
+  EXPECT_TRUE(lx.getClosestParameters(y, s, t) && s == 5.0f && t == 0.0f);
+  EXPECT_FLOAT_EQ(1.0f, lx.getDistance(COvLine3(COvVector3(0, 1, 0), COvVector3(-2, 0, 0))));  // parallel
+  // Crossing, touching, collinear and degenerate 2-D segments.
+  const COvSegment2 seg(COvVector2(0, 0), COvVector2(2, 0));
+  COvVector2 at(99, 99);
+  EXPECT_TRUE(seg.intersects(COvSegment2(COvVector2(1.5f, -1), COvVector2(1.5f, 3)), &at) &&
+              at.equals(COvVector2(1.5f, 0), 1e-6f));
+  EXPECT_TRUE(seg.intersects(COvSegment2(seg.end, COvVector2(3, 1))) &&
+              seg.intersects(COvSegment2(COvVector2(1, 0), COvVector2(3, 0))));
+  EXPECT_FALSE(seg.intersects(COvSegment2(COvVector2(2.1f, 0), COvVector2(3, 0))) ||
+               seg.intersects(COvSegment2(COvVector2(0, 1), COvVector2(2, 1))) ||
+               seg.intersects(COvSegment2(COvVector2(2.5f, -1), COvVector2(2.5f, 1))) ||
+               seg.intersects(COvSegment2(COvVector2(1, 0.5f), COvVector2(1, 3))));
+  EXPECT_TRUE(COvSegment2(COvVector2(1, 0), COvVector2(1, 0)).intersects(seg));
   ASSERT_TRUE(COvLine2(COvVector2(0, 1), COvVector2(1, 0))
                   .getIntersection(COvLine2(COvVector2(3, 0), COvVector2(0, -2)), at));
   EXPECT_VEC_NEAR(COvVector2(3, 1), at, 1e-6f);
