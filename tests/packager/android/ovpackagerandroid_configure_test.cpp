@@ -94,7 +94,9 @@ TEST_F(AndroidConfigureTest, FailingIconConversionDoesNotStopConfigure) {
   EXPECT_EQ("Demo", AppName(Built("res/values/strings.xml")));
 }
 
-TEST_F(AndroidConfigureTest, SigningDataRewritesAntPropertiesOnlyWhenComplete) {
+// The settings of the android group, each row configured and then built: ant builds a release
+// only with complete signing data.
+TEST_F(AndroidConfigureTest, SigningDataOnlyWhenCompleteAndApiLevelNeverBelowNineteen) {
   const std::string keys = Setting("androidkeystorepwd", "store&amp;pass") +
                            Setting("androidkeyalias", "game") + Setting("androidkeyaliaspwd", "alias pass");
   const std::string rest = "\nkey.store.password=store&pass\nkey.alias=game\nkey.alias.password=alias pass\n";
@@ -102,49 +104,44 @@ TEST_F(AndroidConfigureTest, SigningDataRewritesAntPropertiesOnlyWhenComplete) {
   std::replace(relative.begin(), relative.end(), '\\', '/');
   const std::string absolute = ovhost::kIsWindows ? "D:\\keys\\r.ks" : "/keys/r.ks";
   const struct {
-    std::string settings, properties;
+    std::string settings, properties, level;
   } rows[] = {
-      // Three settings, and the fourth without a value or with another letter case.
+      // Three signing settings, and the fourth without a value or with another letter case. Every
+      // API level setting is applied in turn: a level below 19, a text that is no number (0), a
+      // name in another letter case and a setting without value all leave 19.
       {Setting("androidkeystore", "r.ks") + Setting("androidkeystorepwd", "a") +
            Setting("androidkeyalias", "b") + Setting("androidKeyAliasPwd", "c") +
-           "<setting name=\"androidkeyaliaspwd\"/>" + Setting("androidkeyaliaspwd", ""),
-       "# created by ov_fake_android\n"},
-      {Setting("androidkeystore", "keys\\release.keystore") + keys, "key.store=" + relative + rest},
+           "<setting name=\"androidkeyaliaspwd\"/>" + Setting("androidkeyaliaspwd", "") +
+           Setting("androidsdkid", "17") + Setting("androidsdkid", "abc") + Setting("androidSdkId", "23") +
+           "<setting name=\"androidsdkid\"/>\n",
+       "# created by ov_fake_android\n", "19"},
+      {Setting("androidkeystore", "keys\\release.keystore") + keys + Setting("androidsdkid", "21"),
+       "key.store=" + relative + rest, "21"},
       {Setting("androidkeystore", absolute) + keys,
-       std::string("key.store=") + (ovhost::kIsWindows ? "D:/keys/r.ks" : "/keys/r.ks") + rest},
+       std::string("key.store=") + (ovhost::kIsWindows ? "D:/keys/r.ks" : "/keys/r.ks") + rest, "19"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.properties);
+    const bool signing = row.properties[0] != '#';
     std::filesystem::remove_all(sandbox.Path("game/tmp"));
+    std::filesystem::remove(sandbox.Path("tools.log"));
     WriteGame("Demo", false, true, row.settings);
     ProgramResult result = Run("--configure");
     ExpectSuccess(result);
     EXPECT_EQ(row.properties, WithoutCarriageReturns(ReadBuilt("ant.properties")));
     const std::string announced =
         "#Info: Start rewriting ant.properties " + BuildDirectory() + "ant.properties\n";
-    EXPECT_EQ(row.properties[0] != '#',
-              WithoutCarriageReturns(result.out).find(announced) != std::string::npos);
+    EXPECT_EQ(signing, WithoutCarriageReturns(result.out).find(announced) != std::string::npos);
+    EXPECT_EQ(RunsOf("android"), Runs{CreateArguments("Demo", row.level)});
+    EXPECT_TRUE(Contains(ReadBuilt("AndroidManifest.xml"), "android:targetSdkVersion=\"" + row.level + "\""));
+    ProgramResult build = Run("--build");
+    ExpectSuccess(build);
+    const char* mode = signing ? "release" : "debug";
+    EXPECT_EQ(RunsOf("ant"), (Runs{{"-buildfile", BuildDirectory() + "build.xml", mode}}));
     // The passwords are in the file only, never in the output.
-    EXPECT_FALSE(Contains(result.out + result.err, "store&pass"));
-  }
-}
-
-TEST_F(AndroidConfigureTest, ApiLevelIsNeverBelowNineteen) {
-  // Every setting is applied in turn: a level below 19, a text that is no number (0), a name in
-  // another letter case and a setting without value all leave 19.
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {Setting("androidsdkid", "17") + Setting("androidsdkid", "abc") + Setting("androidSdkId", "23") +
-           "<setting name=\"androidsdkid\"/>\n",
-       "19"},
-      {Setting("androidsdkid", "21"), "21"}};
-  for (const auto& [settings, level] : cases) {
-    SCOPED_TRACE(settings);
-    std::filesystem::remove_all(sandbox.Path("game/tmp"));
-    std::filesystem::remove(sandbox.Path("tools.log"));
-    WriteGame("Demo", false, true, settings);
-    ExpectSuccess(Run("--configure"));
-    EXPECT_EQ(RunsOf("android"), Runs{CreateArguments("Demo", level)});
-    EXPECT_TRUE(Contains(ReadBuilt("AndroidManifest.xml"), "android:targetSdkVersion=\"" + level + "\""));
+    for (const char* secret : {"store&pass", "alias pass"}) {
+      EXPECT_FALSE(Contains(result.out + result.err + build.out + build.err, secret));
+    }
   }
 }
 
