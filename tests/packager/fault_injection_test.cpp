@@ -170,7 +170,7 @@ TEST_F(FaultInjection, MissingOrKilledToolFailsAndLeavesThePreviousIcon) {
     ScopedEnv signal("OV_FAKE_TOOL_SIGNAL_convert", "15");
     ProgramResult result = Run("--configure");
     ExpectOutcomeEndingWith(result, -5, kCantCreateIco);
-    EXPECT_TRUE(installed || result.out.find("convert") != std::string::npos);
+    EXPECT_TRUE(installed || Contains(result.out, "convert"));
     ExpectFiles(kResourceHeader, ResourceScript(sandbox), "");
   }
 }

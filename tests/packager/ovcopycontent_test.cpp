@@ -129,8 +129,7 @@ TEST_F(CopyContentTest, EachPlatformCopiesItsSelectionOfTheContent) {
       EXPECT_EQ(out, outcome.out);
       // Listing paths end in directory + separator + name, so the copies are announced with two
       // separators before the name.
-      EXPECT_EQ(withSources,
-                outcome.out.find("Copying " + root + kSep + "BF-main.bf\n") != std::string::npos);
+      EXPECT_EQ(withSources, bool(Contains(outcome.out, "Copying " + root + kSep + "BF-main.bf\n")));
       EXPECT_EQ(withSources ? tree : directories, Tree(BuildDirectory(row.name)));
     }
     // Each copy holds its source's relative name; a renamed sound its old one.

@@ -78,6 +78,11 @@ inline std::string ResourceScript(const PackagerSandbox& sandbox) {
 const char kCantCreateIco[] =
     "Error : Can't create .ico file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n";
 
+inline ::testing::AssertionResult Contains(const std::string& text, const std::string& part) {
+  if (text.find(part) != std::string::npos) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "\"" << part << "\" is not in:\n" << text;
+}
+
 inline bool EndsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }

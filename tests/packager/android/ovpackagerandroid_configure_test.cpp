@@ -131,7 +131,7 @@ TEST_F(AndroidConfigureTest, SigningDataOnlyWhenCompleteAndApiLevelNeverBelowNin
     EXPECT_EQ(row.properties, WithoutCarriageReturns(ReadBuilt("ant.properties")));
     const std::string announced =
         "#Info: Start rewriting ant.properties " + BuildDirectory() + "ant.properties\n";
-    EXPECT_EQ(signing, WithoutCarriageReturns(result.out).find(announced) != std::string::npos);
+    EXPECT_EQ(signing, bool(Contains(WithoutCarriageReturns(result.out), announced)));
     EXPECT_EQ(RunsOf("android"), Runs{CreateArguments("Demo", row.level)});
     EXPECT_TRUE(Contains(ReadBuilt("AndroidManifest.xml"), "android:targetSdkVersion=\"" + row.level + "\""));
     ProgramResult build = Run("--build");

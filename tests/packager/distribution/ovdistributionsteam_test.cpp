@@ -22,7 +22,6 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 
 const char kPlainPassword[] = "s3cret-pw";
 // Blanks, quotes and markup: written escaped in the configuration file, one argument for steamcmd.
-const char kAwkwardPassword[] = "p&ss\"<w rd>";
 const char kAwkwardPasswordXml[] = "p&amp;ss&quot;&lt;w rd&gt;";
 
 class SteamDistribution : public ::testing::Test {
@@ -127,22 +126,29 @@ TEST_F(SteamDistribution, BuildCopiesIntoTheContentDirectoryAndUploads) {
   EXPECT_EQ("main", ReadFileBytes(Content() + "DX9" + kSep + "BF-main.bf"));
   EXPECT_FALSE(fs::exists(Build() + "DX9"));
   // steamcmd's arguments are checked in the next case.
-  EXPECT_NE(std::string::npos,
-            WithoutCarriageReturns(result.out)
-                .find("RunProcessAsync(" + steamcmd + ", +login builder ******** +run_app_build_http " +
-                      Build() + "app_build.vdf +quit)\n"));
+  EXPECT_TRUE(Contains(WithoutCarriageReturns(result.out),
+                       "RunProcessAsync(" + steamcmd + ", +login builder ******** +run_app_build_http " +
+                           Build() + "app_build.vdf +quit)\n"));
 }
 
 TEST_F(SteamDistribution, AccountAndPasswordReachSteamcmdIntactAndHidden) {
   // Blanks, quotes, markup and backslashes before a quote or at the end are one argument each;
-  // an empty password is none (steamcmd then logs in with the credentials it cached).
-  const struct {
+  // an empty password is none (steamcmd then logs in with the credentials it cached). A failed
+  // upload ends with -6, the report quoting the tool's error output with both forms of a quoted
+  // password hidden.
+  struct Row {
     const char *account, *passwordXml;
-  } rows[] = {{"builder", kAwkwardPasswordXml},
-              {"domain\\", "pa ss\\"},
-              {"team\\\\", "q\\&quot;uote d\\"},
-              {"b\\&quot;", "\\\\&quot; \\"},
-              {"builder", ""}};
+    bool fails = false;
+  };
+  // clang-format off
+  const Row rows[] = {
+      {"builder", kAwkwardPasswordXml, true},
+      {"builder", kAwkwardPasswordXml},
+      {"domain\\", "pa ss\\"},
+      {"team\\\\", "q\\&quot;uote d\\"},
+      {"b\\&quot;", "\\\\&quot; \\"},
+      {"builder", ""}};
+  // clang-format on
   for (const auto& row : rows) {
     password = ReplaceAll(
         ReplaceAll(ReplaceAll(ReplaceAll(row.passwordXml, "&quot;", "\""), "&lt;", "<"), "&gt;", ">"),
@@ -154,9 +160,18 @@ TEST_F(SteamDistribution, AccountAndPasswordReachSteamcmdIntactAndHidden) {
     // steamcmd's own output shows the password hidden too.
     ScopedEnv echo("OV_FAKE_TOOL_STDOUT_steamcmd", "password " + password + "\n");
     ScopedEnv errors("OV_FAKE_TOOL_STDERR_steamcmd", "password " + password + "\n");
+    ScopedEnv failing("OV_FAKE_TOOL_EXIT_steamcmd", row.fails ? "1" : nullptr);
     ProgramResult result = Run({"--build"});
     const std::string shown = password.empty() ? "password \n" : "password ********\n";
-    ExpectOutcome(result, 0, shown + shown);
+    if (row.fails) {
+      ExpectOutcomeEndingWith(
+          result, -6,
+          "Error : Failed Steam Packaging !\nError : Failed executing steam command line !\n"
+          "Failed Build in OvGamePackager.\n");
+      EXPECT_TRUE(Contains(WithoutCarriageReturns(result.out), shown));
+    } else {
+      ExpectOutcome(result, 0, shown + shown);
+    }
     std::vector<FakeToolRun> runs = sandbox.ToolRuns();
     ASSERT_EQ(1u, runs.size());
     std::vector<std::string> expected{
@@ -164,25 +179,9 @@ TEST_F(SteamDistribution, AccountAndPasswordReachSteamcmdIntactAndHidden) {
     if (password.empty()) expected.erase(expected.begin() + 3);
     EXPECT_EQ(expected, runs[0].args);
   }
-  EXPECT_NE(std::string::npos,
-            WithoutCarriageReturns(sandbox.Run({"--build", sandbox.ConfigFile(), "Steam"}).out)
-                .find("RunProcessAsync(" + steamcmd + ", +login builder  +run_app_build_http " + Build() +
-                      "app_build.vdf +quit)\n"));
-}
-
-TEST_F(SteamDistribution, FailedUploadEndsWithMinusSix) {
-  // A password that steamcmd's command line quotes: neither form shows in the failure report,
-  // which quotes the tool's error output.
-  password = kAwkwardPassword;
-  WriteConfiguration(kAwkwardPasswordXml);
-  ScopedEnv errors("OV_FAKE_TOOL_STDERR_steamcmd",
-                   "Login failure for builder with password " + password + "\n");
-  ScopedEnv failing("OV_FAKE_TOOL_EXIT_steamcmd", "1");
-  ProgramResult result = Run({"--build"});
-  ExpectOutcomeEndingWith(result, -6,
-                          "Error : Failed Steam Packaging !\nError : Failed executing steam command line !\n"
-                          "Failed Build in OvGamePackager.\n");
-  EXPECT_NE(std::string::npos, result.out.find("Login failure for builder with password ********"));
+  EXPECT_TRUE(Contains(WithoutCarriageReturns(sandbox.Run({"--build", sandbox.ConfigFile(), "Steam"}).out),
+                       "RunProcessAsync(" + steamcmd + ", +login builder  +run_app_build_http " + Build() +
+                           "app_build.vdf +quit)\n"));
 }
 
 TEST_F(SteamDistribution, CleanEmptiesOnlyTheContentDirectory) {

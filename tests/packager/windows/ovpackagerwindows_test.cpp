@@ -43,8 +43,7 @@ TEST_F(WindowsPackager, ConfigureWritesTheResourceFilesAndRunsConvert) {
   EXPECT_EQ(expected, runs[0].args);
   EXPECT_EQ(64u, ReadFileBytes(rsc + "game.ico").size());
   EXPECT_FALSE(fs::exists(TemporaryIco()));
-  EXPECT_TRUE(WithoutCarriageReturns(result.out).find("RunProcessAsync(" + program + ", ") !=
-              std::string::npos);
+  EXPECT_TRUE(Contains(WithoutCarriageReturns(result.out), "RunProcessAsync(" + program + ", "));
   // Text mode: CR LF line ends on Windows, LF elsewhere.
   EXPECT_EQ(TextModeBytes(kResourceHeader), ReadFileBytes(rsc + "res.h"));
   EXPECT_EQ(TextModeBytes(ResourceScript(sandbox)), ReadFileBytes(rsc + "game.rc"));
