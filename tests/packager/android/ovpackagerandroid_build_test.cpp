@@ -23,16 +23,13 @@ class AndroidBuildTest : public AndroidSandbox {
     sandbox.WriteFile("game/tmp/Android/Release/res/values/strings.xml",
                       "<resources>\n<string name=\"app_name\">Old</string>\n</resources>\n");
   }
-
-  std::vector<std::string> AntArguments(const std::string& mode) {
-    return {"-buildfile", BuildDirectory() + "build.xml", mode};
-  }
 };
 
 TEST_F(AndroidBuildTest, DebugBuildWithoutSigningData) {
   ProgramResult result = Run("--build");
   ExpectSuccess(result);
-  EXPECT_EQ(RunsOf("ant"), std::vector<std::vector<std::string>>{AntArguments("debug")});
+  EXPECT_EQ(RunsOf("ant"),
+            (std::vector<std::vector<std::string>>{{"-buildfile", BuildDirectory() + "build.xml", "debug"}}));
   const std::string out = WithoutCarriageReturns(result.out);
   EXPECT_TRUE(Contains(out, antTool + " -buildfile " + BuildDirectory() + "build.xml debug\n"));
   EXPECT_TRUE(Contains(out, "#Info: Start copying Java Sources\n"));

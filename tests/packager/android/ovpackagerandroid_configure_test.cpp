@@ -1,7 +1,6 @@
 // COvPackagerAndroid --configure, end to end: project creation and update, the manifest, the
 // splash layout and image, the launcher icons, the application name and the signing data.
 #include <gtest/gtest.h>
-#include <tinyxml.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -14,19 +13,6 @@ namespace {
 using namespace packagertest;
 using Runs = std::vector<std::vector<std::string>>;
 
-// The text of the "app_name" string of strings.xml.
-std::string AppName(const std::string& path) {
-  TiXmlDocument document;
-  if (!document.LoadFile(path.c_str()) || !document.RootElement()) return "(not XML)";
-  for (TiXmlElement* entry = document.RootElement()->FirstChildElement("string"); entry;
-       entry = entry->NextSiblingElement("string")) {
-    if (entry->Attribute("name") && std::string(entry->Attribute("name")) == "app_name") {
-      return entry->GetText() ? entry->GetText() : "";
-    }
-  }
-  return "(none)";
-}
-
 class AndroidConfigureTest : public AndroidSandbox {
  protected:
   std::vector<std::string> CreateArguments(const std::string& name, const std::string& level = "19") {
@@ -35,20 +21,27 @@ class AndroidConfigureTest : public AndroidSandbox {
   }
 };
 
-TEST_F(AndroidConfigureTest, FirstConfigureCreatesTheProjectWithTheEngineFiles) {
+TEST_F(AndroidConfigureTest, FirstConfigureCreatesTheProjectAndTheSecondOnlyUpdatesIt) {
+  // A name with XML characters is one argument of the tool and stays well-formed text.
+  WriteGame("My &lt;Game&gt; &amp; Co");
+  const std::string name = "My<Game> & Co";
   ProgramResult result = Run("--configure");
   ExpectSuccess(result);
-  EXPECT_EQ(RunsOf("android"), Runs{CreateArguments("Demo")});
+  EXPECT_EQ(RunsOf("android"), Runs{CreateArguments(name)});
   const std::string out = WithoutCarriageReturns(result.out);
-  EXPECT_TRUE(Contains(out, androidTool + " create project --target android-19 --name Demo --path " +
-                                BuildDirectory() + " --activity TheActivity --package com.example.demo\n"));
+  EXPECT_TRUE(Contains(out, androidTool + " create project --target android-19 --name \"" + name +
+                                "\" --path " + BuildDirectory() +
+                                " --activity TheActivity --package com.example.demo\n"));
   EXPECT_TRUE(Contains(out, "#Info: Android Project created.\n"));
   EXPECT_TRUE(Contains(out, "#Info: Android Manifest updated.\n"));
   // Without an icon nothing is rendered.
   EXPECT_TRUE(Contains(WithoutCarriageReturns(result.err), "Warning : No icon !\n"));
   EXPECT_TRUE(RunsOf("convert").empty());
 
-  EXPECT_EQ(ConfiguredManifest("19"), WithoutCarriageReturns(ReadBuilt("AndroidManifest.xml")));
+  const std::string manifest = ReadBuilt("AndroidManifest.xml"),
+                    strings = ReadBuilt("res/values/strings.xml");
+  EXPECT_EQ(ConfiguredManifest("19"), WithoutCarriageReturns(manifest));
+  EXPECT_TRUE(Contains(strings, "<string name=\"app_name\">My&lt;Game&gt; &amp; Co</string>"));
   // The splash layout, written in text mode: CR LF line ends on Windows.
   const std::string layout = ReadBuilt("res/layout/main.xml"), text = WithoutCarriageReturns(layout);
   EXPECT_EQ(ovhost::kIsWindows ? 739u : 719u, layout.size());
@@ -62,23 +55,15 @@ TEST_F(AndroidConfigureTest, FirstConfigureCreatesTheProjectWithTheEngineFiles) 
   EXPECT_FALSE(FileExists(Built("res/drawable/splash_hd.jpg")));
   // The generated Java sources are removed.
   EXPECT_TRUE(std::filesystem::is_empty(Built("src")));
-}
 
-TEST_F(AndroidConfigureTest, SecondConfigureUpdatesAndChangesNothing) {
-  // A name with XML characters is one argument of the tool and stays well-formed text.
-  WriteGame("My &lt;Game&gt; &amp; Co");
-  ExpectSuccess(Run("--configure"));
-  const std::string manifest = ReadBuilt("AndroidManifest.xml"),
-                    strings = ReadBuilt("res/values/strings.xml");
-  const std::string layout = ReadBuilt("res/layout/main.xml");
   ProgramResult second = Run("--configure");
   ExpectSuccess(second);
-  EXPECT_EQ(RunsOf("android"), (Runs{CreateArguments("My<Game> & Co"),
-                                     {"update", "project", "--name", "My<Game> & Co", "--target",
-                                      "android-19", "--path", BuildDirectory()}}));
+  EXPECT_EQ(
+      RunsOf("android"),
+      (Runs{CreateArguments(name),
+            {"update", "project", "--name", name, "--target", "android-19", "--path", BuildDirectory()}}));
   EXPECT_TRUE(Contains(WithoutCarriageReturns(second.out), "#Info: Android Project updated.\n"));
   EXPECT_TRUE(Contains(ReadBuilt("build.xml"), "updated by ov_fake_android"));
-  EXPECT_EQ("My<Game> & Co", AppName(Built("res/values/strings.xml")));
   EXPECT_EQ(manifest, ReadBuilt("AndroidManifest.xml"));
   EXPECT_EQ(strings, ReadBuilt("res/values/strings.xml"));
   EXPECT_EQ(layout, ReadBuilt("res/layout/main.xml"));
@@ -91,7 +76,7 @@ TEST_F(AndroidConfigureTest, FailingIconConversionDoesNotStopConfigure) {
   EXPECT_EQ(6u, RunsOf("convert").size());
   EXPECT_FALSE(std::filesystem::exists(Built("res/drawable-ldpi/ic_launcher.png")));
   EXPECT_FALSE(std::filesystem::exists(Built("res/drawable-ldpi/.tmp-ic_launcher.png")));
-  EXPECT_EQ("Demo", AppName(Built("res/values/strings.xml")));
+  EXPECT_TRUE(Contains(ReadBuilt("res/values/strings.xml"), "<string name=\"app_name\">Demo</string>"));
 }
 
 // The settings of the android group, each row configured and then built: ant builds a release
