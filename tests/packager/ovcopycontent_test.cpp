@@ -143,15 +143,15 @@ TEST_F(CopyContentTest, EachPlatformCopiesItsSelectionOfTheContent) {
 }
 
 TEST_F(CopyContentTest, FilesThatCannotBeCopiedAreReportedAfterEveryFileWasTried) {
-  for (const char* name : {"BF-a.bf", "BF-b.bf", "BF-c.bf", "Game/intro.lvl", "Game/outro.lvl"}) {
-    Source("Windows", "DX9", name);
-  }
-  const std::string root = Temporary("Windows") + "DX9" + kSep;
-  const std::string game = root + "Game";
-  // A directory where the copy of the first listed file of each section would go.
-  const std::string blockedBigFile = Listing(root).front();
-  const std::string blockedGameFile = Listing(game).front();
+  const std::vector<std::string> names = {"BF-a.bf", "BF-b.bf", "BF-c.bf", "Game/intro.lvl",
+                                          "Game/outro.lvl"};
+  for (const std::string& name : names) Source("Windows", "DX9", name);
+  const std::string root = Temporary("Windows") + "DX9" + kSep, game = root + "Game";
   const std::string target = BuildDirectory("Windows") + "DX9" + kSep;
+  // A directory where the copy of the first listed file of each section would go.
+  const std::string blockedBigFile = Listing(root).front(), blockedGameFile = Listing(game).front();
+  const std::set<std::string> blocked{fs::path(blockedBigFile).filename().string(),
+                                      fs::path(blockedGameFile).filename().string()};
   fs::create_directories(target + fs::path(blockedBigFile).filename().string());
   fs::create_directories(target + "Game" + kSep + fs::path(blockedGameFile).filename().string());
 
@@ -165,16 +165,12 @@ TEST_F(CopyContentTest, FilesThatCannotBeCopiedAreReportedAfterEveryFileWasTried
                 CopyingLines(game, {"intro.lvl", "outro.lvl"}) + kSettingsStart + kVideosStart +
                 kStringsStart,
             outcome.out);
-  const std::set<std::string> blocked{fs::path(blockedBigFile).filename().string(),
-                                      fs::path(blockedGameFile).filename().string()};
-  for (const char* name : {"BF-a.bf", "BF-b.bf", "BF-c.bf", "Game/intro.lvl", "Game/outro.lvl"}) {
+  for (const std::string& name : names) {
     SCOPED_TRACE(name);
     fs::path copy = fs::path(target) / fs::path(name).make_preferred();
-    if (blocked.count(copy.filename().string())) {
-      EXPECT_TRUE(fs::is_directory(copy));
-    } else {
-      EXPECT_EQ(name, ReadFileBytes(copy.string()));
-    }
+    const bool isBlocked = blocked.count(copy.filename().string()) == 1;
+    EXPECT_EQ(isBlocked, fs::is_directory(copy));
+    EXPECT_EQ(isBlocked ? "" : name, ReadFileBytes(copy.string()));
   }
 }
 
