@@ -59,14 +59,6 @@ class PackagerEntry : public ::testing::Test {
     if (!target.empty()) arguments.push_back(target);
     return sandbox.Run(arguments);
   }
-  // The runs of the project updater recorded so far.
-  std::vector<FakeToolRun> UpdaterRuns() const {
-    std::vector<FakeToolRun> runs;
-    for (const FakeToolRun& run : sandbox.ToolRuns()) {
-      if (run.args[0] == updater) runs.push_back(run);
-    }
-    return runs;
-  }
   void UpgradeProjectOnUpdate() {
     upgraded = sandbox.WriteFile("game/upgraded.project", ProjectXml("1.1", GeneralSettings()));
     env.push_back(std::make_unique<ScopedEnv>("OV_FAKE_TOOL_COPY_FROM_OvProjectUpdater", upgraded));
@@ -178,7 +170,8 @@ TEST_F(PackagerEntry, OldProjectIsUpgradedOnceBeforeLoading) {
   ProgramResult result = Run("--clean", "Release");
   ExpectOutcome(result, 0, "");
   EXPECT_EQ(std::string::npos, result.out.find("#Info"));
-  std::vector<FakeToolRun> runs = UpdaterRuns();
+  // Cleaning runs no other tool.
+  std::vector<FakeToolRun> runs = sandbox.ToolRuns();
   ASSERT_EQ(1u, runs.size());
   EXPECT_EQ((std::vector<std::string>{updater, sandbox.ProjectFile()}), runs.back().args);
   EXPECT_EQ(ReadFileBytes(upgraded), sandbox.Read("game/game.project"));
@@ -187,7 +180,7 @@ TEST_F(PackagerEntry, OldProjectIsUpgradedOnceBeforeLoading) {
   WriteProject("1.0");
   ExpectOutcome(Run("--clean", "Release"), -4,
                 "Can't load file " + sandbox.ProjectFile() + "\nFailed initializing Packager.\n");
-  EXPECT_EQ(2u, UpdaterRuns().size());
+  EXPECT_EQ(2u, sandbox.ToolRuns().size());
 }
 
 TEST_F(PackagerEntry, FailedUpdaterRunAlsoFailsTheLaterIconStep) {
@@ -196,9 +189,7 @@ TEST_F(PackagerEntry, FailedUpdaterRunAlsoFailsTheLaterIconStep) {
   UpgradeProjectOnUpdate();
   ScopedEnv failing("OV_FAKE_TOOL_EXIT_OvProjectUpdater", "1");
   WriteProject("");
-  ExpectOutcome(
-      Run("--configure", "Release"), -5,
-      "Error : Can't create .ico file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n");
+  ExpectOutcome(Run("--configure", "Release"), -5, kCantCreateIco);
   std::vector<FakeToolRun> runs = sandbox.ToolRuns();
   ASSERT_EQ(2u, runs.size());
   EXPECT_EQ(updater, runs[0].args[0]);
