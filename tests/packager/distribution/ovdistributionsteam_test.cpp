@@ -54,10 +54,8 @@ class SteamDistribution : public ::testing::Test {
   }
 
   // Every run of this suite also checks that the password shows nowhere in its output.
-  ProgramResult Run(const std::vector<std::string>& arguments) {
-    std::vector<std::string> all{arguments[0], sandbox.ConfigFile(), "Steam"};
-    all.insert(all.end(), arguments.begin() + 1, arguments.end());
-    ProgramResult result = sandbox.Run(all);
+  ProgramResult Run(const std::string& action) {
+    ProgramResult result = sandbox.Run({action, sandbox.ConfigFile(), "Steam"});
     // A word of the password catches a partly hidden or re-quoted copy too.
     for (const std::string& secret : {password, password.substr(0, 4)}) {
       if (secret.empty()) continue;
@@ -69,7 +67,6 @@ class SteamDistribution : public ::testing::Test {
 
   // B, the build directory before the distribution moves it into B/./content/.
   std::string Build() const { return BuildDirectory(sandbox, "Windows", "Steam"); }
-  std::string Output() const { return Build() + "." + kSep + "output" + kSep; }
   std::string Content() const { return Build() + "." + kSep + "content" + kSep; }
 
   PackagerSandbox sandbox;
@@ -78,7 +75,7 @@ class SteamDistribution : public ::testing::Test {
 };
 
 TEST_F(SteamDistribution, ConfigureWritesBothBuildScripts) {
-  ExpectOutcome(Run({"--configure"}), 0, "");
+  ExpectOutcome(Run("--configure"), 0, "");
 
   const std::string app = Lines({
       "\"appbuild\"",
@@ -119,7 +116,7 @@ TEST_F(SteamDistribution, ConfigureWritesBothBuildScripts) {
 TEST_F(SteamDistribution, BuildCopiesIntoTheContentDirectoryAndUploads) {
   ScopedEnv echo("OV_FAKE_TOOL_STDOUT_steamcmd", "Logging in user builder with password " + password + "\n");
   ScopedEnv errors("OV_FAKE_TOOL_STDERR_steamcmd", "upload done\n");
-  ProgramResult result = Run({"--build"});
+  ProgramResult result = Run("--build");
   // steamcmd's output goes to standard error, with the password hidden.
   ExpectOutcome(result, 0, "Logging in user builder with password ********\nupload done\n");
 
@@ -161,7 +158,7 @@ TEST_F(SteamDistribution, AccountAndPasswordReachSteamcmdIntactAndHidden) {
     ScopedEnv echo("OV_FAKE_TOOL_STDOUT_steamcmd", "password " + password + "\n");
     ScopedEnv errors("OV_FAKE_TOOL_STDERR_steamcmd", "password " + password + "\n");
     ScopedEnv failing("OV_FAKE_TOOL_EXIT_steamcmd", row.fails ? "1" : nullptr);
-    ProgramResult result = Run({"--build"});
+    ProgramResult result = Run("--build");
     const std::string shown = password.empty() ? "password \n" : "password ********\n";
     if (row.fails) {
       ExpectOutcomeEndingWith(
@@ -179,23 +176,23 @@ TEST_F(SteamDistribution, AccountAndPasswordReachSteamcmdIntactAndHidden) {
     if (password.empty()) expected.erase(expected.begin() + 3);
     EXPECT_EQ(expected, runs[0].args);
   }
-  EXPECT_TRUE(Contains(WithoutCarriageReturns(sandbox.Run({"--build", sandbox.ConfigFile(), "Steam"}).out),
+  EXPECT_TRUE(Contains(WithoutCarriageReturns(Run("--build").out),
                        "RunProcessAsync(" + steamcmd + ", +login builder  +run_app_build_http " + Build() +
                            "app_build.vdf +quit)\n"));
 }
 
 TEST_F(SteamDistribution, CleanEmptiesOnlyTheContentDirectory) {
-  ExpectOutcome(Run({"--configure"}), 0, "");
-  ExpectOutcome(Run({"--build"}), 0, "");
+  ExpectOutcome(Run("--configure"), 0, "");
+  ExpectOutcome(Run("--build"), 0, "");
   sandbox.WriteFile("game/tmp/Windows/Steam/output/upload.log", "log");
   const size_t uploads = sandbox.ToolRuns().size();
 
-  ExpectOutcome(Run({"--clean"}), 0, "");
+  ExpectOutcome(Run("--clean"), 0, "");
   EXPECT_TRUE(fs::is_directory(Content()));
   EXPECT_TRUE(fs::is_empty(Content()));
   EXPECT_TRUE(FileExists(Build() + "app_build.vdf"));
   EXPECT_TRUE(FileExists(Build() + "depot_build.vdf"));
-  EXPECT_EQ("log", ReadFileBytes(Output() + "upload.log"));
+  EXPECT_EQ("log", ReadFileBytes(Build() + "." + kSep + "output" + kSep + "upload.log"));
   EXPECT_EQ(uploads, sandbox.ToolRuns().size());
 }
 
