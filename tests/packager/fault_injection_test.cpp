@@ -54,17 +54,9 @@ class ScopedMount {
 };
 #endif
 
-class FaultInjection : public ::testing::Test {
+class FaultInjection : public WindowsGameTest {
  protected:
-  void SetUp() override {
-    sandbox.WriteFile(
-        "game/game.config",
-        ConfigurationXml("game.project", BuildEntry("Release", "Windows", "Zip"), ZipDistribution()));
-    sandbox.WriteFile("game/game.project", ProjectXml("1.1", GeneralSettings()));
-    sandbox.WriteFile("game/icons/game.png", "png");
-    fs::create_directories(BuildDirectory(sandbox, "Windows", "Release"));
-    WritePreviousResources();
-  }
+  void SetUp() override { WritePreviousResources(); }
   void WritePreviousResources() {
     sandbox.WriteFile("game/tmp/Windows/rsc/res.h", kOldHeader);
     sandbox.WriteFile("game/tmp/Windows/rsc/game.rc", kOldScript);
@@ -72,7 +64,7 @@ class FaultInjection : public ::testing::Test {
   }
 
   ProgramResult Run(const std::string& action) {
-    ProgramResult result = sandbox.Run({action, sandbox.ConfigFile(), "Release"}, kTimeLimitSeconds);
+    ProgramResult result = WindowsGameTest::Run(action, kTimeLimitSeconds);
     EXPECT_FALSE(result.timedOut) << "the run did not end within " << kTimeLimitSeconds << " s";
     return result;
   }
@@ -88,9 +80,6 @@ class FaultInjection : public ::testing::Test {
       EXPECT_TRUE(killed || entry.path().filename().string().rfind(".tmp-", 0) != 0) << entry.path();
     }
   }
-
-  PackagerSandbox sandbox;
-  const std::string rsc = Rsc(sandbox);
 };
 
 TEST_F(FaultInjection, ReadOnlyResourceDirectoryFailsAndKeepsThePreviousFiles) {
@@ -181,7 +170,7 @@ TEST_F(FaultInjection, MissingOrKilledToolFailsAndLeavesThePreviousIcon) {
     ScopedEnv signal("OV_FAKE_TOOL_SIGNAL_convert", "15");
     ProgramResult result = Run("--configure");
     ExpectOutcomeEndingWith(result, -5, kCantCreateIco);
-    EXPECT_TRUE(installed || result.out.find("convert") != std::string::npos);
+    EXPECT_TRUE(installed || Contains(result.out, "convert"));
     ExpectFiles(kResourceHeader, ResourceScript(sandbox), "");
   }
 }

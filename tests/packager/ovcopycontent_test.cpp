@@ -77,97 +77,81 @@ class CopyContentTest : public ::testing::Test {
   TempDir dir;
 };
 
-TEST_F(CopyContentTest, WindowsCopiesEveryBigFileButTheStringTableAndTheSectionFiles) {
-  // Big files by their case-sensitive suffix; of each section only the files directly in it.
-  for (const char* name :
-       {"BF-main.bf", "BF-string-table.bf", "BF-audiostreams.bf", "BF-wav.bf", "notes.txt", "BF-extra.BF",
-        "Game/intro.lvl", "Game/Levels/one.lvl", "Settings/input.cfg", "Settings/Old/input.cfg",
-        "Resources/String/en.st", "Resources/String/Draft/en.st"}) {
-    Source("Windows", "DX9", name);
-  }
-  CopyOutcome outcome = Run(ePlatformWindows, "Windows", "DX9", "DX9");
-  const std::string root = Temporary("Windows") + "DX9" + kSep;
-  EXPECT_TRUE(outcome.result);
-  EXPECT_EQ("", outcome.err);
-  EXPECT_EQ(kBigFilesStart + CopyingLines(root, {"BF-main.bf", "BF-audiostreams.bf", "BF-wav.bf"}) +
-                kGameStart + CopyingLines(root + "Game", {"intro.lvl"}) + kSettingsStart +
-                CopyingLines(root + "Settings", {"input.cfg"}) + kVideosStart + kStringsStart +
-                CopyingLines(root + "Resources" + kSep + "String", {"en.st"}),
-            outcome.out);
-  // Listing paths end in directory + separator + name, so the copies are announced with two
-  // separators before the name.
-  EXPECT_NE(std::string::npos, outcome.out.find("Copying " + root + kSep + "BF-main.bf\n"));
-  const std::string build = BuildDirectory("Windows");
-  EXPECT_EQ(
-      (std::set<std::string>{"DX9/", "DX9/BF-main.bf", "DX9/BF-audiostreams.bf", "DX9/BF-wav.bf", "DX9/Game/",
-                             "DX9/Game/intro.lvl", "DX9/Settings/", "DX9/Settings/input.cfg", "DX9/Videos/",
-                             "DX9/Resources/", "DX9/Resources/String/", "DX9/Resources/String/en.st"}),
-      Tree(build));
-  EXPECT_EQ("BF-wav.bf", ReadFileBytes(build + "DX9" + kSep + "BF-wav.bf"));
-}
-
-TEST_F(CopyContentTest, AndroidGetsLooseAudioInsteadOfItsBigFiles) {
-  for (const char* name :
-       {"BF-main.bf", "BF-string-table.bf", "BF-audiostreams.bf", "BF-wav.bf",
-        "Resources/AudioStreams/music.mp3", "Resources/AudioStreams/music.ogg", "Resources/Sounds/hit.wav",
-        "Resources/Sounds/hit.ogg", "Resources/String/en.st"}) {
-    Source("Android", "OpenGLES2", name);
-  }
-  CopyOutcome outcome = Run(ePlatformAndroid, "Android", "OpenGLES2", "assets");
-
-  const std::string root = Temporary("Android") + "OpenGLES2" + kSep;
-  const std::string resources = root + "Resources" + kSep;
-  EXPECT_TRUE(outcome.result);
-  EXPECT_EQ("", outcome.err);
-  EXPECT_EQ(kBigFilesStart + CopyingLines(root, {"BF-main.bf"}) + kGameStart + kSettingsStart + kVideosStart +
-                kStringsStart + CopyingLines(resources + "String", {"en.st"}) + kAudioStart +
-                CopyingLines(resources + "AudioStreams", {"music.mp3"}) + kSoundsStart +
-                CopyingLines(resources + "Sounds", {"hit.wav"}),
-            outcome.out);
-
-  const std::string build = BuildDirectory("Android");
-  EXPECT_EQ((std::set<std::string>{"assets/", "assets/BF-main.bf", "assets/Game/", "assets/Settings/",
-                                   "assets/Videos/", "assets/Resources/", "assets/Resources/String/",
-                                   "assets/Resources/String/en.st", "assets/Resources/AudioStreams/",
-                                   "assets/Resources/AudioStreams/music.mp3", "assets/Resources/Sounds/",
-                                   "assets/Resources/Sounds/hit.wave"}),
-            Tree(build));
-  EXPECT_EQ("Resources/Sounds/hit.wav",
-            ReadFileBytes(build + "assets" + kSep + "Resources" + kSep + "Sounds" + kSep + "hit.wave"));
-}
-
-TEST_F(CopyContentTest, MissingSourceDirectoriesStillGetTheirTargetAndMessage) {
-  // No Videos, no Resources and not even the API directory: nothing to copy, nothing failed.
-  const std::string sections =
-      std::string(kBigFilesStart) + kGameStart + kSettingsStart + kVideosStart + kStringsStart;
+TEST_F(CopyContentTest, EachPlatformCopiesItsSelectionOfTheContent) {
+  // Big files by their case-sensitive suffix, and of each section only the files directly in it;
+  // Android takes loose audio instead of the audio big files, its sounds renamed to .wave.
+  // clang-format off
+  const std::vector<const char*> sources = {
+      "BF-main.bf", "BF-string-table.bf", "BF-audiostreams.bf", "BF-wav.bf", "notes.txt", "BF-extra.BF",
+      "Game/intro.lvl", "Game/Levels/one.lvl", "Settings/input.cfg", "Settings/Old/input.cfg",
+      "Resources/String/en.st", "Resources/String/Draft/en.st", "Resources/AudioStreams/music.mp3",
+      "Resources/AudioStreams/music.ogg", "Resources/Sounds/hit.wav", "Resources/Sounds/hit.ogg"};
+  const std::set<std::string> sections = {
+      "", "Game/", "Game/intro.lvl", "Settings/", "Settings/input.cfg", "Videos/", "Resources/",
+      "Resources/String/", "Resources/String/en.st"};
+  const std::set<std::string> audio = {
+      "Resources/AudioStreams/", "Resources/AudioStreams/music.mp3", "Resources/Sounds/",
+      "Resources/Sounds/hit.wave"};
+  // clang-format on
   const struct {
     int platform;
     const char *name, *api, *target;
-    std::string out, made;
-  } rows[] = {{ePlatformWindows, "Windows", "DX9", "DX9", sections, "Videos"},
-              {ePlatformAndroid, "Android", "OpenGLES2", "assets", sections + kAudioStart + kSoundsStart,
-               "Resources" + kSep + "Sounds"}};
+    std::set<std::string> bigFiles;
+  } rows[] = {{ePlatformWindows, "Windows", "DX9", "DX9", {"BF-main.bf", "BF-audiostreams.bf", "BF-wav.bf"}},
+              {ePlatformAndroid, "Android", "OpenGLES2", "assets", {"BF-main.bf"}}};
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    fs::create_directories(Temporary(row.name));
-    CopyOutcome outcome = Run(row.platform, row.name, row.api, row.target);
-    EXPECT_TRUE(outcome.result);
-    EXPECT_EQ("", outcome.err);
-    EXPECT_EQ(row.out, outcome.out);
-    EXPECT_TRUE(fs::is_directory(BuildDirectory(row.name) + row.target + kSep + row.made));
+    const bool android = row.platform == ePlatformAndroid;
+    std::set<std::string> tree, directories;
+    for (const auto* part : {&sections, &row.bigFiles, android ? &audio : &sections}) {
+      for (const std::string& entry : *part) tree.insert(row.target + ("/" + entry));
+    }
+    for (const std::string& entry : tree) {
+      if (entry.back() == '/') directories.insert(entry);
+    }
+    // First without even the API directory: nothing to copy, nothing failed, every target made.
+    for (bool withSources : {false, true}) {
+      SCOPED_TRACE(std::string(row.name) + (withSources ? "" : " without sources"));
+      if (withSources) {
+        for (const char* name : sources) Source(row.name, row.api, name);
+      }
+      CopyOutcome outcome = Run(row.platform, row.name, row.api, row.target);
+      const std::string root = Temporary(row.name) + row.api + kSep, resources = root + "Resources" + kSep;
+      std::string out = kBigFilesStart + CopyingLines(root, row.bigFiles) + kGameStart +
+                        CopyingLines(root + "Game", {"intro.lvl"}) + kSettingsStart +
+                        CopyingLines(root + "Settings", {"input.cfg"}) + kVideosStart + kStringsStart +
+                        CopyingLines(resources + "String", {"en.st"});
+      if (android) {
+        out += kAudioStart + CopyingLines(resources + "AudioStreams", {"music.mp3"}) + kSoundsStart +
+               CopyingLines(resources + "Sounds", {"hit.wav"});
+      }
+      EXPECT_TRUE(outcome.result);
+      EXPECT_EQ("", outcome.err);
+      EXPECT_EQ(out, outcome.out);
+      // Listing paths end in directory + separator + name, so the copies are announced with two
+      // separators before the name.
+      EXPECT_EQ(withSources, bool(Contains(outcome.out, "Copying " + root + kSep + "BF-main.bf\n")));
+      EXPECT_EQ(withSources ? tree : directories, Tree(BuildDirectory(row.name)));
+    }
+    // Each copy holds its source's relative name; a renamed sound its old one.
+    for (const std::string& entry : tree) {
+      if (entry.back() == '/') continue;
+      std::string source = entry.substr(entry.find('/') + 1);
+      if (EndsWith(source, ".wave")) source.pop_back();
+      EXPECT_EQ(source, ReadFileBytes(BuildDirectory(row.name) + fs::path(entry).make_preferred().string()));
+    }
   }
 }
 
 TEST_F(CopyContentTest, FilesThatCannotBeCopiedAreReportedAfterEveryFileWasTried) {
-  for (const char* name : {"BF-a.bf", "BF-b.bf", "BF-c.bf", "Game/intro.lvl", "Game/outro.lvl"}) {
-    Source("Windows", "DX9", name);
-  }
-  const std::string root = Temporary("Windows") + "DX9" + kSep;
-  const std::string game = root + "Game";
-  // A directory where the copy of the first listed file of each section would go.
-  const std::string blockedBigFile = Listing(root).front();
-  const std::string blockedGameFile = Listing(game).front();
+  const std::vector<std::string> names = {"BF-a.bf", "BF-b.bf", "BF-c.bf", "Game/intro.lvl",
+                                          "Game/outro.lvl"};
+  for (const std::string& name : names) Source("Windows", "DX9", name);
+  const std::string root = Temporary("Windows") + "DX9" + kSep, game = root + "Game";
   const std::string target = BuildDirectory("Windows") + "DX9" + kSep;
+  // A directory where the copy of the first listed file of each section would go.
+  const std::string blockedBigFile = Listing(root).front(), blockedGameFile = Listing(game).front();
+  const std::set<std::string> blocked{fs::path(blockedBigFile).filename().string(),
+                                      fs::path(blockedGameFile).filename().string()};
   fs::create_directories(target + fs::path(blockedBigFile).filename().string());
   fs::create_directories(target + "Game" + kSep + fs::path(blockedGameFile).filename().string());
 
@@ -181,16 +165,12 @@ TEST_F(CopyContentTest, FilesThatCannotBeCopiedAreReportedAfterEveryFileWasTried
                 CopyingLines(game, {"intro.lvl", "outro.lvl"}) + kSettingsStart + kVideosStart +
                 kStringsStart,
             outcome.out);
-  const std::set<std::string> blocked{fs::path(blockedBigFile).filename().string(),
-                                      fs::path(blockedGameFile).filename().string()};
-  for (const char* name : {"BF-a.bf", "BF-b.bf", "BF-c.bf", "Game/intro.lvl", "Game/outro.lvl"}) {
+  for (const std::string& name : names) {
     SCOPED_TRACE(name);
     fs::path copy = fs::path(target) / fs::path(name).make_preferred();
-    if (blocked.count(copy.filename().string())) {
-      EXPECT_TRUE(fs::is_directory(copy));
-    } else {
-      EXPECT_EQ(name, ReadFileBytes(copy.string()));
-    }
+    const bool isBlocked = blocked.count(copy.filename().string()) == 1;
+    EXPECT_EQ(isBlocked, fs::is_directory(copy));
+    EXPECT_EQ(isBlocked ? "" : name, ReadFileBytes(copy.string()));
   }
 }
 

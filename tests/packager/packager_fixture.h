@@ -78,6 +78,11 @@ inline std::string ResourceScript(const PackagerSandbox& sandbox) {
 const char kCantCreateIco[] =
     "Error : Can't create .ico file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n";
 
+inline ::testing::AssertionResult Contains(const std::string& text, const std::string& part) {
+  if (text.find(part) != std::string::npos) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "\"" << part << "\" is not in:\n" << text;
+}
+
 inline bool EndsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
@@ -111,6 +116,31 @@ inline std::set<std::string> Tree(const std::string& root) {
   }
   return entries;
 }
+
+// A game whose configuration holds the Windows build "Release" (distribution Zip): the default
+// project, its icon and the build directory that the engine's build step creates.
+class WindowsGameTest : public ::testing::Test {
+ protected:
+  WindowsGameTest() {
+    sandbox.WriteFile(
+        "game/game.config",
+        ConfigurationXml("game.project", BuildEntry("Release", "Windows", "Zip"), ZipDistribution()));
+    WriteProject(GeneralSettings());
+    sandbox.WriteFile("game/icons/game.png", "png");
+    std::filesystem::create_directories(BuildDirectory(sandbox, "Windows", "Release"));
+  }
+  void WriteProject(const std::string& settings) {
+    sandbox.WriteFile("game/game.project", ProjectXml("1.1", settings));
+  }
+  ProgramResult Run(const std::string& action, int timeoutSeconds = 0) {
+    return sandbox.Run({action, sandbox.ConfigFile(), "Release"}, timeoutSeconds);
+  }
+  // The icon that convert writes, renamed to game.ico once it succeeded.
+  std::string TemporaryIco() const { return ScriptPath(sandbox, ".tmp-game.ico"); }
+
+  PackagerSandbox sandbox;
+  const std::string rsc = Rsc(sandbox);
+};
 
 // The run started, ended with main's status and wrote exactly err on standard error.
 inline void ExpectOutcome(const ProgramResult& result, int status, const std::string& err) {

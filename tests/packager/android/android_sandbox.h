@@ -13,11 +13,6 @@
 
 #include "packager/packager_fixture.h"
 
-inline ::testing::AssertionResult Contains(const std::string& text, const std::string& part) {
-  if (text.find(part) != std::string::npos) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "\"" << part << "\" is not in:\n" << text;
-}
-
 class AndroidSandbox : public ::testing::Test {
  protected:
   AndroidSandbox() {

@@ -53,32 +53,27 @@ class AndroidManifestTest : public ::testing::Test {
   COvAndroidManifest manifest;
 };
 
-TEST_F(AndroidManifestTest, FilesThatAreNoManifestDoNotLoad) {
-  // Unreadable files are reported; another root is refused silently.
+TEST_F(AndroidManifestTest, FilesThatAreNoManifestDoNotLoadAndLeaveNothingToEditOrSave) {
+  EXPECT_FALSE(manifest.RemoveActivities() || manifest.Update("com.example.demo", "1", "1.0") ||
+               manifest.Save());
+  // Unreadable files are reported; another root is refused silently. A failed load does not let
+  // the previously loaded document be edited or saved under the new name.
   for (const char* content : {"", "this is not XML", "<manifest><application></manifest>", "<resources/>"}) {
     SCOPED_TRACE(content);
-    if (content[0]) temp.WriteFile("AndroidManifest.xml", content);
+    path = temp.WriteFile("AndroidManifest.xml", Manifest("<application><activity/></application>\n"));
+    ASSERT_TRUE(Load());
+    path = temp.Join("other.xml");
+    if (content[0]) temp.WriteFile("other.xml", content);
     testing::internal::CaptureStdout();
     EXPECT_FALSE(Load());
     EXPECT_EQ(std::string(content) == "<resources/>" ? "" : "Cannot open file " + path + "\n",
               testing::internal::GetCapturedStdout());
     EXPECT_EQ(nullptr, manifest.GetRoot());
+    EXPECT_FALSE(manifest.RemoveActivities() || manifest.Update("com.example.demo", "1", "1.0") ||
+                 manifest.Save());
+    EXPECT_EQ(content[0] != '\0', FileExists(path));
+    EXPECT_EQ(content, ReadFileBytes(path));
   }
-}
-
-TEST_F(AndroidManifestTest, NothingIsEditedOrWrittenWithoutALoadedManifest) {
-  EXPECT_FALSE(manifest.RemoveActivities() || manifest.Update("com.example.demo", "1", "1.0") ||
-               manifest.Save());
-  // A failed load does not let the previous document be saved under the new name.
-  temp.WriteFile("AndroidManifest.xml", Manifest("<application/>\n"));
-  ASSERT_TRUE(Load());
-  EXPECT_FALSE(manifest.RemoveActivities());  // no activity to remove
-  path = temp.Join("other.xml");
-  testing::internal::CaptureStdout();
-  EXPECT_FALSE(Load());
-  testing::internal::GetCapturedStdout();
-  EXPECT_FALSE(manifest.Save());
-  EXPECT_FALSE(FileExists(path));
 }
 
 TEST_F(AndroidManifestTest, RemoveActivitiesLeavesTheRestOfTheApplication) {
@@ -88,6 +83,7 @@ TEST_F(AndroidManifestTest, RemoveActivitiesLeavesTheRestOfTheApplication) {
   ASSERT_TRUE(Load());
   EXPECT_TRUE(manifest.RemoveActivities());
   EXPECT_EQ("manifest{application{meta-data}}", Outline(manifest.GetRoot()));
+  EXPECT_FALSE(manifest.RemoveActivities());  // no activity left to remove
 }
 
 TEST_F(AndroidManifestTest, UpdateAddsWhatIsMissingOnceAndKeepsTheRest) {

@@ -1,31 +1,39 @@
 // COvPackagerAndroid --configure, end to end: project creation and update, the manifest, the
 // splash layout and image, the launcher icons, the application name and the signing data.
 #include <gtest/gtest.h>
-#include <tinyxml.h>
 
 #include <algorithm>
 #include <filesystem>
 
 #include "packager/android/android_sandbox.h"
-#include "packager/android/expected_manifest.h"
 
 namespace {
 
 using namespace packagertest;
 using Runs = std::vector<std::vector<std::string>>;
 
-// The text of the "app_name" string of strings.xml.
-std::string AppName(const std::string& path) {
-  TiXmlDocument document;
-  if (!document.LoadFile(path.c_str()) || !document.RootElement()) return "(not XML)";
-  for (TiXmlElement* entry = document.RootElement()->FirstChildElement("string"); entry;
-       entry = entry->NextSiblingElement("string")) {
-    if (entry->Attribute("name") && std::string(entry->Attribute("name")) == "app_name") {
-      return entry->GetText() ? entry->GetText() : "";
-    }
-  }
-  return "(none)";
-}
+// The manifest that the first configure of a project made by the SDK's project tool leaves
+// (package com.example.demo, version code 1, version 2.5), as TinyXML saves it, with "\n" line
+// ends.
+const char kConfiguredManifest[] =
+    "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\n"
+    "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\" package=\"com.example.demo\" "
+    "android:versionCode=\"1\" android:versionName=\"2.5\" android:installLocation=\"auto\">\n"
+    "    <application android:label=\"@string/app_name\" android:icon=\"@drawable/ic_launcher\" "
+    "android:allowBackup=\"false\" android:hardwareAccelerated=\"false\">\n"
+    "        <activity android:name=\"com.orvo.sdk.TheActivity\" android:launchMode=\"singleTask\" "
+    "android:screenOrientation=\"sensorLandscape\" android:configChanges=\"keyboardHidden|screenSize\" "
+    "android:label=\"@string/app_name\">\n"
+    "            <intent-filter>\n"
+    "                <action android:name=\"android.intent.action.MAIN\" />\n"
+    "                <category android:name=\"android.intent.category.LAUNCHER\" />\n"
+    "                <category android:name=\"tv.ouya.intent.category.GAME\" />\n"
+    "            </intent-filter>\n"
+    "        </activity>\n"
+    "    </application>\n"
+    "    <uses-sdk android:minSdkVersion=\"9\" android:targetSdkVersion=\"19\" />\n"
+    "    <uses-feature android:glEsVersion=\"0x00020000\" />\n"
+    "</manifest>\n";
 
 class AndroidConfigureTest : public AndroidSandbox {
  protected:
@@ -35,20 +43,27 @@ class AndroidConfigureTest : public AndroidSandbox {
   }
 };
 
-TEST_F(AndroidConfigureTest, FirstConfigureCreatesTheProjectWithTheEngineFiles) {
+TEST_F(AndroidConfigureTest, FirstConfigureCreatesTheProjectAndTheSecondOnlyUpdatesIt) {
+  // A name with XML characters is one argument of the tool and stays well-formed text.
+  WriteGame("My &lt;Game&gt; &amp; Co");
+  const std::string name = "My<Game> & Co";
   ProgramResult result = Run("--configure");
   ExpectSuccess(result);
-  EXPECT_EQ(RunsOf("android"), Runs{CreateArguments("Demo")});
+  EXPECT_EQ(RunsOf("android"), Runs{CreateArguments(name)});
   const std::string out = WithoutCarriageReturns(result.out);
-  EXPECT_TRUE(Contains(out, androidTool + " create project --target android-19 --name Demo --path " +
-                                BuildDirectory() + " --activity TheActivity --package com.example.demo\n"));
+  EXPECT_TRUE(Contains(out, androidTool + " create project --target android-19 --name \"" + name +
+                                "\" --path " + BuildDirectory() +
+                                " --activity TheActivity --package com.example.demo\n"));
   EXPECT_TRUE(Contains(out, "#Info: Android Project created.\n"));
   EXPECT_TRUE(Contains(out, "#Info: Android Manifest updated.\n"));
   // Without an icon nothing is rendered.
   EXPECT_TRUE(Contains(WithoutCarriageReturns(result.err), "Warning : No icon !\n"));
   EXPECT_TRUE(RunsOf("convert").empty());
 
-  EXPECT_EQ(ConfiguredManifest("19"), WithoutCarriageReturns(ReadBuilt("AndroidManifest.xml")));
+  const std::string manifest = ReadBuilt("AndroidManifest.xml"),
+                    strings = ReadBuilt("res/values/strings.xml");
+  EXPECT_EQ(kConfiguredManifest, WithoutCarriageReturns(manifest));
+  EXPECT_TRUE(Contains(strings, "<string name=\"app_name\">My&lt;Game&gt; &amp; Co</string>"));
   // The splash layout, written in text mode: CR LF line ends on Windows.
   const std::string layout = ReadBuilt("res/layout/main.xml"), text = WithoutCarriageReturns(layout);
   EXPECT_EQ(ovhost::kIsWindows ? 739u : 719u, layout.size());
@@ -62,23 +77,15 @@ TEST_F(AndroidConfigureTest, FirstConfigureCreatesTheProjectWithTheEngineFiles) 
   EXPECT_FALSE(FileExists(Built("res/drawable/splash_hd.jpg")));
   // The generated Java sources are removed.
   EXPECT_TRUE(std::filesystem::is_empty(Built("src")));
-}
 
-TEST_F(AndroidConfigureTest, SecondConfigureUpdatesAndChangesNothing) {
-  // A name with XML characters is one argument of the tool and stays well-formed text.
-  WriteGame("My &lt;Game&gt; &amp; Co");
-  ExpectSuccess(Run("--configure"));
-  const std::string manifest = ReadBuilt("AndroidManifest.xml"),
-                    strings = ReadBuilt("res/values/strings.xml");
-  const std::string layout = ReadBuilt("res/layout/main.xml");
   ProgramResult second = Run("--configure");
   ExpectSuccess(second);
-  EXPECT_EQ(RunsOf("android"), (Runs{CreateArguments("My<Game> & Co"),
-                                     {"update", "project", "--name", "My<Game> & Co", "--target",
-                                      "android-19", "--path", BuildDirectory()}}));
+  EXPECT_EQ(
+      RunsOf("android"),
+      (Runs{CreateArguments(name),
+            {"update", "project", "--name", name, "--target", "android-19", "--path", BuildDirectory()}}));
   EXPECT_TRUE(Contains(WithoutCarriageReturns(second.out), "#Info: Android Project updated.\n"));
   EXPECT_TRUE(Contains(ReadBuilt("build.xml"), "updated by ov_fake_android"));
-  EXPECT_EQ("My<Game> & Co", AppName(Built("res/values/strings.xml")));
   EXPECT_EQ(manifest, ReadBuilt("AndroidManifest.xml"));
   EXPECT_EQ(strings, ReadBuilt("res/values/strings.xml"));
   EXPECT_EQ(layout, ReadBuilt("res/layout/main.xml"));
@@ -91,10 +98,12 @@ TEST_F(AndroidConfigureTest, FailingIconConversionDoesNotStopConfigure) {
   EXPECT_EQ(6u, RunsOf("convert").size());
   EXPECT_FALSE(std::filesystem::exists(Built("res/drawable-ldpi/ic_launcher.png")));
   EXPECT_FALSE(std::filesystem::exists(Built("res/drawable-ldpi/.tmp-ic_launcher.png")));
-  EXPECT_EQ("Demo", AppName(Built("res/values/strings.xml")));
+  EXPECT_TRUE(Contains(ReadBuilt("res/values/strings.xml"), "<string name=\"app_name\">Demo</string>"));
 }
 
-TEST_F(AndroidConfigureTest, SigningDataRewritesAntPropertiesOnlyWhenComplete) {
+// The settings of the android group, each row configured and then built: ant builds a release
+// only with complete signing data.
+TEST_F(AndroidConfigureTest, SigningDataOnlyWhenCompleteAndApiLevelNeverBelowNineteen) {
   const std::string keys = Setting("androidkeystorepwd", "store&amp;pass") +
                            Setting("androidkeyalias", "game") + Setting("androidkeyaliaspwd", "alias pass");
   const std::string rest = "\nkey.store.password=store&pass\nkey.alias=game\nkey.alias.password=alias pass\n";
@@ -102,49 +111,44 @@ TEST_F(AndroidConfigureTest, SigningDataRewritesAntPropertiesOnlyWhenComplete) {
   std::replace(relative.begin(), relative.end(), '\\', '/');
   const std::string absolute = ovhost::kIsWindows ? "D:\\keys\\r.ks" : "/keys/r.ks";
   const struct {
-    std::string settings, properties;
+    std::string settings, properties, level;
   } rows[] = {
-      // Three settings, and the fourth without a value or with another letter case.
+      // Three signing settings, and the fourth without a value or with another letter case. Every
+      // API level setting is applied in turn: a level below 19, a text that is no number (0), a
+      // name in another letter case and a setting without value all leave 19.
       {Setting("androidkeystore", "r.ks") + Setting("androidkeystorepwd", "a") +
            Setting("androidkeyalias", "b") + Setting("androidKeyAliasPwd", "c") +
-           "<setting name=\"androidkeyaliaspwd\"/>" + Setting("androidkeyaliaspwd", ""),
-       "# created by ov_fake_android\n"},
-      {Setting("androidkeystore", "keys\\release.keystore") + keys, "key.store=" + relative + rest},
+           "<setting name=\"androidkeyaliaspwd\"/>" + Setting("androidkeyaliaspwd", "") +
+           Setting("androidsdkid", "17") + Setting("androidsdkid", "abc") + Setting("androidSdkId", "23") +
+           "<setting name=\"androidsdkid\"/>\n",
+       "# created by ov_fake_android\n", "19"},
+      {Setting("androidkeystore", "keys\\release.keystore") + keys + Setting("androidsdkid", "21"),
+       "key.store=" + relative + rest, "21"},
       {Setting("androidkeystore", absolute) + keys,
-       std::string("key.store=") + (ovhost::kIsWindows ? "D:/keys/r.ks" : "/keys/r.ks") + rest},
+       std::string("key.store=") + (ovhost::kIsWindows ? "D:/keys/r.ks" : "/keys/r.ks") + rest, "19"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.properties);
+    const bool signing = row.properties[0] != '#';
     std::filesystem::remove_all(sandbox.Path("game/tmp"));
+    std::filesystem::remove(sandbox.Path("tools.log"));
     WriteGame("Demo", false, true, row.settings);
     ProgramResult result = Run("--configure");
     ExpectSuccess(result);
     EXPECT_EQ(row.properties, WithoutCarriageReturns(ReadBuilt("ant.properties")));
     const std::string announced =
         "#Info: Start rewriting ant.properties " + BuildDirectory() + "ant.properties\n";
-    EXPECT_EQ(row.properties[0] != '#',
-              WithoutCarriageReturns(result.out).find(announced) != std::string::npos);
+    EXPECT_EQ(signing, bool(Contains(WithoutCarriageReturns(result.out), announced)));
+    EXPECT_EQ(RunsOf("android"), Runs{CreateArguments("Demo", row.level)});
+    EXPECT_TRUE(Contains(ReadBuilt("AndroidManifest.xml"), "android:targetSdkVersion=\"" + row.level + "\""));
+    ProgramResult build = Run("--build");
+    ExpectSuccess(build);
+    const char* mode = signing ? "release" : "debug";
+    EXPECT_EQ(RunsOf("ant"), (Runs{{"-buildfile", BuildDirectory() + "build.xml", mode}}));
     // The passwords are in the file only, never in the output.
-    EXPECT_FALSE(Contains(result.out + result.err, "store&pass"));
-  }
-}
-
-TEST_F(AndroidConfigureTest, ApiLevelIsNeverBelowNineteen) {
-  // Every setting is applied in turn: a level below 19, a text that is no number (0), a name in
-  // another letter case and a setting without value all leave 19.
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {Setting("androidsdkid", "17") + Setting("androidsdkid", "abc") + Setting("androidSdkId", "23") +
-           "<setting name=\"androidsdkid\"/>\n",
-       "19"},
-      {Setting("androidsdkid", "21"), "21"}};
-  for (const auto& [settings, level] : cases) {
-    SCOPED_TRACE(settings);
-    std::filesystem::remove_all(sandbox.Path("game/tmp"));
-    std::filesystem::remove(sandbox.Path("tools.log"));
-    WriteGame("Demo", false, true, settings);
-    ExpectSuccess(Run("--configure"));
-    EXPECT_EQ(RunsOf("android"), Runs{CreateArguments("Demo", level)});
-    EXPECT_TRUE(Contains(ReadBuilt("AndroidManifest.xml"), "android:targetSdkVersion=\"" + level + "\""));
+    for (const char* secret : {"store&pass", "alias pass"}) {
+      EXPECT_FALSE(Contains(result.out + result.err + build.out + build.err, secret));
+    }
   }
 }
 

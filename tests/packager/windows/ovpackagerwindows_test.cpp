@@ -1,11 +1,10 @@
 // COvPackagerWindows end to end: the icon conversion's command line, the resource script and
-// header, the icon warnings, the content copy of --build, and (Linux) the real ImageMagick icon
-// accepted by a Windows resource compiler.
+// header, the icon warnings, and (Linux) the real ImageMagick icon accepted by a Windows
+// resource compiler.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -28,28 +27,7 @@ const std::vector<std::string> kIconOptions = {
     "-delete", "0", "-alpha", "off", "-colors", "256"};
 // clang-format on
 
-class WindowsPackager : public ::testing::Test {
- protected:
-  void SetUp() override {
-    sandbox.WriteFile(
-        "game/game.config",
-        ConfigurationXml("game.project", BuildEntry("Release", "Windows", "Zip"), ZipDistribution()));
-    WriteProject(GeneralSettings());
-    sandbox.WriteFile("game/icons/game.png", "png");
-    fs::create_directories(BuildDirectory(sandbox, "Windows", "Release"));
-  }
-  void WriteProject(const std::string& settings) {
-    sandbox.WriteFile("game/game.project", ProjectXml("1.1", settings));
-  }
-  ProgramResult Run(const std::string& action) {
-    return sandbox.Run({action, sandbox.ConfigFile(), "Release"});
-  }
-  // The icon that convert writes, renamed to game.ico once it succeeded.
-  std::string TemporaryIco() const { return ScriptPath(sandbox, ".tmp-game.ico"); }
-
-  PackagerSandbox sandbox;
-  const std::string rsc = Rsc(sandbox);
-};
+using WindowsPackager = WindowsGameTest;
 
 TEST_F(WindowsPackager, ConfigureWritesTheResourceFilesAndRunsConvert) {
   sandbox.InstallFakeTool("tools/convert");
@@ -65,22 +43,18 @@ TEST_F(WindowsPackager, ConfigureWritesTheResourceFilesAndRunsConvert) {
   EXPECT_EQ(expected, runs[0].args);
   EXPECT_EQ(64u, ReadFileBytes(rsc + "game.ico").size());
   EXPECT_FALSE(fs::exists(TemporaryIco()));
-  EXPECT_TRUE(WithoutCarriageReturns(result.out).find("RunProcessAsync(" + program + ", ") !=
-              std::string::npos);
+  EXPECT_TRUE(Contains(WithoutCarriageReturns(result.out), "RunProcessAsync(" + program + ", "));
   // Text mode: CR LF line ends on Windows, LF elsewhere.
   EXPECT_EQ(TextModeBytes(kResourceHeader), ReadFileBytes(rsc + "res.h"));
   EXPECT_EQ(TextModeBytes(ResourceScript(sandbox)), ReadFileBytes(rsc + "game.rc"));
 }
 
 TEST_F(WindowsPackager, ConfigureWithoutAnIconOnlyCreatesTheResourceDirectory) {
+  // An icon setting naming a directory has no file name, as a missing one.
   sandbox.InstallFakeTool("tools/convert");
-  for (const char* icon : {"", "icons/"}) {
-    SCOPED_TRACE(std::string("generalIcon \"") + icon + "\"");
-    fs::remove_all(rsc);
-    WriteProject(GeneralSettings("") + Setting("generalIcon", icon));
-    ExpectOutcome(Run("--configure"), 0, "Warning : No icon !\n");
-    EXPECT_TRUE(fs::is_directory(rsc) && fs::is_empty(rsc));
-  }
+  WriteProject(GeneralSettings("icons/"));
+  ExpectOutcome(Run("--configure"), 0, "Warning : No icon !\n");
+  EXPECT_TRUE(fs::is_directory(rsc) && fs::is_empty(rsc));
   EXPECT_TRUE(sandbox.ToolRuns().empty());
 }
 
@@ -99,20 +73,6 @@ TEST_F(WindowsPackager, IconPathWithBlanksReachesConvertAsTwoWords) {
   EXPECT_FALSE(fs::exists(TemporaryIco()) || fs::exists(rsc + "game.ico"));
   // The resource script is written before the conversion and stays.
   EXPECT_EQ(ResourceScript(sandbox), WithoutCarriageReturns(ReadFileBytes(rsc + "game.rc")));
-}
-
-TEST_F(WindowsPackager, BuildCopiesTheContentOfTheApiDirectory) {
-  // Which files are selected, and how, is the content copy's; here only where they go.
-  for (const char* name : {"BF-main.bf", "BF-string-table.bf", "Game/intro.lvl", "Resources/String/en.st"}) {
-    sandbox.WriteFile(std::string("game/tmp/Windows/DX9/") + name, name);
-  }
-  ExpectOutcome(Run("--build"), 0, "");
-  const std::string build = BuildDirectory(sandbox, "Windows", "Release");
-  EXPECT_EQ((std::set<std::string>{"DX9/", "DX9/BF-main.bf", "DX9/Game/", "DX9/Game/intro.lvl",
-                                   "DX9/Settings/", "DX9/Videos/", "DX9/Resources/", "DX9/Resources/String/",
-                                   "DX9/Resources/String/en.st"}),
-            Tree(build));
-  EXPECT_EQ("Game/intro.lvl", ReadFileBytes(build + "DX9" + kSep + "Game" + kSep + "intro.lvl"));
 }
 
 // The Windows leg runs under Wine without ImageMagick or a resource compiler: the real icon and
