@@ -9,19 +9,13 @@
 namespace fs = std::filesystem;
 
 TempDir::TempDir() {
-  std::random_device device;
+  // The clock is mixed in because some C++ libraries give a fixed random_device sequence.
   std::mt19937_64 generator(
-      device() ^ static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-  fs::path base = fs::temp_directory_path();
-  for (;;) {
-    std::ostringstream name;
-    name << "ovtest-" << std::hex << generator();
-    fs::path candidate = base / name.str();
-    std::error_code error;
-    if (fs::create_directory(candidate, error)) {
-      m_path = candidate.string();
-      break;
-    }
+      std::random_device{}() ^
+      static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  for (std::error_code error; m_path.empty();) {
+    fs::path candidate = fs::temp_directory_path() / ("ovtest-" + std::to_string(generator()));
+    if (fs::create_directory(candidate, error)) m_path = candidate.string();
   }
 }
 
