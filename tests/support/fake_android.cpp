@@ -65,39 +65,35 @@ int CreateProject(int argc, char** argv) {
   std::string package = Option(argc, argv, "--package");
   if (path.empty() || name.empty() || activity.empty() || package.empty()) return 2;
 
-  std::string manifest =
-      "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-      "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
-      "      package=\"" +
-      package +
-      "\"\n"
-      "      android:versionCode=\"1\"\n"
-      "      android:versionName=\"1.0\">\n"
-      "    <application android:label=\"@string/app_name\" android:icon=\"@drawable/ic_launcher\">\n"
-      "        <activity android:name=\"" +
-      activity +
-      "\"\n"
-      "                  android:label=\"@string/app_name\">\n"
-      "            <intent-filter>\n"
-      "                <action android:name=\"android.intent.action.MAIN\" />\n"
-      "                <category android:name=\"android.intent.category.LAUNCHER\" />\n"
-      "            </intent-filter>\n"
-      "        </activity>\n"
-      "    </application>\n"
-      "</manifest>\n";
-  std::string strings =
-      "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-      "<resources>\n"
-      "    <string name=\"app_name\">" +
-      XmlEscaped(name) +
-      "</string>\n"
-      "</resources>\n";
-  std::string layout =
-      "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-      "<LinearLayout xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
-      "    android:orientation=\"vertical\" android:layout_width=\"fill_parent\"\n"
-      "    android:layout_height=\"fill_parent\">\n"
-      "</LinearLayout>\n";
+  // clang-format off
+  std::string manifest = R"(<?xml version="1.0" encoding="utf-8"?>
+<manifest xmlns:android="http://schemas.android.com/apk/res/android"
+      package=")" + package + R"("
+      android:versionCode="1"
+      android:versionName="1.0">
+    <application android:label="@string/app_name" android:icon="@drawable/ic_launcher">
+        <activity android:name=")" + activity + R"("
+                  android:label="@string/app_name">
+            <intent-filter>
+                <action android:name="android.intent.action.MAIN" />
+                <category android:name="android.intent.category.LAUNCHER" />
+            </intent-filter>
+        </activity>
+    </application>
+</manifest>
+)";
+  std::string strings = R"(<?xml version="1.0" encoding="utf-8"?>
+<resources>
+    <string name="app_name">)" + XmlEscaped(name) + R"(</string>
+</resources>
+)";
+  std::string layout = R"(<?xml version="1.0" encoding="utf-8"?>
+<LinearLayout xmlns:android="http://schemas.android.com/apk/res/android"
+    android:orientation="vertical" android:layout_width="fill_parent"
+    android:layout_height="fill_parent">
+</LinearLayout>
+)";
+  // clang-format on
   std::string packageDirectory = package;
   for (char& c : packageDirectory) {
     if (c == '.') c = '/';

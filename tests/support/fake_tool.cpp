@@ -21,8 +21,6 @@
 //   OV_FAKE_TOOL_STDERR_BYTES  then this many bytes "ABC...Z" repeated on standard error;
 //                              the two are written in alternating 64 KiB pieces, so a reader
 //                              that drains only one stream at a time blocks the tool.
-//   OV_FAKE_TOOL_CREATE        a file to create (relative to the current directory) holding
-//                              "ov_fake_tool\n", as a tool's product
 //   OV_FAKE_TOOL_COPY_FROM     with OV_FAKE_TOOL_COPY_TO: a file copied over another, as a
 //   OV_FAKE_TOOL_COPY_TO       tool that rewrites a file in place (the project updater)
 //   OV_FAKE_TOOL_READ_STDIN    when set, standard input is read to its end first
@@ -36,6 +34,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "support/fake_tool_record.h"
@@ -58,11 +57,7 @@ const char* Setting(const char* name) {
 }
 
 std::string ToolNameOf(const char* argv0) {
-  std::string path = argv0 ? argv0 : "";
-  size_t slash = path.find_last_of("/\\");
-  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  size_t dot = name.find_last_of('.');
-  if (dot != std::string::npos && dot > 0) name.resize(dot);
+  std::string name = std::filesystem::path(argv0 ? argv0 : "").stem().string();
   for (char& c : name) {
     if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
   }
@@ -83,14 +78,8 @@ void WritePattern(FILE* stream, char first, unsigned long long& left, unsigned l
 // Rewrites target with the bytes of source. Not std::filesystem::copy_file: with mingw's
 // libstdc++ it refuses to replace an existing file (every file looks like the same inode).
 void CopyOver(const char* source, const char* target) {
-  FILE* in = std::fopen(source, "rb");
-  if (!in) return;
-  if (FILE* out = std::fopen(target, "wb")) {
-    char buffer[64 * 1024];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), in)) > 0;) std::fwrite(buffer, 1, n, out);
-    std::fclose(out);
-  }
-  std::fclose(in);
+  std::ifstream in(source, std::ios::binary);
+  if (in) std::ofstream(target, std::ios::binary) << in.rdbuf();
 }
 
 }  // namespace
@@ -122,13 +111,6 @@ int main(int argc, char** argv) {
   while (outLeft > 0 || errLeft > 0) {
     if (outLeft > 0) WritePattern(stdout, 'a', outLeft, outPosition);
     if (errLeft > 0) WritePattern(stderr, 'A', errLeft, errPosition);
-  }
-
-  if (const char* path = Setting("OV_FAKE_TOOL_CREATE")) {
-    if (FILE* product = std::fopen(path, "wb")) {
-      std::fputs("ov_fake_tool\n", product);
-      std::fclose(product);
-    }
   }
 
   const char* copyFrom = Setting("OV_FAKE_TOOL_COPY_FROM");
