@@ -11,6 +11,7 @@
 // Each run is first recorded in the file named by OV_FAKE_TOOL_LOG, in the record format of
 // ov_fake_tool (tests/support/fake_tool_log.h reads it). Exit code 0 on success, 1 when a file
 // cannot be written or the project to update is missing, 2 for any other command line.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -95,9 +96,7 @@ int CreateProject(int argc, char** argv) {
 )";
   // clang-format on
   std::string packageDirectory = package;
-  for (char& c : packageDirectory) {
-    if (c == '.') c = '/';
-  }
+  std::replace(packageDirectory.begin(), packageDirectory.end(), '.', '/');
   std::string java = "package " + package + ";\n\npublic class " + activity + " {\n}\n";
 
   bool written =

@@ -35,6 +35,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
+#include <limits>
 #include <string>
 
 #include "support/fake_tool_record.h"
@@ -75,23 +77,13 @@ void WritePattern(FILE* stream, char first, unsigned long long& left, unsigned l
   position += size;
 }
 
-// Rewrites target with the bytes of source. Not std::filesystem::copy_file: with mingw's
-// libstdc++ it refuses to replace an existing file (every file looks like the same inode).
-void CopyOver(const char* source, const char* target) {
-  std::ifstream in(source, std::ios::binary);
-  if (in) std::ofstream(target, std::ios::binary) << in.rdbuf();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   g_toolName = ToolNameOf(argc > 0 ? argv[0] : nullptr);
 
   if (const char* log = Setting("OV_FAKE_TOOL_LOG")) faketool::Record(log, argc, argv);
-  if (Setting("OV_FAKE_TOOL_READ_STDIN")) {
-    while (std::fgetc(stdin) != EOF) {
-    }
-  }
+  if (Setting("OV_FAKE_TOOL_READ_STDIN")) std::cin.ignore(std::numeric_limits<std::streamsize>::max());
   if (const char* text = Setting("OV_FAKE_TOOL_STDOUT")) std::fputs(text, stdout);
   if (const char* text = Setting("OV_FAKE_TOOL_STDERR")) std::fputs(text, stderr);
 
@@ -113,9 +105,12 @@ int main(int argc, char** argv) {
     if (errLeft > 0) WritePattern(stderr, 'A', errLeft, errPosition);
   }
 
+  // Not std::filesystem::copy_file: with mingw's libstdc++ it refuses to replace an existing
+  // file (every file looks like the same inode).
   const char* copyFrom = Setting("OV_FAKE_TOOL_COPY_FROM");
   const char* copyTo = Setting("OV_FAKE_TOOL_COPY_TO");
-  if (copyFrom && copyTo) CopyOver(copyFrom, copyTo);
+  std::ifstream source(copyFrom ? copyFrom : "", std::ios::binary);
+  if (source && copyTo) std::ofstream(copyTo, std::ios::binary) << source.rdbuf();
 
   if (unsigned long long productLeft = Count(Setting("OV_FAKE_TOOL_PRODUCT_BYTES"))) {
     FILE* product = argc > 1 ? std::fopen(argv[argc - 1], "wb") : nullptr;

@@ -6,31 +6,18 @@
 #include <future>
 #include <thread>
 
+#include "core/ovcommandlinesplit.h"
 #include "core/platform/host.h"
 #include "core/platform/process.h"
-
-namespace {
-
-// Quotes one argument for a Windows command line (and for the POSIX argv nothing is needed).
-std::string Quoted(const std::string& argument) {
-  if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos) return argument;
-  std::string quoted = "\"";
-  for (char c : argument) {
-    if (c == '"') quoted += '\\';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
-}  // namespace
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                          const std::string& workingDirectory, int timeoutSeconds) {
   ProgramResult result;
-  std::string commandLine = Quoted(program);
+  // The command line is what a Windows child reads; a POSIX child gets argv.
+  std::string commandLine = OvQuoteCommandLineArgument(program.c_str()).GetBuffer();
   std::vector<const char*> argv{program.c_str()};
   for (const std::string& argument : arguments) {
-    commandLine += " " + Quoted(argument);
+    commandLine += std::string(" ") + OvQuoteCommandLineArgument(argument.c_str()).GetBuffer();
     argv.push_back(argument.c_str());
   }
   argv.push_back(nullptr);
