@@ -74,18 +74,14 @@ TEST_F(BigFileTest, ArchivesServeTheFileLayer) {
   ASSERT_TRUE(COvFileSystemUnCached::AddBigFile(first.c_str()));
   EXPECT_FALSE(COvFileSystemUnCached::AddBigFile(first.c_str()));
   ASSERT_TRUE(COvFileSystemUnCached::AddBigFile(second.c_str()));
-  auto readAll = [](const std::string& name, int mode, bool useBigFiles) {
-    COvFile file;
-    return file.Open(name.c_str(), mode, useBigFiles) == 0 ? ReadEntire(file) : std::string("<closed>");
-  };
-  EXPECT_EQ("from first", readAll("ROUTED/shared.txt", eOvFileSystemOpenMode_ReadBinary, true));
-  EXPECT_EQ("<closed>", readAll("routed/only2.txt", eOvFileSystemOpenMode_ReadBinary, false));
-  EXPECT_EQ(ReadFileBytes(first), readAll(first, eOvFileSystemOpenMode_ReadBinary, true));  // not inside
+  EXPECT_EQ("from first", ReadEntireAt("ROUTED/shared.txt", true));
+  EXPECT_EQ("<closed>", ReadEntireAt("routed/only2.txt"));
+  EXPECT_EQ(ReadFileBytes(first), ReadEntireAt(first, true));  // not inside
   // A compressed file stored in an archive is expanded by whole-file reads.
   std::string content = WordySample(40000);
   ASSERT_TRUE(
       COvFileSystemUnCached::AddBigFile(Build("3.big", {{"routed/3.bin", Compress(content, true)}}).c_str()));
-  EXPECT_EQ(content, readAll("routed/3.bin", eOvFileSystemOpenMode_ReadBinary, true));
+  EXPECT_EQ(content, ReadEntireAt("routed/3.bin", true));
 }
 
 // A table that cannot be right is refused at open (1); an entry whose data run past the end

@@ -24,14 +24,11 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string XmlEscaped(const std::string& text) {
+  static const char* const kEntities[] = {"&amp;", "&lt;", "&gt;", "&quot;"};
   std::string result;
   for (char c : text) {
-    const char* entity = c == '&'   ? "&amp;"
-                         : c == '<' ? "&lt;"
-                         : c == '>' ? "&gt;"
-                         : c == '"' ? "&quot;"
-                                    : nullptr;
-    result += entity ? std::string(entity) : std::string(1, c);
+    size_t special = std::string("&<>\"").find(c);
+    result += special == std::string::npos ? std::string(1, c) : kEntities[special];
   }
   return result;
 }

@@ -51,12 +51,10 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
     bool waited = ovproc::WaitForChild(info, outRead, errRead, SIZE_MAX, output, exitCode, error);
     ended.set_value();
     if (watchdog.joinable()) watchdog.join();
-    if (waited) {
-      result.started = true;
-      result.exitCode = static_cast<int>(exitCode);
-      result.out = output.out;
-      result.err = output.err;
-    }
+    result.started = waited;
+    result.exitCode = waited ? static_cast<int>(exitCode) : -1;
+    result.out = output.out;
+    result.err = output.err;
     ovproc::ReleaseChild(info);
   }
   for (ovproc::Handle handle : {outRead, outWrite, errRead, errWrite}) ovproc::ClosePipeEnd(handle);
