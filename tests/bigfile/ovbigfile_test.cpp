@@ -114,16 +114,15 @@ TEST_F(BigFileTest, DamagedArchives) {
     COvBigFile archive;
     EOvFileSystemError opened = archive.Open(m_dir.WriteFile("damaged.big", c.bytes).c_str(), 1);
     EXPECT_EQ(c.second ? eOvFileSystemError_None : eOvFileSystemError_BigFileOpen, opened);
-    COvFile file(archive.FileOpen("b.txt"));
+    COvFileHandleBigFile* handle = archive.FileOpen("b.txt");
     if (!c.second) continue;
+    COvFile file(handle);
     EXPECT_EQ(static_cast<int>(std::strlen(c.second)), file.GetSize());
     std::string direct(std::strlen(c.second), '\0');
-    EXPECT_EQ(eOvFileSystemError_None, archive.AsyncRead(static_cast<COvFileHandleBigFile*>(file.GetHandle()),
-                                                         &direct[0], file.GetSize()));
+    EXPECT_EQ(eOvFileSystemError_None, archive.AsyncRead(handle, &direct[0], file.GetSize()));
     EXPECT_EQ(c.second, direct);
     EXPECT_EQ(c.second, ReadEntire(file));
-    COvFileHandle* handle = file.GetHandle();
-    COvFileSystemUnCached::Close(handle);
+    EXPECT_TRUE(archive.FileClose(handle));
   }
 }
 

@@ -135,7 +135,6 @@ int main(int argc, char** argv) {
     if (std::string(argv[1]) == "update") result = UpdateProject(argc, argv);
   }
   if (result == 2) std::fprintf(stderr, "ov_fake_android: unexpected command line\n");
-  std::fflush(stdout);
-  std::fflush(stderr);
+  std::fflush(nullptr);
   return result;
 }

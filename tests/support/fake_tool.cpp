@@ -68,13 +68,14 @@ std::string ToolNameOf(const char* argv0) {
 
 unsigned long long Count(const char* text) { return text ? std::strtoull(text, nullptr, 10) : 0; }
 
-void WritePattern(FILE* stream, char first, unsigned long long& left, unsigned long long& position) {
+// Writes the next piece of the count bytes first, first + 1, ... (26 letters over and over);
+// written counts the bytes written so far.
+void WritePattern(FILE* stream, char first, unsigned long long count, unsigned long long& written) {
   static char chunk[64 * 1024];
-  size_t size = left < sizeof(chunk) ? static_cast<size_t>(left) : sizeof(chunk);
-  for (size_t i = 0; i < size; ++i) chunk[i] = static_cast<char>(first + (position + i) % 26);
+  size_t size = count - written < sizeof(chunk) ? static_cast<size_t>(count - written) : sizeof(chunk);
+  for (size_t i = 0; i < size; ++i) chunk[i] = static_cast<char>(first + (written + i) % 26);
   std::fwrite(chunk, 1, size, stream);
-  left -= size;
-  position += size;
+  written += size;
 }
 
 }  // namespace
@@ -87,22 +88,21 @@ int main(int argc, char** argv) {
   if (const char* text = Setting("OV_FAKE_TOOL_STDOUT")) std::fputs(text, stdout);
   if (const char* text = Setting("OV_FAKE_TOOL_STDERR")) std::fputs(text, stderr);
 
-  unsigned long long outLeft = Count(Setting("OV_FAKE_TOOL_STDOUT_BYTES"));
-  unsigned long long errLeft = Count(Setting("OV_FAKE_TOOL_STDERR_BYTES"));
-  unsigned long long outPosition = 0, errPosition = 0;
+  unsigned long long outCount = Count(Setting("OV_FAKE_TOOL_STDOUT_BYTES")), outWritten = 0;
+  unsigned long long errCount = Count(Setting("OV_FAKE_TOOL_STDERR_BYTES")), errWritten = 0;
 #ifdef _WIN32
   // The patterns hold no line ends; in text mode the C runtime would still cut every write into
   // small pieces to translate them, which makes large outputs through a pipe very slow.
-  if (outLeft > 0 || errLeft > 0) {
+  if (outCount > 0 || errCount > 0) {
     std::fflush(stdout);
     std::fflush(stderr);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
   }
 #endif
-  while (outLeft > 0 || errLeft > 0) {
-    if (outLeft > 0) WritePattern(stdout, 'a', outLeft, outPosition);
-    if (errLeft > 0) WritePattern(stderr, 'A', errLeft, errPosition);
+  while (outWritten < outCount || errWritten < errCount) {
+    if (outWritten < outCount) WritePattern(stdout, 'a', outCount, outWritten);
+    if (errWritten < errCount) WritePattern(stderr, 'A', errCount, errWritten);
   }
 
   // Not std::filesystem::copy_file: with mingw's libstdc++ it refuses to replace an existing
@@ -112,16 +112,15 @@ int main(int argc, char** argv) {
   std::ifstream source(copyFrom ? copyFrom : "", std::ios::binary);
   if (source && copyTo) std::ofstream(copyTo, std::ios::binary) << source.rdbuf();
 
-  if (unsigned long long productLeft = Count(Setting("OV_FAKE_TOOL_PRODUCT_BYTES"))) {
+  if (unsigned long long productCount = Count(Setting("OV_FAKE_TOOL_PRODUCT_BYTES"))) {
     FILE* product = argc > 1 ? std::fopen(argv[argc - 1], "wb") : nullptr;
     if (!product) return 1;
-    unsigned long long position = 0;
-    while (productLeft > 0) WritePattern(product, 'a', productLeft, position);
+    for (unsigned long long written = 0; written < productCount;)
+      WritePattern(product, 'a', productCount, written);
     if (std::ferror(product) | std::fclose(product)) return 1;
   }
 
-  std::fflush(stdout);
-  std::fflush(stderr);
+  std::fflush(nullptr);
   if (const char* signal = Setting("OV_FAKE_TOOL_SIGNAL")) std::raise(std::atoi(signal));
   const char* code = Setting("OV_FAKE_TOOL_EXIT");
   return code ? std::atoi(code) : 0;

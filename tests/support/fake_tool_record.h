@@ -34,9 +34,8 @@ inline void Record(const char* logPath, int argc, char** argv) {
   FILE* log = std::fopen(logPath, "ab");
   if (!log) return;
   std::error_code error;
-  std::string cwd = std::filesystem::current_path(error).string();
   std::fprintf(log, "run %d\ncwd ", argc);
-  WriteEscaped(log, cwd);
+  WriteEscaped(log, std::filesystem::current_path(error).string());
   for (int i = 0; i < argc; ++i) {
     std::fputs("arg ", log);
     WriteEscaped(log, argv[i]);
