@@ -56,12 +56,10 @@ std::string BuildXml(const std::string& name, const char* how) {
          "\" default=\"help\">\n</project>\n";
 }
 
-int CreateProject(int argc, char** argv) {
-  fs::path path(Option(argc, argv, "--path"));
-  std::string name = Option(argc, argv, "--name");
+int CreateProject(const fs::path& path, const std::string& name, int argc, char** argv) {
   std::string activity = Option(argc, argv, "--activity");
   std::string package = Option(argc, argv, "--package");
-  if (path.empty() || name.empty() || activity.empty() || package.empty()) return 2;
+  if (activity.empty() || package.empty()) return 2;
 
   // clang-format off
   std::string manifest = R"(<?xml version="1.0" encoding="utf-8"?>
@@ -111,10 +109,7 @@ int CreateProject(int argc, char** argv) {
   return 0;
 }
 
-int UpdateProject(int argc, char** argv) {
-  fs::path path(Option(argc, argv, "--path"));
-  std::string name = Option(argc, argv, "--name");
-  if (path.empty() || name.empty()) return 2;
+int UpdateProject(const fs::path& path, const std::string& name) {
   std::error_code error;
   if (!fs::exists(path / "AndroidManifest.xml", error)) {
     std::fprintf(stderr, "Error: %s is not an Android project\n", path.string().c_str());
@@ -129,11 +124,13 @@ int UpdateProject(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (const char* log = std::getenv("OV_FAKE_TOOL_LOG")) faketool::Record(log, argc, argv);
+  std::string command = argc > 2 && std::string(argv[2]) == "project" ? argv[1] : "";
+  // Both commands need a path and a name.
+  fs::path path(Option(argc, argv, "--path"));
+  std::string name = Option(argc, argv, "--name");
   int result = 2;
-  if (argc > 2 && std::string(argv[2]) == "project") {
-    if (std::string(argv[1]) == "create") result = CreateProject(argc, argv);
-    if (std::string(argv[1]) == "update") result = UpdateProject(argc, argv);
-  }
+  if (command == "create" && !path.empty() && !name.empty()) result = CreateProject(path, name, argc, argv);
+  if (command == "update" && !path.empty() && !name.empty()) result = UpdateProject(path, name);
   if (result == 2) std::fprintf(stderr, "ov_fake_android: unexpected command line\n");
   std::fflush(nullptr);
   return result;

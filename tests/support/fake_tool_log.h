@@ -22,12 +22,10 @@ inline std::vector<FakeToolRun> ReadFakeToolLog(const std::string& path) {
   for (std::string line; std::getline(in, line);) {
     std::string tag = line.substr(0, 4);
     std::string value = line.size() > 4 ? faketool::Unescaped(line.substr(4)) : std::string();
-    if (tag == "run ")
-      runs.emplace_back();
-    else if (tag == "cwd " && !runs.empty())
-      runs.back().cwd = value;
-    else if (tag == "arg " && !runs.empty())
-      runs.back().args.push_back(value);
+    if (tag == "run ") runs.emplace_back();
+    if (runs.empty()) continue;
+    if (tag == "cwd ") runs.back().cwd = value;
+    if (tag == "arg ") runs.back().args.push_back(value);
   }
   return runs;
 }

@@ -23,10 +23,7 @@ class ScopedEnv {
 #ifdef _WIN32
     _putenv_s(m_name.c_str(), value ? value : "");
 #else
-    if (value)
-      setenv(m_name.c_str(), value, 1);
-    else
-      unsetenv(m_name.c_str());
+    value ? setenv(m_name.c_str(), value, 1) : unsetenv(m_name.c_str());
 #endif
   }
 
