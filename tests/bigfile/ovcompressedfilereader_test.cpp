@@ -11,11 +11,7 @@ namespace {
 
 class CompressedFileTest : public ::testing::Test {
  protected:
-  std::string ReadEntireOf(const std::string& bytes) {
-    COvFile file;
-    EXPECT_EQ(0, file.Open(m_dir.WriteFile("f.bin", bytes).c_str(), eOvFileSystemOpenMode_ReadBinary, false));
-    return ReadEntire(file);
-  }
+  std::string ReadEntireOf(const std::string& bytes) { return ReadEntireAt(m_dir.WriteFile("f.bin", bytes)); }
 
   TempDir m_dir;
 };

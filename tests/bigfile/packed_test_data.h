@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -43,8 +44,14 @@ inline std::string Le64(uint64_t v) {
 // ReadEntireFile of an open file as bytes ("" for a null result).
 inline std::string ReadEntire(COvFile& file) {
   int size = -1;
-  uint8_t* data = file.ReadEntireFile(size);
-  std::string bytes = data ? std::string(reinterpret_cast<char*>(data), static_cast<size_t>(size)) : "";
-  delete[] data;
-  return bytes;
+  std::unique_ptr<uint8_t[]> data(file.ReadEntireFile(size));
+  return data ? std::string(reinterpret_cast<char*>(data.get()), static_cast<size_t>(size)) : "";
+}
+
+// ReadEntire of the file at path opened for reading through the file layer (through the
+// registered archives with useBigFiles), or "<closed>" when it does not open.
+inline std::string ReadEntireAt(const std::string& path, bool useBigFiles = false) {
+  COvFile file;
+  if (file.Open(path.c_str(), eOvFileSystemOpenMode_ReadBinary, useBigFiles) != 0) return "<closed>";
+  return ReadEntire(file);
 }

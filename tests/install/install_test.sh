@@ -8,10 +8,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
-for program in OvGamePackager OvDataTool; do
-  [ -x "$build/$program" ] || [ "$program" != OvGamePackager ] || { echo "not built: $program" >&2; exit 1; }
-  [ ! -x "$build/$program" ] || [ -x "$work/prefix/bin/$program" ] || { echo "not installed: bin/$program" >&2; exit 1; }
-done
+[ -x "$work/prefix/bin/OvGamePackager" ] || { echo "not installed: bin/OvGamePackager" >&2; exit 1; }
+[ ! -x "$build/OvDataTool" ] || [ -x "$work/prefix/bin/OvDataTool" ] || { echo "not installed: bin/OvDataTool" >&2; exit 1; }
 
 cmake -S "$consumer" -B "$work/consumer" -DCMAKE_PREFIX_PATH="$work/prefix" \
   -DCMAKE_CXX_COMPILER="$cxx" >/dev/null

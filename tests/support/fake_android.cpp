@@ -11,6 +11,7 @@
 // Each run is first recorded in the file named by OV_FAKE_TOOL_LOG, in the record format of
 // ov_fake_tool (tests/support/fake_tool_log.h reads it). Exit code 0 on success, 1 when a file
 // cannot be written or the project to update is missing, 2 for any other command line.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -23,14 +24,11 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string XmlEscaped(const std::string& text) {
+  static const char* const kEntities[] = {"&amp;", "&lt;", "&gt;", "&quot;"};
   std::string result;
   for (char c : text) {
-    const char* entity = c == '&'   ? "&amp;"
-                         : c == '<' ? "&lt;"
-                         : c == '>' ? "&gt;"
-                         : c == '"' ? "&quot;"
-                                    : nullptr;
-    result += entity ? std::string(entity) : std::string(1, c);
+    size_t special = std::string("&<>\"").find(c);
+    result += special == std::string::npos ? std::string(1, c) : kEntities[special];
   }
   return result;
 }
@@ -58,50 +56,42 @@ std::string BuildXml(const std::string& name, const char* how) {
          "\" default=\"help\">\n</project>\n";
 }
 
-int CreateProject(int argc, char** argv) {
-  fs::path path(Option(argc, argv, "--path"));
-  std::string name = Option(argc, argv, "--name");
+int CreateProject(const fs::path& path, const std::string& name, int argc, char** argv) {
   std::string activity = Option(argc, argv, "--activity");
   std::string package = Option(argc, argv, "--package");
-  if (path.empty() || name.empty() || activity.empty() || package.empty()) return 2;
+  if (activity.empty() || package.empty()) return 2;
 
-  std::string manifest =
-      "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-      "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
-      "      package=\"" +
-      package +
-      "\"\n"
-      "      android:versionCode=\"1\"\n"
-      "      android:versionName=\"1.0\">\n"
-      "    <application android:label=\"@string/app_name\" android:icon=\"@drawable/ic_launcher\">\n"
-      "        <activity android:name=\"" +
-      activity +
-      "\"\n"
-      "                  android:label=\"@string/app_name\">\n"
-      "            <intent-filter>\n"
-      "                <action android:name=\"android.intent.action.MAIN\" />\n"
-      "                <category android:name=\"android.intent.category.LAUNCHER\" />\n"
-      "            </intent-filter>\n"
-      "        </activity>\n"
-      "    </application>\n"
-      "</manifest>\n";
-  std::string strings =
-      "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-      "<resources>\n"
-      "    <string name=\"app_name\">" +
-      XmlEscaped(name) +
-      "</string>\n"
-      "</resources>\n";
-  std::string layout =
-      "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-      "<LinearLayout xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
-      "    android:orientation=\"vertical\" android:layout_width=\"fill_parent\"\n"
-      "    android:layout_height=\"fill_parent\">\n"
-      "</LinearLayout>\n";
+  // clang-format off
+  std::string manifest = R"(<?xml version="1.0" encoding="utf-8"?>
+<manifest xmlns:android="http://schemas.android.com/apk/res/android"
+      package=")" + package + R"("
+      android:versionCode="1"
+      android:versionName="1.0">
+    <application android:label="@string/app_name" android:icon="@drawable/ic_launcher">
+        <activity android:name=")" + activity + R"("
+                  android:label="@string/app_name">
+            <intent-filter>
+                <action android:name="android.intent.action.MAIN" />
+                <category android:name="android.intent.category.LAUNCHER" />
+            </intent-filter>
+        </activity>
+    </application>
+</manifest>
+)";
+  std::string strings = R"(<?xml version="1.0" encoding="utf-8"?>
+<resources>
+    <string name="app_name">)" + XmlEscaped(name) + R"(</string>
+</resources>
+)";
+  std::string layout = R"(<?xml version="1.0" encoding="utf-8"?>
+<LinearLayout xmlns:android="http://schemas.android.com/apk/res/android"
+    android:orientation="vertical" android:layout_width="fill_parent"
+    android:layout_height="fill_parent">
+</LinearLayout>
+)";
+  // clang-format on
   std::string packageDirectory = package;
-  for (char& c : packageDirectory) {
-    if (c == '.') c = '/';
-  }
+  std::replace(packageDirectory.begin(), packageDirectory.end(), '.', '/');
   std::string java = "package " + package + ";\n\npublic class " + activity + " {\n}\n";
 
   bool written =
@@ -119,10 +109,7 @@ int CreateProject(int argc, char** argv) {
   return 0;
 }
 
-int UpdateProject(int argc, char** argv) {
-  fs::path path(Option(argc, argv, "--path"));
-  std::string name = Option(argc, argv, "--name");
-  if (path.empty() || name.empty()) return 2;
+int UpdateProject(const fs::path& path, const std::string& name) {
   std::error_code error;
   if (!fs::exists(path / "AndroidManifest.xml", error)) {
     std::fprintf(stderr, "Error: %s is not an Android project\n", path.string().c_str());
@@ -137,13 +124,14 @@ int UpdateProject(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (const char* log = std::getenv("OV_FAKE_TOOL_LOG")) faketool::Record(log, argc, argv);
+  std::string command = argc > 2 && std::string(argv[2]) == "project" ? argv[1] : "";
+  // Both commands need a path and a name.
+  fs::path path(Option(argc, argv, "--path"));
+  std::string name = Option(argc, argv, "--name");
   int result = 2;
-  if (argc > 2 && std::string(argv[2]) == "project") {
-    if (std::string(argv[1]) == "create") result = CreateProject(argc, argv);
-    if (std::string(argv[1]) == "update") result = UpdateProject(argc, argv);
-  }
+  if (command == "create" && !path.empty() && !name.empty()) result = CreateProject(path, name, argc, argv);
+  if (command == "update" && !path.empty() && !name.empty()) result = UpdateProject(path, name);
   if (result == 2) std::fprintf(stderr, "ov_fake_android: unexpected command line\n");
-  std::fflush(stdout);
-  std::fflush(stderr);
+  std::fflush(nullptr);
   return result;
 }

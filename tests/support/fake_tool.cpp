@@ -21,8 +21,6 @@
 //   OV_FAKE_TOOL_STDERR_BYTES  then this many bytes "ABC...Z" repeated on standard error;
 //                              the two are written in alternating 64 KiB pieces, so a reader
 //                              that drains only one stream at a time blocks the tool.
-//   OV_FAKE_TOOL_CREATE        a file to create (relative to the current directory) holding
-//                              "ov_fake_tool\n", as a tool's product
 //   OV_FAKE_TOOL_COPY_FROM     with OV_FAKE_TOOL_COPY_TO: a file copied over another, as a
 //   OV_FAKE_TOOL_COPY_TO       tool that rewrites a file in place (the project updater)
 //   OV_FAKE_TOOL_READ_STDIN    when set, standard input is read to its end first
@@ -36,6 +34,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <limits>
 #include <string>
 
 #include "support/fake_tool_record.h"
@@ -58,11 +59,7 @@ const char* Setting(const char* name) {
 }
 
 std::string ToolNameOf(const char* argv0) {
-  std::string path = argv0 ? argv0 : "";
-  size_t slash = path.find_last_of("/\\");
-  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  size_t dot = name.find_last_of('.');
-  if (dot != std::string::npos && dot > 0) name.resize(dot);
+  std::string name = std::filesystem::path(argv0 ? argv0 : "").stem().string();
   for (char& c : name) {
     if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
   }
@@ -71,26 +68,14 @@ std::string ToolNameOf(const char* argv0) {
 
 unsigned long long Count(const char* text) { return text ? std::strtoull(text, nullptr, 10) : 0; }
 
-void WritePattern(FILE* stream, char first, unsigned long long& left, unsigned long long& position) {
+// Writes the next piece of the count bytes first, first + 1, ... (26 letters over and over);
+// written counts the bytes written so far.
+void WritePattern(FILE* stream, char first, unsigned long long count, unsigned long long& written) {
   static char chunk[64 * 1024];
-  size_t size = left < sizeof(chunk) ? static_cast<size_t>(left) : sizeof(chunk);
-  for (size_t i = 0; i < size; ++i) chunk[i] = static_cast<char>(first + (position + i) % 26);
+  size_t size = count - written < sizeof(chunk) ? static_cast<size_t>(count - written) : sizeof(chunk);
+  for (size_t i = 0; i < size; ++i) chunk[i] = static_cast<char>(first + (written + i) % 26);
   std::fwrite(chunk, 1, size, stream);
-  left -= size;
-  position += size;
-}
-
-// Rewrites target with the bytes of source. Not std::filesystem::copy_file: with mingw's
-// libstdc++ it refuses to replace an existing file (every file looks like the same inode).
-void CopyOver(const char* source, const char* target) {
-  FILE* in = std::fopen(source, "rb");
-  if (!in) return;
-  if (FILE* out = std::fopen(target, "wb")) {
-    char buffer[64 * 1024];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), in)) > 0;) std::fwrite(buffer, 1, n, out);
-    std::fclose(out);
-  }
-  std::fclose(in);
+  written += size;
 }
 
 }  // namespace
@@ -99,52 +84,43 @@ int main(int argc, char** argv) {
   g_toolName = ToolNameOf(argc > 0 ? argv[0] : nullptr);
 
   if (const char* log = Setting("OV_FAKE_TOOL_LOG")) faketool::Record(log, argc, argv);
-  if (Setting("OV_FAKE_TOOL_READ_STDIN")) {
-    while (std::fgetc(stdin) != EOF) {
-    }
-  }
+  if (Setting("OV_FAKE_TOOL_READ_STDIN")) std::cin.ignore(std::numeric_limits<std::streamsize>::max());
   if (const char* text = Setting("OV_FAKE_TOOL_STDOUT")) std::fputs(text, stdout);
   if (const char* text = Setting("OV_FAKE_TOOL_STDERR")) std::fputs(text, stderr);
 
-  unsigned long long outLeft = Count(Setting("OV_FAKE_TOOL_STDOUT_BYTES"));
-  unsigned long long errLeft = Count(Setting("OV_FAKE_TOOL_STDERR_BYTES"));
-  unsigned long long outPosition = 0, errPosition = 0;
+  unsigned long long outCount = Count(Setting("OV_FAKE_TOOL_STDOUT_BYTES")), outWritten = 0;
+  unsigned long long errCount = Count(Setting("OV_FAKE_TOOL_STDERR_BYTES")), errWritten = 0;
 #ifdef _WIN32
   // The patterns hold no line ends; in text mode the C runtime would still cut every write into
   // small pieces to translate them, which makes large outputs through a pipe very slow.
-  if (outLeft > 0 || errLeft > 0) {
+  if (outCount > 0 || errCount > 0) {
     std::fflush(stdout);
     std::fflush(stderr);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
   }
 #endif
-  while (outLeft > 0 || errLeft > 0) {
-    if (outLeft > 0) WritePattern(stdout, 'a', outLeft, outPosition);
-    if (errLeft > 0) WritePattern(stderr, 'A', errLeft, errPosition);
+  while (outWritten < outCount || errWritten < errCount) {
+    if (outWritten < outCount) WritePattern(stdout, 'a', outCount, outWritten);
+    if (errWritten < errCount) WritePattern(stderr, 'A', errCount, errWritten);
   }
 
-  if (const char* path = Setting("OV_FAKE_TOOL_CREATE")) {
-    if (FILE* product = std::fopen(path, "wb")) {
-      std::fputs("ov_fake_tool\n", product);
-      std::fclose(product);
-    }
-  }
-
+  // Not std::filesystem::copy_file: with mingw's libstdc++ it refuses to replace an existing
+  // file (every file looks like the same inode).
   const char* copyFrom = Setting("OV_FAKE_TOOL_COPY_FROM");
   const char* copyTo = Setting("OV_FAKE_TOOL_COPY_TO");
-  if (copyFrom && copyTo) CopyOver(copyFrom, copyTo);
+  std::ifstream source(copyFrom ? copyFrom : "", std::ios::binary);
+  if (source && copyTo) std::ofstream(copyTo, std::ios::binary) << source.rdbuf();
 
-  if (unsigned long long productLeft = Count(Setting("OV_FAKE_TOOL_PRODUCT_BYTES"))) {
+  if (unsigned long long productCount = Count(Setting("OV_FAKE_TOOL_PRODUCT_BYTES"))) {
     FILE* product = argc > 1 ? std::fopen(argv[argc - 1], "wb") : nullptr;
     if (!product) return 1;
-    unsigned long long position = 0;
-    while (productLeft > 0) WritePattern(product, 'a', productLeft, position);
+    for (unsigned long long written = 0; written < productCount;)
+      WritePattern(product, 'a', productCount, written);
     if (std::ferror(product) | std::fclose(product)) return 1;
   }
 
-  std::fflush(stdout);
-  std::fflush(stderr);
+  std::fflush(nullptr);
   if (const char* signal = Setting("OV_FAKE_TOOL_SIGNAL")) std::raise(std::atoi(signal));
   const char* code = Setting("OV_FAKE_TOOL_EXIT");
   return code ? std::atoi(code) : 0;

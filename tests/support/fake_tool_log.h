@@ -2,10 +2,12 @@
 // tool. FakeToolPath needs OV_TEST_BINARY_DIR, which every test executable is compiled with.
 #pragma once
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "core/platform/host.h"
+#include "support/fake_tool_record.h"
 
 struct FakeToolRun {
   std::string cwd;
@@ -14,7 +16,19 @@ struct FakeToolRun {
 };
 
 // Every run recorded in the log, oldest first; empty when the file does not exist.
-std::vector<FakeToolRun> ReadFakeToolLog(const std::string& path);
+inline std::vector<FakeToolRun> ReadFakeToolLog(const std::string& path) {
+  std::vector<FakeToolRun> runs;
+  std::ifstream in(path, std::ios::binary);
+  for (std::string line; std::getline(in, line);) {
+    std::string tag = line.substr(0, 4);
+    std::string value = line.size() > 4 ? faketool::Unescaped(line.substr(4)) : std::string();
+    if (tag == "run ") runs.emplace_back();
+    if (runs.empty()) continue;
+    if (tag == "cwd ") runs.back().cwd = value;
+    if (tag == "arg ") runs.back().args.push_back(value);
+  }
+  return runs;
+}
 
 #ifdef OV_TEST_BINARY_DIR
 inline std::string FakeToolPath() {

@@ -32,12 +32,8 @@ void OneShotServer::Serve() {
   }
   ovsock::ShutdownSend(client);
   // The client has closed once a read sees the end of the stream or a reset.
-  for (int turn = 0; turn < kMaxTurns; ++turn) {
-    if (!ovsock::WaitReadable(client, kWaitMilliseconds)) break;
-    if (ovsock::Receive(client, chunk, sizeof(chunk)) <= 0) {
-      m_clientClosed = true;
-      break;
-    }
-  }
+  for (int turn = 0; turn < kMaxTurns && !m_clientClosed && ovsock::WaitReadable(client, kWaitMilliseconds);
+       ++turn)
+    m_clientClosed = ovsock::Receive(client, chunk, sizeof(chunk)) <= 0;
   ovsock::Close(client);
 }

@@ -27,18 +27,14 @@ ProgramResult PackagerSandbox::Run(const std::vector<std::string>& arguments, in
 
 std::string ConfigurationXml(const std::string& projectFile, const std::string& builds,
                              const std::string& distributions) {
+  // clang-format off
   return "<configurations>\n"
-         "    <projectconfig projectfile=\"" +
-         projectFile +
-         "\" projectcmakelists=\"CMakeLists.txt\"/>\n"
+         "    <projectconfig projectfile=\"" + projectFile + "\" projectcmakelists=\"CMakeLists.txt\"/>\n"
          "    <sourcecontrolconfig using=\"svn\" url=\"\" username=\"\" password=\"\"/>\n"
-         "    <buildconfigs>\n" +
-         builds +
-         "    </buildconfigs>\n"
-         "    <distribconfigs>\n" +
-         distributions +
-         "    </distribconfigs>\n"
+         "    <buildconfigs>\n" + builds + "    </buildconfigs>\n"
+         "    <distribconfigs>\n" + distributions + "    </distribconfigs>\n"
          "</configurations>\n";
+  // clang-format on
 }
 
 std::string ProjectXml(const std::string& version, const std::string& generalSettings) {

@@ -3,25 +3,19 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
 TempDir::TempDir() {
-  std::random_device device;
+  // The clock is mixed in because some C++ libraries give a fixed random_device sequence.
   std::mt19937_64 generator(
-      device() ^ static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-  fs::path base = fs::temp_directory_path();
-  for (;;) {
-    std::ostringstream name;
-    name << "ovtest-" << std::hex << generator();
-    fs::path candidate = base / name.str();
-    std::error_code error;
-    if (fs::create_directory(candidate, error)) {
-      m_path = candidate.string();
-      break;
-    }
+      std::random_device{}() ^
+      static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  for (std::error_code error; m_path.empty();) {
+    fs::path candidate = fs::temp_directory_path() / ("ovtest-" + std::to_string(generator()));
+    if (fs::create_directory(candidate, error)) m_path = candidate.string();
   }
 }
 
@@ -42,16 +36,13 @@ std::string TempDir::Join(const std::string& relative) const {
 std::string TempDir::WriteFile(const std::string& relative, const std::string& content) const {
   std::string path = Join(relative);
   fs::create_directories(fs::path(path).parent_path());
-  std::ofstream out(path, std::ios::binary);
-  out << content;
+  std::ofstream(path, std::ios::binary) << content;
   return path;
 }
 
 std::string ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 bool FileExists(const std::string& path) {
