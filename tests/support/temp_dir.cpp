@@ -3,7 +3,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -41,8 +41,11 @@ std::string TempDir::WriteFile(const std::string& relative, const std::string& c
 }
 
 std::string ReadFileBytes(const std::string& path) {
+  // Through rdbuf, so that a path that cannot be read (a directory) gives "" instead of throwing.
   std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
 }
 
 bool FileExists(const std::string& path) {
