@@ -187,14 +187,12 @@ TEST_F(OvProjectTest, SaveUpgradesTheVersionAndReplacesEveryOldSettingsElement) 
 }
 
 TEST_F(OvProjectTest, MissingMalformedOrOldFilesGiveDefaultsAndFalseOthersLoad) {
+  // Which texts fail to parse is the XML serializer's; here one missing and one cut file.
   const struct {
     std::string content;  // "<missing>": no file
     bool loads;
   } rows[] = {{"<missing>", false},
-              {"", false},
               {"<project project_version='1.1'><project_settings>", false},
-              {"not xml at all", false},
-              {"\x01\x02\x03\xff", false},
               {ProjectXml("1.0"), false},
               {ProjectXml("0.9"), false},
               {ProjectXml(nullptr), false},
