@@ -52,7 +52,8 @@ TEST(ConfigurationBuild, ArchitecturesAreUniqueAndCaseSensitive) {
   EXPECT_EQ(Architectures(build), "armeabi-v7a;mips;");
 }
 
-// Every field read and written back is pinned by the manager's example file; here the odd cases.
+// Every field read and written back is pinned by the manager's example and hand-edited files;
+// here the odd cases.
 TEST(ConfigurationBuild, ReadsEachArchitectureOnceAndMissingFieldsAsEmpty) {
   COvScriptTree tree;
   COvConfigurationBuild build;
