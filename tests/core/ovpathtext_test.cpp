@@ -1,5 +1,6 @@
 // Path texts under both separator styles: the Windows examples with the Windows style and their
-// POSIX forms with the POSIX style.
+// POSIX forms with the POSIX style. COvFilePath, which applies them with the host's style, is
+// checked on the rows of the host's style.
 #include "core/ovpathtext.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ovfilepath.h"
 #include "core_test_util.h"
 
 namespace {
@@ -24,6 +26,15 @@ struct TextRow {
 };
 
 std::string StyleName(EOvPathStyle style) { return style == kWin ? "Windows" : "Posix"; }
+
+// The native flag converts the separators with the host's style.
+TEST(COvFilePathConstruction, NativeFlagConvertsSeparators) {
+  const std::string native = ovhost::kIsWindows ? "a\\b\\c.txt" : "a/b/c.txt";
+  EXPECT_EQ(Str(COvFilePath("a/b\\c.txt", true).GetAsString()), native);
+  EXPECT_EQ(Str(COvFilePath(TOvString<char>("a/b\\c.txt"), true).GetAsString()), native);
+  EXPECT_EQ(Str(COvFilePath("a/b\\c.txt").GetAsString()), "a/b\\c.txt");
+  EXPECT_EQ(Str(COvFilePath(TOvString<char>("a/b\\c.txt"), false).GetAsString()), "a/b\\c.txt");
+}
 
 TEST(OvPathTextSplit, SplitsAtLastSeparatorOfEitherKindThenAtLastDot) {
   struct Row {
@@ -48,7 +59,13 @@ TEST(OvPathTextSplit, SplitsAtLastSeparatorOfEitherKindThenAtLastDot) {
     // The outputs may alias the input.
     ovpath::Split(path, path, name, extension);
     EXPECT_EQ(Str(path) + "|" + Str(name) + "|" + Str(extension), expected);
+    const COvFilePath file(row.path.c_str());
+    EXPECT_EQ(Str(file.getFilePath()) + "|" + Str(file.getFileName()) + "|" + Str(file.getFileExt()), expected);
   }
+  // The name with its extension keeps the dot when there is no extension.
+  EXPECT_EQ(Str(COvFilePath("a/b.c/file.tar.gz").getFileNameExt()), "file.tar.gz");
+  EXPECT_EQ(Str(COvFilePath("dir\\.hidden").getFileNameExt()) + Str(COvFilePath("name").getFileNameExt()),
+            ".hiddenname.");
 }
 
 TEST(OvPathTextIsAbsolute, WindowsNeedsUpperCaseDriveColonBackslashPosixLeadingSlash) {
@@ -66,6 +83,7 @@ TEST(OvPathTextIsAbsolute, WindowsNeedsUpperCaseDriveColonBackslashPosixLeadingS
   for (const Row& row : rows) {
     SCOPED_TRACE(StyleName(row.style) + " " + row.path);
     EXPECT_EQ(ovpath::IsAbsolute(row.path, row.style), row.expected);
+    EXPECT_TRUE(row.style != kOvHostPathStyle || COvFilePath::IsAbsolute(row.path) == row.expected);
   }
 }
 
@@ -93,6 +111,10 @@ TEST(OvPathTextMakeAbsolute, PrefixesRelativePathsWithBaseWithoutFolding) {
     TOvString<char> path(row.path);
     ovpath::MakeAbsolute(path, row.base, row.style);
     EXPECT_EQ(Str(path), row.expected);
+    if (row.style != kOvHostPathStyle) continue;
+    TOvString<char> viaFile(row.path);
+    COvFilePath::ConvertToAbsolute(viaFile, row.base);
+    EXPECT_EQ(Str(viaFile), row.expected);
   }
 }
 
