@@ -34,8 +34,9 @@ export LLVM_PROFILE_FILE="$profiles/%p-%m.profraw"
 
 "$profdata" merge -sparse "$profiles"/*.profraw -o "$build/coverage.profdata"
 
-# Every program the suite runs: the packager, then the test programs that start it.
+# Every program the suite runs: the packager, the data tool, then the test programs.
 objects=()
+[ -x "$build/OvDataTool" ] && objects+=(-object "$build/OvDataTool")
 for program in "$build"/tests/test_*; do
   [ -f "$program" ] && [ -x "$program" ] && objects+=(-object "$program")
 done
