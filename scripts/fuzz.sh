@@ -6,6 +6,8 @@
 # New inputs go to build/fuzz/work/<target> (kept between runs), the committed seeds in
 # fuzz/corpus/<target> are only read. A crashing input is saved in build/fuzz/artifacts/<target>/.
 # Prints one line per target: seconds, executions and crashes. Exit status 1 when any crashed.
+# FUZZ_TIMEOUT (default 20) is the seconds one input may take before it counts as a hang; raise
+# it for long runs on a loaded machine, where a starved process can pass it on an ordinary input.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -16,6 +18,7 @@ fi
 what=$1
 seconds=$2
 jobs=${FUZZ_JOBS:-1}
+timeout=${FUZZ_TIMEOUT:-20}
 build=$root/build/fuzz
 export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
 
@@ -31,18 +34,22 @@ else
   [ -f "fuzz/${targets[0]}.cpp" ] || { echo "no fuzz target ${targets[0]}" >&2; exit 2; }
 fi
 
+# Inputs saved in an artifact folder that count as failures: crashes, leaks, timeouts and
+# out-of-memory inputs, not the slow-unit reports.
+failures() { find "$1" -type f ! -name 'slow-unit-*' | wc -l; }
+
 # Runs one target; its summary line goes to build/fuzz/<target>.summary.
 run_target() {
   local target=$1 work=$build/work/$1 artifacts=$build/artifacts/$1 log=$build/$1.log
   mkdir -p "$work" "$artifacts"
   local before
-  before=$(find "$artifacts" -type f | wc -l)
+  before=$(failures "$artifacts")
   local status=0
-  nice -n 10 "$build/fuzz/$target" -max_total_time="$seconds" -timeout=20 -print_final_stats=1 \
+  nice -n 10 "$build/fuzz/$target" -max_total_time="$seconds" -timeout="$timeout" -print_final_stats=1 \
     -artifact_prefix="$artifacts/" "$work" "fuzz/corpus/$target" >"$log" 2>&1 || status=$?
   local runs crashes
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
-  crashes=$(($(find "$artifacts" -type f | wc -l) - before))
+  crashes=$(($(failures "$artifacts") - before))
   [ "$status" -ne 0 ] && [ "$crashes" -eq 0 ] && crashes=1
   echo "$target: $seconds s, ${runs:-0} executions, $crashes crashes" >"$build/$target.summary"
   [ "$crashes" -eq 0 ]
