@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -81,6 +83,16 @@ TEST(OvPerformanceTimer, MeasuresTicksBetweenStartAndStop) {
   g_now += 2500;
   stopwatch.Stop();
   EXPECT_TRUE(stopwatch.GetTicksCount() == 2500u && stopwatch.GetMilliseconds() == 2.5);
+}
+
+// The host's counter: it moves forward across a sleep, at the rate its frequency gives.
+TEST(OvPerformanceTimer, HostCounterMovesForward) {
+  COvPerformanceTimer stopwatch;
+  stopwatch.Start();
+  std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  stopwatch.Stop();
+  EXPECT_GT(stopwatch.GetFrequency(), 0u);
+  EXPECT_GE(stopwatch.GetMilliseconds(), 4.0);
 }
 
 }  // namespace
