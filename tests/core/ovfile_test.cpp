@@ -76,15 +76,13 @@ TEST_F(FileTest, WrappedHandleStaysOpen) {
 TEST_F(FileTest, TypedValuesRoundTripAndTheSwapFlagTurnsWholeWords) {
   std::string path = m_dir.Join("values.bin");
   const int ok = eOvFileSystemError_None;
-  {
-    COvFile out;
-    ASSERT_EQ(ok, OpenOnDisk(out, path, eOvFileSystemOpenMode_WriteBinary));
-    // S16 keeps only the low two bytes.
-    EXPECT_EQ((std::vector<int>{ok, ok, ok, ok, ok}),
-              (std::vector<int>{out.WriteS8(-2), out.WriteS16(0x12345), out.WriteS32(-70000),
-                                out.WriteF32(1.5f), out.WriteS64(-1234567890123ll)}));
-  }
-  COvFile in;
+  COvFile out, in;
+  ASSERT_EQ(ok, OpenOnDisk(out, path, eOvFileSystemOpenMode_WriteBinary));
+  // S16 keeps only the low two bytes.
+  EXPECT_EQ((std::vector<int>{ok, ok, ok, ok, ok}),
+            (std::vector<int>{out.WriteS8(-2), out.WriteS16(0x12345), out.WriteS32(-70000),
+                              out.WriteF32(1.5f), out.WriteS64(-1234567890123ll)}));
+  out.Close();
   ASSERT_EQ(ok, OpenOnDisk(in, path));
   EXPECT_EQ(19, in.GetSize());
   int8_t s8;
@@ -102,15 +100,15 @@ TEST_F(FileTest, TypedValuesRoundTripAndTheSwapFlagTurnsWholeWords) {
   EXPECT_EQ(0, s64);
   in.Close();
   COvFileSystemUnCached::SetSwapDWORDOnWrite(true);
-  {
-    COvFile out;
-    ASSERT_EQ(ok, OpenOnDisk(out, path, eOvFileSystemOpenMode_WriteBinary));
-    EXPECT_TRUE(out.WriteS32(0x01020304) == ok && out.WriteS16(0x0506) == ok);
-  }
+  // A closed file opens again.
+  ASSERT_EQ(ok, OpenOnDisk(out, path, eOvFileSystemOpenMode_WriteBinary));
+  EXPECT_TRUE(out.WriteS32(0x01020304) == ok && out.WriteS16(0x0506) == ok);
+  out.Close();
   EXPECT_EQ("\x01\x02\x03\x04\x06\x05", ReadFileBytes(path));
 }
 
-TEST_F(FileTest, WriteStringAddsTheTerminatorAndNeedsAWritableFile) {
+// ReadEntireFile reads from the start, wherever the position is.
+TEST_F(FileTest, WriteStringAddsTheTerminatorNeedsAWritableFileAndTheWholeFileReadsBack) {
   std::string path = m_dir.Join("text.bin");
   {
     COvFile out;
@@ -121,8 +119,11 @@ TEST_F(FileTest, WriteStringAddsTheTerminatorAndNeedsAWritableFile) {
   COvFile in;
   ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(in, path));
   EXPECT_TRUE(in.WriteString("x") == eOvFileSystemError_Write && in.WriteS16(1) == eOvFileSystemError_Write);
-  in.Close();
-  EXPECT_EQ(std::string("abc\0\0", 5), ReadFileBytes(path));
+  in.SeekFromStart(3);
+  int size = 0;
+  std::unique_ptr<uint8_t[]> data(in.ReadEntireFile(size));
+  ASSERT_NE(nullptr, data);
+  EXPECT_EQ(std::string("abc\0\0", 5), std::string(reinterpret_cast<char*>(data.get()), size));
 }
 
 // Each read's result, text (null: the empty text is the null string) and position after it.
@@ -158,17 +159,6 @@ TEST_F(FileTest, ReadStringStopsAtTheTerminatorOrTheEnd) {
       EXPECT_EQ(step.position, file.GetPos());
     }
   }
-}
-
-TEST_F(FileTest, ReadEntireFileFromTheStart) {
-  std::string content = std::string("head\0tail", 9);
-  COvFile file;
-  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(file, m_dir.WriteFile("whole.bin", content)));
-  file.SeekFromStart(3);
-  int size = 0;
-  std::unique_ptr<uint8_t[]> data(file.ReadEntireFile(size));
-  ASSERT_NE(nullptr, data);
-  EXPECT_EQ(content, std::string(reinterpret_cast<char*>(data.get()), size));
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ TEST_F(CachedHandleTest, HeaderHoldsTheFirstBytesAndReadsGoToTheEndInAnyChunkSiz
   EXPECT_EQ("tiny", ReadAll(tiny, 3));
 }
 
-TEST_F(CachedHandleTest, OpenCloseAndSeekLimits) {
+TEST_F(CachedHandleTest, OpenCloseSeekLimitsAndWritesThatGoThrough) {
   std::string path = m_dir.WriteFile("a.bin", "abc");
   COvFileHandleCached handle;
   char buffer[4];
@@ -86,22 +86,18 @@ TEST_F(CachedHandleTest, OpenCloseAndSeekLimits) {
   EXPECT_EQ(eOvFileSystemError_AlreadyOpened, OpenOnDisk(handle, path));
   EXPECT_EQ(eOvFileSystemError_None, handle.Close());
   EXPECT_FALSE(handle.IsOpened());
+  // Writes go through to the file; the position and the size follow them.
+  const std::string written = m_dir.Join("written.bin");
+  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(handle, written, eOvFileSystemOpenMode_WriteBinary));
+  EXPECT_EQ(5, handle.Write("hello", 5));
+  EXPECT_TRUE(handle.FilePos() == 5 && handle.GetSize() == 5);
+  EXPECT_EQ(eOvFileSystemError_None, handle.Close());
+  EXPECT_EQ("hello", ReadFileBytes(written));
   // A file shorter than when it was opened gives the refill error.
   ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(handle, m_dir.WriteFile("shrinking.bin", Pattern(20000))));
   m_dir.WriteFile("shrinking.bin", Pattern(100));
   ASSERT_TRUE(handle.SeekStart(5000));
   EXPECT_EQ(COvFileHandleCached::kReadShortRefill, handle.Read(buffer, 4));
-}
-
-TEST_F(CachedHandleTest, WritesGoThroughAndDropTheCache) {
-  std::string path = m_dir.Join("written.bin");
-  COvFileHandleCached handle;
-  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(handle, path, eOvFileSystemOpenMode_WriteBinary));
-  EXPECT_EQ(5, handle.Write("hello", 5));
-  EXPECT_EQ(5, handle.FilePos());
-  EXPECT_EQ(5, handle.GetSize());
-  EXPECT_EQ(eOvFileSystemError_None, handle.Close());
-  EXPECT_EQ("hello", ReadFileBytes(path));
 }
 
 // A compressed file reads as its uncompressed bytes, with seeks both ways; a damaged one

@@ -60,7 +60,8 @@ TEST(OvPathTextSplit, SplitsAtLastSeparatorOfEitherKindThenAtLastDot) {
     ovpath::Split(path, path, name, extension);
     EXPECT_EQ(Str(path) + "|" + Str(name) + "|" + Str(extension), expected);
     const COvFilePath file(row.path.c_str());
-    EXPECT_EQ(Str(file.getFilePath()) + "|" + Str(file.getFileName()) + "|" + Str(file.getFileExt()), expected);
+    EXPECT_EQ(Str(file.getFilePath()) + "|" + Str(file.getFileName()) + "|" + Str(file.getFileExt()),
+              expected);
   }
   // The name with its extension keeps the dot when there is no extension.
   EXPECT_EQ(Str(COvFilePath("a/b.c/file.tar.gz").getFileNameExt()), "file.tar.gz");

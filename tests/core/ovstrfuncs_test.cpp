@@ -79,22 +79,22 @@ TEST(OvStrFuncs, Utf8AndUcs2Conversion) {
   wchar_t units[8] = {};
   EXPECT_EQ(1, ovDecodeUTF8ToUCS2("\xC3\xA9", units, -1));
   EXPECT_EQ(0xE9, static_cast<int>(units[0]));
-  EXPECT_EQ(0, ovDecodeUTF8ToUCS2("\xF0\x9F\x98\x80", units, -1));
-  EXPECT_EQ(1, ovDecodeUTF8ToUCS2("ab", units, 1));
-  EXPECT_EQ(2, ovDecodeUTF8ToUCS2("a\xE2\x82\xAC", nullptr, -1));
-  // Sequences cut short by the terminator stop decoding instead of reading past it.
-  EXPECT_EQ(1, ovDecodeUTF8ToUCS2("a\xC3", units, -1));
-  EXPECT_EQ(1, ovDecodeUTF8ToUCS2("a\xE2\x82", units, -1));
+  // A four-byte sequence, the count limit, no output; sequences cut short by the terminator stop
+  // decoding instead of reading past it.
+  EXPECT_EQ(
+      (std::vector<int>{0, 1, 2, 1, 1}),
+      (std::vector<int>{ovDecodeUTF8ToUCS2("\xF0\x9F\x98\x80", units, -1), ovDecodeUTF8ToUCS2("ab", units, 1),
+                        ovDecodeUTF8ToUCS2("a\xE2\x82\xAC", nullptr, -1),
+                        ovDecodeUTF8ToUCS2("a\xC3", units, -1), ovDecodeUTF8ToUCS2("a\xE2\x82", units, -1)}));
 
   char bytes[8] = {};
-  const wchar_t euro[] = {0x20AC, 0};
+  const wchar_t euro[] = {0x20AC, 0}, mixed[] = {'a', 0xE9, 0};
   EXPECT_EQ(3, ovEncodeUCS2ToUTF8(euro, bytes, -1));
   EXPECT_EQ(0, std::memcmp(bytes, "\xE2\x82\xAC", 3));
-  EXPECT_EQ(0, ovEncodeUCS2ToUTF8(euro, bytes, 3));
-  EXPECT_EQ(3, ovEncodeUCS2ToUTF8(euro, bytes, 4));
-  const wchar_t mixed[] = {'a', 0xE9, 0};
-  EXPECT_EQ(3, ovEncodeUCS2ToUTF8(mixed, nullptr, -1));
-  EXPECT_EQ(1, ovEncodeUCS2ToUTF8(mixed, bytes, 3));
+  // A sequence of two or three bytes is written only with room for one byte more.
+  EXPECT_EQ((std::vector<int>{0, 3, 3, 1}),
+            (std::vector<int>{ovEncodeUCS2ToUTF8(euro, bytes, 3), ovEncodeUCS2ToUTF8(euro, bytes, 4),
+                              ovEncodeUCS2ToUTF8(mixed, nullptr, -1), ovEncodeUCS2ToUTF8(mixed, bytes, 3)}));
 
   wchar_t wide[8];
   ovConvertASCIIToUCS2("abcdef", wide, 3);

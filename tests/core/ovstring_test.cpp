@@ -47,33 +47,23 @@ TEST(OvString, ConcatenationResizeAndSelfAssignment) {
 }
 
 TEST(OvString, EndsWithFindReplaceAndMid) {
-  EXPECT_TRUE(Str("abc").EndsWith(""));
-  EXPECT_FALSE(Str("ab").EndsWith("abc"));
-  EXPECT_TRUE(Str("file.bf").EndsWith(".bf"));
-  EXPECT_FALSE(Str("file.BF").EndsWith(".bf"));
+  EXPECT_TRUE(Str("abc").EndsWith("") && Str("file.bf").EndsWith(".bf"));
+  EXPECT_FALSE(Str("ab").EndsWith("abc") || Str("file.BF").EndsWith(".bf"));
 
   Str s("one two one");
-  EXPECT_EQ(0, s.Find("one"));
-  EXPECT_EQ(8, s.Find("one", 1));
-  EXPECT_EQ(-1, s.Find("one", 11));
-  EXPECT_EQ(-1, s.Find(nullptr));
-  EXPECT_EQ(4, s.Find("TWO", 0, false));
-  EXPECT_EQ(-1, s.Find("TWO"));
-  EXPECT_EQ(8, s.FindLast("one"));
-  // Each position looks forward, so a start before the last hit still finds it.
-  EXPECT_EQ(8, s.FindLast("one", 3));
-  EXPECT_EQ(-1, s.FindLast("one", 11));
-  EXPECT_EQ(8, s.FindLast("ONE", -1, false));
+  // FindLast looks forward from each position, so a start before the last hit still finds it.
+  EXPECT_EQ((std::vector<int>{0, 8, -1, -1, 4, -1, 8, 8, -1, 8}),
+            (std::vector<int>{s.Find("one"), s.Find("one", 1), s.Find("one", 11), s.Find(nullptr),
+                              s.Find("TWO", 0, false), s.Find("TWO"), s.FindLast("one"), s.FindLast("one", 3),
+                              s.FindLast("one", 11), s.FindLast("ONE", -1, false)}));
 
-  EXPECT_STREQ("1 two 1", s.Replace("one", "1").GetBuffer());
-  EXPECT_STREQ("aa", Str("aaaa").Replace("aa", "a").GetBuffer());
-  EXPECT_STREQ("", Str("ab").Replace("ab", "").GetBuffer());
-  EXPECT_STREQ("xyz", Str("xyz").Replace("q", "r").GetBuffer());
-  // Mid clamps its range.
-  EXPECT_STREQ("", Str("abc").Mid(3).GetBuffer());
-  EXPECT_STREQ("ab", Str("abcdef").Mid(-5, 2).GetBuffer());
-  EXPECT_STREQ("cdef", Str("abcdef").Mid(2, 100).GetBuffer());
-  EXPECT_STREQ("", Str("abcdef").Mid(2, -7).GetBuffer());
+  // Replace, then Mid, which clamps its range.
+  EXPECT_EQ((std::vector<std::string>{"1 two 1", "aa", "", "xyz", "", "ab", "cdef", ""}),
+            (std::vector<std::string>{
+                s.Replace("one", "1").GetBuffer(), Str("aaaa").Replace("aa", "a").GetBuffer(),
+                Str("ab").Replace("ab", "").GetBuffer(), Str("xyz").Replace("q", "r").GetBuffer(),
+                Str("abc").Mid(3).GetBuffer(), Str("abcdef").Mid(-5, 2).GetBuffer(),
+                Str("abcdef").Mid(2, 100).GetBuffer(), Str("abcdef").Mid(2, -7).GetBuffer()}));
 }
 
 // Comparison is bytewise; ToLower touches ASCII only.
