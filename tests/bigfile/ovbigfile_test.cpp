@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "bigfile/ovbigfilegenerator.h"
 #include "core/ovidentifier.h"
@@ -92,11 +93,8 @@ TEST_F(BigFileTest, DamagedArchives) {
   auto patch = [&](size_t offset, uint32_t value) {
     return good.substr(0, offset) + Le32(value) + good.substr(offset + 4);
   };
-  const struct {
-    const char* name;
-    std::string bytes;
-    const char* second;  // what b.txt reads; null when the open fails
-  } cases[] = {
+  // The case, the archive's bytes and what b.txt reads (null when the open fails).
+  const std::tuple<const char*, std::string, const char*> cases[] = {
       {"intact", good, "world!"},
       {"empty file", "", nullptr},
       {"table size past the end", patch(0, 1000), nullptr},
@@ -109,19 +107,19 @@ TEST_F(BigFileTest, DamagedArchives) {
       {"size past the end", patch(48, 0x7FFFFFFFu), "world!"},
       {"data cut short", good.substr(0, good.size() - 2), "worl"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& [name, bytes, second] : cases) {
+    SCOPED_TRACE(name);
     COvBigFile archive;
-    EOvFileSystemError opened = archive.Open(m_dir.WriteFile("damaged.big", c.bytes).c_str(), 1);
-    EXPECT_EQ(c.second ? eOvFileSystemError_None : eOvFileSystemError_BigFileOpen, opened);
+    EOvFileSystemError opened = archive.Open(m_dir.WriteFile("damaged.big", bytes).c_str(), 1);
+    EXPECT_EQ(second ? eOvFileSystemError_None : eOvFileSystemError_BigFileOpen, opened);
     COvFileHandleBigFile* handle = archive.FileOpen("b.txt");
-    if (!c.second) continue;
+    if (!second) continue;
     COvFile file(handle);
-    EXPECT_EQ(static_cast<int>(std::strlen(c.second)), file.GetSize());
-    std::string direct(std::strlen(c.second), '\0');
+    EXPECT_EQ(static_cast<int>(std::strlen(second)), file.GetSize());
+    std::string direct(std::strlen(second), '\0');
     EXPECT_EQ(eOvFileSystemError_None, archive.AsyncRead(handle, &direct[0], file.GetSize()));
-    EXPECT_EQ(c.second, direct);
-    EXPECT_EQ(c.second, ReadEntire(file));
+    EXPECT_EQ(second, direct);
+    EXPECT_EQ(second, ReadEntire(file));
     EXPECT_TRUE(archive.FileClose(handle));
   }
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "packed_test_data.h"
 #include "support/temp_dir.h"
 
@@ -47,13 +49,9 @@ TEST_F(CompressedFileTest, DamagedFilesGiveShortResults) {
   badProperties[32] = static_cast<char>(0xFF);
   hugeDictionary.replace(33, 4, "\xff\xff\xff\xff");
   const size_t kAny = std::string::npos;
-  const struct {
-    const char* name;
-    std::string bytes;
-    size_t expected;  // bytes delivered, or kAny
-    bool prefix;      // what came is the start of the data
-    bool failed;      // the reader reports damage
-  } cases[] = {
+  // The case, the file's bytes, the bytes delivered (or kAny), whether what came is the start
+  // of the data and whether the reader then reports damage.
+  const std::tuple<const char*, std::string, size_t, bool, bool> cases[] = {
       {"size larger than the stream", withSize(1000000), data.size(), true, true},
       {"size smaller than the stream", withSize(100), 100, true, false},
       {"size beyond an int", withSize(0x80000000u), 0, true, true},
@@ -62,20 +60,20 @@ TEST_F(CompressedFileTest, DamagedFilesGiveShortResults) {
       {"bad properties", badProperties, 0, true, true},
       {"huge dictionary (capped)", hugeDictionary, data.size(), true, false},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& [name, bytes, expected, prefix, failed] : cases) {
+    SCOPED_TRACE(name);
     COvFile file;
-    file.Open(m_dir.WriteFile("d.bin", c.bytes).c_str(), 1, false);
+    file.Open(m_dir.WriteFile("d.bin", bytes).c_str(), 1, false);
     int size = 0;
     COvCompressedFileReader reader(file, size);
     std::string got(static_cast<size_t>(std::min(size, 200000)), '\0');
     got.resize(static_cast<size_t>(reader.Read(&got[0], static_cast<int>(got.size()))));
-    EXPECT_EQ(got, ReadEntireOf(c.bytes));
-    EXPECT_LE(got.size(), c.expected == kAny ? data.size() : c.expected);
-    EXPECT_GE(got.size(), c.expected == kAny ? 0 : c.expected);
-    if (c.prefix) {
+    EXPECT_EQ(got, ReadEntireOf(bytes));
+    EXPECT_LE(got.size(), expected == kAny ? data.size() : expected);
+    EXPECT_GE(got.size(), expected == kAny ? 0 : expected);
+    if (prefix) {
       EXPECT_EQ(data.substr(0, got.size()), got);
-      EXPECT_EQ(c.failed, reader.HasFailed());
+      EXPECT_EQ(failed, reader.HasFailed());
     }
   }
 }

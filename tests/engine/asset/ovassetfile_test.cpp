@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -17,24 +18,20 @@ Bytes Used(const COvMemoryArea& area) { return Bytes(area.GetData(), area.GetDat
 
 TEST(MemoryAreaTest, BlocksArePaddedAlignedAndSwapped) {
   const uint8_t source[6] = {1, 2, 3, 4, 5, 6};
-  const struct {
-    uint32_t size, alignment;
-    int swap;
-    uint32_t offset;  // of the second block, after a 3-byte block aligned to 4
-    Bytes bytes;
-    uint32_t align;
-  } rows[] = {
+  // The second block's size, alignment and swap; its offset after a 3-byte block aligned to 4;
+  // the area's bytes and alignment.
+  const std::tuple<uint32_t, uint32_t, int, uint32_t, Bytes, uint32_t> rows[] = {
       {3, 4, 0, 4, {1, 2, 3, 0xED, 1, 2, 3, 0xED}, 4},
       {6, 2, 1, 4, {1, 2, 3, 0xED, 4, 3, 2, 1, 5, 6}, 4},
       {5, 8, 2, 8, {1, 2, 3, 0xED, 0xED, 0xED, 0xED, 0xED, 2, 1, 4, 3, 5, 0xED, 0xED, 0xED}, 8},
       {1, 0, 0, 4, {1, 2, 3, 0xED, 1}, 4},
   };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.alignment);
+  for (const auto& [size, alignment, swap, offset, bytes, align] : rows) {
+    SCOPED_TRACE(alignment);
     COvMemoryArea area;
     EXPECT_EQ(area.AddBlock(source, 3, 4, 0), 0u);
-    EXPECT_EQ(area.AddBlock(source, row.size, row.alignment, row.swap), row.offset);
-    EXPECT_TRUE(Used(area) == row.bytes && area.GetAlign() == row.align);
+    EXPECT_EQ(area.AddBlock(source, size, alignment, swap), offset);
+    EXPECT_TRUE(Used(area) == bytes && area.GetAlign() == align);
   }
   COvMemoryArea area;
   area.AddBlock(source, 2, 2, 0);

@@ -23,15 +23,12 @@ TEST(OvVector, Operations) {
 TEST(OvQuaternion, ProductRotationAngleAxisSlerpAndPacking) {
   // (4 + i + 2j + 3k)(8 + 5i + 6j + 7k) = -6 + 24i + 48j + 48k, w stored last.
   EXPECT_EQ(COvQuaternion(24, 48, 48, -6), COvQuaternion(1, 2, 3, 4) * COvQuaternion(5, 6, 7, 8));
-  // A quarter turn about Z, as the sandwich q v q*.
-  const COvQuaternion z90(COvAngleAxis(COvVector3(0, 0, 1), kOvHalfPi));
-  const COvQuaternion r = z90 * COvQuaternion(1, 2, 3, 0) * z90.getConjugate();
-  EXPECT_TRUE(COvVector3(r.x, r.y, r.z).equals(COvVector3(-2, 1, 3), 1e-5f) &&
-              z90.rotate(COvVector3(1, 2, 3)).equals(COvVector3(-2, 1, 3), 1e-5f));
+  // A quarter turn about Z, the axis not of unit length.
   COvQuaternion q(COvAngleAxis(COvVector3(0, 0, 2), kOvHalfPi)),
       half = COvQuaternion::slerp(COvQuaternion(), q, 0.5f);
   EXPECT_TRUE(q.equals(COvQuaternion(0, 0, std::sqrt(0.5f), std::sqrt(0.5f))) &&
               std::fabs(q.getAngleAxis().angle - kOvHalfPi) < 1e-5f);
+  EXPECT_VEC_NEAR(COvVector3(-2, 1, 3), q.rotate(COvVector3(1, 2, 3)), 1e-5f);
   // Halfway either way round: slerp, and nlerp from the opposite sign.
   EXPECT_TRUE(
       half.equals(COvQuaternion(COvAngleAxis(COvVector3(0, 0, 1), kOvHalfPi / 2))) &&

@@ -10,7 +10,6 @@
 #include "engine/object/ovmanaged.h"
 #include "engine/object/ovobjectpool.h"
 #include "engine/object/ovpooledobjectmanagermanager.h"
-#include "engine/resource/ovresourcemanagermanager.h"
 
 namespace {
 
@@ -118,10 +117,9 @@ TEST(OvPooledObjectManager, NameListsAndSavesSkipHiddenObjects) {
   for (int i = 0; i < 4; ++i) prop(i)->health = 99, prop(i)->label = "played";
   manager.ResetVariables();
   const char* expected[] = {"torch 10 start", "@grid 99 played", "rope 10 start", "bucket 10 start"};
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 4; ++i)
     EXPECT_EQ(expected[i], std::string(prop(i)->GetIdentifier().DebugCString()) + " " +
                                std::to_string(prop(i)->health) + " " + prop(i)->label.GetBuffer());
-  }
 }
 
 TEST(OvPooledObjectManagerManager, FindsManagersAndGeneratesFreeNames) {
@@ -139,15 +137,4 @@ TEST(OvPooledObjectManagerManager, FindsManagersAndGeneratesFreeNames) {
   }
   manager.Release();
   EXPECT_EQ(nullptr, all->FindManager(COvIdentifier("propmanager")));
-}
-
-TEST(OvPooledObjectManagerManager, TopPoolFollowsTheResourcePoolStack) {
-  COvResourceManagerManager* resources = COvResourceManagerManager::GetInstance();
-  COvPooledObjectManagerManager* all = COvPooledObjectManagerManager::GetInstance();
-  resources->CreateNewResourcePoolOnStack(COvIdentifier("menu"));
-  resources->CreateNewResourcePoolOnStack(COvIdentifier("level1"));
-  all->SetTopPoolIdentifier(COvIdentifier("level1"));
-  ASSERT_TRUE(resources->ReleaseResourcePoolAtTopOfStack());
-  EXPECT_EQ(COvIdentifier("menu"), all->GetTopPoolIdentifier());
-  resources->ReleaseResourcePoolAtTopOfStack();
 }

@@ -26,7 +26,6 @@ TEST(OvParameter, ValuesRenderAsTextCutToTheBuffer) {
       {group->AddParameterColor("tint", 1, 0.5f, 0, 1), 32, "255,127,0,255"},
       {group->AddParameterColor("wild", NAN, 1e30f, -1e30f, 0.999f), 40, "0,2147483647,-2147483648,254"},
       {group->AddParameterColorGradient("fade", black, white, 2), 16, "GRADIENT"},
-      {group->GetParameter(4), 4, "GRA"},
       {group->GetParameter(4), 1, ""},
   };
   for (const auto& [parameter, size, text] : rows) {

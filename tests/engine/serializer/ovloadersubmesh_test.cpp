@@ -44,17 +44,16 @@ void Fill(Mesh& mesh) {
 }
 
 TEST(SubMeshTest, SizeByFormat) {
-  const struct {
-    unsigned int flags, vertices, triangles, extra, influences, size;
-  } rows[] = {{0, 1, 0, 0, 0, 36},    {0x01, 1, 0, 0, 0, 52},  {0x02, 1, 0, 0, 0, 43},
-              {0x04, 1, 0, 0, 0, 72}, {0x08, 1, 0, 0, 2, 152}, {0x10, 1, 0, 2, 0, 60},
-              {0x00, 0, 2, 0, 0, 48}, {0x00, 0, 0, 5, 0, 24}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.flags);
+  // The flags, the vertex, triangle, extra vector and influence counts, and the size.
+  const std::array<unsigned int, 6> rows[] = {
+      {0, 1, 0, 0, 0, 36},     {0x01, 1, 0, 0, 0, 52}, {0x02, 1, 0, 0, 0, 43}, {0x04, 1, 0, 0, 0, 72},
+      {0x08, 1, 0, 0, 2, 152}, {0x10, 1, 0, 2, 0, 60}, {0x00, 0, 2, 0, 0, 48}, {0x00, 0, 0, 5, 0, 24}};
+  for (const auto& [flags, vertices, triangles, extra, influences, size] : rows) {
+    SCOPED_TRACE(flags);
     Mesh mesh;
-    mesh.Create(row.vertices, row.flags, row.triangles, row.extra);
-    if (row.influences) mesh.SetInfluenceCount(0, row.influences);
-    EXPECT_EQ(mesh.Size(), row.size);
+    mesh.Create(vertices, flags, triangles, extra);
+    if (influences) mesh.SetInfluenceCount(0, influences);
+    EXPECT_EQ(mesh.Size(), size);
   }
 }
 

@@ -68,9 +68,8 @@ TEST(SerialTest, ShortBufferFailsAtItsFieldAndKeepsFailing) {
     COvSerialLoader loader(bytes.data(), length);
     Bytes out(length + 1);
     COvSerialSaver saver(out.data(), length);
-    for (const std::vector<int>& results : {loaded.Serialize(loader), source.Serialize(saver)}) {
+    for (const std::vector<int>& results : {loaded.Serialize(loader), source.Serialize(saver)})
       for (size_t field = 0; field < results.size(); ++field) EXPECT_EQ(results[field], field < firstFailing);
-    }
     char c = 0;
     EXPECT_TRUE(loader.hasOverflowed() && saver.hasOverflowed() && loader.Serialize(c) == 0);
   }

@@ -32,7 +32,6 @@ TEST(OvFrustum3, ContainsExactlyThePointsThatProjectIntoClipSpace) {
         << i;
   }
   EXPECT_EQ(eFrustumInside, frustum.classify(COvSphere(COvVector3(0, 0, 0), 0.5f)));
-  EXPECT_EQ(eFrustumIntersect, frustum.classify(COvSphere(COvVector3(0, 0, 0), 30.0f)));
   EXPECT_EQ(eFrustumOutside, frustum.classify(COvAABB3(COvVector3(0, -30, 0), COvVector3(1, -20, 1))));
   EXPECT_EQ(eFrustumInside,
             frustum.classify(COvOBB3(COvVector3(), COvVector3(0.1f, 0.1f, 0.1f), COvQuaternion())));
