@@ -39,8 +39,9 @@ void MakeReadOnly(const std::string& path) {
 }
 
 // The copy also keeps the read-only state and the last-write time. OvGetFileTime gives the later
-// of the creation and last-write times, in file-time units (100 ns since 1601).
-TEST(OvDirectoryCopyFile, CopiesWholeContentOverAnyPreviousFileKeepingReadOnlyStateAndTime) {
+// of the creation and last-write times, in file-time units (100 ns since 1601). Without a source
+// or a target directory, or onto itself, nothing is copied.
+TEST(OvDirectoryCopyFile, CopiesWholeContentKeepingReadOnlyStateAndTimeOrFailsLeavingEverythingAsItWas) {
   TempDir temp;
   for (const std::string& content : {std::string("a\0b\r\n", 5), Pattern(3 * 1024 * 1024 + 17)}) {
     std::string source = temp.WriteFile("src.bin", content);
@@ -63,11 +64,7 @@ TEST(OvDirectoryCopyFile, CopiesWholeContentOverAnyPreviousFileKeepingReadOnlySt
   // copies the source's creation time, so this is checked on POSIX only.)
   EXPECT_GT(OvGetFileTime(target.c_str()).ToU64(), now - day);
 #endif
-}
-
-TEST(OvDirectoryCopyFile, FailsWithoutSourceOrTargetDirectoryOrOntoItself) {
-  TempDir temp;
-  std::string source = temp.WriteFile("a.txt", "a");
+  source = temp.WriteFile("a.txt", "a");
   EXPECT_FALSE(OvCopyFile(temp.Join("missing.txt").c_str(), temp.Join("b.txt").c_str()));
   EXPECT_FALSE(OvCopyFile(source.c_str(), temp.Join("missing/b.txt").c_str()));
   EXPECT_FALSE(OvCopyFile(temp.Path().c_str(), temp.Join("dir-copy").c_str()));
@@ -91,21 +88,20 @@ TEST(OvDirectoryBadPaths, EmptyMissingAndOverlongPathsDoNothing) {
     EXPECT_EQ(OvGetFileTime(path.c_str()).ToU64(), 0u) << path.size();
   COvArray<OvFindFile> files;
   Array dirs, extensions;
-  for (const std::string& path : {missing, std::string(), huge}) {
-    OvEnumerateDirectory(path.c_str(), files, dirs);
-    OvEnumerateDirectory(path.c_str(), files);
-    EXPECT_TRUE(OvRetrieveDirectoriesFromDirectory(path.c_str(), dirs));
-    EXPECT_TRUE(OvRetrieveFilesFromDirectory(path.c_str(), dirs, extensions));
-    EXPECT_TRUE(OvRetrieveDirectoriesFromDirectoryRecursive(path.c_str(), dirs));
-    EXPECT_TRUE(OvRetrieveFilesFromDirectoryRecursive(path.c_str(), dirs, extensions));
-  }
-  EXPECT_EQ(files.GetCount() + dirs.GetCount(), 0);
   EXPECT_EQ(StdoutLines([&] {
-              for (const std::string& path : {std::string(), missing, huge})
+              for (const std::string& path : {missing, std::string(), huge}) {
+                OvEnumerateDirectory(path.c_str(), files, dirs);
+                OvEnumerateDirectory(path.c_str(), files);
+                EXPECT_TRUE(OvRetrieveDirectoriesFromDirectory(path.c_str(), dirs));
+                EXPECT_TRUE(OvRetrieveFilesFromDirectory(path.c_str(), dirs, extensions));
+                EXPECT_TRUE(OvRetrieveDirectoriesFromDirectoryRecursive(path.c_str(), dirs));
+                EXPECT_TRUE(OvRetrieveFilesFromDirectoryRecursive(path.c_str(), dirs, extensions));
                 EXPECT_TRUE(OvRemoveDirectoryRecursively(path.c_str(), true));
+              }
               EXPECT_TRUE(CopyRecursively("", temp.Path().c_str()));
             }),
             Strings());
+  EXPECT_EQ(files.GetCount() + dirs.GetCount(), 0);
   temp.WriteFile("file.txt", "x");
   for (const std::string& path : {std::string(), huge, temp.Path() + "/file.txt/sub/deeper"}) {
     TOvString<char> text(path.c_str());
@@ -134,26 +130,11 @@ TEST(OvDirectoryEnumerate, ListsFilesAndDirectoriesRecursivelyLeavingOutExcluded
   EXPECT_EQ(Names(dirs), (Strings{N({root, "sub2"})}));
 }
 
-// Files first, then the directories children before parents. Deleting a read-only file fails
-// on Windows only (POSIX asks for a writable directory, not a writable file). Links are checked
-// with the other links below.
-TEST(OvDirectoryRemove, DeletesEverythingBelowAndKeepsTheTop) {
-  TempDir temp;
-  for (const char* file : {"top/a.txt", "top/sub/b.txt", "top/sub/inner/c.txt"}) temp.WriteFile(file, "");
-  std::string top = temp.Join("top"), sub = N({top, "sub"}), inner = N({sub, "inner"});
-  Strings lines = StdoutLines([&] { EXPECT_TRUE(OvRemoveDirectoryRecursively(top.c_str(), false)); });
-  EXPECT_TRUE(fs::is_directory(top) && fs::is_empty(top));
-  EXPECT_EQ(Group(lines, 0, 3), Sorted({"Deleting " + N({top, "a.txt"}), "Deleting " + N({sub, "b.txt"}),
-                                        "Deleting " + N({inner, "c.txt"})}));
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(Strings(lines.begin() + 3, lines.end()), (Strings{"Deleting " + inner, "Deleting " + sub}));
-  MakeReadOnly(temp.WriteFile("top/ro.txt", "r"));
-  StdoutLines([&] { EXPECT_TRUE(OvRemoveDirectoryRecursively(top.c_str(), true)); });
-  EXPECT_TRUE(fs::is_empty(top));
-}
-
 // The target must exist: without it nothing is copied, yet every step is still reported.
-TEST(OvDirectoryCopyTree, CopiesEveryDirectoryAndFileWithProgressLines) {
+// Removal deletes the files first, then the directories children before parents, and keeps the
+// top. Deleting a read-only file fails on Windows only (POSIX asks for a writable directory, not
+// a writable file). Links are checked with the other links below.
+TEST(OvDirectoryCopyTree, CopiesEveryDirectoryAndFileWithProgressLinesAndRemovalDeletesThem) {
   TempDir temp;
   for (const char* file : {"src/a.txt", "src/sub/b.txt", "src/sub/inner/c.txt"}) temp.WriteFile(file, file);
   fs::create_directories(temp.Join("src/empty"));
@@ -169,6 +150,17 @@ TEST(OvDirectoryCopyTree, CopiesEveryDirectoryAndFileWithProgressLines) {
             Sorted({"Creating " + sub, "Creating " + N({sub, "inner"}), "Creating " + N({dst, "empty"})}));
   EXPECT_EQ(Group(lines, 3, 6), Sorted({"Copying " + N({dst, "a.txt"}), "Copying " + N({sub, "b.txt"}),
                                         "Copying " + N({sub, "inner", "c.txt"})}));
+  fs::remove(temp.Join("dst/empty"));
+  lines = StdoutLines([&] { EXPECT_TRUE(OvRemoveDirectoryRecursively(dst.c_str(), false)); });
+  EXPECT_TRUE(fs::is_directory(dst) && fs::is_empty(dst));
+  EXPECT_EQ(Group(lines, 0, 3), Sorted({"Deleting " + N({dst, "a.txt"}), "Deleting " + N({sub, "b.txt"}),
+                                        "Deleting " + N({sub, "inner", "c.txt"})}));
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(Strings(lines.begin() + 3, lines.end()),
+            (Strings{"Deleting " + N({sub, "inner"}), "Deleting " + sub}));
+  MakeReadOnly(temp.WriteFile("dst/ro.txt", "r"));
+  StdoutLines([&] { EXPECT_TRUE(OvRemoveDirectoryRecursively(dst.c_str(), true)); });
+  EXPECT_TRUE(fs::is_empty(dst));
   fs::remove_all(temp.Join("src/sub/inner"));
   fs::remove_all(temp.Join("src/empty"));
   fs::remove(temp.Join("src/a.txt"));
@@ -265,61 +257,48 @@ TEST(OvDirectoryLongPaths, TreesDeeperThanTheWindowsLimitAreHandled) {
 #define SKIP_WITHOUT_LINKS() (void)0
 #endif
 
-// src/a.txt, src/real/r.txt, src/alias -> real, src/real/up -> src (back into the tree), and
-// src/out -> a directory beside the tree.
-struct LinkedTree {
-  TempDir temp;
-  std::string src = temp.Join("src");
-  LinkedTree() {
-    temp.WriteFile("src/a.txt", "a");
-    temp.WriteFile("src/real/r.txt", "r");
-    temp.WriteFile("outside/o.txt", "o");
-    fs::create_directory_symlink(temp.Join("src/real"), temp.Join("src/alias"));
-    fs::create_directory_symlink(src, temp.Join("src/real/up"));
-    fs::create_directory_symlink(temp.Join("outside"), temp.Join("src/out"));
-  }
-};
-
-TEST(OvDirectoryLinks, CopyFollowsDirectoryLinksAndReportsTheOneLeadingBack) {
+// Removal deletes the links themselves, never what they lead to.
+TEST(OvDirectoryLinks, CopyAndListingsFollowLinksReportingTheOneLeadingBackAndRemovalNeverFollowsThem) {
   SKIP_WITHOUT_LINKS();
-  LinkedTree tree;
-  std::string dst = tree.temp.Join("dst");
+  // src/a.txt, src/real/r.txt, src/alias -> real, src/real/up -> src (back into the tree), and
+  // src/out -> a directory beside the tree.
+  TempDir temp;
+  const std::string src = temp.Join("src"), dst = temp.Join("dst");
+  temp.WriteFile("src/a.txt", "a");
+  temp.WriteFile("src/real/r.txt", "r");
+  temp.WriteFile("outside/o.txt", "o");
+  fs::create_directory_symlink(temp.Join("src/real"), temp.Join("src/alias"));
+  fs::create_directory_symlink(src, temp.Join("src/real/up"));
+  fs::create_directory_symlink(temp.Join("outside"), temp.Join("src/out"));
   fs::create_directory(dst);
   testing::internal::CaptureStderr();
-  StdoutLines([&] { EXPECT_FALSE(CopyRecursively(tree.src.c_str(), dst.c_str())); });
+  StdoutLines([&] { EXPECT_FALSE(CopyRecursively(src.c_str(), dst.c_str())); });
   // real/up, and alias/up (the same link met through alias), each in one line.
   std::string err = testing::internal::GetCapturedStderr();
   for (const char* via : {"real", "alias"}) {
-    EXPECT_NE(err.find("Error : Can't copy " + tree.src + kSep + via + kSep +
+    EXPECT_NE(err.find("Error : Can't copy " + src + kSep + via + kSep +
                        "up, the link leads back into its own tree !\n"),
               std::string::npos)
         << err;
   }
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2);
-  EXPECT_EQ(ReadFileBytes(tree.temp.Join("dst/alias/r.txt")) +
-                ReadFileBytes(tree.temp.Join("dst/out/o.txt")) + ReadFileBytes(tree.temp.Join("dst/a.txt")),
+  EXPECT_EQ(ReadFileBytes(temp.Join("dst/alias/r.txt")) + ReadFileBytes(temp.Join("dst/out/o.txt")) +
+                ReadFileBytes(temp.Join("dst/a.txt")),
             "roa");
-  EXPECT_FALSE(fs::is_symlink(tree.temp.Join("dst/alias")) || fs::exists(tree.temp.Join("dst/real/up")));
-}
-
-// Removal deletes the links themselves, never what they lead to.
-TEST(OvDirectoryLinks, ListingsWalkLinksOnceAndRemovalNeverFollowsThem) {
-  SKIP_WITHOUT_LINKS();
-  LinkedTree tree;
+  EXPECT_FALSE(fs::is_symlink(temp.Join("dst/alias")) || fs::exists(temp.Join("dst/real/up")));
   COvArray<OvFindFile> files;
-  COvArray<TOvString<char>> dirs, retrieved;
-  OvEnumerateDirectory(tree.src.c_str(), files, dirs);
+  Array dirs, retrieved;
+  OvEnumerateDirectory(src.c_str(), files, dirs);
   // real, real's content; alias walked like real (its "up" leads back too); out and o.txt.
   EXPECT_EQ(dirs.GetCount(), 3);
   EXPECT_EQ(files.GetCount(), 4);
-  OvRetrieveDirectoriesFromDirectoryRecursive(tree.src.c_str(), retrieved);
+  OvRetrieveDirectoriesFromDirectoryRecursive(src.c_str(), retrieved);
   // Here the links back are listed, not walked: alias, out, real, then alias/up and real/up.
   EXPECT_EQ(retrieved.GetCount(), 5);
-  std::vector<std::string> lines =
-      StdoutLines([&] { EXPECT_TRUE(OvRemoveDirectoryRecursively(tree.src.c_str(), false)); });
-  EXPECT_TRUE(fs::is_empty(tree.src));
-  EXPECT_EQ(ReadFileBytes(tree.temp.Join("outside/o.txt")), "o");
-  EXPECT_NE(std::find(lines.begin(), lines.end(), "Deleting " + tree.src + kSep + "out"), lines.end());
+  Strings lines = StdoutLines([&] { EXPECT_TRUE(OvRemoveDirectoryRecursively(src.c_str(), false)); });
+  EXPECT_TRUE(fs::is_empty(src));
+  EXPECT_EQ(ReadFileBytes(temp.Join("outside/o.txt")), "o");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "Deleting " + src + kSep + "out"), lines.end());
 }
 
 }  // namespace

@@ -22,37 +22,32 @@ class FileTest : public ::testing::Test {
   TempDir m_dir;
 };
 
-TEST_F(FileTest, ClosedFileAnswers) {
-  COvFile file;
-  char buffer[4] = {};
-  COvString text("kept");
-  int size = 5;
-  EXPECT_TRUE(!file.IsOpened() && file.GetHandle() == nullptr && file.GetOpenMode() == 0);
-  EXPECT_EQ(0, file.Read(buffer, 4));
-  // Close, ReadString, AsyncRead, AsyncWrite, AsyncWait, WriteS8, WriteString in turn.
-  EXPECT_EQ((std::vector<int>{eOvFileSystemError_Close, eOvFileSystemError_Read, eOvFileSystemError_Read,
-                              eOvFileSystemError_Write, eOvFileSystemError_None, eOvFileSystemError_Write,
-                              eOvFileSystemError_Write}),
-            (std::vector<int>{file.Close(), file.ReadString(text), file.AsyncRead(buffer, 4),
-                              file.AsyncWrite(buffer, 4), file.AsyncWait(), file.WriteS8(1),
-                              file.WriteString("x")}));
-  EXPECT_TRUE(text.IsEmpty());
-  EXPECT_EQ(nullptr, file.ReadEntireFile(size));
-  EXPECT_EQ(0, size);
-}
-
-TEST_F(FileTest, RefusedOpensLeaveTheFileAsItWas) {
+// A refused open (each reason is the file system's) leaves the file closed: every call answers as
+// on a closed file, and the next open works.
+TEST_F(FileTest, RefusedOpensLeaveTheFileAsItWasAndAClosedFileAnswers) {
   std::string first = m_dir.WriteFile("first.txt", "1st");
   std::string second = m_dir.WriteFile("second.txt", "2nd");
-  COvFile file;
+  COvFile file, closed;
   ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(file, first));
   EXPECT_EQ(eOvFileSystemError_AlreadyOpened, OpenOnDisk(file, second));
   char buffer[4] = {};
   EXPECT_EQ(3, file.Read(buffer, 3));
   EXPECT_STREQ("1st", buffer);
-  // A refused open (each reason is the file system's) leaves the file closed for the next one.
-  COvFile closed;
   EXPECT_EQ(eOvFileSystemError_Open, OpenOnDisk(closed, m_dir.Join("missing.bin")));
+  COvString text("kept");
+  int size = 5;
+  EXPECT_TRUE(!closed.IsOpened() && closed.GetHandle() == nullptr && closed.GetOpenMode() == 0);
+  EXPECT_EQ(0, closed.Read(buffer, 4));
+  // Close, ReadString, AsyncRead, AsyncWrite, AsyncWait, WriteS8, WriteString in turn.
+  EXPECT_EQ((std::vector<int>{eOvFileSystemError_Close, eOvFileSystemError_Read, eOvFileSystemError_Read,
+                              eOvFileSystemError_Write, eOvFileSystemError_None, eOvFileSystemError_Write,
+                              eOvFileSystemError_Write}),
+            (std::vector<int>{closed.Close(), closed.ReadString(text), closed.AsyncRead(buffer, 4),
+                              closed.AsyncWrite(buffer, 4), closed.AsyncWait(), closed.WriteS8(1),
+                              closed.WriteString("x")}));
+  EXPECT_TRUE(text.IsEmpty());
+  EXPECT_EQ(nullptr, closed.ReadEntireFile(size));
+  EXPECT_EQ(0, size);
   EXPECT_EQ(eOvFileSystemError_None, OpenOnDisk(closed, second));
 }
 

@@ -30,10 +30,24 @@ class CachedHandleTest : public ::testing::Test {
   TempDir m_dir;
 };
 
-TEST_F(CachedHandleTest, RandomSeeksReadTheRightBytes) {
-  std::string content = Pattern(100000);
-  COvFileHandleCached handle;
-  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(handle, m_dir.WriteFile("data.bin", content)));
+// The header holds the first 32 bytes, or zeros for a shorter file; reading starts at 0 and
+// goes to the end in any chunk size, and after any seek gives the bytes from there.
+TEST_F(CachedHandleTest, HeaderHoldsTheFirstBytesAndReadsInAnyChunkSizeOrAfterRandomSeeksGiveTheFile) {
+  const std::string content = Pattern(100000), path = m_dir.WriteFile("data.bin", content);
+  for (int chunk : {1, 7, 100, 8191, 8192, 9000, 120000}) {
+    SCOPED_TRACE(chunk);
+    COvFileHandleCached handle;
+    ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(handle, path));
+    EXPECT_EQ(content.substr(0, 32), std::string(reinterpret_cast<const char*>(handle.GetHeader()), 32));
+    EXPECT_TRUE(handle.GetSize() == 100000 && handle.FilePos() == 0);
+    EXPECT_EQ(content, ReadAll(handle, chunk));
+    EXPECT_TRUE(handle.FilePos() == 100000 && handle.EndOfFile() == 0);
+  }
+  COvFileHandleCached tiny, handle;
+  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(tiny, m_dir.WriteFile("tiny.bin", "tiny")));
+  EXPECT_EQ(std::string(32, '\0'), std::string(reinterpret_cast<const char*>(tiny.GetHeader()), 32));
+  EXPECT_EQ("tiny", ReadAll(tiny, 3));
+  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(handle, path));
   std::mt19937 generator(42);
   char buffer[20000];
   for (int i = 0; i < 500; ++i) {
@@ -50,34 +64,14 @@ TEST_F(CachedHandleTest, RandomSeeksReadTheRightBytes) {
   }
 }
 
-// The header holds the first 32 bytes, or zeros for a shorter file; reading starts at 0 and
-// goes to the end in any chunk size.
-TEST_F(CachedHandleTest, HeaderHoldsTheFirstBytesAndReadsGoToTheEndInAnyChunkSize) {
-  const std::string content = Pattern(50000), path = m_dir.WriteFile("data.bin", content);
-  for (int chunk : {1, 7, 100, 8191, 8192, 9000, 60000}) {
-    SCOPED_TRACE(chunk);
-    COvFileHandleCached handle;
-    ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(handle, path));
-    EXPECT_EQ(content.substr(0, 32), std::string(reinterpret_cast<const char*>(handle.GetHeader()), 32));
-    EXPECT_TRUE(handle.GetSize() == 50000 && handle.FilePos() == 0);
-    EXPECT_EQ(content, ReadAll(handle, chunk));
-    EXPECT_TRUE(handle.FilePos() == 50000 && handle.EndOfFile() == 0);
-  }
-  COvFileHandleCached tiny;
-  ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(tiny, m_dir.WriteFile("tiny.bin", "tiny")));
-  EXPECT_EQ(std::string(32, '\0'), std::string(reinterpret_cast<const char*>(tiny.GetHeader()), 32));
-  EXPECT_EQ("tiny", ReadAll(tiny, 3));
-}
-
 TEST_F(CachedHandleTest, OpenCloseSeekLimitsAndWritesThatGoThrough) {
   std::string path = m_dir.WriteFile("a.bin", "abc");
   COvFileHandleCached handle;
   char buffer[4];
-  EXPECT_EQ(0, handle.Read(buffer, 4));
-  EXPECT_FALSE(handle.SeekStart(0));
-  EXPECT_EQ(eOvFileSystemError_Close, handle.Close());
-  EXPECT_EQ(eOvFileSystemError_Open, OpenOnDisk(handle, m_dir.Join("missing")));
-  EXPECT_FALSE(handle.IsOpened());
+  // Read, SeekStart and Close before any open, then a refused open.
+  EXPECT_EQ((std::vector<int>{0, false, eOvFileSystemError_Close, eOvFileSystemError_Open, false}),
+            (std::vector<int>{handle.Read(buffer, 4), handle.SeekStart(0), handle.Close(),
+                              OpenOnDisk(handle, m_dir.Join("missing")), handle.IsOpened()}));
   ASSERT_EQ(eOvFileSystemError_None, OpenOnDisk(handle, path));
   // Seeks stay inside the file; at its end a read gives nothing.
   EXPECT_FALSE(handle.SeekStart(-1) || handle.SeekStart(4));

@@ -25,25 +25,19 @@ TEST(OvFileReplace, TemporarySiblingKeepsDirectoryAndExtension) {
     EXPECT_STREQ(row.second, OvTemporarySibling(row.first).GetBuffer()) << row.first;
 }
 
-class FileReplaceTest : public ::testing::Test {
- protected:
-  EOvReplaceStep Replace(const std::string& path, const std::string& text) {
-    return OvReplaceFile(path.c_str(), text.data(), static_cast<int>(text.size()),
-                         eOvFileSystemOpenMode_WriteBinary);
-  }
-  TempDir dir;
-};
+EOvReplaceStep Replace(const std::string& path, const std::string& text) {
+  return OvReplaceFile(path.c_str(), text.data(), static_cast<int>(text.size()),
+                       eOvFileSystemOpenMode_WriteBinary);
+}
 
-TEST_F(FileReplaceTest, NewContentReplacesTheOldFileWithoutLeftovers) {
+TEST(OvFileReplace, NewContentReplacesTheOldFileAndFailuresLeaveThePreviousStateWithoutLeftovers) {
+  TempDir dir;
   const std::string path = dir.WriteFile("out/file.txt", "previous content, longer than the new one");
   EXPECT_EQ(eOvReplaceStep_None, Replace(path, "new"));
   EXPECT_EQ("new", ReadFileBytes(path));
   EXPECT_EQ(eOvReplaceStep_None, Replace(dir.Join("out/created.txt"), ""));
   EXPECT_TRUE(FileExists(dir.Join("out/created.txt")));
   EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(dir.Join("out")), {}));
-}
-
-TEST_F(FileReplaceTest, FailuresLeaveThePreviousStateAndNoTemporaryFile) {
   // A missing directory: the temporary file cannot be opened.
   EXPECT_EQ(eOvReplaceStep_Open, Replace(dir.Join("missing/file.txt"), "text"));
   EXPECT_FALSE(FileExists(dir.Join("missing")));

@@ -38,18 +38,19 @@ TEST(COvFilePathConstruction, NativeFlagConvertsSeparators) {
 
 TEST(OvPathTextSplit, SplitsAtLastSeparatorOfEitherKindThenAtLastDot) {
   struct Row {
-    std::string path, directory, name, extension;
+    std::string path, directory, name, extension, nameWithExtension;
   };
-  const Row rows[] = {
-      {kLong + "\\" + std::string(300, 'n') + ".ext", kLong + "\\", std::string(300, 'n'), "ext"},
-      {"a/b.c/file.tar.gz", "a/b.c/", "file.tar", "gz"},
-      {"dir\\.hidden", "dir\\", "", "hidden"},
-      {"name", "", "name", ""},
-      {"", "", "", ""},
-      {"file.", "", "file", ""},
-      {"dir/", "dir/", "", ""},
-      {"mixed\\a/b\\c.d", "mixed\\a/b\\", "c", "d"},
-      {"/games/demo/demo.project", "/games/demo/", "demo", "project"}};
+  // The name with its extension keeps the dot when there is no extension.
+  const Row rows[] = {{kLong + "\\" + std::string(300, 'n') + ".ext", kLong + "\\", std::string(300, 'n'),
+                       "ext", std::string(300, 'n') + ".ext"},
+                      {"a/b.c/file.tar.gz", "a/b.c/", "file.tar", "gz", "file.tar.gz"},
+                      {"dir\\.hidden", "dir\\", "", "hidden", ".hidden"},
+                      {"name", "", "name", "", "name."},
+                      {"", "", "", "", "."},
+                      {"file.", "", "file", "", "file."},
+                      {"dir/", "dir/", "", "", "."},
+                      {"mixed\\a/b\\c.d", "mixed\\a/b\\", "c", "d", "c.d"},
+                      {"/games/demo/demo.project", "/games/demo/", "demo", "project", "demo.project"}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.path.substr(0, 20));
     TOvString<char> directory("stale"), name("stale"), extension("stale"), path(row.path.c_str());
@@ -60,13 +61,10 @@ TEST(OvPathTextSplit, SplitsAtLastSeparatorOfEitherKindThenAtLastDot) {
     ovpath::Split(path, path, name, extension);
     EXPECT_EQ(Str(path) + "|" + Str(name) + "|" + Str(extension), expected);
     const COvFilePath file(row.path.c_str());
-    EXPECT_EQ(Str(file.getFilePath()) + "|" + Str(file.getFileName()) + "|" + Str(file.getFileExt()),
-              expected);
+    EXPECT_EQ(Str(file.getFilePath()) + "|" + Str(file.getFileName()) + "|" + Str(file.getFileExt()) + "|" +
+                  Str(file.getFileNameExt()),
+              expected + "|" + row.nameWithExtension);
   }
-  // The name with its extension keeps the dot when there is no extension.
-  EXPECT_EQ(Str(COvFilePath("a/b.c/file.tar.gz").getFileNameExt()), "file.tar.gz");
-  EXPECT_EQ(Str(COvFilePath("dir\\.hidden").getFileNameExt()) + Str(COvFilePath("name").getFileNameExt()),
-            ".hiddenname.");
 }
 
 TEST(OvPathTextIsAbsolute, WindowsNeedsUpperCaseDriveColonBackslashPosixLeadingSlash) {
@@ -96,15 +94,12 @@ TEST(OvPathTextMakeAbsolute, PrefixesRelativePathsWithBaseWithoutFolding) {
                           {kWin, "x/y", "C:\\base\\x\\y", "C:/base/"},
                           {kWin, "..\\x", "C:\\base\\..\\x", "C:\\base"},
                           {kWin, "\\x", "C:\\base\\\\x", "C:\\base"},
-                          {kWin, "c:\\x", "C:\\base\\c:\\x", "C:\\base"},
-                          {kWin, "x/y", "x\\y", ""},
                           {kWin, "a\\b//c", "a\\b\\\\c", ""},
                           {kWin, "", "", ""},
                           {kPosix, "/a", "/a", "/base"},
                           {kPosix, "x/y", "/base/x/y", "/base"},
                           {kPosix, "x\\y", "/base/x/y", "/base\\"},
                           {kPosix, "../x", "/base/../x", "/base"},
-                          {kPosix, "C:/a", "/base/C:/a", "/base"},
                           {kPosix, "C:\\a\\\\b", "C:/a//b", ""},
                           {kPosix, "x", "rel/x", "rel"}};
   for (const TextRow& row : rows) {

@@ -51,12 +51,6 @@ class OvProcessTest : public testing::Test {
   void TearDown() override { COvProcess::ClearErrors(); }
 
   std::vector<FakeToolRun> Runs() const { return ReadFakeToolLog(logPath); }
-  // The arguments of each run the fake tool logged.
-  std::vector<Args> RunArgs() const {
-    std::vector<Args> args;
-    for (const FakeToolRun& run : Runs()) args.push_back(run.args);
-    return args;
-  }
   // RunProcess, or RunProcessRetrieveOutput, with standard output captured into printed.
   bool Run(const std::string& program, const std::string& arguments, bool retrieve = false) {
     CaptureStdout();
@@ -83,18 +77,29 @@ class OvProcessTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(OvProcessTest, SuccessfulChildReturnsBothOutputsWithoutReport) {
+// The arguments reach the child split by OvSplitCommandLine's rules, with no shell involved.
+TEST_F(OvProcessTest, SuccessfulChildGetsItsArgumentsWithoutAShellAndGivesBothOutputsWithoutReport) {
   ScopedEnv out("OV_FAKE_TOOL_STDOUT", "to out");
   ScopedEnv err("OV_FAKE_TOOL_STDERR", "warning on err");
-  EXPECT_TRUE(Run(tool, "one two", true));
+  const std::string arguments =
+      "semi;colon \"pipe | amp & sub $(touch pwned) tick `touch pwned2`\" star* \"say \\\"hi\\\"\" "
+      "dollar$HOME 'single' back\\slash \"two\"\"quotes\" redirect>out.txt";
+  process.SetWorkingDirectory(dir.Path().c_str());
+  EXPECT_TRUE(Run(tool, arguments, true));
   // The packager's pattern: the child was already waited for.
   EXPECT_FALSE(process.WaitForCompletion());
-  EXPECT_EQ(StartLine(tool, "one two"), printed);
+  EXPECT_EQ(StartLine(tool, arguments), printed);
   EXPECT_EQ("to out|warning on err", std::string(outText.GetBuffer()) + "|" + errText.GetBuffer());
   EXPECT_FALSE(COvProcess::CheckForErrors());
   EXPECT_EQ(COvProcess::Idle, process.GetStatus());
   EXPECT_EQ(kInvalidWaitHandle, process.GetWaitHandle());
-  EXPECT_EQ((std::vector<Args>{{tool, "one", "two"}}), RunArgs());
+  std::vector<FakeToolRun> runs = Runs();
+  ASSERT_EQ(1u, runs.size());
+  EXPECT_EQ((Args{tool, "semi;colon", "pipe | amp & sub $(touch pwned) tick `touch pwned2`", "star*",
+                  "say \"hi\"", "dollar$HOME", "'single'", "back\\slash", "two\"quotes", "redirect>out.txt"}),
+            runs[0].args);
+  EXPECT_TRUE(std::filesystem::equivalent(dir.Path(), runs[0].cwd));
+  for (const char* made : {"pwned", "pwned2", "out.txt"}) EXPECT_FALSE(FileExists(dir.Join(made))) << made;
 }
 
 TEST_F(OvProcessTest, HugeOutputsOnBothStreamsNeitherBlockNorTruncate) {
@@ -147,21 +152,6 @@ TEST_F(OvProcessTest, StartFailuresReportAndIgnoreStartsUntilReset) {
   EXPECT_EQ(1u, Runs().size());
 }
 
-TEST_F(OvProcessTest, ArgumentsReachTheChildWithoutAShell) {
-  const std::string arguments =
-      "semi;colon \"pipe | amp & sub $(touch pwned) tick `touch pwned2`\" star* \"say \\\"hi\\\"\" "
-      "dollar$HOME 'single' back\\slash \"two\"\"quotes\" redirect>out.txt";
-  process.SetWorkingDirectory(dir.Path().c_str());
-  EXPECT_TRUE(Run(tool, arguments));
-  std::vector<FakeToolRun> runs = Runs();
-  ASSERT_EQ(1u, runs.size());
-  EXPECT_EQ((Args{tool, "semi;colon", "pipe | amp & sub $(touch pwned) tick `touch pwned2`", "star*",
-                  "say \"hi\"", "dollar$HOME", "'single'", "back\\slash", "two\"quotes", "redirect>out.txt"}),
-            runs[0].args);
-  EXPECT_TRUE(std::filesystem::equivalent(dir.Path(), runs[0].cwd));
-  for (const char* made : {"pwned", "pwned2", "out.txt"}) EXPECT_FALSE(FileExists(dir.Join(made))) << made;
-}
-
 // The report quotes the error output, else the standard output (cut to 1023 characters), else
 // a placeholder whose text depends on the call.
 TEST_F(OvProcessTest, FailingChildReportsItsOutputOrAPlaceholder) {
@@ -205,7 +195,8 @@ TEST_F(OvProcessTest, EmptyArgumentsAndASecondStartWhileRunningStartNothing) {
   process.RunProcessAsync(tool.c_str(), "second");
   EXPECT_TRUE(process.WaitForCompletion());
   EXPECT_EQ(StartLine(tool, "first"), GetCapturedStdout());
-  EXPECT_EQ((std::vector<Args>{{tool, "first"}}), RunArgs());
+  ASSERT_EQ(1u, Runs().size());
+  EXPECT_EQ((Args{tool, "first"}), Runs()[0].args);
 }
 
 TEST_F(OvProcessTest, SecretIsNeverPrintedButReachesTheChild) {
@@ -215,7 +206,8 @@ TEST_F(OvProcessTest, SecretIsNeverPrintedButReachesTheChild) {
   const std::string shown = "+login bob ******** +quit";
   EXPECT_FALSE(Run(tool, "+login bob hunter2 +quit", true));
   EXPECT_EQ(ExitOutput(tool, shown, "Login failure for ********", 5), printed);
-  EXPECT_EQ((std::vector<Args>{{tool, "+login", "bob", "hunter2", "+quit"}}), RunArgs());
+  ASSERT_EQ(1u, Runs().size());
+  EXPECT_EQ((Args{tool, "+login", "bob", "hunter2", "+quit"}), Runs()[0].args);
   // The captured output is the caller's to mask when it echoes it.
   EXPECT_STREQ("Login failure for hunter2", errText.GetBuffer());
   EXPECT_STREQ("Login failure for ********", COvProcess::MaskSecret(errText, "hunter2").GetBuffer());

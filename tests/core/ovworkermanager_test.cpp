@@ -34,8 +34,7 @@ TEST(OvWorkerManager, TagWaitIgnoresOtherTagsAndAllWaitCoversEveryWorker) {
   workers.WaitForAllCompletion();
   EXPECT_TRUE(physicsDone);
   worker.join();
-  EXPECT_EQ(nullptr, workers.GetWorker(2));
-  EXPECT_EQ(nullptr, workers.GetWorker(-1));
+  EXPECT_TRUE(workers.GetWorker(2) == nullptr && workers.GetWorker(-1) == nullptr);
 }
 
 TEST(OvFixedRingBuffer, KeepsOrderAcrossTheWrapAndRefusesWhenFull) {
