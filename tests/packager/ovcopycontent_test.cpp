@@ -39,12 +39,6 @@ class ContentPackager : public COvPackager {
   bool Copy() override { return true; }
 };
 
-struct CopyOutcome {
-  bool result = false;
-  std::string out;
-  std::string err;
-};
-
 class CopyContentTest : public ::testing::Test {
  protected:
   // <dir>/tmp/<platform>/, as Initialize computes it, with a trailing separator.
@@ -62,19 +56,20 @@ class CopyContentTest : public ::testing::Test {
     dir.WriteFile("tmp/" + platformName + "/" + api + "/" + relative, relative);
   }
 
-  CopyOutcome Run(int platform, const std::string& platformName, const std::string& source,
-                  const std::string& target) {
+  // CopyContent's result; what it wrote goes to out and err.
+  bool Run(int platform, const std::string& platformName, const std::string& source,
+           const std::string& target) {
     ContentPackager packager(Temporary(platformName), BuildDirectory(platformName), platform);
-    CopyOutcome outcome;
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
-    outcome.result = packager.CopyContent((source + kSep).c_str(), (target + kSep).c_str());
-    outcome.out = WithoutCarriageReturns(testing::internal::GetCapturedStdout());
-    outcome.err = WithoutCarriageReturns(testing::internal::GetCapturedStderr());
-    return outcome;
+    const bool copied = packager.CopyContent((source + kSep).c_str(), (target + kSep).c_str());
+    out = WithoutCarriageReturns(testing::internal::GetCapturedStdout());
+    err = WithoutCarriageReturns(testing::internal::GetCapturedStderr());
+    return copied;
   }
 
   TempDir dir;
+  std::string out, err;
 };
 
 TEST_F(CopyContentTest, EachPlatformCopiesItsSelectionOfTheContent) {
@@ -114,22 +109,21 @@ TEST_F(CopyContentTest, EachPlatformCopiesItsSelectionOfTheContent) {
       if (withSources) {
         for (const char* name : sources) Source(row.name, row.api, name);
       }
-      CopyOutcome outcome = Run(row.platform, row.name, row.api, row.target);
+      EXPECT_TRUE(Run(row.platform, row.name, row.api, row.target));
       const std::string root = Temporary(row.name) + row.api + kSep, resources = root + "Resources" + kSep;
-      std::string out = kBigFilesStart + CopyingLines(root, row.bigFiles) + kGameStart +
-                        CopyingLines(root + "Game", {"intro.lvl"}) + kSettingsStart +
-                        CopyingLines(root + "Settings", {"input.cfg"}) + kVideosStart + kStringsStart +
-                        CopyingLines(resources + "String", {"en.st"});
+      std::string expected = kBigFilesStart + CopyingLines(root, row.bigFiles) + kGameStart +
+                             CopyingLines(root + "Game", {"intro.lvl"}) + kSettingsStart +
+                             CopyingLines(root + "Settings", {"input.cfg"}) + kVideosStart + kStringsStart +
+                             CopyingLines(resources + "String", {"en.st"});
       if (android) {
-        out += kAudioStart + CopyingLines(resources + "AudioStreams", {"music.mp3"}) + kSoundsStart +
-               CopyingLines(resources + "Sounds", {"hit.wav"});
+        expected += kAudioStart + CopyingLines(resources + "AudioStreams", {"music.mp3"}) + kSoundsStart +
+                    CopyingLines(resources + "Sounds", {"hit.wav"});
       }
-      EXPECT_TRUE(outcome.result);
-      EXPECT_EQ("", outcome.err);
-      EXPECT_EQ(out, outcome.out);
+      EXPECT_EQ("", err);
+      EXPECT_EQ(expected, out);
       // Listing paths end in directory + separator + name, so the copies are announced with two
       // separators before the name.
-      EXPECT_EQ(withSources, bool(Contains(outcome.out, "Copying " + root + kSep + "BF-main.bf\n")));
+      EXPECT_EQ(withSources, bool(Contains(out, "Copying " + root + kSep + "BF-main.bf\n")));
       EXPECT_EQ(withSources ? tree : directories, Tree(BuildDirectory(row.name)));
     }
     // Each copy holds its source's relative name; a renamed sound its old one.
@@ -155,16 +149,14 @@ TEST_F(CopyContentTest, FilesThatCannotBeCopiedAreReportedAfterEveryFileWasTried
   fs::create_directories(target + fs::path(blockedBigFile).filename().string());
   fs::create_directories(target + "Game" + kSep + fs::path(blockedGameFile).filename().string());
 
-  CopyOutcome outcome = Run(ePlatformWindows, "Windows", "DX9", "DX9");
-
-  EXPECT_FALSE(outcome.result);
+  EXPECT_FALSE(Run(ePlatformWindows, "Windows", "DX9", "DX9"));
   EXPECT_EQ("Error : Can't copy " + blockedBigFile + " !\nError : Can't copy " + blockedGameFile + " !\n",
-            outcome.err);
+            err);
   // Every file was still announced and every other file copied.
   EXPECT_EQ(kBigFilesStart + CopyingLines(root, {"BF-a.bf", "BF-b.bf", "BF-c.bf"}) + kGameStart +
                 CopyingLines(game, {"intro.lvl", "outro.lvl"}) + kSettingsStart + kVideosStart +
                 kStringsStart,
-            outcome.out);
+            out);
   for (const std::string& name : names) {
     SCOPED_TRACE(name);
     fs::path copy = fs::path(target) / fs::path(name).make_preferred();

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <initializer_list>
 #include <set>
@@ -66,17 +67,15 @@ inline std::string Rsc(const PackagerSandbox& sandbox) {
 // A path of Rsc as game.rc and convert name it: forward slashes only.
 inline std::string ScriptPath(const PackagerSandbox& sandbox, const std::string& name) {
   std::string path = Rsc(sandbox) + name;
-  for (char& c : path) {
-    if (c == '\\') c = '/';
-  }
+  std::replace(path.begin(), path.end(), '\\', '/');
   return path;
 }
 const char kResourceHeader[] = "#define GAME_ICON 110\n";
 inline std::string ResourceScript(const PackagerSandbox& sandbox) {
   return "#include \"res.h\"\nGAME_ICON ICON \"" + ScriptPath(sandbox, "game.ico") + "\"\n";
 }
-const char kCantCreateIco[] =
-    "Error : Can't create .ico file !\nFailed to create .rc !\nFailed Configure in OvGamePackager.\n";
+const char kRcFailed[] = "Failed to create .rc !\nFailed Configure in OvGamePackager.\n";
+const std::string kCantCreateIco = std::string("Error : Can't create .ico file !\n") + kRcFailed;
 
 inline ::testing::AssertionResult Contains(const std::string& text, const std::string& part) {
   if (text.find(part) != std::string::npos) return ::testing::AssertionSuccess();
@@ -129,8 +128,8 @@ class WindowsGameTest : public ::testing::Test {
     sandbox.WriteFile("game/icons/game.png", "png");
     std::filesystem::create_directories(BuildDirectory(sandbox, "Windows", "Release"));
   }
-  void WriteProject(const std::string& settings) {
-    sandbox.WriteFile("game/game.project", ProjectXml("1.1", settings));
+  void WriteProject(const std::string& settings, const std::string& version = "1.1") {
+    sandbox.WriteFile("game/game.project", ProjectXml(version, settings));
   }
   ProgramResult Run(const std::string& action, int timeoutSeconds = 0) {
     return sandbox.Run({action, sandbox.ConfigFile(), "Release"}, timeoutSeconds);

@@ -3,9 +3,9 @@
 // was run, writes what the test asks and exits with the code the test asks. Plain portable C++.
 //
 // Settings are environment variables. For each of them a variable with "_" and the tool's name
-// appended (the file name of argv[0] without directory and extension, other characters than
-// letters and digits as '_', e.g. OV_FAKE_TOOL_EXIT_steamcmd) takes precedence, so copies
-// installed under several names can be told apart.
+// appended (the file name of argv[0] without directory and extension, e.g.
+// OV_FAKE_TOOL_EXIT_steamcmd) takes precedence, so copies installed under several names can be
+// told apart.
 //
 //   OV_FAKE_TOOL_LOG           file to which each run appends one record:
 //                                run <argument count, argv[0] included>
@@ -13,7 +13,6 @@
 //                                arg <argv[0]>
 //                                arg <argv[1]>  ... one line per argument
 //                                end
-//                              In values, '%', CR and LF are written as %25, %0D and %0A.
 //                              tests/support/fake_tool_log.h reads the records back.
 //   OV_FAKE_TOOL_STDOUT        text written to standard output
 //   OV_FAKE_TOOL_STDERR        text written to standard error
@@ -29,7 +28,6 @@
 //                              write ends the tool with exit code 1
 //   OV_FAKE_TOOL_SIGNAL        at the end, the tool raises this signal instead of exiting
 //   OV_FAKE_TOOL_EXIT          exit code (default 0)
-#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -58,14 +56,6 @@ const char* Setting(const char* name) {
   return std::getenv(name);
 }
 
-std::string ToolNameOf(const char* argv0) {
-  std::string name = std::filesystem::path(argv0 ? argv0 : "").stem().string();
-  for (char& c : name) {
-    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-  }
-  return name;
-}
-
 unsigned long long Count(const char* text) { return text ? std::strtoull(text, nullptr, 10) : 0; }
 
 // Writes the next piece of the count bytes first, first + 1, ... (26 letters over and over);
@@ -81,7 +71,7 @@ void WritePattern(FILE* stream, char first, unsigned long long count, unsigned l
 }  // namespace
 
 int main(int argc, char** argv) {
-  g_toolName = ToolNameOf(argc > 0 ? argv[0] : nullptr);
+  g_toolName = std::filesystem::path(argc > 0 ? argv[0] : "").stem().string();
 
   if (const char* log = Setting("OV_FAKE_TOOL_LOG")) faketool::Record(log, argc, argv);
   if (Setting("OV_FAKE_TOOL_READ_STDIN")) std::cin.ignore(std::numeric_limits<std::streamsize>::max());

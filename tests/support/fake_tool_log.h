@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "core/platform/host.h"
-#include "support/fake_tool_record.h"
 
 struct FakeToolRun {
   std::string cwd;
@@ -21,7 +20,7 @@ inline std::vector<FakeToolRun> ReadFakeToolLog(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   for (std::string line; std::getline(in, line);) {
     std::string tag = line.substr(0, 4);
-    std::string value = line.size() > 4 ? faketool::Unescaped(line.substr(4)) : std::string();
+    std::string value = line.size() > 4 ? line.substr(4) : std::string();
     if (tag == "run ") runs.emplace_back();
     if (runs.empty()) continue;
     if (tag == "cwd ") runs.back().cwd = value;

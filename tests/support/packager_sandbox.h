@@ -29,7 +29,6 @@ class PackagerSandbox {
   std::string WriteFile(const std::string& relative, const std::string& content) const {
     return m_dir.WriteFile(relative, content);
   }
-  std::string Read(const std::string& relative) const { return ReadFileBytes(Path(relative)); }
   std::vector<FakeToolRun> ToolRuns() const { return ReadFakeToolLog(m_log); }
 
   // Runs the sandbox's packager with the given arguments (argv[1] on), from the sandbox; see

