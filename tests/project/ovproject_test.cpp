@@ -94,10 +94,12 @@ TEST_F(OvProjectTest, NewProjectSavesTheDocumentedLayoutWithTrueBoolsOnly) {
   EXPECT_EQ(TextModeBytes(kNewProjectFile), ReadFileBytes(ProjectPath()));
 }
 
-// Special characters in the values are the XML serializer's to escape and read back.
+// A name with every character the XML writer escapes, and an entity already written out.
+const char kTricky[] = "Tom & Jerry <\"Deluxe\"> &amp; 'R&D'";
+
 TEST_F(OvProjectTest, SavedProjectLoadsTheSameSettingsAndSetPropertyWritesByKind) {
   {
-    COvProject project("Demo", ProjectPath().c_str(), "Generic", "tmp", "icon.png", "splash.png", 3, 4);
+    COvProject project(kTricky, ProjectPath().c_str(), "Generic", "tmp", "icon.png", "splash.png", 3, 4);
     bool on = true;
     int height = 720, sdk = 19;
     TOvString<char> keyStore("keys/release.keystore");
@@ -117,7 +119,8 @@ TEST_F(OvProjectTest, SavedProjectLoadsTheSameSettingsAndSetPropertyWritesByKind
   COvProject loaded(ProjectPath().c_str());
   ASSERT_TRUE(loaded.Initialize());
   COvProjectSettingsGeneral& general = General(loaded);
-  EXPECT_STREQ("Demo", general.GetstrProjectName());
+  // An entity already in the text is kept as written, so it reads back decoded.
+  EXPECT_STREQ("Tom & Jerry <\"Deluxe\"> & 'R&D'", general.GetstrProjectName());
   EXPECT_TRUE(general.GetiVErsionMinor() == 4 && general.GetbGerman() && !general.GetbFrench() &&
               general.GetbRecording());
   EXPECT_EQ(720, static_cast<COvProjectSettingsDesktop*>(loaded.FindGroupSettings("desktop"))->GetiHeight());
@@ -415,4 +418,9 @@ TEST_F(OvProjectManagerTest, OnlyACompleteWorkspaceIsAcceptedWithExtraDirectorie
     EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
     RemoveDirectory("Generic");
   }
+  // A file does not count as a directory.
+  MakeWorkspace();
+  RemoveDirectory("Generic/Resources/Subtitles");
+  m_dir.WriteFile("Generic/Resources/Subtitles", "not a directory");
+  EXPECT_FALSE(COvProjectManager::IsAcceptableWorkspace(workspace.c_str()));
 }
