@@ -114,7 +114,4 @@ TEST(OvLinear, RayAgainstPlaneTriangleAndSegment) {
   EXPECT_TRUE(COvRay2(COvVector2(), COvVector2(2, 0))
                   .intersects(COvSegment2(COvVector2(5, 0), COvVector2(3, 0)), &t) &&
               t == 1.5f);
-  EXPECT_TRUE(COvRay2(COvVector2(), COvVector2(1, 1))
-                  .intersects(COvSegment2(COvVector2(2, 0), COvVector2(0, 2)), &t) &&
-              t == 1.0f);
 }
