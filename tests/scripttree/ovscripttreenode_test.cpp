@@ -131,11 +131,10 @@ TEST(ScriptTreeNodeAttributes, DuplicateNamesSeeTheFirstAndRemoveOnlyIt) {
 
 TEST(ScriptTreeNodeChildren, AddFindListRemoveWithoutDeletingAndEmpty) {
   OwnedNode root(MakeNode("root", "a", "1"));
-  COvScriptTreeNode* a1 = MakeNode("A");
+  COvScriptTreeNode* a1 = AddNode(root.get(), "A");
   COvScriptTreeNode* b = MakeNode("B");
   COvScriptTreeNode* a2 = MakeNode("a");
-  a1->AddChild(MakeNode("inner"));
-  root->AddChild(a1);
+  AddNode(a1, "inner");
   COvArray<COvScriptTreeNode*> more;
   more.Add(b);
   more.Add(a2);
@@ -180,14 +179,10 @@ TEST(ScriptTreeNodeChildren, AddFindListRemoveWithoutDeletingAndEmpty) {
 TEST(ScriptTreeNodeSearch, ByAttributeValueDirectOrDepthFirstPreOrder) {
   // root: p (q (target1)), target2, anonymous. Pre-order meets target1 before target2.
   OwnedNode root(MakeNode("root"));
-  COvScriptTreeNode* p = MakeNode("p", "key", "no");
-  COvScriptTreeNode* q = MakeNode("q", "key", "no");
-  COvScriptTreeNode* target1 = MakeNode("t", "key", "yes");
-  COvScriptTreeNode* target2 = MakeNode("build", "key", "YES");
-  COvScriptTreeNode* anonymous = MakeNode("x");
-  q->AddChild(target1);
-  p->AddChild(q);
-  for (COvScriptTreeNode* child : {p, target2, anonymous}) root->AddChild(child);
+  COvScriptTreeNode* p = AddNode(root.get(), "p", "key", "no");
+  COvScriptTreeNode* target1 = AddNode(AddNode(p, "q", "key", "no"), "t", "key", "yes");
+  COvScriptTreeNode* target2 = AddNode(root.get(), "build", "key", "YES");
+  COvScriptTreeNode* anonymous = AddNode(root.get(), "x");
   EXPECT_EQ(target2, root->FindChildByAttribute("key", "yes", false));
   EXPECT_EQ(target2, root->FindChildByAttribute("key", "yes"));
   EXPECT_EQ(target1, root->FindChildByAttribute("key", "yes", true));
@@ -244,9 +239,8 @@ TEST(ScriptTreeNodeAssignment, ReplacesChildrenWithADeepCopyEvenFromADescendant)
   *target = *target;
   EXPECT_TRUE(*target == *source);
   EXPECT_NE(source->GetChild(0), target->GetChild(0));
-  COvScriptTreeNode* child = MakeNode("child", "k", "v");
-  child->AddChild(MakeNode("grandchild"));
-  target->AddChild(child);
+  COvScriptTreeNode* child = AddNode(target.get(), "child", "k", "v");
+  AddNode(child, "grandchild");
   *target = *child;  // child is deleted by the assignment, after being copied
   EXPECT_EQ(COvIdentifier("child"), target->GetIdentifier());
   EXPECT_EQ("grandchild;", ChildNames(*target));
