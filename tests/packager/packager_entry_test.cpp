@@ -152,6 +152,8 @@ TEST_F(PackagerEntry, CopyAndCleanUseTheBuildDirectoryBelowTheProjectTemporaryDi
   }
 }
 
+// A project that the updater leaves old fails to load as a malformed one does (the project
+// checks its version), with the message of EveryOutcomeHasItsStatusAndMessage.
 TEST_F(PackagerEntry, OldProjectIsUpgradedOnceBeforeLoading) {
   // A project without a version counts as old too; the next case has one.
   UpgradeProjectOnUpdate();
@@ -164,8 +166,6 @@ TEST_F(PackagerEntry, OldProjectIsUpgradedOnceBeforeLoading) {
   ASSERT_EQ(1u, runs.size());
   EXPECT_EQ((std::vector<std::string>{updater, sandbox.ProjectFile()}), runs.back().args);
   EXPECT_EQ(ReadFileBytes(upgraded), ReadFileBytes(sandbox.ProjectFile()));
-  // A project that the updater leaves old fails to load as a malformed one does (COvProject
-  // checks the version), with the message of EveryOutcomeHasItsStatusAndMessage.
 }
 
 TEST_F(PackagerEntry, FailedUpdaterRunAlsoFailsTheLaterIconStep) {
